@@ -1,0 +1,29 @@
+// Replaces a file's content so that it is never left half written: the bytes go to a new file
+// beside it, are flushed to the disk, and that file is renamed over the target in one step.
+#pragma once
+
+#include "image/FileResult.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <sys/types.h>
+
+namespace tevano {
+
+// The system calls that can fail while a file is replaced; tests put failing ones in their place.
+struct FileSystemCalls {
+    std::function<ssize_t(int fd, const void* data, std::size_t size)> write;
+    std::function<int(int fd)> fsync;
+    std::function<int(const char* from, const char* to)> rename;
+
+    static FileSystemCalls Posix();
+};
+
+// Writes the bytes to the path. On failure the previous file (if any) is left byte for byte as
+// it was and no temporary file remains. A symbolic link is followed: its target is replaced.
+FileResult WriteFileAtomically(const std::string& path, const std::uint8_t* data, std::size_t size,
+                               const FileSystemCalls& calls = FileSystemCalls::Posix());
+
+} // namespace tevano

@@ -1,0 +1,23 @@
+// The outcome of loading or storing a file, as a value: what went wrong and the system's errno,
+// so that the text shown to the user can be picked in the display language where it is shown.
+#pragma once
+
+namespace tevano {
+
+enum class FileError {
+    None,
+    OpenFailed,   // the file could not be opened for reading
+    TooShort,     // fewer bytes than a radio image holds
+    ReadFailed,   // reading stopped with an error
+    CreateFailed, // no new file could be made beside the target
+    WriteFailed,  // writing, flushing or replacing the file failed; the old file is intact
+};
+
+struct FileResult {
+    FileError error = FileError::None;
+    int systemError = 0; // errno of the failing call, 0 when there is none
+
+    bool Ok() const { return error == FileError::None; }
+};
+
+} // namespace tevano

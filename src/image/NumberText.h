@@ -1,0 +1,21 @@
+// Numbers read from and printed into cell and field texts the way the C library's atof, atol
+// and "%w.pf" do, but independent of the process locale (Qt sets it from the environment).
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace tevano {
+
+// The leading decimal number of the text, as atof reads it: leading white space skipped,
+// an optional sign, digits with an optional point and exponent; 0 when there is none.
+double LeadingDouble(std::string_view text);
+
+// The leading integer of the text, as atol reads it, held to the 32-bit range.
+std::int32_t LeadingLong(std::string_view text);
+
+// The value printed with "%<width>.<precision>f": fixed notation, padded with blanks on the left.
+std::string FixedText(double value, int precision, int width = 0);
+
+} // namespace tevano

@@ -1,0 +1,200 @@
+#include "image/ChannelFile.h"
+#include "image/AtomicFile.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <dirent.h>
+#include <fcntl.h>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+namespace tevano {
+namespace {
+
+class ChannelFileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char pattern[] = "/tmp/tevano-file-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        dir_ = pattern;
+    }
+    void TearDown() override {
+        const std::string command = "rm -rf '" + dir_ + "'";
+        ASSERT_EQ(std::system(command.c_str()), 0);
+    }
+
+    std::string Path(const std::string& name) const { return dir_ + "/" + name; }
+
+    static void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+        std::ofstream out(path, std::ios::binary);
+        out.write(reinterpret_cast<const char*>(bytes.data()),
+                  static_cast<std::streamsize>(bytes.size()));
+    }
+
+    static std::vector<std::uint8_t> ReadBytes(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+
+    // Names in the directory; a failed save must leave no temporary file behind.
+    std::vector<std::string> Entries() const {
+        std::vector<std::string> names;
+        DIR* d = opendir(dir_.c_str());
+        while (dirent* e = readdir(d)) {
+            const std::string name = e->d_name;
+            if (name != "." && name != "..") {
+                names.push_back(name);
+            }
+        }
+        closedir(d);
+        return names;
+    }
+
+    static RadioImage Pattern() {
+        RadioImage image{};
+        for (std::size_t i = 0; i < image.size(); ++i) {
+            image[i] = static_cast<std::uint8_t>(i * 7 + 3);
+        }
+        return image;
+    }
+
+    std::string dir_;
+};
+
+TEST_F(ChannelFileTest, StoreThenLoadGivesTheSameBytes) {
+    const RadioImage image = Pattern();
+    ASSERT_TRUE(StoreChannelFile(Path("a.sin"), image).Ok());
+    const std::vector<std::uint8_t> bytes = ReadBytes(Path("a.sin"));
+    ASSERT_EQ(bytes.size(), kImageSize);
+    EXPECT_TRUE(std::equal(bytes.begin(), bytes.end(), image.begin()));
+    RadioImage loaded{};
+    ASSERT_TRUE(LoadChannelFile(Path("a.sin"), loaded).Ok());
+    EXPECT_EQ(loaded, image);
+}
+
+TEST_F(ChannelFileTest, ShortFileIsRefusedAndTheImageKept) {
+    const RadioImage before = Pattern();
+    for (std::size_t size : {std::size_t{0}, std::size_t{1}, kImageSize - 1}) {
+        WriteBytes(Path("short.sin"), std::vector<std::uint8_t>(size, 0x11));
+        RadioImage image = before;
+        const FileResult result = LoadChannelFile(Path("short.sin"), image);
+        EXPECT_EQ(result.error, FileError::TooShort) << size;
+        EXPECT_EQ(image, before);
+    }
+}
+
+TEST_F(ChannelFileTest, LongerFileLoadsItsFirstImageBytes) {
+    std::vector<std::uint8_t> bytes(kImageSize + 500);
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        bytes[i] = static_cast<std::uint8_t>(i);
+    }
+    WriteBytes(Path("long.sin"), bytes);
+    RadioImage image{};
+    ASSERT_TRUE(LoadChannelFile(Path("long.sin"), image).Ok());
+    EXPECT_TRUE(std::equal(image.begin(), image.end(), bytes.begin()));
+}
+
+TEST_F(ChannelFileTest, MissingFileAndDirectoryAreRefused) {
+    RadioImage image = Pattern();
+    FileResult result = LoadChannelFile(Path("missing.sin"), image);
+    EXPECT_EQ(result.error, FileError::OpenFailed);
+    EXPECT_EQ(result.systemError, ENOENT);
+    result = LoadChannelFile(dir_, image);
+    EXPECT_EQ(result.error, FileError::OpenFailed);
+    EXPECT_EQ(result.systemError, EISDIR);
+    EXPECT_EQ(image, Pattern());
+}
+
+TEST_F(ChannelFileTest, SaveIntoMissingDirectoryFails) {
+    const FileResult result = StoreChannelFile(Path("no/such/dir/a.sin"), Pattern());
+    EXPECT_EQ(result.error, FileError::CreateFailed);
+    EXPECT_EQ(result.systemError, ENOENT);
+}
+
+// A save that fails at any step leaves the old file byte for byte and no temporary file.
+TEST_F(ChannelFileTest, FailedSaveKeepsTheOldFile) {
+    const std::vector<std::uint8_t> old(kImageSize, 0x42);
+    struct Failure {
+        const char* step;
+        FileSystemCalls calls;
+    };
+    FileSystemCalls diskFull = FileSystemCalls::Posix();
+    diskFull.write = [](int fd, const void* data, std::size_t size) -> ssize_t {
+        // Half the image goes out, then the disk is full.
+        if (lseek(fd, 0, SEEK_CUR) >= static_cast<off_t>(kImageSize / 2)) {
+            errno = ENOSPC;
+            return -1;
+        }
+        return ::write(fd, data, std::min(size, kImageSize / 2));
+    };
+    FileSystemCalls syncFails = FileSystemCalls::Posix();
+    syncFails.fsync = [](int) {
+        errno = EIO;
+        return -1;
+    };
+    FileSystemCalls renameFails = FileSystemCalls::Posix();
+    renameFails.rename = [](const char*, const char*) {
+        errno = EXDEV;
+        return -1;
+    };
+    const Failure failures[] = {{"write", diskFull}, {"fsync", syncFails}, {"rename", renameFails}};
+    for (const Failure& failure : failures) {
+        WriteBytes(Path("keep.sin"), old);
+        const RadioImage image = Pattern();
+        const FileResult result =
+            WriteFileAtomically(Path("keep.sin"), image.data(), image.size(), failure.calls);
+        EXPECT_EQ(result.error, FileError::WriteFailed) << failure.step;
+        EXPECT_NE(result.systemError, 0) << failure.step;
+        EXPECT_EQ(ReadBytes(Path("keep.sin")), old) << failure.step;
+        EXPECT_EQ(Entries(), std::vector<std::string>{"keep.sin"}) << failure.step;
+    }
+}
+
+// A real file-size limit, which even root cannot write past: the save fails with EFBIG.
+TEST_F(ChannelFileTest, FileSizeLimitFailsTheSaveCleanly) {
+    const std::vector<std::uint8_t> old(kImageSize, 0x42);
+    WriteBytes(Path("limit.sin"), old);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{1000, 1000};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        const FileResult result = StoreChannelFile(Path("limit.sin"), Pattern());
+        _exit(result.error == FileError::WriteFailed && result.systemError == EFBIG ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(ReadBytes(Path("limit.sin")), old);
+    EXPECT_EQ(Entries(), std::vector<std::string>{"limit.sin"});
+}
+
+TEST_F(ChannelFileTest, SaveKeepsPermissionsAndFollowsSymbolicLinks) {
+    WriteBytes(Path("real.sin"), std::vector<std::uint8_t>(kImageSize, 0));
+    ASSERT_EQ(chmod(Path("real.sin").c_str(), 0640), 0);
+    ASSERT_EQ(symlink("real.sin", Path("link.sin").c_str()), 0);
+    ASSERT_TRUE(StoreChannelFile(Path("link.sin"), Pattern()).Ok());
+    struct stat info {};
+    ASSERT_EQ(lstat(Path("link.sin").c_str(), &info), 0);
+    EXPECT_TRUE(S_ISLNK(info.st_mode));
+    ASSERT_EQ(stat(Path("real.sin").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0640u);
+    RadioImage loaded{};
+    ASSERT_TRUE(LoadChannelFile(Path("real.sin"), loaded).Ok());
+    EXPECT_EQ(loaded, Pattern());
+}
+
+} // namespace
+} // namespace tevano
