@@ -1,0 +1,73 @@
+// The words of the channel grid in both display languages: column numbers, headers, the words
+// that decode writes and encode reads, the overlay lists' entries and the form lists' entries.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tevano {
+
+// Columns of the channel grid; row r (1 to 128) is channel r.
+enum GridColumn : int {
+    kColChannel = 0,
+    kColRxFrequency = 1,
+    kColTxFrequency = 2,
+    kColRxTone = 3,
+    kColTxTone = 4,
+    kColBandwidth = 5,
+    kColScan = 6,
+    kColTxPower = 7,
+    kColOptSignal = 8,
+    kColPttId = 9,
+    kColBusyLock = 10,
+    kColRepeatInvert = 11,
+    kColName = 12,
+    kGridColumns = 13,
+};
+
+constexpr int kGridRows = 129;
+
+// One word of the grid in its English and Chinese form.
+struct Word {
+    std::string_view english;
+    std::string_view chinese;
+
+    std::string In(bool english_) const { return std::string(english_ ? english : chinese); }
+    // Encode accepts both languages' words, exactly and case-sensitively.
+    bool Matches(std::string_view text) const { return text == english || text == chinese; }
+};
+
+namespace words {
+inline constexpr Word kWide{"Wide", "宽"};
+inline constexpr Word kNarrow{"Narrow", "窄"};
+inline constexpr Word kYes{"Yes", "是"};
+inline constexpr Word kNo{"No", "否"};
+inline constexpr Word kHigh{"High", "高"};
+inline constexpr Word kLow{"Low", "低"};
+inline constexpr Word kNone{"None", "无"};
+inline constexpr Word kMsk{"MSK", "MSK"};
+inline constexpr Word kDtmf{"DTMF", "DTMF"};
+inline constexpr Word kCcir{"CCIR", "CCIR"};
+inline constexpr Word kOn{"ON", "开"};
+inline constexpr Word kOff{"OFF", "关"};
+inline constexpr Word kClose{"Close", "关闭"};
+inline constexpr Word kCarrier{"Carrier", "载波"};
+inline constexpr Word kQtDqt{"QT/DQT", "QT/DQT"};
+inline constexpr Word kForward{"Forward", "正向"};
+inline constexpr Word kReverse{"Reverse", "反向"};
+inline constexpr std::string_view kToneOff = "OFF"; // the same in both languages
+} // namespace words
+
+// Row 0 as the view's first set-up writes it.
+std::string FirstSetupHeader(int column, bool english);
+
+// Entries of a column's overlay list (columns 5 to 11), in list order; empty for other columns.
+std::vector<std::string> OverlayListEntries(int column, bool english);
+
+// Entries of the channel form's three lists, in list order.
+std::vector<std::string> TypeListEntries();
+std::vector<std::string> FieldListEntries();
+std::vector<std::string> ManualListEntries(bool english);
+
+} // namespace tevano

@@ -1,0 +1,47 @@
+#include "shell/FileMessages.h"
+
+#include <cstring>
+
+namespace tevano {
+
+namespace {
+
+std::string SystemText(int error) {
+    if (error == 0) {
+        return std::string();
+    }
+    char buffer[256];
+    // GNU strerror_r returns the text, which may or may not be the buffer.
+    const char* text = strerror_r(error, buffer, sizeof buffer);
+    return std::string(": ") + text;
+}
+
+} // namespace
+
+std::string FileErrorText(const FileResult& result, const std::string& path, bool english) {
+    const std::string name = "\"" + path + "\"";
+    const std::string reason = SystemText(result.systemError);
+    switch (result.error) {
+    case FileError::None:
+        return std::string();
+    case FileError::OpenFailed:
+        return english ? "Cannot open " + name + reason + "."
+                       : "无法打开文件 " + name + reason + "。";
+    case FileError::TooShort:
+        return english ? "Cannot open " + name +
+                             ": it is not a channel data file (it holds fewer than 3168 bytes)."
+                       : "无法打开文件 " + name + "：它不是频道数据文件（不足 3168 字节）。";
+    case FileError::ReadFailed:
+        return english ? "Cannot read " + name + reason + "."
+                       : "无法读取文件 " + name + reason + "。";
+    case FileError::CreateFailed:
+    case FileError::WriteFailed:
+        return english ? "Cannot save " + name + reason +
+                             ". The file on disk was left as it was; save to another place."
+                       : "无法保存文件 " + name + reason +
+                             "。磁盘上的原文件未被改动，请另存到其他位置。";
+    }
+    return std::string();
+}
+
+} // namespace tevano

@@ -1,0 +1,177 @@
+#include "ImageBuilder.h"
+
+#include "grid/ChannelDecode.h"
+#include "grid/ChannelEncode.h"
+#include "grid/ChannelGridLayout.h"
+#include "grid/ChannelWords.h"
+#include "grid/FrequencyText.h"
+#include "grid/HeadlessChannelForm.h"
+#include "image/Bcd.h"
+#include "image/NameCode.h"
+#include "image/ScanBitmap.h"
+#include "image/ToneTable.h"
+#include "image/ToneWord.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace tevano {
+namespace {
+
+using testing::NewImage;
+
+std::uint8_t Random(std::mt19937& rng) {
+    return static_cast<std::uint8_t>(rng() & 0xFF);
+}
+
+// A used channel with valid fields and random bytes wherever the grid has no column.
+void RandomUsedChannel(std::mt19937& rng, const ToneTable& tones, RadioImage& image, int channel) {
+    std::uint8_t* record = &image[ChannelOffset(channel)];
+    const auto frequency = [&rng] { return 6700000u + rng() % (52100000u - 6700000u); };
+    WriteBcd32(record + 0, frequency());
+    if (rng() % 4 == 0) {
+        record[3] = rng() % 2 ? 0xFF : 0x00; // receive absent
+    }
+    WriteBcd32(record + 4, frequency());
+    for (std::size_t toneOffset : {std::size_t{8}, std::size_t{10}}) {
+        const int index = static_cast<int>(rng() % ToneTable::kCount);
+        ToneWord::Encode(tones.Name(index), record[toneOffset], record[toneOffset + 1]);
+    }
+    const std::uint8_t signals[] = {0, 1, 2, 4};
+    record[12] = signals[rng() % 4];
+    record[13] = Random(rng);
+    record[14] = Random(rng);
+    record[15] = Random(rng);
+    const std::size_t nameLength = rng() % 9;
+    for (std::size_t i = 0; i < 8; ++i) {
+        image[NameOffset(channel) + i] =
+            i < nameLength ? static_cast<std::uint8_t>(rng() % 38) : 0xFF;
+    }
+}
+
+TEST(RoundTrip, UsedChannelsKeepEveryShownField) {
+    std::mt19937 rng(20261207);
+    const ToneTable tones;
+    for (bool english : {true, false}) {
+        for (int pass = 0; pass < 20; ++pass) {
+            RadioImage image = NewImage();
+            for (int channel = 1; channel <= 128; ++channel) {
+                RandomUsedChannel(rng, tones, image, channel);
+            }
+            const RadioImage before = image;
+            HeadlessChannelForm form(english);
+            ShowImage(image, form.Form(), english);
+            EncodeChannels(form.Form(), image);
+            for (int channel = 1; channel <= 128; ++channel) {
+                const std::size_t at = ChannelOffset(channel);
+                const bool rxAbsent = before[at + 3] == 0xFF || before[at + 3] == 0x00;
+                for (std::size_t i = 0; i < 12; ++i) {
+                    // An absent frequency is written back as four 0xFF bytes.
+                    const std::uint8_t want = rxAbsent && i < 4 ? 0xFF : before[at + i];
+                    ASSERT_EQ(image[at + i], want) << channel << " byte " << i;
+                }
+                EXPECT_EQ(image[at + 12], before[at + 12]);
+                // Busy lock 6 reads as tone and comes back as 4; every other bit is kept.
+                std::uint8_t flags = before[at + 13];
+                if ((flags & 0x06) == 0x06) {
+                    flags &= static_cast<std::uint8_t>(~0x02);
+                }
+                EXPECT_EQ(image[at + 13], flags) << channel;
+                EXPECT_EQ(image[at + 14], before[at + 14]);
+                EXPECT_EQ(image[at + 15], before[at + 15]);
+                EXPECT_EQ(ScanBitmap::Get(image, channel), (flags & 0x08) != 0);
+                for (std::size_t i = 0; i < 8; ++i) {
+                    EXPECT_EQ(image[NameOffset(channel) + i], before[NameOffset(channel) + i]);
+                }
+            }
+            // The settings area outside the form's bytes is not the grid's to change.
+            for (std::size_t i = 0x800; i < 0x850; ++i) {
+                if (i != 0x80A && i != 0x80B && i != 0x811 && i != 0x812) {
+                    EXPECT_EQ(image[i], before[i]);
+                }
+            }
+        }
+    }
+}
+
+// Texts as the editor produces them come back unchanged after a save and an open.
+TEST(RoundTrip, EditedTextsComeBackAfterEncodeAndDecode) {
+    std::mt19937 rng(7);
+    const ToneTable tones;
+    const std::uint32_t steps[] = {625, 500, 250};
+    for (bool english : {true, false}) {
+        HeadlessChannelForm form(english);
+        RadioImage image = NewImage();
+        ShowImage(image, form.Form(), english);
+        for (int row = 1; row <= 128; ++row) {
+            const std::uint32_t step = steps[rng() % 3];
+            const std::uint32_t units = (6700000u + rng() % 45400000u) / step * step;
+            form.grid.SetTextMatrix(row, 1, FrequencyText(units));
+            form.grid.SetTextMatrix(row, 2, rng() % 5 ? FrequencyText(units + step) : "");
+            form.grid.SetTextMatrix(row, 3, tones.Name(static_cast<int>(rng() % 261)));
+            form.grid.SetTextMatrix(row, 4, tones.Name(static_cast<int>(rng() % 261)));
+            for (int col = kColBandwidth; col <= kColRepeatInvert; ++col) {
+                const auto entries = OverlayListEntries(col, english);
+                std::string word = entries[rng() % entries.size()];
+                form.grid.SetTextMatrix(row, col, word);
+            }
+            std::string name;
+            for (std::size_t i = rng() % 9; i > 0; --i) {
+                name += NameCode::Character(static_cast<std::uint8_t>(rng() % 38));
+            }
+            form.grid.SetTextMatrix(row, 12, name);
+        }
+        std::vector<std::string> shown;
+        for (int row = 1; row <= 128; ++row) {
+            for (int col = 1; col <= 12; ++col) {
+                shown.push_back(form.grid.TextMatrix(row, col));
+            }
+        }
+        EncodeChannels(form.Form(), image);
+        HeadlessChannelForm reopened(english);
+        ShowImage(image, reopened.Form(), english);
+        std::size_t i = 0;
+        for (int row = 1; row <= 128; ++row) {
+            for (int col = 1; col <= 12; ++col) {
+                EXPECT_EQ(reopened.grid.TextMatrix(row, col), shown[i++]) << row << "," << col;
+            }
+        }
+    }
+}
+
+// Every value of every record byte, name byte and form byte decodes and encodes without fault
+// (this test earns its keep in the sanitizer build).
+TEST(RoundTrip, EveryByteValueIsHandled) {
+    for (std::size_t position = 0; position < 16; ++position) {
+        for (int value = 0; value <= 0xFF; ++value) {
+            for (std::uint8_t background :
+                 {std::uint8_t{0x00}, std::uint8_t{0x45}, std::uint8_t{0xFF}}) {
+                RadioImage image{};
+                image.fill(background);
+                image[ChannelOffset(64) + position] = static_cast<std::uint8_t>(value);
+                image[NameOffset(64) + position % 8] = static_cast<std::uint8_t>(value);
+                for (bool english : {true, false}) {
+                    const ChannelRowTexts cells = DecodeChannel(image, 64, english);
+                    ASSERT_LE(cells[12].size(), 8u);
+                    RadioImage encoded = image;
+                    EncodeChannel(cells, 64, encoded);
+                    ASSERT_LE(DecodeChannel(encoded, 64, english)[12].size(), 8u);
+                }
+            }
+        }
+    }
+    HeadlessChannelForm form(true);
+    for (std::size_t offset : {kFieldByte, kTypeByte, kManualByte}) {
+        for (int value = 0; value <= 0xFF; ++value) {
+            RadioImage image = NewImage();
+            image[offset] = static_cast<std::uint8_t>(value);
+            DecodeChannels(image, form.Form(), true);
+            EncodeChannels(form.Form(), image);
+            ASSERT_EQ(image[kFormMarkByte], kFormMark);
+        }
+    }
+}
+
+} // namespace
+} // namespace tevano
