@@ -1,0 +1,62 @@
+#include "DemoChannels.h"
+
+#include "grid/ChannelWords.h"
+
+#include <array>
+#include <string>
+
+namespace tevano::cli {
+
+namespace {
+
+struct DemoChannel {
+    const char* rx;
+    const char* tx;
+    const char* rxTone;
+    const char* txTone;
+    Word bandwidth, scan, power, signal, pttId, busyLock, repeat;
+    const char* name;
+};
+
+} // namespace
+
+void WriteDemoChannels(GridControl& grid, bool english) {
+    using namespace words;
+    const std::array<DemoChannel, 6> channels = {{
+        {"145.00000", "145.00000", "OFF", "OFF", kWide, kYes, kHigh, kDtmf, kOn, kClose, kForward,
+         "CALL"},
+        {"145.50000", "145.50000", "88.5", "88.5", kWide, kYes, kHigh, kNone, kOff, kQtDqt,
+         kForward, "SIMPLX"},
+        {"146.52000", "146.52000", "D023N", "D023N", kNarrow, kNo, kLow, kNone, kOff, kQtDqt,
+         kForward, "TAC-1"},
+        {"147.30000", "147.90000", "OFF", "100.0", kWide, kYes, kHigh, kMsk, kOff, kCarrier,
+         kReverse, "RPT 1"},
+        {"162.55000", "", "OFF", "OFF", kNarrow, kNo, kLow, kNone, kOff, kClose, kForward, "WX"},
+        {"151.82000", "151.82000", "67.0", "D754I", kNarrow, kYes, kLow, kCcir, kOn, kQtDqt,
+         kForward, "MURS1"},
+    }};
+    int row = 1;
+    for (const DemoChannel& ch : channels) {
+        const std::array<std::string, kGridColumns> cells = {
+            std::to_string(row),
+            ch.rx,
+            ch.tx,
+            ch.rxTone,
+            ch.txTone,
+            ch.bandwidth.In(english),
+            ch.scan.In(english),
+            ch.power.In(english),
+            ch.signal.In(english),
+            ch.pttId.In(english),
+            ch.busyLock.In(english),
+            ch.repeat.In(english),
+            ch.name,
+        };
+        for (int col = kColRxFrequency; col < kGridColumns; ++col) {
+            grid.SetTextMatrix(row, col, cells[static_cast<std::size_t>(col)]);
+        }
+        ++row;
+    }
+}
+
+} // namespace tevano::cli

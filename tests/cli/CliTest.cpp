@@ -1,0 +1,192 @@
+// tevano-cli as scripts use it: run as a process, judged by its output files, text and status.
+
+#include "grid/ChannelFileOps.h"
+#include "grid/HeadlessChannelForm.h"
+#include "image/ChannelFile.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <sstream>
+#include <string>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <vector>
+
+namespace tevano {
+namespace {
+
+struct CliRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+class CliTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char pattern[] = "/tmp/tevano-cli-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        dir_ = pattern;
+    }
+    void TearDown() override { ASSERT_EQ(std::system(("rm -rf '" + dir_ + "'").c_str()), 0); }
+
+    std::string Path(const std::string& name) const { return dir_ + "/" + name; }
+
+    CliRun Cli(const std::string& arguments) const {
+        const std::string command = std::string(TEVANO_CLI) + " " + arguments + " >'" +
+                                    Path("stdout") + "' 2>'" + Path("stderr") + "'";
+        CliRun run;
+        const int raw = std::system(command.c_str());
+        run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : 128 + WTERMSIG(raw);
+        run.out = ReadText(Path("stdout"));
+        run.err = ReadText(Path("stderr"));
+        return run;
+    }
+
+    static std::string ReadText(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+
+    static void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+        std::ofstream out(path, std::ios::binary);
+        out.write(reinterpret_cast<const char*>(bytes.data()),
+                  static_cast<std::streamsize>(bytes.size()));
+    }
+
+    static std::vector<std::string> Lines(const std::string& text) {
+        std::vector<std::string> lines;
+        std::istringstream in(text);
+        for (std::string line; std::getline(in, line);) {
+            lines.push_back(line);
+        }
+        return lines;
+    }
+
+    static std::vector<std::string> Fields(const std::string& line) {
+        std::vector<std::string> fields;
+        std::size_t start = 0;
+        for (;;) {
+            const std::size_t tab = line.find('\t', start);
+            fields.push_back(line.substr(start, tab - start));
+            if (tab == std::string::npos) {
+                return fields;
+            }
+            start = tab + 1;
+        }
+    }
+
+    std::string dir_;
+};
+
+TEST_F(CliTest, ShowPrintsTheListsAndAllRows) {
+    ASSERT_EQ(Cli("new '" + Path("demo.sin") + "' --demo").status, 0);
+    const CliRun run = Cli("show '" + Path("demo.sin") + "'");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    const std::vector<std::string> lines = Lines(run.out);
+    ASSERT_EQ(lines.size(), 3u + 1u + 129u);
+    EXPECT_NE(lines[1].find("134 - 176MHz"), std::string::npos);
+    EXPECT_NE(lines[2].find("Open"), std::string::npos);
+    EXPECT_EQ(lines[4].rfind("CH ", 0), 0u);
+    EXPECT_NE(lines[5].find("145.00000"), std::string::npos);
+    EXPECT_NE(lines[5].find("CALL"), std::string::npos);
+    EXPECT_EQ(lines.back(), "128");
+}
+
+TEST_F(CliTest, ShowTsvInBothLanguages) {
+    ASSERT_EQ(Cli("new '" + Path("demo.sin") + "' --demo").status, 0);
+    for (const bool chinese : {false, true}) {
+        const CliRun run =
+            Cli("show '" + Path("demo.sin") + "' --tsv" + (chinese ? " --chinese" : ""));
+        ASSERT_EQ(run.status, 0) << run.err;
+        const std::vector<std::string> lines = Lines(run.out);
+        ASSERT_EQ(lines.size(), 129u);
+        for (const std::string& line : lines) {
+            ASSERT_EQ(Fields(line).size(), 13u) << line;
+        }
+        const std::vector<std::string> header = Fields(lines[0]);
+        const std::vector<std::string> first = Fields(lines[1]);
+        EXPECT_EQ(header[1], chinese ? "接收频率" : "Rx Frequency");
+        EXPECT_EQ(header[5], chinese ? " 宽/窄" : " W/N ");
+        EXPECT_EQ(first[0], "1");
+        EXPECT_EQ(first[5], chinese ? "宽" : "Wide");
+        EXPECT_EQ(first[12], "CALL");
+        EXPECT_EQ(Fields(lines[128])[0], "128");
+    }
+}
+
+// resave gives exactly what opening the file and saving it through the document gives.
+TEST_F(CliTest, ResaveEqualsOpenThenSave) {
+    std::mt19937 rng(42);
+    std::vector<std::uint8_t> bytes(kImageSize);
+    for (std::uint8_t& b : bytes) {
+        b = static_cast<std::uint8_t>(rng());
+    }
+    WriteBytes(Path("in.sin"), bytes);
+    for (const bool chinese : {false, true}) {
+        const CliRun run = Cli("resave '" + Path("in.sin") + "' '" + Path("out.sin") + "'" +
+                               (chinese ? " --chinese" : ""));
+        ASSERT_EQ(run.status, 0) << run.err;
+        RadioImage image{};
+        HeadlessChannelForm form(!chinese);
+        ASSERT_TRUE(OpenChannelFile(Path("in.sin"), image, form.Form(), !chinese).Ok());
+        ASSERT_TRUE(SaveChannelFile(Path("expected.sin"), form.Form(), image).Ok());
+        EXPECT_EQ(ReadText(Path("out.sin")), ReadText(Path("expected.sin")));
+    }
+}
+
+TEST_F(CliTest, FailuresExitWithOneLineOnStderr) {
+    WriteBytes(Path("short.sin"), std::vector<std::uint8_t>(3167, 0xFF));
+    ASSERT_EQ(Cli("new '" + Path("good.sin") + "'").status, 0);
+    const std::string cases[] = {
+        "show '" + Path("missing.sin") + "'",
+        "show '" + Path("short.sin") + "'",
+        "resave '" + Path("short.sin") + "' '" + Path("never.sin") + "'",
+        "resave '" + Path("good.sin") + "' '" + Path("no/dir/out.sin") + "'",
+        "show '" + dir_ + "'",
+    };
+    for (const std::string& arguments : cases) {
+        const CliRun run = Cli(arguments);
+        EXPECT_EQ(run.status, 1) << arguments;
+        EXPECT_EQ(run.out, "") << arguments;
+        ASSERT_FALSE(run.err.empty()) << arguments;
+        EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << run.err;
+        EXPECT_EQ(run.err.rfind("tevano-cli: ", 0), 0u) << run.err;
+    }
+    struct stat info {};
+    EXPECT_NE(stat(Path("never.sin").c_str(), &info), 0);
+    EXPECT_NE(Cli("show '" + Path("short.sin") + "' --chinese").err.find("3168"),
+              std::string::npos);
+}
+
+TEST_F(CliTest, MisuseExitsWithUsage) {
+    EXPECT_EQ(Cli("").status, 2);
+    EXPECT_EQ(Cli("show").status, 2);
+    EXPECT_EQ(Cli("show a b").status, 2);
+    EXPECT_EQ(Cli("frobnicate").status, 2);
+    EXPECT_EQ(Cli("show x --bogus").status, 2);
+    EXPECT_EQ(Cli("--help").status, 0);
+}
+
+// Files of any length and content open or are refused; none crashes the tool.
+TEST_F(CliTest, AnyBytesOpenOrAreRefused) {
+    std::mt19937 rng(99);
+    const std::size_t sizes[] = {0, 1, 3167, 3168, 3169, 10000};
+    for (std::size_t size : sizes) {
+        std::vector<std::uint8_t> bytes(size);
+        for (std::uint8_t& b : bytes) {
+            b = static_cast<std::uint8_t>(rng());
+        }
+        WriteBytes(Path("any.sin"), bytes);
+        const CliRun run = Cli("show '" + Path("any.sin") + "' --tsv");
+        EXPECT_EQ(run.status, size >= kImageSize ? 0 : 1) << size;
+    }
+}
+
+} // namespace
+} // namespace tevano
