@@ -3,6 +3,7 @@
 #include "grid/ChannelFileOps.h"
 #include "grid/HeadlessChannelForm.h"
 #include "image/ChannelFile.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -19,6 +20,9 @@
 namespace tevano {
 namespace {
 
+using testing::ReadText;
+using testing::WriteBytes;
+
 struct CliRun {
     int status = -1;
     std::string out;
@@ -27,14 +31,7 @@ struct CliRun {
 
 class CliTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/tevano-cli-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        dir_ = pattern;
-    }
-    void TearDown() override { ASSERT_EQ(std::system(("rm -rf '" + dir_ + "'").c_str()), 0); }
-
-    std::string Path(const std::string& name) const { return dir_ + "/" + name; }
+    std::string Path(const std::string& name) const { return temp_.Path(name); }
 
     CliRun Cli(const std::string& arguments) const {
         const std::string command = std::string(TEVANO_CLI) + " " + arguments + " >'" +
@@ -45,17 +42,6 @@ protected:
         run.out = ReadText(Path("stdout"));
         run.err = ReadText(Path("stderr"));
         return run;
-    }
-
-    static std::string ReadText(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
-
-    static void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-        std::ofstream out(path, std::ios::binary);
-        out.write(reinterpret_cast<const char*>(bytes.data()),
-                  static_cast<std::streamsize>(bytes.size()));
     }
 
     static std::vector<std::string> Lines(const std::string& text) {
@@ -80,7 +66,8 @@ protected:
         }
     }
 
-    std::string dir_;
+    testing::TempDir temp_;
+    const std::string& dir_ = temp_.path();
 };
 
 TEST_F(CliTest, ShowPrintsTheListsAndAllRows) {

@@ -1,5 +1,6 @@
 #include "image/ChannelFile.h"
 #include "image/AtomicFile.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -21,35 +22,17 @@
 namespace tevano {
 namespace {
 
+using testing::ReadBytes;
+using testing::WriteBytes;
+
 class ChannelFileTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/tevano-file-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        dir_ = pattern;
-    }
-    void TearDown() override {
-        const std::string command = "rm -rf '" + dir_ + "'";
-        ASSERT_EQ(std::system(command.c_str()), 0);
-    }
-
-    std::string Path(const std::string& name) const { return dir_ + "/" + name; }
-
-    static void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-        std::ofstream out(path, std::ios::binary);
-        out.write(reinterpret_cast<const char*>(bytes.data()),
-                  static_cast<std::streamsize>(bytes.size()));
-    }
-
-    static std::vector<std::uint8_t> ReadBytes(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
+    std::string Path(const std::string& name) const { return temp_.Path(name); }
 
     // Names in the directory; a failed save must leave no temporary file behind.
     std::vector<std::string> Entries() const {
         std::vector<std::string> names;
-        DIR* d = opendir(dir_.c_str());
+        DIR* d = opendir(temp_.path().c_str());
         while (dirent* e = readdir(d)) {
             const std::string name = e->d_name;
             if (name != "." && name != "..") {
@@ -68,7 +51,8 @@ protected:
         return image;
     }
 
-    std::string dir_;
+    testing::TempDir temp_;
+    const std::string& dir_ = temp_.path();
 };
 
 TEST_F(ChannelFileTest, StoreThenLoadGivesTheSameBytes) {
