@@ -1,5 +1,5 @@
-// The commands of tevano-cli. Each takes its positional arguments and flags, prints what the
-// program would show, and returns the process exit status: 0 success, 1 failure, 2 misuse.
+// The commands of tevano-cli. Each parses its own arguments, does what the program would do,
+// and returns the exit status: 0 success, 1 failure (one line on stderr), 2 misuse.
 #pragma once
 
 #include <string>
@@ -7,18 +7,18 @@
 
 namespace tevano::cli {
 
-struct Arguments {
-    std::vector<std::string> positional;
-    bool chinese = false;
-    bool tsv = false;
-    bool demo = false;
+struct Command {
+    const char* name;
+    const char* usage;   // the arguments, after the command name
+    const char* summary; // one line for the help text
+    int (*run)(const std::vector<std::string>& args);
 };
 
-int ShowCommand(const Arguments& args);
-int ResaveCommand(const Arguments& args);
-int NewCommand(const Arguments& args);
+// Every command, in the order the help text lists them.
+const std::vector<Command>& Commands();
 
-// Prints "tevano-cli: <message>" on stderr and returns 1.
-int Fail(const std::string& message);
+int ShowCommand(const std::vector<std::string>& args);
+int ResaveCommand(const std::vector<std::string>& args);
+int NewCommand(const std::vector<std::string>& args);
 
 } // namespace tevano::cli

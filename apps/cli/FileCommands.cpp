@@ -1,5 +1,6 @@
 // tevano-cli resave and new: documents saved exactly as the program's File Save saves them.
 
+#include "Arguments.h"
 #include "CliCommands.h"
 #include "DemoChannels.h"
 
@@ -8,19 +9,18 @@
 #include "grid/HeadlessChannelForm.h"
 #include "shell/FileMessages.h"
 
-#include <cstdio>
-
 namespace tevano::cli {
 
-int Fail(const std::string& message) {
-    std::fprintf(stderr, "tevano-cli: %s\n", message.c_str());
-    return 1;
-}
-
-int ResaveCommand(const Arguments& args) {
-    const bool english = !args.chinese;
-    const std::string& in = args.positional[0];
-    const std::string& out = args.positional[1];
+int ResaveCommand(const std::vector<std::string>& argv) {
+    constexpr const char* kUsage = "resave IN OUT [--chinese]";
+    std::string error;
+    const auto args = Arguments::Parse(argv, {"--chinese"}, {}, error);
+    if (!args || args->Positional().size() != 2) {
+        return Misuse(args ? "resave takes an input and an output file" : error, kUsage);
+    }
+    const bool english = !args->Has("--chinese");
+    const std::string& in = args->Positional()[0];
+    const std::string& out = args->Positional()[1];
     RadioImage image{};
     MakeNewImage(image);
     HeadlessChannelForm form(english);
@@ -35,14 +35,20 @@ int ResaveCommand(const Arguments& args) {
     return 0;
 }
 
-int NewCommand(const Arguments& args) {
-    const bool english = !args.chinese;
-    const std::string& path = args.positional[0];
+int NewCommand(const std::vector<std::string>& argv) {
+    constexpr const char* kUsage = "new FILE [--demo] [--chinese]";
+    std::string error;
+    const auto args = Arguments::Parse(argv, {"--chinese", "--demo"}, {}, error);
+    if (!args || args->Positional().size() != 1) {
+        return Misuse(args ? "new takes one file" : error, kUsage);
+    }
+    const bool english = !args->Has("--chinese");
+    const std::string& path = args->Positional()[0];
     RadioImage image{};
     MakeNewImage(image);
     HeadlessChannelForm form(english);
     ShowImage(image, form.Form(), english);
-    if (args.demo) {
+    if (args->Has("--demo")) {
         WriteDemoChannels(form.grid, english);
     }
     const FileResult result = SaveChannelFile(path, form.Form(), image);

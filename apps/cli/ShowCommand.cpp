@@ -1,5 +1,6 @@
 // tevano-cli show: a channel data file as the program's channel form shows it.
 
+#include "Arguments.h"
 #include "CliCommands.h"
 #include "TextTable.h"
 
@@ -26,9 +27,15 @@ std::string PickText(const ChoiceList& list, bool english) {
 
 } // namespace
 
-int ShowCommand(const Arguments& args) {
-    const bool english = !args.chinese;
-    const std::string& path = args.positional[0];
+int ShowCommand(const std::vector<std::string>& argv) {
+    constexpr const char* kUsage = "show FILE [--chinese] [--tsv]";
+    std::string error;
+    const auto args = Arguments::Parse(argv, {"--chinese", "--tsv"}, {}, error);
+    if (!args || args->Positional().size() != 1) {
+        return Misuse(args ? "show takes one file" : error, kUsage);
+    }
+    const bool english = !args->Has("--chinese");
+    const std::string& path = args->Positional()[0];
     RadioImage image{};
     MakeNewImage(image);
     HeadlessChannelForm form(english);
@@ -46,7 +53,7 @@ int ShowCommand(const Arguments& args) {
         rows.push_back(std::move(row));
     }
     std::string out;
-    if (args.tsv) {
+    if (args->Has("--tsv")) {
         for (const auto& row : rows) {
             for (std::size_t c = 0; c < row.size(); ++c) {
                 out += row[c];

@@ -1,0 +1,18 @@
+#include "CliCommands.h"
+
+namespace tevano::cli {
+
+const std::vector<Command>& Commands() {
+    static const std::vector<Command> commands = {
+        {"show", "show FILE [--chinese] [--tsv]",
+         "print a channel data file's form lists and 129 grid rows (--tsv: the grid only)",
+         ShowCommand},
+        {"resave", "resave IN OUT [--chinese]", "open IN and save it to OUT as File Save does",
+         ResaveCommand},
+        {"new", "new FILE [--demo] [--chinese]",
+         "save a new document (--demo: with a few sample channels)", NewCommand},
+    };
+    return commands;
+}
+
+} // namespace tevano::cli

@@ -1,0 +1,85 @@
+#include "shell/Messages.h"
+
+#include <array>
+#include <cstddef>
+
+namespace tevano {
+
+namespace {
+
+// In the order of MessageId. Leading blanks, double blanks and full-width commas are the texts'.
+constexpr std::array<MessageInfo, 19> kMessages = {{
+    {Buttons::Ok, "Error Data Format，Please input again",
+     "输入数据错误，请按正确的格式及大小重新输入"},
+    {Buttons::Ok, "Error data Value，Please input according the step value(6.25K/5k/2.5k)",
+     "输入数据错误，请按6.25K/5k/2.5k的倍数重新输入"},
+    {Buttons::Ok, "Error data Value，Please input according the step value(6.25K/5k/2.5k)",
+     "输入数据错误，请按6.25K/5k/2.5K的倍数重新输入"},
+    {Buttons::Ok, "Please input Number", "请输入数字"},
+    {Buttons::Ok,
+     "Could not Open the Port,Please check whether the Port are occupied or the device are ok",
+     "无法打开串口，请检查该设备是否正常，或是否被占用"},
+    {Buttons::OkCancel,
+     " Radio Type are not match for your setting，If you want continue,push ok button",
+     " 对讲机的类型与你所设置的不一样，若要覆盖请按确定按钮"},
+    {Buttons::Ok, " Error in the Send Order", " 发送数据错误"},
+    {Buttons::RetryCancel,
+     "Communication Error，Please check all the connections and the radio power",
+     "通讯错误，请检查连接线是否接触良好或对讲机电源是否开启"},
+    {Buttons::Ok, " Program Interrupt，Please reset the radio and try again",
+     " 接收出错中断，请重试"},
+    {Buttons::Ok, "not received enough  byte", "未收到足够字节"},
+    {Buttons::Ok, "Error had happen,please try again", "接收出错中断，请重试"},
+    {Buttons::Ok, "Communication had been interrupted,please try again", "通讯已被中断,请重新开始"},
+    {Buttons::Ok, " There are no Visible information", " 没有可视信息"},
+    {Buttons::Ok, "Finish successfully!", "对讲机已收到!"},
+    {Buttons::RetryCancel, " Error had happen ,need try again", " 错误需延时再试"},
+    {Buttons::YesNo, "Confirm change language", " 请确认是否修改语言"},
+    {Buttons::Ok, "Load Resource DLL english.dll Fail", "Load Resource DLL english.dll Fail"},
+    {Buttons::Ok, "Load Dll Resources fail", "Load Dll Resources fail"},
+    {Buttons::YesNoCancel, "Save changes to <name>?", "是否保存对 <name> 的修改?"},
+}};
+
+struct TextPair {
+    const char* english;
+    const char* chinese;
+};
+
+constexpr std::array<TextPair, 8> kTexts = {{
+    {"Now are detecting Communication Port,Please wait...",
+     "Now are detecting Communication Port,Please wait..."},
+    {"Waiting the response from radio....", "Waiting the response from radio...."},
+    {"   Not start yet", "   尚未开始"},
+    {"Reading Data Progress", "Reading Data Progress"},
+    {"Writing Data Progress", "Writing Data Progress"},
+    {"Please click the CommBox to choose value，For help，please press F1",
+     "请点击组合框右边的箭头按钮以进行选择"},
+    {"Please Click the cell to edit or input data，For help，please press F1",
+     "请单击格子进入编辑状态或直接输入数字,如需帮助，请按F1键"},
+    {"For help，please press F1", "如需帮助，请按F1键"},
+}};
+
+} // namespace
+
+const MessageInfo& Message(MessageId id) {
+    return kMessages[static_cast<std::size_t>(id)];
+}
+
+std::string MessageText(MessageId id, bool english) {
+    const MessageInfo& info = Message(id);
+    return english ? info.english : info.chinese;
+}
+
+std::string SaveChangesText(const std::string& documentName, bool english) {
+    std::string text = MessageText(MessageId::SaveChanges, english);
+    const std::string placeholder = "<name>";
+    text.replace(text.find(placeholder), placeholder.size(), documentName);
+    return text;
+}
+
+std::string UiText(TextId id, bool english) {
+    const TextPair& pair = kTexts[static_cast<std::size_t>(id)];
+    return english ? pair.english : pair.chinese;
+}
+
+} // namespace tevano

@@ -1,0 +1,70 @@
+// Every message box of the program and every fixed text that code writes into a control, in
+// English and Chinese, in one table. The core names a message by its id; the edge that shows
+// it picks the language with IsEnglish.
+#pragma once
+
+#include <string>
+
+namespace tevano {
+
+// The button sets of the message boxes.
+enum class Buttons { Ok, OkCancel, RetryCancel, YesNo, YesNoCancel };
+
+// The user's answer to a message box. Only the negative answer is ever tested.
+enum class Answer { Ok, Cancel, Retry, Yes, No };
+
+enum class MessageId {
+    // Channel grid: cell editing and keyboard
+    FrequencyOutOfRange,   // outside 67-521 MHz, or not a number
+    FrequencyOffStep,      // not a multiple of 6.25, 5 or 2.5 kHz, when the cell is left
+    FrequencyOffStepEnter, // the same when Enter commits (its Chinese text differs by one letter)
+    InputNumber,           // a character other than a digit typed on a cell
+    // Radio link
+    PortOpenFailed,
+    RadioTypeMismatch,
+    SendOrderFailed,
+    CommunicationError,
+    ProgramInterrupted, // a write block not acknowledged
+    NotEnoughBytes,     // a read reply shorter than 10 bytes
+    ReadAckMissing,
+    TransferInterrupted, // the progress dialog moved or left during a transfer
+    // Test mode
+    NoVisibleInformation,
+    CalibrationFinished,
+    CalibrationFailed,
+    // Application shell
+    ConfirmLanguageChange,
+    ResourceModuleMissingAtStart,  // English only
+    ResourceModuleMissingOnSwitch, // English only
+    SaveChanges,                   // "<name>" is replaced by the document's name
+};
+
+struct MessageInfo {
+    Buttons buttons;
+    const char* english;
+    const char* chinese; // the English text again where the program has no Chinese one
+};
+
+const MessageInfo& Message(MessageId id);
+
+// The text of a message in the display language.
+std::string MessageText(MessageId id, bool english);
+
+// The "save changes" question for a document name.
+std::string SaveChangesText(const std::string& documentName, bool english);
+
+// Fixed texts that code writes into controls (status line, status bar, captions).
+enum class TextId {
+    StatusDetectingPort, // English only
+    StatusWaitingRadio,  // English only
+    ProgressNotStarted,
+    ReadingTitle, // English only
+    WritingTitle, // English only
+    HelpList,
+    HelpGrid,
+    HelpOther,
+};
+
+std::string UiText(TextId id, bool english);
+
+} // namespace tevano

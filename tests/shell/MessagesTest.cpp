@@ -1,0 +1,53 @@
+#include "shell/Messages.h"
+#include "image/FileResult.h"
+#include "shell/FileMessages.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+
+namespace tevano {
+namespace {
+
+TEST(Messages, TextsAsTheProgramShowsThem) {
+    EXPECT_EQ(MessageText(MessageId::FrequencyOutOfRange, true),
+              "Error Data Format，Please input again");
+    EXPECT_EQ(MessageText(MessageId::FrequencyOffStep, false),
+              "输入数据错误，请按6.25K/5k/2.5k的倍数重新输入");
+    EXPECT_EQ(MessageText(MessageId::FrequencyOffStepEnter, false),
+              "输入数据错误，请按6.25K/5k/2.5K的倍数重新输入");
+    EXPECT_EQ(MessageText(MessageId::NotEnoughBytes, true), "not received enough  byte");
+    EXPECT_EQ(MessageText(MessageId::ConfirmLanguageChange, false), " 请确认是否修改语言");
+    EXPECT_EQ(MessageText(MessageId::CalibrationFailed, true), " Error had happen ,need try again");
+    EXPECT_EQ(Message(MessageId::CommunicationError).buttons, Buttons::RetryCancel);
+    EXPECT_EQ(Message(MessageId::RadioTypeMismatch).buttons, Buttons::OkCancel);
+    EXPECT_EQ(Message(MessageId::ConfirmLanguageChange).buttons, Buttons::YesNo);
+}
+
+TEST(Messages, EnglishOnlyTextsAreEnglishInChinese) {
+    EXPECT_EQ(MessageText(MessageId::ResourceModuleMissingAtStart, false),
+              "Load Resource DLL english.dll Fail");
+    EXPECT_EQ(MessageText(MessageId::ResourceModuleMissingOnSwitch, false),
+              "Load Dll Resources fail");
+    EXPECT_EQ(UiText(TextId::StatusWaitingRadio, false), "Waiting the response from radio....");
+    EXPECT_EQ(UiText(TextId::ReadingTitle, false), "Reading Data Progress");
+}
+
+TEST(Messages, SaveChangesNamesTheDocument) {
+    EXPECT_EQ(SaveChangesText("demo.sin", true), "Save changes to demo.sin?");
+    EXPECT_EQ(SaveChangesText("demo.sin", false), "是否保存对 demo.sin 的修改?");
+}
+
+TEST(FileMessages, SayWhatWentWrongAndWhatToDo) {
+    const std::string missing = FileErrorText({FileError::OpenFailed, ENOENT}, "/tmp/x.sin", true);
+    EXPECT_NE(missing.find("\"/tmp/x.sin\""), std::string::npos);
+    EXPECT_NE(missing.find("No such file"), std::string::npos);
+    const std::string save = FileErrorText({FileError::WriteFailed, ENOSPC}, "a.sin", true);
+    EXPECT_NE(save.find("left as it was"), std::string::npos);
+    EXPECT_NE(FileErrorText({FileError::TooShort, 0}, "a.sin", false).find("3168"),
+              std::string::npos);
+    EXPECT_EQ(FileErrorText({}, "a.sin", true), "");
+}
+
+} // namespace
+} // namespace tevano
