@@ -71,7 +71,7 @@ std::vector<std::string> FieldListEntries() {
 
 std::vector<std::string> ManualListEntries(bool english) {
     return english ? std::vector<std::string>{"Open", "Close"}
-                   : std::vector<std::string>{"打开", "关闭"};
+                   : std::vector<std::string>{"开启", "关闭"};
 }
 
 } // namespace tevano

@@ -11,8 +11,8 @@ namespace tevano::res {
 struct MenuItem {
     enum class Kind { Command, Separator, Popup };
     Kind kind;
-    const char* text; // as shown: "&" before the mnemonic, "\t" before the shortcut text
-    int commandId;    // Command only
+    const char* text;      // as shown: "&" before the mnemonic, "\t" before the shortcut text
+    int commandId;         // Command only
     const MenuItem* items; // Popup only
     int itemCount;
 };
@@ -91,7 +91,7 @@ enum ControlStyle : unsigned {
     kDigitsOnly = 1u << 5, // edit: digits only
     kVScroll = 1u << 6,    // list part with a vertical scroll bar
     kTabStop = 1u << 7,
-    kGroup = 1u << 8,      // first control of a group (radio buttons)
+    kGroup = 1u << 8, // first control of a group (radio buttons)
     kReadOnly = 1u << 9,
     kMultiline = 1u << 10,
     kNoWrap = 1u << 11,    // spin: no wrap-around
@@ -106,12 +106,15 @@ struct ControlTemplate {
     int x; // position and size in dialog units
     int y;
     int width;
-    int height;
+    int height; // combo boxes: with the list dropped down (closed: kComboClosedHeight)
     unsigned style;
-    int limit; // edit: most characters accepted, 0 for no limit
+    int limit;                  // edit: most characters accepted, 0 for no limit
     const char* const* entries; // combo boxes: initial entries in list order
     int entryCount;
 };
+
+// A combo box takes this height while its list is closed; the list drops over what lies below.
+constexpr int kComboClosedHeight = 12;
 
 struct DialogTemplate {
     int id;
@@ -125,7 +128,7 @@ struct DialogTemplate {
 };
 
 struct ResourceSet {
-    int formatVersion; // kResourceFormatVersion of the module's build
+    int formatVersion;       // kResourceFormatVersion of the module's build
     const char* languageTag; // "EN" or "CH"
     const Menu* menus;
     int menuCount;

@@ -1,0 +1,43 @@
+// The command ids of the main frame: menu items, toolbar buttons and accelerators send them, and
+// the string table holds each one's status-bar prompt and tooltip under the same id.
+#pragma once
+
+namespace tevano::res::cmd {
+
+// The program's own commands.
+constexpr int kReadFromRadio = 32771;
+constexpr int kWriteToRadio = 32772;
+constexpr int kPortCom1 = 32773;
+constexpr int kPortCom2 = 32775;
+constexpr int kPortCom3 = 32776;
+constexpr int kPortCom4 = 32777;
+constexpr int kTestMode = 32778;
+constexpr int kOptionalFeatures = 32784;
+constexpr int kSwitchLanguage = 32785; // no prompt string
+constexpr int kSideKey = 32786;        // no prompt string
+
+// The framework's standard commands, by the ids the radio tool has always used.
+constexpr int kFileNew = 57600;
+constexpr int kFileOpen = 57601;
+constexpr int kFileSave = 57603;
+constexpr int kFileSaveAs = 57604;
+constexpr int kFilePrintSetup = 57606;
+constexpr int kFilePrint = 57607;
+constexpr int kFilePrintPreview = 57609;
+constexpr int kAppAbout = 57664;
+constexpr int kAppExit = 57665;
+constexpr int kHelpTopics = 57667;
+constexpr int kContextHelp = 57669;
+constexpr int kHelp = 57670;
+constexpr int kDefaultHelp = 57671;
+constexpr int kNextPane = 57680;
+constexpr int kPreviousPane = 57681;
+constexpr int kViewToolbar = 59392;
+constexpr int kViewStatusBar = 59393;
+
+// Status-bar indicators; the string of each is the text its pane shows while the key is on.
+constexpr int kIndicatorCaps = 59137;
+constexpr int kIndicatorNum = 59138;
+constexpr int kIndicatorScroll = 59139;
+
+} // namespace tevano::res::cmd

@@ -1,0 +1,70 @@
+// The Chinese menu bar of the main frame (menu 128): the same commands in the same places as the
+// English one. The port items keep their COM names; the View menu's switch item goes to English.
+#include "resources/CommandIds.h"
+#include "resources/layout/MenuBuilders.h"
+#include "resources/module/LanguageParts.h"
+
+#include <iterator>
+
+namespace tevano::res {
+
+namespace {
+
+using build::Command;
+using build::kSeparator;
+using build::Popup;
+
+constexpr MenuItem kFileItems[] = {
+    Command("新建(&N)\tCtrl+N", cmd::kFileNew),
+    Command("打开(&O)...\tCtrl+O", cmd::kFileOpen),
+    Command("保存(&S)\tCtrl+S", cmd::kFileSave),
+    Command("另存为(&A)...", cmd::kFileSaveAs),
+    kSeparator,
+    Command("打印(&P)...\tCtrl+P", cmd::kFilePrint),
+    Command("打印预览(&V)", cmd::kFilePrintPreview),
+    Command("打印设置(&R)...", cmd::kFilePrintSetup),
+    kSeparator,
+    Command("退出(&X)", cmd::kAppExit),
+};
+
+constexpr MenuItem kProgramItems[] = {
+    Command("从对讲机读取(&R)\tCtrl+R", cmd::kReadFromRadio),
+    Command("写入对讲机(&W)\tCtrl+W", cmd::kWriteToRadio),
+    kSeparator,
+    Command("测试模式(&T)\tCtrl+T", cmd::kTestMode),
+    Command("可选功能(&O)\tCtrl+O", cmd::kOptionalFeatures),
+    Command("侧键设置", cmd::kSideKey),
+};
+
+constexpr MenuItem kPortItems[] = {
+    Command("COM1(&P)\tCtrl+C", cmd::kPortCom1),
+    Command("COM2(&Q)\tCtrl+D", cmd::kPortCom2),
+    Command("COM3(&S)\tCtrl+E", cmd::kPortCom3),
+    Command("COM4(&T)\tCtrl+F", cmd::kPortCom4),
+};
+
+constexpr MenuItem kViewItems[] = {
+    Command("工具栏(&T)", cmd::kViewToolbar),
+    Command("状态栏(&S)", cmd::kViewStatusBar),
+    Command("切换到英文", cmd::kSwitchLanguage),
+};
+
+constexpr MenuItem kHelpItems[] = {
+    Command("帮助主题(&H)", cmd::kHelpTopics),
+    kSeparator,
+    Command("关于(&A)...", cmd::kAppAbout),
+};
+
+constexpr MenuItem kMenuBar[] = {
+    Popup("文件(&F)", kFileItems), Popup("编程(&P)", kProgramItems), Popup("端口(&O)", kPortItems),
+    Popup("查看(&V)", kViewItems), Popup("帮助(&H)", kHelpItems),
+};
+
+} // namespace
+
+const Menu kMenus[] = {
+    {ids::kMainFrame, kMenuBar, int(std::size(kMenuBar))},
+};
+const int kMenuCount = int(std::size(kMenus));
+
+} // namespace tevano::res

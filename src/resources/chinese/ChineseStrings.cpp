@@ -1,0 +1,49 @@
+// The Chinese string table: the same ids as the English one. The file extension, the file type
+// id and name, and the indicator and tooltip words that are codes stay as they are.
+#include "resources/CommandIds.h"
+#include "resources/module/LanguageParts.h"
+
+#include <iterator>
+
+namespace tevano::res {
+
+const char* const kLanguageTag = "CH";
+
+const StringEntry kStrings[] = {
+    {ids::kMainFrame, "Tevano 编程软件\n\n写入数据\n频道数据 (*.sin)\n.sin\n"
+                      "Krono.Document\nKrono Document"},
+    {ids::kAppTitleString, "Tevano 编程软件"},
+    {ids::kIdlePromptString, "如需帮助，请按F1键"},
+    {cmd::kIndicatorCaps, "大写"},
+    {cmd::kIndicatorNum, "数字"},
+    {cmd::kIndicatorScroll, "滚动"},
+
+    {cmd::kReadFromRadio, "从对讲机读取数据\n读取"},
+    {cmd::kWriteToRadio, "将数据写入对讲机\n写入"},
+    {cmd::kPortCom1, "选择通信端口一\nCom1"},
+    {cmd::kPortCom2, "选择通信端口二\nCom2"},
+    {cmd::kPortCom3, "选择通信端口三\nCom3"},
+    {cmd::kPortCom4, "选择通信端口四\nCom4"},
+    {cmd::kTestMode, "调试发射功率、静噪等级、低电报警\n在线调试"},
+    {cmd::kOptionalFeatures, "设置对讲机的其他功能"},
+
+    {cmd::kFileNew, "新建频道数据文档\n新建"},
+    {cmd::kFileOpen, "打开频道数据文件\n打开"},
+    {cmd::kFileSave, "将频道数据保存到文件\n保存"},
+    {cmd::kFileSaveAs, "将频道数据另存为新文件\n另存为"},
+    {cmd::kFilePrint, "打印设置报表\n打印"},
+    {cmd::kFilePrintPreview, "按打印效果逐页显示设置报表\n打印预览"},
+    {cmd::kFilePrintSetup, "选择打印机及打印选项\n打印设置"},
+    {cmd::kAppExit, "关闭程序\n退出"},
+    {cmd::kAppAbout, "显示程序的版本和版权信息\n关于"},
+    {cmd::kViewToolbar, "显示或隐藏工具栏\n工具栏"},
+    {cmd::kViewStatusBar, "显示或隐藏状态栏\n状态栏"},
+    {cmd::kHelpTopics, "列出帮助主题\n帮助主题"},
+    {cmd::kHelp, "显示当前任务或命令的帮助\n帮助"},
+    {cmd::kContextHelp, "显示下一个单击的按钮、菜单或窗口的帮助\n上下文帮助"},
+    {cmd::kNextPane, "切换到下一个窗格\n下一窗格"},
+    {cmd::kPreviousPane, "切换回上一个窗格\n上一窗格"},
+};
+const int kStringCount = int(std::size(kStrings));
+
+} // namespace tevano::res

@@ -1,0 +1,70 @@
+// The English menu bar of the main frame (menu 128), word for word as the radio tool has always
+// shown it. The Ctrl shortcuts written in the Program and Port items are not bound to keys.
+#include "resources/CommandIds.h"
+#include "resources/layout/MenuBuilders.h"
+#include "resources/module/LanguageParts.h"
+
+#include <iterator>
+
+namespace tevano::res {
+
+namespace {
+
+using build::Command;
+using build::kSeparator;
+using build::Popup;
+
+constexpr MenuItem kFileItems[] = {
+    Command("&New\tCtrl+N", cmd::kFileNew),
+    Command("&Open...\tCtrl+O", cmd::kFileOpen),
+    Command("&Save\tCtrl+S", cmd::kFileSave),
+    Command("Save &As...", cmd::kFileSaveAs),
+    kSeparator,
+    Command("&Print...\tCtrl+P", cmd::kFilePrint),
+    Command("Print Pre&view", cmd::kFilePrintPreview),
+    Command("P&rint Setup...", cmd::kFilePrintSetup),
+    kSeparator,
+    Command("E&xit", cmd::kAppExit),
+};
+
+constexpr MenuItem kProgramItems[] = {
+    Command("&Read From Radio\tCtrl+R", cmd::kReadFromRadio),
+    Command("&Write To Radio\tCtrl+W", cmd::kWriteToRadio),
+    kSeparator,
+    Command("&Test Mode\tCtrl+T", cmd::kTestMode),
+    Command("&Optional Features\tCtrl+O", cmd::kOptionalFeatures),
+    Command("Side Key", cmd::kSideKey),
+};
+
+constexpr MenuItem kPortItems[] = {
+    Command("COM1(&P)\tCtrl+C", cmd::kPortCom1),
+    Command("COM2(&Q)\tCtrl+D", cmd::kPortCom2),
+    Command("COM3(&S)\tCtrl+E", cmd::kPortCom3),
+    Command("COM4(&T)\tCtrl+F", cmd::kPortCom4),
+};
+
+constexpr MenuItem kViewItems[] = {
+    Command("&Toolbar", cmd::kViewToolbar),
+    Command("&Status Bar", cmd::kViewStatusBar),
+    Command("Switch to Chinese", cmd::kSwitchLanguage),
+};
+
+constexpr MenuItem kHelpItems[] = {
+    Command("&Help Topics", cmd::kHelpTopics),
+    kSeparator,
+    Command("&About ...", cmd::kAppAbout),
+};
+
+constexpr MenuItem kMenuBar[] = {
+    Popup("&File", kFileItems), Popup("&Program", kProgramItems), Popup("P&ort", kPortItems),
+    Popup("&View", kViewItems), Popup("&Help", kHelpItems),
+};
+
+} // namespace
+
+const Menu kMenus[] = {
+    {ids::kMainFrame, kMenuBar, int(std::size(kMenuBar))},
+};
+const int kMenuCount = int(std::size(kMenus));
+
+} // namespace tevano::res

@@ -1,0 +1,44 @@
+// The main frame's toolbar, accelerator keys and icon ids: the same in every language.
+#include "resources/CommandIds.h"
+#include "resources/module/LanguageParts.h"
+
+#include <iterator>
+
+namespace tevano::res {
+
+namespace {
+
+constexpr int kSeparator = 0;
+
+constexpr int kMainToolbarButtons[] = {
+    cmd::kFileNew,      cmd::kFileOpen, cmd::kFileSave, kSeparator,      cmd::kReadFromRadio,
+    cmd::kWriteToRadio, cmd::kTestMode, kSeparator,     cmd::kFilePrint, cmd::kAppAbout,
+};
+
+// Only these keys: the Ctrl shortcuts that the Program and Port menus show (Ctrl+R, Ctrl+W,
+// Ctrl+T, Ctrl+C...) have never been bound, and Ctrl+O opens a file rather than the Optional
+// Features dialog.
+constexpr Accelerator kMainAccelerators[] = {
+    {'N', kCtrl, cmd::kFileNew},     {'O', kCtrl, cmd::kFileOpen},
+    {'P', kCtrl, cmd::kFilePrint},   {'S', kCtrl, cmd::kFileSave},
+    {kKeyF1, kNone, cmd::kHelp},     {kKeyF1, kShift, cmd::kContextHelp},
+    {kKeyF6, kNone, cmd::kNextPane}, {kKeyF6, kShift, cmd::kPreviousPane},
+};
+
+} // namespace
+
+const Toolbar kToolbars[] = {
+    {ids::kMainFrame, 18, 18, kMainToolbarButtons, int(std::size(kMainToolbarButtons))},
+};
+const int kToolbarCount = int(std::size(kToolbars));
+
+const AcceleratorTable kAcceleratorTables[] = {
+    {ids::kMainFrame, kMainAccelerators, int(std::size(kMainAccelerators))},
+};
+const int kAcceleratorTableCount = int(std::size(kAcceleratorTables));
+
+// The program draws its icons itself; the module only says which ids it has.
+const int kIconIds[] = {ids::kMainFrame, ids::kAppIcon};
+const int kIconCount = int(std::size(kIconIds));
+
+} // namespace tevano::res

@@ -1,0 +1,91 @@
+// The program's small settings file ("tevano.ini" beside the program): sections of key=value
+// lines kept in memory, looked up and changed by name, and written back whole when changed.
+// It holds the display language keys of section MAIN and the serial port devices of PORTS.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace tevano {
+
+class CIniFile {
+public:
+    // An empty store. The slot table grows by growthStep slots whenever it is full.
+    explicit CIniFile(int growthStep = 4);
+    // Saves first when save-at-destruction was asked for by the last Load.
+    ~CIniFile();
+    CIniFile(const CIniFile&) = delete;
+    CIniFile& operator=(const CIniFile&) = delete;
+
+    // Loads fileName from programDirectory (the current directory when that is empty).
+    bool Open(const std::string& fileName, const std::string& programDirectory,
+              bool saveAtDestruction, bool caseInsensitive, bool makeBackup);
+
+    // Saves and forgets a file loaded before, then reads fullPath, creating it empty when it
+    // does not exist. False when it can be neither read nor created: the store stays empty.
+    bool Load(const std::string& fullPath, bool saveAtDestruction, bool caseInsensitive,
+              bool makeBackup);
+
+    // The value of the last key of that name in the first section of that name, cut at a
+    // trailing comment ("//", TAB ";", "/*"). A missing section gives defaultValue as it is,
+    // a missing key gives it trimmed.
+    std::string GetValue(const std::string& section, const std::string& key,
+                         const std::string& defaultValue) const;
+
+    // Sets the value, adding section and key when missing. Ignored while nothing is loaded.
+    void SetValue(const std::string& section, const std::string& key, const std::string& value);
+
+    // Rewrites the file when anything changed since the load. Returns the name of the backup
+    // copy made first, or "" when none was made.
+    std::string Save(bool makeBackup);
+
+    // Forgets the loaded file and its contents (not the flags nor the backup name).
+    void Clear();
+
+    const std::string& Path() const { return path_; }
+    bool Changed() const { return changed_; }
+
+private:
+    struct Entry {
+        std::string key;
+        std::string value;
+    };
+    // One "[name]" section of the file, its pairs in file order. Slot 0 holds the lines before
+    // the first header and has the name "".
+    struct Section {
+        std::string name;
+        std::vector<Entry> entries;
+    };
+
+    Section& AppendSection(const std::string& name);
+    // The slot of the first section of that name, from slot 0 up; -1 when there is none.
+    int FindSection(const std::string& name) const;
+    // The position of the last entry of that key in the section; -1 when there is none.
+    int FindLastKey(const Section& section, const std::string& key) const;
+    bool SameText(const std::string& a, const std::string& b) const;
+    std::string ChooseBackupName() const;
+    std::string FileText() const;
+
+    std::vector<Section> sections_;
+    int growthStep_;
+    bool caseInsensitive_ = true;
+    bool saveAtDestruction_ = false;
+    std::string backupName_;
+    bool makeBackup_ = false;
+    bool changed_ = false;
+    std::string path_;
+};
+
+// The full path Open uses for fileName in programDirectory (the current directory when empty).
+std::string IniFilePath(const std::string& fileName, const std::string& programDirectory);
+
+// Opens the program's INI file (save at destruction, case-insensitive, no backup) in the
+// program's directory, or, when the file there can be neither written nor created (a program
+// installed where users cannot write), under $XDG_CONFIG_HOME/tevano (~/.config/tevano).
+bool OpenProgramIni(CIniFile& store, const std::string& iniFileName,
+                    const std::string& programDirectory);
+
+// The directory OpenProgramIni falls back to; "" when neither XDG_CONFIG_HOME nor HOME is set.
+std::string UserConfigDirectory();
+
+} // namespace tevano

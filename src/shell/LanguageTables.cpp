@@ -1,0 +1,123 @@
+#include "shell/LanguageTables.h"
+
+#include <array>
+
+namespace tevano {
+
+namespace {
+
+using namespace words;
+
+constexpr std::array<FormLabel, 5> kFormLabels = {{
+    {kLabelTypeSetting, {"Type Setting", "整机设置"}},
+    {kLabelType, {"TYPE", "机型"}},
+    {kLabelField, {"Field", "频段"}},
+    {kLabelTxPowerRank, {"TX Power Rank", "发射功率等级"}},
+    {kLabelManualSetting, {"Manul Setting", "手动设置"}},
+}};
+
+constexpr std::array<Word, kGridColumns> kSwitchedHeaders = {{
+    {"CH", "频道"},
+    {"Receive(MHz)", "接收频率"},
+    {"Transmit(MHz)", "发射频率"},
+    {"Rx Tone", "接收信令"},
+    {"Tx Tone", "发射信令"},
+    {" W/N ", " 宽/窄"},
+    {"Scan", "扫描添加"},
+    {"Tx Power", "发射功率"},
+    {" Opt Signal", " 可选信令"},
+    {"PTTID", "PTTID"},
+    {"BusyLock", "繁忙锁定"},
+    {"Repeat Invert", "中继信令反相"},
+    {"Name", "名称"},
+}};
+
+// The cell words with a twin, per column. "MSK", "DTMF", "CCIR" and "QT/DQT" read the same in
+// both languages and are not translated.
+constexpr std::array<Word, 2> kBandwidthWords = {kWide, kNarrow};
+constexpr std::array<Word, 2> kScanWords = {kYes, kNo};
+constexpr std::array<Word, 2> kTxPowerWords = {kHigh, kLow};
+constexpr std::array<Word, 1> kOptSignalWords = {kNone};
+constexpr std::array<Word, 2> kPttIdWords = {kOff, kOn};
+constexpr std::array<Word, 2> kBusyLockWords = {kClose, kCarrier};
+constexpr std::array<Word, 2> kRepeatInvertWords = {kForward, kReverse};
+
+std::span<const Word> CellWords(int column) {
+    switch (column) {
+    case kColBandwidth:
+        return kBandwidthWords;
+    case kColScan:
+        return kScanWords;
+    case kColTxPower:
+        return kTxPowerWords;
+    case kColOptSignal:
+        return kOptSignalWords;
+    case kColPttId:
+        return kPttIdWords;
+    case kColBusyLock:
+        return kBusyLockWords;
+    case kColRepeatInvert:
+        return kRepeatInvertWords;
+    default:
+        return {};
+    }
+}
+
+// The list entries after a switch. The Opt Signal list offers "MDC1200" where the first set-up
+// offers "MSK" (both stand for the same value), and the manual-setting list "YES"/"NO" where
+// the form's template holds "Open"/"Close"; that list is used by position only.
+constexpr std::array<Word, 2> kManualEntries = {{{"YES", "是"}, {"NO", "否"}}};
+constexpr std::array<Word, 4> kOptSignalEntries = {kNone, Word{"MDC1200", "MDC1200"}, kDtmf, kCcir};
+constexpr std::array<Word, 2> kTxPowerEntries = {kLow, kHigh};
+constexpr std::array<Word, 2> kScanEntries = {kYes, kNo};
+constexpr std::array<Word, 2> kPttIdEntries = {kOff, kOn};
+constexpr std::array<Word, 2> kBandwidthEntries = {kWide, kNarrow};
+constexpr std::array<Word, 3> kBusyLockEntries = {kClose, kCarrier, kQtDqt};
+constexpr std::array<Word, 2> kRepeatInvertEntries = {kForward, kReverse};
+
+const std::array<SwitchedList, 8> kSwitchedLists = {{
+    {kListManualSetting, kManualEntries, true},
+    {kListOptSignal, kOptSignalEntries, true},
+    {kListTxPower, kTxPowerEntries, true},
+    {kListScan, kScanEntries, true},
+    {kListPttId, kPttIdEntries, true},
+    {kListBandwidth, kBandwidthEntries, true},
+    {kListBusyLock, kBusyLockEntries, true},
+    {kListRepeatInvert, kRepeatInvertEntries, false},
+}};
+
+} // namespace
+
+std::span<const FormLabel> FormLabelsAfterSwitch() {
+    return kFormLabels;
+}
+
+std::string SwitchedHeader(int column, bool english) {
+    if (column < 0 || column >= kGridColumns) {
+        return std::string();
+    }
+    return kSwitchedHeaders[static_cast<std::size_t>(column)].In(english);
+}
+
+std::string TranslateCell(int column, const std::string& text, bool toEnglish) {
+    for (const Word& word : CellWords(column)) {
+        if (text == (toEnglish ? word.chinese : word.english)) {
+            return word.In(toEnglish);
+        }
+    }
+    return text;
+}
+
+std::vector<std::string> SwitchedList::Entries(bool english) const {
+    std::vector<std::string> texts;
+    for (const Word& word : entries) {
+        texts.push_back(word.In(english));
+    }
+    return texts;
+}
+
+std::span<const SwitchedList> ListsAfterSwitch() {
+    return kSwitchedLists;
+}
+
+} // namespace tevano

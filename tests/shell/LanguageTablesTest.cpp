@@ -1,0 +1,116 @@
+#include "shell/LanguageTables.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace tevano {
+namespace {
+
+TEST(LanguageTables, CellWordsBecomeTheirTwin) {
+    EXPECT_EQ(TranslateCell(kColBandwidth, "Wide", false), "宽");
+    EXPECT_EQ(TranslateCell(kColBandwidth, "窄", true), "Narrow");
+    EXPECT_EQ(TranslateCell(kColPttId, "OFF", false), "关");
+    EXPECT_EQ(TranslateCell(kColBusyLock, "载波", true), "Carrier");
+    EXPECT_EQ(TranslateCell(kColRepeatInvert, "Reverse", false), "反向");
+
+    // Left as they are: frequencies, tones, names, codes the same in both languages, empty
+    // cells, a word of another column, a word that is already in the new language, and a word
+    // that differs in letter case.
+    const struct {
+        int column;
+        const char* text;
+        bool toEnglish;
+    } unchanged[] = {
+        {kColRxFrequency, "145.12500", false},
+        {kColRxTone, "OFF", false},
+        {kColTxTone, "D023N", false},
+        {kColName, "Yes", false},
+        {kColOptSignal, "MSK", false},
+        {kColOptSignal, "DTMF", true},
+        {kColBusyLock, "QT/DQT", false},
+        {kColScan, "", false},
+        {kColBandwidth, "Yes", false},
+        {kColTxPower, "高", false},
+        {kColTxPower, "High", true},
+        {kColScan, "yes", false},
+        {kColPttId, "Off", false},
+        {kColChannel, "12", true},
+    };
+    for (const auto& c : unchanged) {
+        EXPECT_EQ(TranslateCell(c.column, c.text, c.toEnglish), c.text)
+            << c.column << " " << c.text;
+    }
+}
+
+TEST(LanguageTables, EveryOverlayWordSurvivesASwitchThereAndBack) {
+    for (int column = kColBandwidth; column <= kColRepeatInvert; ++column) {
+        for (bool english : {true, false}) {
+            for (const std::string& word : OverlayListEntries(column, english)) {
+                const std::string switched = TranslateCell(column, word, !english);
+                EXPECT_EQ(TranslateCell(column, switched, english), word) << column << " " << word;
+                // Every word of a list lands on a word of the same list in the other language.
+                const auto other = OverlayListEntries(column, !english);
+                EXPECT_NE(std::find(other.begin(), other.end(), switched), other.end())
+                    << column << " " << word;
+            }
+        }
+    }
+}
+
+TEST(LanguageTables, HeadersAfterASwitch) {
+    EXPECT_EQ(SwitchedHeader(kColRxFrequency, true), "Receive(MHz)");
+    EXPECT_EQ(SwitchedHeader(kColTxFrequency, true), "Transmit(MHz)");
+    // Only the English frequency headers differ from the first set-up.
+    for (int column = 0; column < kGridColumns; ++column) {
+        const bool frequency = column == kColRxFrequency || column == kColTxFrequency;
+        EXPECT_EQ(SwitchedHeader(column, false), FirstSetupHeader(column, false)) << column;
+        EXPECT_EQ(SwitchedHeader(column, true) == FirstSetupHeader(column, true), !frequency)
+            << column;
+    }
+    EXPECT_EQ(SwitchedHeader(kGridColumns, true), "");
+}
+
+TEST(LanguageTables, RebuiltListsKeepTheOverlayPositions) {
+    const auto lists = ListsAfterSwitch();
+    ASSERT_EQ(lists.size(), 8u);
+    EXPECT_EQ(lists[0].controlId, kListManualSetting);
+    EXPECT_EQ(lists[0].Entries(true), (std::vector<std::string>{"YES", "NO"}));
+    EXPECT_EQ(lists[0].Entries(false), (std::vector<std::string>{"是", "否"}));
+    EXPECT_EQ(lists[7].controlId, kListRepeatInvert);
+    for (std::size_t i = 0; i < lists.size(); ++i) {
+        EXPECT_EQ(lists[i].keepsSelection, i < 7) << i;
+    }
+
+    // A picked position must mean the same value after the switch: each cell list holds the
+    // overlay's words in the overlay's order, except "MDC1200" standing in for "MSK".
+    const struct {
+        int controlId;
+        int column;
+    } cellLists[] = {
+        {kListOptSignal, kColOptSignal},
+        {kListTxPower, kColTxPower},
+        {kListScan, kColScan},
+        {kListPttId, kColPttId},
+        {kListBandwidth, kColBandwidth},
+        {kListBusyLock, kColBusyLock},
+        {kListRepeatInvert, kColRepeatInvert},
+    };
+    for (const auto& c : cellLists) {
+        const auto list = std::find_if(lists.begin(), lists.end(), [&](const SwitchedList& l) {
+            return l.controlId == c.controlId;
+        });
+        ASSERT_NE(list, lists.end()) << c.controlId;
+        for (bool english : {true, false}) {
+            std::vector<std::string> expected = OverlayListEntries(c.column, english);
+            if (c.column == kColOptSignal) {
+                ASSERT_EQ(expected[1], "MSK");
+                expected[1] = "MDC1200";
+            }
+            EXPECT_EQ(list->Entries(english), expected) << c.controlId;
+        }
+    }
+}
+
+} // namespace
+} // namespace tevano
