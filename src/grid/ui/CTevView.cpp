@@ -1,0 +1,188 @@
+#include "grid/ui/CTevView.h"
+
+#include "grid/ChannelGridLayout.h"
+#include "grid/ChannelWords.h"
+#include "grid/ui/CMSFlexGrid.h"
+#include "image/ui/CTevDoc.h"
+#include "shell/DisplayLanguage.h"
+#include "shell/LanguageTables.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QResizeEvent>
+#include <QScrollBar>
+
+namespace tevano {
+
+namespace {
+
+// Control ids of the channel form and of its overlay controls.
+constexpr int kTypeList = 1017;
+constexpr int kFieldList = 1011;
+constexpr int kManualList = 1019;
+constexpr int kGrid = 1007;
+constexpr int kNameLimit = 6;
+
+// The overlay list of each option column, by control id.
+constexpr std::pair<int, int> kOverlayListIds[] = {
+    {kColBandwidth, 61452}, {kColScan, 61450},     {kColTxPower, 61449},     {kColOptSignal, 61448},
+    {kColPttId, 61451},     {kColBusyLock, 61453}, {kColRepeatInvert, 1120},
+};
+
+// The sum of the channel form's column factors: the columns fill 11.92 W.
+constexpr double kColumnFactorSum = 11.92;
+
+} // namespace
+
+CTevView::CTevView(CTevDoc& document, const ToneTable& tones, const res::DialogTemplate& form,
+                   QWidget* parent)
+    : QWidget(parent), document_(document), tones_(tones),
+      built_(std::make_unique<BuiltDialog>(form, this)) {
+    formSize_ = built_->Size();
+    setMinimumSize(formSize_);
+    grid_ = built_->As<CMSFlexGrid>(kGrid);
+    gridTemplateRect_ = grid_->geometry();
+    // The grid's own font, one size above the form's, and rows just high enough for it.
+    QFont gridFont(QStringLiteral("Times New Roman"));
+    gridFont.setPointSize(9);
+    grid_->setFont(gridFont);
+    grid_->SetRowHeight(QFontMetrics(gridFont).height() + 6);
+    type_ = std::make_unique<QtChoiceList>(built_->As<QComboBox>(kTypeList));
+    field_ = std::make_unique<QtChoiceList>(built_->As<QComboBox>(kFieldList));
+    manual_ = std::make_unique<QtChoiceList>(built_->As<QComboBox>(kManualList));
+    form_ = std::make_unique<ChannelForm>(ChannelForm{*grid_, *type_, *field_, *manual_});
+    for (QtChoiceList* list : {type_.get(), field_.get(), manual_.get()}) {
+        connect(list->Combo(), &QComboBox::activated, this, &CTevView::FormListChanged);
+    }
+}
+
+CTevView::~CTevView() = default;
+
+QComboBox* CTevView::OverlayList(int column) const {
+    const auto it = overlayLists_.find(column);
+    return it == overlayLists_.end() ? nullptr : it->second;
+}
+
+void CTevView::OnInitialUpdate() {
+    const bool english = IsEnglish();
+    if (!overlaysMade_) {
+        FitGrid();
+        MakeOverlays();
+        for (std::int32_t col = 0; col < grid_->Cols(); ++col) {
+            grid_->SetColAlignment(col, GridControl::kAlignCenterCenter);
+        }
+        overlaysMade_ = true;
+        // W is what an unsized column measures: made so that the columns fill the grid.
+        const int usable = grid_->width() - 2 * grid_->frameWidth() -
+                           grid_->verticalScrollBar()->sizeHint().width();
+        grid_->SetUnsizedColumnWidth(static_cast<int>(usable / kColumnFactorSum));
+        const auto widths = ColumnWidths(grid_->ColWidth(2));
+        for (int col = 0; col < kGridColumns; ++col) {
+            grid_->SetColWidth(col, widths[static_cast<std::size_t>(col)]);
+        }
+        type_->SetCurSel(0);
+        field_->SetCurSel(2);
+    }
+    HideOverlays();
+    ShowImage(document_.Image(), *form_, english);
+    type_->Combo()->setFocus();
+}
+
+void CTevView::MakeOverlays() {
+    const bool english = IsEnglish();
+    const auto makeList = [this](bool editable) {
+        auto* list = new QComboBox(grid_);
+        list->setEditable(editable);
+        list->setFont(built_->Font());
+        list->hide();
+        return list;
+    };
+    frequencyEdit_ = new QLineEdit(grid_);
+    nameEdit_ = new QLineEdit(grid_);
+    for (QLineEdit* edit : {frequencyEdit_, nameEdit_}) {
+        edit->setFont(built_->Font());
+        edit->hide();
+    }
+    toneList_ = makeList(true);
+    for (const std::string& name : tones_.Names()) {
+        toneList_->addItem(ToQt(name));
+    }
+    for (const auto& entry : kOverlayListIds) {
+        const int column = entry.first;
+        QComboBox* list = makeList(false);
+        for (const std::string& word : OverlayListEntries(column, english)) {
+            list->addItem(ToQt(word));
+        }
+        overlayLists_[column] = list;
+    }
+}
+
+void CTevView::HideOverlays() {
+    frequencyEdit_->clear();
+    frequencyEdit_->hide();
+    nameEdit_->clear();
+    nameEdit_->hide();
+    nameEdit_->setMaxLength(kNameLimit);
+    toneList_->hide();
+    for (auto& [column, list] : overlayLists_) {
+        list->hide();
+    }
+}
+
+void CTevView::RefreshLanguage(bool english) {
+    for (const FormLabel& label : FormLabelsAfterSwitch()) {
+        if (auto* widget = qobject_cast<QLabel*>(built_->Control(label.controlId))) {
+            widget->setText(ToQt(label.text.In(english)));
+        } else if (auto* box = qobject_cast<DialogGroupBox*>(built_->Control(label.controlId))) {
+            box->setTitle(ToQt(label.text.In(english)));
+        }
+    }
+    for (int col = 0; col < kGridColumns; ++col) {
+        grid_->SetTextMatrix(0, col, SwitchedHeader(col, english));
+    }
+    for (int row = 1; row <= kChannelCount; ++row) {
+        for (int col = kColBandwidth; col <= kColRepeatInvert; ++col) {
+            grid_->SetTextMatrix(row, col,
+                                 TranslateCell(col, grid_->TextMatrix(row, col), english));
+        }
+    }
+    for (const SwitchedList& switched : ListsAfterSwitch()) {
+        QComboBox* combo = nullptr;
+        if (switched.controlId == kManualList) {
+            combo = manual_->Combo();
+        } else {
+            for (const auto& [column, id] : kOverlayListIds) {
+                if (id == switched.controlId) {
+                    combo = overlayLists_[column];
+                }
+            }
+        }
+        if (combo == nullptr) {
+            continue;
+        }
+        const int picked = combo->currentIndex();
+        combo->clear();
+        for (const std::string& entry : switched.Entries(english)) {
+            combo->addItem(ToQt(entry));
+        }
+        combo->setCurrentIndex(switched.keepsSelection ? picked : -1);
+    }
+}
+
+void CTevView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    FitGrid();
+}
+
+void CTevView::FitGrid() {
+    // The grid keeps the form's margins and grows with the window.
+    const int rightMargin = formSize_.width() - gridTemplateRect_.right();
+    const int bottomMargin = formSize_.height() - gridTemplateRect_.bottom();
+    QRect rect = gridTemplateRect_;
+    rect.setWidth(std::max(gridTemplateRect_.width(), width() - rect.left() - rightMargin));
+    rect.setHeight(std::max(gridTemplateRect_.height(), height() - rect.top() - bottomMargin));
+    grid_->setGeometry(rect);
+}
+
+} // namespace tevano

@@ -1,0 +1,86 @@
+// The channel form: the "Type", "Field" and "Manul Setting" lists above the 128-channel grid,
+// built from the form template of the language in force, with the overlay controls that
+// editing places over a cell. It shows the document's image and writes the grid back into it.
+#pragma once
+
+#include "grid/ChannelForm.h"
+#include "grid/ui/QtChoiceList.h"
+#include "image/ToneTable.h"
+#include "resources/ResourceTypes.h"
+#include "shell/ui/DialogBuilder.h"
+
+#include <QWidget>
+
+#include <map>
+#include <memory>
+
+class QComboBox;
+class QLineEdit;
+
+namespace tevano {
+
+class CMSFlexGrid;
+class CTevDoc;
+
+class CTevView : public QWidget {
+    Q_OBJECT
+
+public:
+    CTevView(CTevDoc& document, const ToneTable& tones, const res::DialogTemplate& form,
+             QWidget* parent = nullptr);
+    ~CTevView() override;
+
+    // Shows the document: the first time it also makes the overlays and sizes the columns.
+    void OnInitialUpdate();
+
+    // The grid and the three lists, for decode, encode and the report.
+    ChannelForm& Form() { return *form_; }
+    CMSFlexGrid& Grid() { return *grid_; }
+    CTevDoc& Document() { return document_; }
+
+    // The serial port the next exchange uses: "COM1" to "COM4", "COM1" at every start.
+    const std::string& PortName() const { return portName_; }
+    void SetPortName(const std::string& name) { portName_ = name; }
+
+    // The language switch's refresh of the form: labels, headers, cell words and lists.
+    void RefreshLanguage(bool english);
+
+    // The overlay controls of the grid (frequency edit, name edit, tone list, the option lists).
+    QLineEdit* FrequencyEdit() const { return frequencyEdit_; }
+    QLineEdit* NameEdit() const { return nameEdit_; }
+    QComboBox* ToneList() const { return toneList_; }
+    QComboBox* OverlayList(int column) const;
+
+    QWidget* Control(int id) const { return built_->Control(id); }
+
+signals:
+    // The user picked another entry in one of the form's lists.
+    void FormListChanged();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void MakeOverlays();
+    void HideOverlays();
+    void FitGrid();
+
+    CTevDoc& document_;
+    const ToneTable& tones_;
+    std::unique_ptr<BuiltDialog> built_;
+    QRect gridTemplateRect_;
+    QSize formSize_;
+    CMSFlexGrid* grid_ = nullptr;
+    std::unique_ptr<QtChoiceList> type_;
+    std::unique_ptr<QtChoiceList> field_;
+    std::unique_ptr<QtChoiceList> manual_;
+    std::unique_ptr<ChannelForm> form_;
+    bool overlaysMade_ = false;
+    QLineEdit* frequencyEdit_ = nullptr;
+    QLineEdit* nameEdit_ = nullptr;
+    QComboBox* toneList_ = nullptr;
+    std::map<int, QComboBox*> overlayLists_; // by grid column, 5 to 11
+    std::string portName_ = "COM1";
+};
+
+} // namespace tevano

@@ -1,0 +1,52 @@
+#include "image/ui/CTevDoc.h"
+
+#include "grid/ChannelFileOps.h"
+#include "image/ChannelFile.h"
+
+#include <QFileInfo>
+
+namespace tevano {
+
+CTevDoc::CTevDoc(QObject* parent) : QObject(parent) {
+    MakeNewImage(image_);
+}
+
+void CTevDoc::OnNewDocument() {
+    MakeNewImage(image_);
+    path_.clear();
+    SetModifiedFlag(false);
+}
+
+FileResult CTevDoc::OnOpenDocument(const QString& path) {
+    const FileResult result = LoadChannelFile(path.toStdString(), image_);
+    if (result.Ok()) {
+        path_ = QFileInfo(path).absoluteFilePath();
+        SetModifiedFlag(false);
+    }
+    return result;
+}
+
+FileResult CTevDoc::OnSaveDocument(const QString& path, const ChannelForm& form) {
+    const FileResult result = SaveChannelFile(path.toStdString(), form, image_);
+    if (result.Ok()) {
+        path_ = QFileInfo(path).absoluteFilePath();
+        SetModifiedFlag(false);
+    }
+    return result;
+}
+
+QString CTevDoc::Title(bool english) const {
+    if (path_.isEmpty()) {
+        return english ? QStringLiteral("Untitled") : QStringLiteral("无标题");
+    }
+    return QFileInfo(path_).fileName();
+}
+
+void CTevDoc::SetModifiedFlag(bool modified) {
+    if (modified != modified_) {
+        modified_ = modified;
+        emit ModifiedChanged(modified_);
+    }
+}
+
+} // namespace tevano

@@ -1,0 +1,105 @@
+#include "image/ui/FileCommands.h"
+
+#include "grid/ui/CTevView.h"
+#include "image/ui/CTevDoc.h"
+#include "shell/DisplayLanguage.h"
+#include "shell/FileMessages.h"
+#include "shell/ui/UserPrompts.h"
+
+#include <QFileInfo>
+
+namespace tevano {
+
+FileCommands::FileCommands(CTevDoc& document, CTevView& view, UserPrompts& prompts, QWidget* window)
+    : document_(document), view_(view), prompts_(prompts), window_(window) {}
+
+QString FileCommands::Filter(bool english) {
+    return english ? QStringLiteral("Channel Data (*.sin);;All Files (*)")
+                   : QStringLiteral("Channel Data (*.sin);;所有文件 (*)");
+}
+
+void FileCommands::New() {
+    if (!SaveModified()) {
+        return;
+    }
+    document_.OnNewDocument();
+    view_.OnInitialUpdate();
+}
+
+void FileCommands::Open() {
+    if (!SaveModified()) {
+        return;
+    }
+    const QString path = prompts_.OpenFileName(window_, Filter(IsEnglish()));
+    if (!path.isEmpty()) {
+        OpenWithoutQuestion(path);
+    }
+}
+
+bool FileCommands::OpenPath(const QString& path) {
+    return SaveModified() && OpenWithoutQuestion(path);
+}
+
+bool FileCommands::OpenWithoutQuestion(const QString& path) {
+    const FileResult result = document_.OnOpenDocument(path);
+    if (!result.Ok()) {
+        // The document on screen stays as it was.
+        prompts_.Ask(window_,
+                     QString::fromStdString(FileErrorText(result, path.toStdString(), IsEnglish())),
+                     Buttons::Ok);
+        return false;
+    }
+    view_.OnInitialUpdate();
+    return true;
+}
+
+bool FileCommands::Save() {
+    if (document_.PathName().isEmpty()) {
+        return SaveAs();
+    }
+    return SaveTo(document_.PathName());
+}
+
+bool FileCommands::SaveAs() {
+    const QString suggestion = document_.PathName().isEmpty()
+                                   ? document_.Title(IsEnglish()) + ".sin"
+                                   : document_.PathName();
+    QString path = prompts_.SaveFileName(window_, suggestion, Filter(IsEnglish()));
+    if (path.isEmpty()) {
+        return false;
+    }
+    if (QFileInfo(path).suffix().isEmpty()) {
+        path += ".sin";
+    }
+    return SaveTo(path);
+}
+
+bool FileCommands::SaveTo(const QString& path) {
+    const FileResult result = document_.OnSaveDocument(path, view_.Form());
+    if (!result.Ok()) {
+        prompts_.Ask(window_,
+                     QString::fromStdString(FileErrorText(result, path.toStdString(), IsEnglish())),
+                     Buttons::Ok);
+        return false;
+    }
+    return true;
+}
+
+bool FileCommands::SaveModified() {
+    if (!document_.IsModified()) {
+        return true;
+    }
+    const bool english = IsEnglish();
+    const QString question =
+        QString::fromStdString(SaveChangesText(document_.Title(english).toStdString(), english));
+    switch (prompts_.Ask(window_, question, Buttons::YesNoCancel)) {
+    case Answer::Yes:
+        return Save();
+    case Answer::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace tevano

@@ -1,0 +1,231 @@
+#include "shell/ui/CMainFrame.h"
+
+#include "resources/CommandIds.h"
+#include "shell/ResourceModule.h"
+#include "shell/ui/LockKeyWatcher.h"
+#include "shell/ui/ProgramIcons.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QScreen>
+#include <QShortcut>
+#include <QStatusBar>
+#include <QToolBar>
+
+namespace tevano {
+
+namespace {
+
+QKeySequence AcceleratorKeys(const res::Accelerator& accelerator) {
+    int key = accelerator.key;
+    if (key >= res::kKeyF1 && key < res::kKeyF1 + 12) {
+        key = Qt::Key_F1 + (key - res::kKeyF1);
+    }
+    int modifiers = 0;
+    if (accelerator.modifiers & res::kCtrl) {
+        modifiers |= Qt::CTRL;
+    }
+    if (accelerator.modifiers & res::kShift) {
+        modifiers |= Qt::SHIFT;
+    }
+    if (accelerator.modifiers & res::kAlt) {
+        modifiers |= Qt::ALT;
+    }
+    return QKeySequence(key | modifiers);
+}
+
+QLabel* MakeIndicator(QStatusBar* bar) {
+    auto* pane = new QLabel(bar);
+    pane->setAlignment(Qt::AlignCenter);
+    pane->setMinimumWidth(pane->fontMetrics().horizontalAdvance("SCRL") + 12);
+    bar->addPermanentWidget(pane);
+    return pane;
+}
+
+} // namespace
+
+CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
+    setAcceptDrops(true);
+    resize(1024, 768);
+    messagePane_ = new QLabel(statusBar());
+    statusBar()->addWidget(messagePane_, 1);
+    QLabel* caps = MakeIndicator(statusBar());
+    QLabel* num = MakeIndicator(statusBar());
+    QLabel* scroll = MakeIndicator(statusBar());
+    lockKeys_ = new LockKeyWatcher(caps, num, scroll, this);
+    qApp->installEventFilter(lockKeys_);
+    toolbar_ = new QToolBar(this);
+    toolbar_->setIconSize(QSize(18, 18));
+    toolbar_->setMovable(true);
+    toolbar_->setFloatable(true);
+    toolbar_->setAllowedAreas(Qt::AllToolBarAreas);
+    addToolBar(Qt::TopToolBarArea, toolbar_);
+}
+
+CMainFrame::~CMainFrame() {
+    qApp->removeEventFilter(lockKeys_);
+}
+
+void CMainFrame::LoadFrameResources(const ResourceModule& module) {
+    menuBar()->clear();
+    for (auto& [id, action] : actions_) {
+        action->deleteLater();
+    }
+    actions_.clear();
+    if (const res::Menu* menu = module.FindMenu(res::ids::kMainFrame)) {
+        for (int i = 0; i < menu->popupCount; ++i) {
+            const res::MenuItem& popup = menu->popups[i];
+            QMenu* submenu = menuBar()->addMenu(QString::fromUtf8(popup.text));
+            BuildMenu(submenu, popup.items, popup.itemCount, module);
+        }
+    }
+    toolbar_->clear();
+    if (const res::Toolbar* toolbar = module.FindToolbar(res::ids::kMainFrame)) {
+        BuildToolbar(*toolbar, module);
+    }
+    for (QShortcut* shortcut : accelerators_) {
+        delete shortcut;
+    }
+    accelerators_.clear();
+    if (const res::AcceleratorTable* table = module.FindAccelerators(res::ids::kMainFrame)) {
+        BuildAccelerators(*table);
+    }
+    setWindowTitle(QString::fromStdString(module.String(res::ids::kAppTitleString)));
+    setWindowIcon(ProgramIcons::Icon(res::ids::kAppIcon));
+    idleText_ = QString::fromStdString(module.String(res::ids::kIdlePromptString));
+    messagePane_->setText(idleText_);
+    lockKeys_->SetTexts(QString::fromStdString(module.String(res::cmd::kIndicatorCaps)),
+                        QString::fromStdString(module.String(res::cmd::kIndicatorNum)),
+                        QString::fromStdString(module.String(res::cmd::kIndicatorScroll)));
+}
+
+QAction* CMainFrame::Action(int commandId) const {
+    const auto it = actions_.find(commandId);
+    return it == actions_.end() ? nullptr : it->second;
+}
+
+void CMainFrame::SetMessageText(const QString& text) {
+    if (messagePane_->text() != text) {
+        messagePane_->setText(text);
+        messagePane_->repaint();
+    }
+}
+
+QString CMainFrame::MessageText() const {
+    return messagePane_->text();
+}
+
+void CMainFrame::BuildMenu(QMenu* menu, const res::MenuItem* items, int count,
+                           const ResourceModule& module) {
+    connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommands);
+    for (int i = 0; i < count; ++i) {
+        const res::MenuItem& item = items[i];
+        switch (item.kind) {
+        case res::MenuItem::Kind::Separator:
+            menu->addSeparator();
+            break;
+        case res::MenuItem::Kind::Popup:
+            BuildMenu(menu->addMenu(QString::fromUtf8(item.text)), item.items, item.itemCount,
+                      module);
+            break;
+        case res::MenuItem::Kind::Command:
+            // The shortcut after the tab is only shown; the accelerator table binds keys.
+            menu->addAction(MakeAction(item.commandId, QString::fromUtf8(item.text), module));
+            break;
+        }
+    }
+}
+
+QAction* CMainFrame::MakeAction(int commandId, const QString& text, const ResourceModule& module) {
+    QAction* action = Action(commandId);
+    if (action == nullptr) {
+        action = new QAction(text, this);
+        action->setIconVisibleInMenu(false);
+        const QIcon icon = ProgramIcons::Icon(commandId);
+        if (!icon.isNull()) {
+            action->setIcon(icon);
+        }
+        const QString prompt = QString::fromStdString(module.String(commandId));
+        const qsizetype newline = prompt.indexOf('\n');
+        action->setStatusTip(newline < 0 ? prompt : prompt.left(newline));
+        action->setToolTip(newline < 0 ? QString(text).remove('&').section('\t', 0, 0)
+                                       : prompt.mid(newline + 1));
+        connect(action, &QAction::triggered, this, [this, commandId] { emit Command(commandId); });
+        actions_[commandId] = action;
+    }
+    return action;
+}
+
+void CMainFrame::BuildToolbar(const res::Toolbar& toolbar, const ResourceModule& module) {
+    toolbar_->setIconSize(QSize(toolbar.buttonWidth, toolbar.buttonHeight));
+    for (int i = 0; i < toolbar.count; ++i) {
+        const int id = toolbar.commandIds[i];
+        if (id == 0) {
+            toolbar_->addSeparator();
+        } else {
+            toolbar_->addAction(MakeAction(id, QString(), module));
+        }
+    }
+}
+
+void CMainFrame::BuildAccelerators(const res::AcceleratorTable& table) {
+    for (int i = 0; i < table.count; ++i) {
+        const res::Accelerator& accelerator = table.entries[i];
+        auto* shortcut = new QShortcut(AcceleratorKeys(accelerator), this);
+        shortcut->setContext(Qt::WindowShortcut);
+        const int id = accelerator.commandId;
+        connect(shortcut, &QShortcut::activated, this, [this, id] { emit Command(id); });
+        accelerators_.push_back(shortcut);
+    }
+}
+
+void CMainFrame::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    CentreOnScreen();
+}
+
+void CMainFrame::CentreOnScreen() {
+    const QScreen* screen = this->screen() != nullptr ? this->screen() : qApp->primaryScreen();
+    if (screen == nullptr) {
+        return;
+    }
+    QRect frame = frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    move(frame.topLeft());
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    bool accept = true;
+    emit CloseRequested(accept);
+    if (accept) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls()) {
+        event->acceptProposedAction();
+    }
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+    QStringList paths;
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (url.isLocalFile()) {
+            paths << url.toLocalFile();
+        }
+    }
+    if (!paths.isEmpty()) {
+        event->acceptProposedAction();
+        emit FilesDropped(paths);
+    }
+}
+
+} // namespace tevano

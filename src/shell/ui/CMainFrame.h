@@ -1,0 +1,75 @@
+// The program's one window: menu bar, toolbar and status bar around the channel form, all built
+// from the resource module in force. Every menu item, toolbar button and accelerator sends its
+// command id; whoever owns the frame carries the commands out.
+#pragma once
+
+#include "resources/ResourceTypes.h"
+
+#include <QMainWindow>
+
+#include <functional>
+#include <map>
+#include <vector>
+
+class QLabel;
+class QMenu;
+class QShortcut;
+class QToolBar;
+
+namespace tevano {
+
+class ResourceModule;
+class LockKeyWatcher;
+
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit CMainFrame(QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    // Builds (or rebuilds, after a language switch) the menu bar, the toolbar, the accelerators,
+    // the prompts and the title from the module.
+    void LoadFrameResources(const ResourceModule& module);
+
+    QAction* Action(int commandId) const;
+
+    // Pane 0 of the status bar: a help text until the next prompt or the idle text.
+    void SetMessageText(const QString& text);
+    QString MessageText() const;
+    QString IdleText() const { return idleText_; }
+
+    QToolBar* ToolBar() const { return toolbar_; }
+
+signals:
+    void Command(int commandId);
+    // Asked before a menu opens, so that check marks and enabled states are up to date.
+    void UpdateCommands();
+    // Files dropped on the window; the first one is to be opened.
+    void FilesDropped(const QStringList& paths);
+    // The window is asked to close; set `accept` to false to keep it open.
+    void CloseRequested(bool& accept);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void BuildMenu(QMenu* menu, const res::MenuItem* items, int count,
+                   const ResourceModule& module);
+    QAction* MakeAction(int commandId, const QString& text, const ResourceModule& module);
+    void BuildToolbar(const res::Toolbar& toolbar, const ResourceModule& module);
+    void BuildAccelerators(const res::AcceleratorTable& table);
+    void CentreOnScreen();
+
+    std::map<int, QAction*> actions_;
+    std::vector<QShortcut*> accelerators_;
+    QToolBar* toolbar_ = nullptr;
+    QLabel* messagePane_ = nullptr;
+    LockKeyWatcher* lockKeys_ = nullptr;
+    QString idleText_;
+};
+
+} // namespace tevano

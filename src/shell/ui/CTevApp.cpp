@@ -1,0 +1,243 @@
+#include "shell/ui/CTevApp.h"
+
+#include "grid/ui/CTevView.h"
+#include "image/ui/CTevDoc.h"
+#include "image/ui/FileCommands.h"
+#include "resources/CommandIds.h"
+#include "shell/DisplayLanguage.h"
+#include "shell/IniFile.h"
+#include "shell/ProgramName.h"
+#include "shell/ui/CAboutDlg.h"
+#include "shell/ui/CMainFrame.h"
+#include "shell/ui/UserPrompts.h"
+
+#include <QApplication>
+#include <QLayout>
+#include <QLibraryInfo>
+#include <QMenu>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QTranslator>
+
+namespace tevano {
+
+namespace {
+
+struct PortCommand {
+    int commandId;
+    const char* portName;
+};
+
+constexpr PortCommand kPortCommands[] = {
+    {res::cmd::kPortCom1, "COM1"},
+    {res::cmd::kPortCom2, "COM2"},
+    {res::cmd::kPortCom3, "COM3"},
+    {res::cmd::kPortCom4, "COM4"},
+};
+
+} // namespace
+
+CTevApp::CTevApp(CIniFile& ini, UserPrompts& prompts, StartupOptions options)
+    : ini_(ini), prompts_(prompts), options_(std::move(options)) {}
+
+CTevApp::~CTevApp() = default;
+
+bool CTevApp::LoadModule(const std::string& language, ResourceModule& module) const {
+    module = options_.moduleDirectories.empty()
+                 ? ResourceModule::Load(language, programDirectory_)
+                 : ResourceModule::LoadFrom(language, options_.moduleDirectories);
+    return module.Loaded();
+}
+
+bool CTevApp::InitInstance() {
+    baseName_ = ProgramBaseName(options_.programPath);
+    programDirectory_ = ProgramDirectory(options_.programPath);
+    QString fileToOpen;
+    for (const QString& argument : options_.arguments) {
+        if (!argument.startsWith('-') && fileToOpen.isEmpty()) {
+            fileToOpen = argument;
+        }
+    }
+
+    OpenProgramIni(ini_, baseName_ + ".ini", programDirectory_);
+    SetLanguageBaseName(baseName_);
+    SetDisplayLanguage(ChooseLanguageAtStart(baseName_, SystemLanguageIsChinese(), ini_));
+    if (!LoadModule(DisplayLanguage(), module_)) {
+        prompts_.Show(nullptr, MessageId::ResourceModuleMissingAtStart, true);
+        return false;
+    }
+
+    const res::DialogTemplate* form = module_.FindDialog(res::ids::kFormView);
+    if (form == nullptr) {
+        prompts_.Show(nullptr, MessageId::ResourceModuleMissingAtStart, true);
+        return false;
+    }
+    document_ = std::make_unique<CTevDoc>();
+    frame_ = std::make_unique<CMainFrame>();
+    view_ = new CTevView(*document_, tones_, *form, frame_.get());
+    frame_->setCentralWidget(view_);
+    files_ = std::make_unique<FileCommands>(*document_, *view_, prompts_, frame_.get());
+    ApplyLanguage();
+
+    connect(frame_.get(), &CMainFrame::Command, this, &CTevApp::OnCommand);
+    connect(frame_.get(), &CMainFrame::UpdateCommands, this, &CTevApp::UpdateCommandUi);
+    connect(frame_.get(), &CMainFrame::FilesDropped, this,
+            [this](const QStringList& paths) { files_->OpenPath(paths.first()); });
+    connect(frame_.get(), &CMainFrame::CloseRequested, this,
+            [this](bool& accept) { accept = files_->SaveModified(); });
+    connect(view_, &CTevView::FormListChanged, document_.get(),
+            [this] { document_->SetModifiedFlag(true); });
+
+    // The window has its size before the form is first shown in it, so that the grid's
+    // columns are sized to the grid as the user will see it.
+    frame_->resize(1024, 768);
+    frame_->layout()->activate();
+    document_->OnNewDocument();
+    if (!fileToOpen.isEmpty()) {
+        // A file that cannot be opened ends the start-up after the error has been shown.
+        const FileResult result = document_->OnOpenDocument(fileToOpen);
+        if (!result.Ok()) {
+            files_->OpenWithoutQuestion(fileToOpen);
+            return false;
+        }
+    }
+    view_->OnInitialUpdate();
+    frame_->show();
+    return true;
+}
+
+int CTevApp::ExitInstance(int status) {
+    frame_.reset();
+    files_.reset();
+    document_.reset();
+    module_ = ResourceModule();
+    if (qtTranslator_) {
+        QCoreApplication::removeTranslator(qtTranslator_.get());
+    }
+    return status;
+}
+
+// Everything that follows the language in force: Qt's own texts, the frame's resources and the
+// message boxes' caption.
+void CTevApp::ApplyLanguage() {
+    if (qtTranslator_) {
+        QCoreApplication::removeTranslator(qtTranslator_.get());
+        qtTranslator_.reset();
+    }
+    if (!IsEnglish()) {
+        qtTranslator_ = std::make_unique<QTranslator>();
+        if (qtTranslator_->load("qtbase_zh_CN",
+                                QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+            QCoreApplication::installTranslator(qtTranslator_.get());
+        }
+    }
+    frame_->LoadFrameResources(module_);
+    prompts_.SetTitle(QString::fromStdString(module_.String(res::ids::kAppTitleString)));
+}
+
+void CTevApp::OnCommand(int commandId) {
+    switch (commandId) {
+    case res::cmd::kFileNew:
+        files_->New();
+        return;
+    case res::cmd::kFileOpen:
+        files_->Open();
+        return;
+    case res::cmd::kFileSave:
+        files_->Save();
+        return;
+    case res::cmd::kFileSaveAs:
+        files_->SaveAs();
+        return;
+    case res::cmd::kAppExit:
+        frame_->close();
+        return;
+    case res::cmd::kViewToolbar:
+        frame_->ToolBar()->setVisible(!frame_->ToolBar()->isVisible());
+        return;
+    case res::cmd::kViewStatusBar:
+        frame_->statusBar()->setVisible(!frame_->statusBar()->isVisible());
+        return;
+    case res::cmd::kSwitchLanguage:
+        OnSwitchLanguage();
+        return;
+    case res::cmd::kAppAbout:
+        ShowAbout();
+        return;
+    case res::cmd::kHelpTopics:
+    case res::cmd::kHelp:
+    case res::cmd::kContextHelp:
+    case res::cmd::kDefaultHelp:
+        ShowHelp();
+        return;
+    default:
+        break;
+    }
+    for (const PortCommand& port : kPortCommands) {
+        if (port.commandId == commandId) {
+            view_->SetPortName(port.portName);
+            return;
+        }
+    }
+}
+
+void CTevApp::UpdateCommandUi() {
+    for (const PortCommand& port : kPortCommands) {
+        if (QAction* action = frame_->Action(port.commandId)) {
+            action->setCheckable(true);
+            action->setChecked(view_->PortName() == port.portName);
+        }
+    }
+    if (QAction* action = frame_->Action(res::cmd::kViewToolbar)) {
+        action->setCheckable(true);
+        action->setChecked(frame_->ToolBar()->isVisible());
+    }
+    if (QAction* action = frame_->Action(res::cmd::kViewStatusBar)) {
+        action->setCheckable(true);
+        action->setChecked(frame_->statusBar()->isVisible());
+    }
+}
+
+void CTevApp::OnSwitchLanguage() {
+    if (prompts_.Show(frame_.get(), MessageId::ConfirmLanguageChange, IsEnglish()) == Answer::No) {
+        return;
+    }
+    ResourceModule next;
+    const LanguageSwitch result = SwitchLanguage(
+        baseName_, DisplayLanguage(), ini_,
+        [this, &next](const std::string& language) { return LoadModule(language, next); });
+    SetDisplayLanguage(result.language);
+    if (result.loadFailed) {
+        prompts_.Show(frame_.get(), MessageId::ResourceModuleMissingOnSwitch, true);
+    } else {
+        module_ = std::move(next);
+    }
+    ApplyLanguage();
+    view_->RefreshLanguage(IsEnglish());
+}
+
+void CTevApp::ShowAbout() {
+    if (const res::DialogTemplate* about = module_.FindDialog(res::ids::kAboutDialog)) {
+        CAboutDlg dialog(*about, frame_.get());
+        dialog.exec();
+    }
+}
+
+void CTevApp::ShowHelp() {
+    const QString english = QStringLiteral(
+        "Read From Radio copies the radio's memory into the grid; Write To Radio sends the grid "
+        "back. Choose the cable's port in the Port menu first.\n\n"
+        "Click a cell, or type on it, to edit a channel. Frequencies are in MHz, from 67 to 521, "
+        "in steps of 6.25, 5 or 2.5 kHz. Clear both frequencies to empty a channel.\n\n"
+        "Optional Features and Side Key set the radio-wide options. Save keeps the image in a "
+        ".sin file.");
+    const QString chinese = QStringLiteral(
+        "“从对讲机读取”把对讲机的存储内容读入表格；“写入对讲机”把表格内容写回对讲机。请先在“端口”"
+        "菜单中选择编程线所连接的端口。\n\n"
+        "单击格子或直接输入即可编辑频道。频率以 MHz 为单位，范围 67 至 521，步进为 6.25、5 或 "
+        "2.5 kHz。清除两个频率即可清空该频道。\n\n"
+        "“可选功能”和“侧键”设置整机选项。“保存”把数据存为 .sin 文件。");
+    prompts_.Ask(frame_.get(), IsEnglish() ? english : chinese, Buttons::Ok);
+}
+
+} // namespace tevano

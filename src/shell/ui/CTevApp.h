@@ -1,0 +1,69 @@
+// The desktop program as a whole: its start-up (INI file, display language, resource module,
+// tone table, window, first document), its commands, the language switch and its shutdown.
+#pragma once
+
+#include "image/ToneTable.h"
+#include "shell/ResourceModule.h"
+#include "shell/ui/StartupOptions.h"
+
+#include <QObject>
+
+#include <memory>
+
+class QTranslator;
+
+namespace tevano {
+
+class CIniFile;
+class CMainFrame;
+class CTevDoc;
+class CTevView;
+class FileCommands;
+class UserPrompts;
+
+class CTevApp : public QObject {
+    Q_OBJECT
+
+public:
+    // The INI store lives outside the program object and outlives it, as does the language.
+    CTevApp(CIniFile& ini, UserPrompts& prompts, StartupOptions options);
+    ~CTevApp() override;
+
+    // Runs the start-up; false when the program must end at once (status 1).
+    bool InitInstance();
+    // Releases the resource module; returns the exit status to use.
+    int ExitInstance(int status);
+
+    void OnCommand(int commandId);
+    void UpdateCommandUi();
+
+    CMainFrame* MainFrame() const { return frame_.get(); }
+    CTevView* View() const { return view_; }
+    CTevDoc* Document() const { return document_.get(); }
+    FileCommands* Files() const { return files_.get(); }
+    const ToneTable& Tones() const { return tones_; }
+    const ResourceModule& Module() const { return module_; }
+    const std::string& BaseName() const { return baseName_; }
+
+private:
+    bool LoadModule(const std::string& language, ResourceModule& module) const;
+    void OnSwitchLanguage();
+    void ApplyLanguage();
+    void ShowHelp();
+    void ShowAbout();
+
+    CIniFile& ini_;
+    UserPrompts& prompts_;
+    StartupOptions options_;
+    std::string baseName_;
+    std::string programDirectory_;
+    ToneTable tones_;
+    ResourceModule module_;
+    std::unique_ptr<QTranslator> qtTranslator_;
+    std::unique_ptr<CTevDoc> document_;
+    std::unique_ptr<CMainFrame> frame_;
+    CTevView* view_ = nullptr;
+    std::unique_ptr<FileCommands> files_;
+};
+
+} // namespace tevano

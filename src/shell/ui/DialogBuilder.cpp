@@ -1,0 +1,282 @@
+#include "shell/ui/DialogBuilder.h"
+
+#include "grid/ui/CMSFlexGrid.h"
+#include "shell/ui/ProgramIcons.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpressionValidator>
+#include <QSlider>
+#include <QTreeWidget>
+
+namespace tevano {
+
+namespace {
+
+// A one-line label sits level with the field beside it; a taller one starts at its top.
+Qt::Alignment LabelAlignment(unsigned style, bool oneLine) {
+    const Qt::Alignment vertical = oneLine ? Qt::AlignVCenter : Qt::AlignTop;
+    if (style & res::kAlignRight) {
+        return Qt::AlignRight | vertical;
+    }
+    if (style & res::kAlignCenter) {
+        return Qt::AlignHCenter | vertical;
+    }
+    return Qt::AlignLeft | vertical;
+}
+
+// Letters typed into an upper-case field are kept in upper case, the caret where it was.
+void KeepUpperCase(QLineEdit* edit) {
+    QObject::connect(edit, &QLineEdit::textEdited, edit, [edit](const QString& text) {
+        const QString upper = text.toUpper();
+        if (upper != text) {
+            const int caret = edit->cursorPosition();
+            edit->setText(upper);
+            edit->setCursorPosition(caret);
+        }
+    });
+}
+
+QComboBox* MakeCombo(const res::ControlTemplate& control, QWidget* parent, bool editable) {
+    auto* combo = new QComboBox(parent);
+    combo->setEditable(editable);
+    for (int i = 0; i < control.entryCount; ++i) {
+        combo->addItem(QString::fromUtf8(control.entries[i]));
+    }
+    // A list starts with no entry picked until the program picks one.
+    combo->setCurrentIndex(-1);
+    combo->setMaxVisibleItems(12);
+    return combo;
+}
+
+} // namespace
+
+DialogUnits::DialogUnits(const QFont& font) {
+    const QFontMetrics metrics(font);
+    const int alphabet =
+        metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+    baseX_ = std::max((alphabet / 26 + 1) / 2, 1);
+    baseY_ = std::max(metrics.height(), 1);
+}
+
+QRect DialogUnits::Rect(int x, int y, int width, int height) const {
+    return QRect(X(x), Y(y), X(width), Y(height));
+}
+
+DialogGroupBox::DialogGroupBox(const QString& title, QWidget* parent)
+    : QWidget(parent), title_(title) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void DialogGroupBox::setTitle(const QString& title) {
+    title_ = title;
+    update();
+}
+
+void DialogGroupBox::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QFontMetrics metrics = fontMetrics();
+    const int top = metrics.height() / 2;
+    const QRect frame = rect().adjusted(0, top, -1, -1);
+    const QColor dark = palette().color(QPalette::Mid);
+    const QColor light = palette().color(QPalette::Light);
+    // An etched frame: a dark line with a light one just inside it.
+    painter.setPen(light);
+    painter.drawRect(frame.adjusted(1, 1, 0, 0));
+    painter.setPen(dark);
+    painter.drawRect(frame.adjusted(0, 0, -1, -1));
+    if (!title_.isEmpty()) {
+        const int indent = metrics.averageCharWidth() * 3 / 2;
+        const QRect titleRect(indent, 0, metrics.horizontalAdvance(title_) + 4, metrics.height());
+        painter.fillRect(titleRect, palette().color(QPalette::Window));
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawText(titleRect, Qt::AlignCenter, title_);
+    }
+}
+
+void DialogSpinBox::SetTextRule(std::function<QString(int)> rule) {
+    rule_ = std::move(rule);
+    setValue(value()); // redisplay
+    lineEdit()->setText(textFromValue(value()));
+}
+
+QString DialogSpinBox::textFromValue(int value) const {
+    return rule_ ? rule_(value) : QSpinBox::textFromValue(value);
+}
+
+int DialogSpinBox::valueFromText(const QString& text) const {
+    if (!rule_) {
+        return QSpinBox::valueFromText(text);
+    }
+    for (int v = minimum(); v <= maximum(); ++v) {
+        if (rule_(v) == text) {
+            return v;
+        }
+    }
+    return value();
+}
+
+QValidator::State DialogSpinBox::validate(QString& input, int& pos) const {
+    if (!rule_) {
+        return QSpinBox::validate(input, pos);
+    }
+    // The field only shows the spin's position; typing in it changes nothing.
+    return input == rule_(value()) ? QValidator::Acceptable : QValidator::Invalid;
+}
+
+QFont DialogFont(const res::DialogTemplate& dialog) {
+    QFont font(QString::fromUtf8(dialog.fontName));
+    font.setPointSize(dialog.fontPointSize);
+    return font;
+}
+
+BuiltDialog::BuiltDialog(const res::DialogTemplate& dialog, QWidget* parent)
+    : font_(DialogFont(dialog)), units_(font_),
+      size_(units_.X(dialog.width), units_.Y(dialog.height)) {
+    parent->setFont(font_);
+    QWidget* previous = nullptr;
+    std::vector<QWidget*> groupBoxes;
+    for (int i = 0; i < dialog.controlCount; ++i) {
+        const res::ControlTemplate& control = dialog.controls[i];
+        QWidget* widget = Make(control, parent, previous);
+        if (widget == nullptr) {
+            continue;
+        }
+        if (control.kind == res::ControlKind::GroupBox) {
+            groupBoxes.push_back(widget);
+        }
+        widget->setVisible(!(control.style & res::kHidden));
+        widget->setEnabled(!(control.style & res::kDisabled));
+        if (control.id >= 0) {
+            controls_[control.id] = widget;
+        }
+        previous = widget;
+    }
+    // Group boxes are frames behind their controls, not containers.
+    for (QWidget* box : groupBoxes) {
+        box->lower();
+    }
+}
+
+QWidget* BuiltDialog::Control(int id) const {
+    const auto it = controls_.find(id);
+    return it == controls_.end() ? nullptr : it->second;
+}
+
+QWidget* BuiltDialog::Make(const res::ControlTemplate& control, QWidget* parent,
+                           QWidget* previous) {
+    const QString text = QString::fromUtf8(control.text != nullptr ? control.text : "");
+    QRect rect = units_.Rect(control.x, control.y, control.width, control.height);
+    QWidget* widget = nullptr;
+    switch (control.kind) {
+    case res::ControlKind::GroupBox:
+        widget = new DialogGroupBox(text, parent);
+        break;
+    case res::ControlKind::Label: {
+        auto* label = new QLabel(text, parent);
+        const bool oneLine = rect.height() < 2 * label->fontMetrics().height();
+        label->setAlignment(LabelAlignment(control.style, oneLine));
+        label->setWordWrap(true);
+        widget = label;
+        break;
+    }
+    case res::ControlKind::Icon: {
+        auto* label = new QLabel(parent);
+        const int size = std::min(rect.width(), rect.height());
+        label->setPixmap(ProgramIcons::Icon(text.toInt()).pixmap(QSize(size, size)));
+        widget = label;
+        break;
+    }
+    case res::ControlKind::Edit: {
+        auto* edit = new QLineEdit(text, parent);
+        if (control.limit > 0) {
+            edit->setMaxLength(control.limit);
+        }
+        if (control.style & res::kUpperCase) {
+            KeepUpperCase(edit);
+        }
+        if (control.style & res::kDigitsOnly) {
+            edit->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), edit));
+        }
+        edit->setReadOnly(control.style & res::kReadOnly);
+        widget = edit;
+        break;
+    }
+    case res::ControlKind::ComboDropDown:
+    case res::ControlKind::ComboDropList: {
+        QComboBox* combo =
+            MakeCombo(control, parent, control.kind == res::ControlKind::ComboDropDown);
+        // The template's height includes the drop-down part; the box itself is one line high.
+        rect.setHeight(std::min(rect.height(), combo->sizeHint().height()));
+        widget = combo;
+        break;
+    }
+    case res::ControlKind::CheckBox:
+        widget = new QCheckBox(text, parent);
+        break;
+    case res::ControlKind::RadioButton: {
+        auto* radio = new QRadioButton(text, parent);
+        // The dialogs group their radio buttons themselves.
+        radio->setAutoExclusive(false);
+        widget = radio;
+        break;
+    }
+    case res::ControlKind::PushButton:
+    case res::ControlKind::DefPushButton: {
+        auto* button = new QPushButton(text, parent);
+        button->setAutoDefault(false);
+        button->setDefault(control.kind == res::ControlKind::DefPushButton);
+        widget = button;
+        break;
+    }
+    case res::ControlKind::Spin: {
+        // An up-down control joins the field before it: both become one spin box.
+        auto* spin = new DialogSpinBox(parent);
+        if (qobject_cast<QLineEdit*>(previous) != nullptr) {
+            rect = previous->geometry().united(QRect(previous->geometry().topRight(), rect.size()));
+            for (auto& [id, w] : controls_) {
+                if (w == previous) {
+                    w = spin;
+                }
+            }
+            previous->hide();
+            previous->deleteLater();
+        }
+        spin->setWrapping(!(control.style & res::kNoWrap));
+        widget = spin;
+        break;
+    }
+    case res::ControlKind::Progress: {
+        auto* bar = new QProgressBar(parent);
+        bar->setTextVisible(false);
+        widget = bar;
+        break;
+    }
+    case res::ControlKind::Slider:
+        widget = new QSlider(Qt::Horizontal, parent);
+        break;
+    case res::ControlKind::Tree: {
+        auto* tree = new QTreeWidget(parent);
+        tree->setHeaderHidden(true);
+        tree->setRootIsDecorated(true);
+        widget = tree;
+        break;
+    }
+    case res::ControlKind::Grid:
+        widget = new CMSFlexGrid(parent);
+        break;
+    }
+    if (widget != nullptr) {
+        widget->setGeometry(rect);
+    }
+    return widget;
+}
+
+} // namespace tevano

@@ -1,0 +1,90 @@
+// Builds the widgets of a dialog template from the resource module in force: every control at its
+// position in dialog units, which are converted with the template font's average character width
+// (a quarter of it per unit across) and height (an eighth per unit down), as the radio's dialogs
+// were designed.
+#pragma once
+
+#include "resources/ResourceTypes.h"
+
+#include <QFont>
+#include <QRect>
+#include <QSpinBox>
+
+#include <functional>
+#include <map>
+
+class QWidget;
+
+namespace tevano {
+
+class DialogUnits {
+public:
+    explicit DialogUnits(const QFont& font);
+    int X(int dialogUnits) const { return dialogUnits * baseX_ / 4; }
+    int Y(int dialogUnits) const { return dialogUnits * baseY_ / 8; }
+    QRect Rect(int x, int y, int width, int height) const;
+
+private:
+    int baseX_;
+    int baseY_;
+};
+
+// A spin box whose numbers are shown through a text rule (the time-out timer shows "OFF", "15"...).
+class DialogSpinBox : public QSpinBox {
+    Q_OBJECT
+
+public:
+    using QSpinBox::QSpinBox;
+    void SetTextRule(std::function<QString(int)> rule);
+
+protected:
+    QString textFromValue(int value) const override;
+    int valueFromText(const QString& text) const override;
+    QValidator::State validate(QString& input, int& pos) const override;
+
+private:
+    std::function<QString(int)> rule_;
+};
+
+// A group box as the radio tool's dialogs draw it: a frame behind its controls, the title set
+// into the top line of the frame.
+class DialogGroupBox : public QWidget {
+    Q_OBJECT
+
+public:
+    DialogGroupBox(const QString& title, QWidget* parent);
+    void setTitle(const QString& title);
+    QString title() const { return title_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString title_;
+};
+
+class BuiltDialog {
+public:
+    // Makes every control of the template as a child of `parent`; the parent keeps them.
+    BuiltDialog(const res::DialogTemplate& dialog, QWidget* parent);
+
+    QWidget* Control(int id) const;
+    template <class T> T* As(int id) const { return qobject_cast<T*>(Control(id)); }
+
+    QFont Font() const { return font_; }
+    const DialogUnits& Units() const { return units_; }
+    QSize Size() const { return size_; } // the dialog's client area in pixels
+
+private:
+    QWidget* Make(const res::ControlTemplate& control, QWidget* parent, QWidget* previous);
+
+    QFont font_;
+    DialogUnits units_;
+    QSize size_;
+    std::map<int, QWidget*> controls_;
+};
+
+// The template font of a dialog ("Times New Roman" 8 and so on).
+QFont DialogFont(const res::DialogTemplate& dialog);
+
+} // namespace tevano

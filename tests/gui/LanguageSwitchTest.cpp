@@ -1,0 +1,92 @@
+// The display language switched while the program runs, and kept for the next start.
+
+#include "ProgramFixture.h"
+#include "SampleFiles.h"
+
+#include "resources/CommandIds.h"
+#include "shell/DisplayLanguage.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QMenuBar>
+#include <QTest>
+
+namespace tevano::testing {
+
+class LanguageSwitchTest : public QObject {
+    Q_OBJECT
+
+private:
+    static void Switch(ProgramFixture& program, Answer answer) {
+        program.prompts.Answer(answer);
+        program.App().OnCommand(res::cmd::kSwitchLanguage);
+    }
+
+private slots:
+    void switchesToChineseAndBack() {
+        ProgramFixture program;
+        WriteSampleFile(program.Path("sample.sin"));
+        QVERIFY(program.Start({program.Path("sample.sin")}));
+        QVERIFY(IsEnglish());
+
+        Switch(program, Answer::Yes);
+        QCOMPARE(program.prompts.Texts(), QStringList{"Confirm change language"});
+        QVERIFY(!IsEnglish());
+        QCOMPARE(QString::fromStdString(DisplayLanguage()), QString("MAIN_CH"));
+        QVERIFY(program.Frame().menuBar()->actions().first()->text() != QString("&File"));
+        QCOMPARE(program.Cell(0, 1), QString("接收频率"));
+        QCOMPARE(program.Cell(1, 5), QString("宽"));
+        QCOMPARE(program.Cell(2, 11), QString("反向"));
+        QCOMPARE(program.Cell(1, 1), QString("145.00000")); // frequencies stay as they are
+        const auto* manual = qobject_cast<QComboBox*>(program.View().Control(1019));
+        QCOMPARE(manual->itemText(0), QString("是"));
+
+        program.prompts.Forget();
+        Switch(program, Answer::Yes);
+        QCOMPARE(program.prompts.Texts(), QStringList{" 请确认是否修改语言"});
+        QVERIFY(IsEnglish());
+        QCOMPARE(program.Frame().menuBar()->actions().first()->text(), QString("&File"));
+        QCOMPARE(program.Cell(0, 1), QString("Receive(MHz)"));
+        QCOMPARE(program.Cell(1, 5), QString("Wide"));
+        QCOMPARE(manual->itemText(0), QString("YES"));
+    }
+
+    void answeringNoChangesNothing() {
+        ProgramFixture program;
+        QVERIFY(program.Start());
+        Switch(program, Answer::No);
+        QVERIFY(IsEnglish());
+        QCOMPARE(program.Cell(0, 1), QString("Rx Frequency"));
+    }
+
+    void theNextStartUsesTheLanguageChosenLast() {
+        ProgramFixture program;
+        QVERIFY(program.Start());
+        Switch(program, Answer::Yes);
+        program.Stop(); // the INI file is written as the program ends
+        QFile ini(program.Path("MAIN.ini"));
+        QVERIFY(ini.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(ini.readAll()),
+                 QString("[MAIN]\nLANGUAGE=MAIN_CH\nLANGUAGE_FORCE=1\n"));
+        QVERIFY(program.Start()); // the system still says English
+        QVERIFY(!IsEnglish());
+        QCOMPARE(program.Cell(0, 1), QString("接收频率"));
+    }
+
+    void aMissingModuleKeepsTheLanguageInForce() {
+        ProgramFixture program;
+        QFile::remove(program.Path("MAIN_CH.so"));
+        QVERIFY(program.Start());
+        Switch(program, Answer::Yes);
+        QCOMPARE(program.prompts.Texts(),
+                 (QStringList{"Confirm change language", "Load Dll Resources fail"}));
+        QVERIFY(IsEnglish());
+        QCOMPARE(program.Frame().menuBar()->actions().first()->text(), QString("&File"));
+        QCOMPARE(program.Cell(0, 1), QString("Receive(MHz)")); // the refresh still ran
+    }
+};
+
+} // namespace tevano::testing
+
+QTEST_MAIN(tevano::testing::LanguageSwitchTest)
+#include "LanguageSwitchTest.moc"

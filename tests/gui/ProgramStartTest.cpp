@@ -1,0 +1,179 @@
+// The desktop program from start to exit: its first document, opening and saving files, the
+// port menu and the question that keeps unsaved changes.
+
+#include "ProgramFixture.h"
+#include "SampleFiles.h"
+
+#include "resources/CommandIds.h"
+#include "shell/DisplayLanguage.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QMenuBar>
+#include <QTest>
+
+namespace tevano::testing {
+
+class ProgramStartTest : public QObject {
+    Q_OBJECT
+
+private:
+    static QComboBox* FieldList(ProgramFixture& program) {
+        return qobject_cast<QComboBox*>(program.View().Control(1011));
+    }
+
+    // The user picks another band: the document now holds a change.
+    static void PickBand(ProgramFixture& program, int index) {
+        QComboBox* field = FieldList(program);
+        field->setCurrentIndex(index);
+        emit field->activated(index);
+    }
+
+private slots:
+    void startsWithANewDocument() {
+        ProgramFixture program;
+        QVERIFY(program.Start());
+        QCOMPARE(program.Frame().windowTitle(), QString("Tevano Programing Software"));
+        QCOMPARE(program.Frame().size(), QSize(1024, 768));
+        QVERIFY(program.Frame().isVisible());
+        QCOMPARE(program.Frame().menuBar()->actions().first()->text(), QString("&File"));
+        QCOMPARE(program.Cell(0, 1), QString("Rx Frequency"));
+        QCOMPARE(program.Cell(0, 5), QString(" W/N "));
+        QCOMPARE(program.Cell(1, 0), QString("1"));
+        QCOMPARE(program.Cell(128, 0), QString("128"));
+        for (int col = 1; col <= 12; ++col) {
+            QCOMPARE(program.Cell(1, col), QString());
+        }
+        QCOMPARE(FieldList(program)->currentText(), QString("134 - 176MHz"));
+        QVERIFY(!program.Document().IsModified());
+        QVERIFY(program.prompts.Questions().empty());
+    }
+
+    void startsWithTheFileNamedOnTheCommandLine() {
+        ProgramFixture program;
+        WriteSampleFile(program.Path("sample.sin"));
+        QVERIFY(program.Start({program.Path("sample.sin")}));
+        QCOMPARE(program.Cell(1, 1), QString("145.00000"));
+        QCOMPARE(program.Cell(1, 4), QString("88.5"));
+        QCOMPARE(program.Cell(2, 1), QString("439.99375"));
+        QCOMPARE(program.Cell(2, 12), QString("UHF"));
+        QCOMPARE(program.Document().PathName(), program.Path("sample.sin"));
+        // The title never shows the document's name.
+        QCOMPARE(program.Frame().windowTitle(), QString("Tevano Programing Software"));
+    }
+
+    void aShortFileOnTheCommandLineEndsTheStartUp() {
+        ProgramFixture program;
+        WriteShortFile(program.Path("short.sin"));
+        QVERIFY(!program.Start({program.Path("short.sin")}));
+        QCOMPARE(program.prompts.Questions().size(), std::size_t{1});
+        QVERIFY(program.prompts.Texts().first().contains("3168"));
+    }
+
+    void aMissingModuleEndsTheStartUp() {
+        ProgramFixture program(false);
+        QVERIFY(!program.Start());
+        QCOMPARE(program.prompts.Texts(), QStringList{"Load Resource DLL english.dll Fail"});
+    }
+
+    void newAfterOpenShowsAnEmptyDocument() {
+        ProgramFixture program;
+        WriteSampleFile(program.Path("sample.sin"));
+        QVERIFY(program.Start({program.Path("sample.sin")}));
+        program.App().OnCommand(res::cmd::kFileNew);
+        QCOMPARE(program.Cell(1, 1), QString());
+        QCOMPARE(program.Cell(2, 12), QString());
+        QVERIFY(program.Document().PathName().isEmpty());
+        QVERIFY(program.prompts.Questions().empty()); // nothing was changed, nothing asked
+    }
+
+    void aFileThatCannotBeOpenedKeepsTheDocument() {
+        ProgramFixture program;
+        WriteSampleFile(program.Path("sample.sin"));
+        WriteShortFile(program.Path("short.sin"));
+        QVERIFY(program.Start({program.Path("sample.sin")}));
+        program.prompts.OpenFile(program.Path("short.sin"));
+        program.App().OnCommand(res::cmd::kFileOpen);
+        QCOMPARE(program.prompts.Questions().size(), std::size_t{1});
+        QVERIFY(program.prompts.Texts().first().contains("short.sin"));
+        QCOMPARE(program.Cell(1, 1), QString("145.00000"));
+        QCOMPARE(program.Document().PathName(), program.Path("sample.sin"));
+    }
+
+    void aDroppedFileIsOpened() {
+        ProgramFixture program;
+        WriteSampleFile(program.Path("dropped.sin"));
+        QVERIFY(program.Start());
+        emit program.Frame().FilesDropped({program.Path("dropped.sin")});
+        QCOMPARE(program.Cell(1, 12), QString("CALL"));
+    }
+
+    void thePortMenuChecksTheChosenPortOnly() {
+        ProgramFixture program;
+        QVERIFY(program.Start());
+        const int ports[] = {res::cmd::kPortCom1, res::cmd::kPortCom2, res::cmd::kPortCom3,
+                             res::cmd::kPortCom4};
+        const auto checked = [&] {
+            QList<bool> marks;
+            program.App().UpdateCommandUi();
+            for (int id : ports) {
+                marks << program.Frame().Action(id)->isChecked();
+            }
+            return marks;
+        };
+        QCOMPARE(checked(), (QList<bool>{true, false, false, false}));
+        program.Frame().Action(res::cmd::kPortCom3)->trigger();
+        QCOMPARE(checked(), (QList<bool>{false, false, true, false}));
+        QCOMPARE(program.View().PortName(), std::string("COM3"));
+        program.Frame().Action(res::cmd::kPortCom3)->trigger();
+        QCOMPARE(checked(), (QList<bool>{false, false, true, false}));
+    }
+
+    void unsavedChangesAreNotDroppedWithoutAQuestion() {
+        ProgramFixture program;
+        QVERIFY(program.Start());
+        PickBand(program, 1);
+        QVERIFY(program.Document().IsModified());
+
+        program.prompts.Answer(Answer::Cancel);
+        program.App().OnCommand(res::cmd::kFileNew);
+        QCOMPARE(program.prompts.Texts(), QStringList{"Save changes to Untitled?"});
+        QCOMPARE(FieldList(program)->currentIndex(), 1); // New was abandoned
+
+        program.prompts.Answer(Answer::No);
+        program.App().OnCommand(res::cmd::kFileNew);
+        QCOMPARE(FieldList(program)->currentIndex(), 0);
+        QVERIFY(!program.Document().IsModified());
+    }
+
+    void answeringYesSavesFirst() {
+        ProgramFixture program;
+        QVERIFY(program.Start());
+        PickBand(program, 2);
+        program.prompts.Answer(Answer::Yes);
+        program.prompts.SaveFile(program.Path("kept"));
+        program.App().OnCommand(res::cmd::kFileNew);
+        QFile saved(program.Path("kept.sin")); // the extension is added
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        const QByteArray bytes = saved.readAll();
+        QCOMPARE(bytes.size(), 3168);
+        QCOMPARE(static_cast<unsigned char>(bytes[0x80A]), 0xF0u);
+        QCOMPARE(FieldList(program)->currentIndex(), 0); // and then the new document
+    }
+
+    void closingWithChangesCanBeCancelled() {
+        ProgramFixture program;
+        QVERIFY(program.Start());
+        PickBand(program, 1);
+        program.prompts.Answer(Answer::Cancel);
+        QVERIFY(!program.Frame().close());
+        QVERIFY(program.Frame().isVisible());
+        program.prompts.Answer(Answer::No);
+        QVERIFY(program.Frame().close());
+    }
+};
+
+} // namespace tevano::testing
+
+QTEST_MAIN(tevano::testing::ProgramStartTest)
+#include "ProgramStartTest.moc"

@@ -1,0 +1,70 @@
+// Answers the program's message boxes and file dialogs from a script, and keeps what was asked,
+// so that widget tests can drive the desktop program without a person at the screen.
+#pragma once
+
+#include "shell/ui/UserPrompts.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <deque>
+#include <vector>
+
+namespace tevano::testing {
+
+class ScriptedPrompts : public UserPrompts {
+public:
+    struct Asked {
+        QString text;
+        Buttons buttons;
+    };
+
+    // The answers to the next questions, in order; a question beyond them gets Ok or Cancel.
+    void Answer(tevano::Answer answer) { answers_.push_back(answer); }
+    void OpenFile(const QString& path) { openPaths_.push_back(path); }
+    void SaveFile(const QString& path) { savePaths_.push_back(path); }
+
+    const std::vector<Asked>& Questions() const { return asked_; }
+    QStringList Texts() const {
+        QStringList texts;
+        for (const Asked& asked : asked_) {
+            texts << asked.text;
+        }
+        return texts;
+    }
+    void Forget() { asked_.clear(); }
+
+    tevano::Answer Ask(QWidget*, const QString& text, Buttons buttons) override {
+        asked_.push_back({text, buttons});
+        if (!answers_.empty()) {
+            const tevano::Answer answer = answers_.front();
+            answers_.pop_front();
+            return answer;
+        }
+        return buttons == Buttons::Ok ? tevano::Answer::Ok : tevano::Answer::Cancel;
+    }
+    QString OpenFileName(QWidget*, const QString&) override { return Take(openPaths_); }
+    QString SaveFileName(QWidget*, const QString& suggestion, const QString&) override {
+        lastSuggestion = suggestion;
+        return Take(savePaths_);
+    }
+
+    QString lastSuggestion;
+
+private:
+    static QString Take(std::deque<QString>& paths) {
+        if (paths.empty()) {
+            return QString();
+        }
+        QString path = paths.front();
+        paths.pop_front();
+        return path;
+    }
+
+    std::deque<tevano::Answer> answers_;
+    std::deque<QString> openPaths_;
+    std::deque<QString> savePaths_;
+    std::vector<Asked> asked_;
+};
+
+} // namespace tevano::testing
