@@ -20,5 +20,6 @@ const std::vector<Command>& Commands();
 int ShowCommand(const std::vector<std::string>& args);
 int ResaveCommand(const std::vector<std::string>& args);
 int NewCommand(const std::vector<std::string>& args);
+int ReportCommand(const std::vector<std::string>& args);
 
 } // namespace tevano::cli

@@ -11,6 +11,7 @@ const std::vector<Command>& Commands() {
          ResaveCommand},
         {"new", "new FILE [--demo] [--chinese]",
          "save a new document (--demo: with a few sample channels)", NewCommand},
+        {"report", "report FILE -o OUT.pdf [--chinese]", "FILE's report as a PDF", ReportCommand},
     };
     return commands;
 }

@@ -1,0 +1,76 @@
+// tevano-cli report: a channel data file's five-page settings report as an A4 PDF, in English
+// or Chinese, as the program prints it.
+
+#include "Arguments.h"
+#include "CliCommands.h"
+
+#include "grid/ChannelFileOps.h"
+#include "grid/HeadlessChannelForm.h"
+#include "image/AtomicFile.h"
+#include "report/ui/ReportPrinting.h"
+#include "shell/FileMessages.h"
+
+#include <QGuiApplication>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace tevano::cli {
+
+int ReportCommand(const std::vector<std::string>& argv) {
+    constexpr const char* kUsage = "report FILE -o OUT.pdf [--chinese]";
+    std::string error;
+    const auto args = Arguments::Parse(argv, {"--chinese"}, {"-o"}, error);
+    if (!args) {
+        return Misuse(error, kUsage);
+    }
+    if (args->Positional().size() != 1) {
+        return Misuse("report takes one channel data file", kUsage);
+    }
+    const std::optional<std::string> out = args->Value("-o");
+    if (!out || out->empty()) {
+        return Misuse("report needs the PDF file to write: -o OUT.pdf", kUsage);
+    }
+    const bool english = !args->Has("--chinese");
+    const std::string& path = args->Positional()[0];
+
+    RadioImage image{};
+    MakeNewImage(image);
+    HeadlessChannelForm form(english);
+    const FileResult opened = OpenChannelFile(path, image, form.Form(), english);
+    if (!opened.Ok()) {
+        return Fail(FileErrorText(opened, path, english));
+    }
+
+    // Fonts and the PDF writer need a GUI application, but no display: only this command
+    // pays for starting one.
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    if (platform == nullptr || *platform == '\0') {
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    }
+    // Qt's start-up notes (a missing runtime directory and the like) are not the command's
+    // output; only its critical messages reach stderr.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+        if (type == QtCriticalMsg || type == QtFatalMsg) {
+            std::fprintf(stderr, "tevano-cli: %s\n", message.toLocal8Bit().constData());
+        }
+    });
+    int qtArgc = 1;
+    char programName[] = "tevano-cli";
+    char* qtArgv[] = {programName, nullptr};
+    QGuiApplication application(qtArgc, qtArgv);
+
+    const QByteArray pdf = ReportPdf(image, form.Form(), english);
+    if (pdf.isEmpty()) {
+        return Fail(english ? "Cannot draw the report." : "无法生成报表。");
+    }
+    const FileResult written =
+        WriteFileAtomically(*out, reinterpret_cast<const std::uint8_t*>(pdf.constData()),
+                            static_cast<std::size_t>(pdf.size()));
+    if (!written.Ok()) {
+        return Fail(FileErrorText(written, *out, english));
+    }
+    return 0;
+}
+
+} // namespace tevano::cli

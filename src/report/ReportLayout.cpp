@@ -1,0 +1,140 @@
+#include "report/ReportLayout.h"
+
+#include "report/ReportValues.h"
+
+#include <array>
+
+namespace tevano {
+
+namespace {
+
+constexpr std::int64_t kTwipsPerInch = 1440;
+constexpr int kPrintedColumns = 11; // the repeater invert and the name are not printed
+
+// x of grid columns 0 to 10, in multiples of W.
+constexpr std::array<int, kPrintedColumns> kEnglishColumnX = {1,  5,  14, 24, 32, 40,
+                                                              46, 55, 64, 74, 82};
+constexpr std::array<int, kPrintedColumns> kChineseColumnX = {1,  5,  14, 25, 33, 40,
+                                                              46, 54, 62, 70, 78};
+
+// y - 1.2 x L, cut to an integer, as the heading lines step down.
+std::int32_t StepDownOneAndAFifth(std::int32_t y, std::int32_t lineHeight) {
+    return static_cast<std::int32_t>(y - 1.2 * lineHeight);
+}
+
+std::int32_t LineHeight(const FontMetrics& metrics) {
+    return metrics.height + metrics.externalLeading;
+}
+
+// Returns the y below the block.
+std::int32_t DrawSettingsBlock(std::int32_t y, std::int32_t w, std::int32_t lineHeight,
+                               const RadioImage& image, const ChannelForm& form, bool english,
+                               ReportPainter& painter) {
+    const std::vector<SettingsField> fields = SettingsFields(image, form, english);
+    std::size_t next = 0;
+    for (int line = 1; line <= 8; ++line) {
+        for (; next < fields.size() && fields[next].line == line; ++next) {
+            painter.DrawText(fields[next].x * w, y, fields[next].text);
+        }
+        y = line == 1 ? StepDownOneAndAFifth(y, lineHeight) : y - lineHeight;
+    }
+    return y;
+}
+
+void DrawChannelSection(int page, std::int32_t y, std::int32_t w, std::int32_t lineHeight,
+                        const GridControl& grid, bool english, ReportPainter& painter) {
+    painter.DrawText(5 * w, y, english ? "Channel Setting:" : "频道设置:");
+    y = StepDownOneAndAFifth(y, lineHeight);
+    painter.DrawText(w, y, ChannelHeaderLine(grid, english));
+    const std::array<int, kPrintedColumns>& columnX = english ? kEnglishColumnX : kChineseColumnX;
+    const ChannelSpan span = ReportPageChannels(page);
+    for (int row = span.first; row <= span.last; ++row) {
+        y -= lineHeight;
+        for (int col = 0; col < kPrintedColumns; ++col) {
+            std::string text = grid.TextMatrix(row, col);
+            if (col > 0) {
+                text += ' ';
+            }
+            painter.DrawText(columnX[static_cast<std::size_t>(col)] * w, y, text);
+        }
+    }
+}
+
+} // namespace
+
+ReportGeometry ComputeReportGeometry(const PageRect& rect, int dpiX, int dpiY) {
+    // 32-bit integer arithmetic with truncating division, done in 64 bits so that no page
+    // size can overflow it.
+    const std::int64_t height = static_cast<std::int64_t>(rect.bottom) - rect.top;
+    const std::int64_t width = static_cast<std::int64_t>(rect.right) - rect.left;
+    ReportGeometry geometry;
+    geometry.fontHeight = static_cast<std::int32_t>((height / 45) * kTwipsPerInch / dpiY);
+    geometry.unitWidth = static_cast<std::int32_t>((width * kTwipsPerInch / dpiX - 900) / 80);
+    return geometry;
+}
+
+std::string ReportPageTitle(int page, bool english) {
+    static constexpr std::array<const char*, kReportPageCount> kEnglish = {
+        "The Radio Settings", "The Second Page", "The Third Page", "The Fourth Pages",
+        "The Fifth Pages"};
+    static constexpr std::array<const char*, kReportPageCount> kChinese = {
+        "整机设置", "第二页", "第三页", "第四页", "第五页"};
+    if (page < 1 || page > kReportPageCount) {
+        return std::string();
+    }
+    const auto index = static_cast<std::size_t>(page - 1);
+    return english ? kEnglish[index] : kChinese[index];
+}
+
+ChannelSpan ReportPageChannels(int page) {
+    static constexpr std::array<ChannelSpan, kReportPageCount> kSpans = {
+        {{1, 22}, {23, 54}, {55, 86}, {87, 118}, {119, 128}}};
+    if (page < 1 || page > kReportPageCount) {
+        return {1, 0};
+    }
+    return kSpans[static_cast<std::size_t>(page - 1)];
+}
+
+std::string ChannelHeaderLine(const GridControl& grid, bool english) {
+    const std::string channel = grid.TextMatrix(0, 0);
+    const std::string rxTone = grid.TextMatrix(0, 3);
+    const std::string txTone = grid.TextMatrix(0, 4);
+    if (english) {
+        return channel + "   " + "Rx(MHz)" + "   " + "Tx(MHz)" + "    " + rxTone + "  " + txTone +
+               "  " + "W/N" + "    " + "Scan Add" + "   " + "Tx Power" + "   " + "Opt Signal" +
+               "   " + "PTTID" + "   " + "Busy";
+    }
+    return channel + "   " + "接收频率" + "     " + "发射频率" + "     " + rxTone + "   " + txTone +
+           "   " + "宽/窄" + "     " + "扫描添加" + "    " + "发射功率" + "   " + "可选信令" +
+           "     " + "PTTID" + "   " + "繁忙锁定";
+}
+
+bool DrawReportPage(int page, const PageRect& rect, int dpiX, int dpiY, const RadioImage& image,
+                    const ChannelForm& form, bool english, ReportPainter& painter) {
+    if (page < 1 || page > kReportPageCount || dpiX <= 0 || dpiY <= 0) {
+        return false;
+    }
+    const ReportGeometry geometry = ComputeReportGeometry(rect, dpiX, dpiY);
+    const std::int32_t w = geometry.unitWidth;
+
+    ReportFont titleFont;
+    titleFont.height = -geometry.fontHeight;
+    titleFont.averageWidth = w;
+    const std::int32_t titleLine = LineHeight(painter.SelectFont(titleFont));
+    const auto titleX = static_cast<std::int32_t>((rect.right / 2) * kTwipsPerInch / dpiX - 18 * w);
+    painter.DrawText(titleX, -(titleLine / 2), ReportPageTitle(page, english));
+    painter.RestoreFont();
+    std::int32_t y = -(titleLine / 2) - titleLine;
+
+    ReportFont bodyFont = titleFont;
+    bodyFont.averageWidth = static_cast<std::int32_t>(w * 0.8);
+    const std::int32_t lineHeight = LineHeight(painter.SelectFont(bodyFont));
+    if (page == 1) {
+        y = DrawSettingsBlock(y, w, lineHeight, image, form, english, painter);
+    }
+    DrawChannelSection(page, y, w, lineHeight, form.grid, english, painter);
+    painter.RestoreFont();
+    return true;
+}
+
+} // namespace tevano

@@ -1,0 +1,70 @@
+#include "report/ui/ReportPrinting.h"
+
+#include "report/ReportLayout.h"
+#include "report/ui/QtReportPainter.h"
+#include "shell/ui/QtText.h"
+
+#include <QBuffer>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
+
+namespace tevano {
+
+namespace {
+
+// About what a printer leaves unprinted at the edges of a sheet.
+constexpr double kPdfMarginMillimetres = 10.0;
+
+} // namespace
+
+bool PaintReportPage(QPainter& painter, int page, const RadioImage& image, const ChannelForm& form,
+                     bool english) {
+    QPaintDevice* device = painter.device();
+    if (device == nullptr) {
+        return false;
+    }
+    const PageRect rect{0, 0, device->width(), device->height()};
+    QtReportPainter reportPainter(painter, device->logicalDpiX(), device->logicalDpiY());
+    return DrawReportPage(page, rect, device->logicalDpiX(), device->logicalDpiY(), image, form,
+                          english, reportPainter);
+}
+
+bool PaintReport(QPagedPaintDevice& device, const RadioImage& image, const ChannelForm& form,
+                 bool english, int firstPage, int lastPage) {
+    QPainter painter;
+    if (!painter.begin(&device)) {
+        return false;
+    }
+    for (int page = firstPage; page <= lastPage; ++page) {
+        if (page > firstPage && !device.newPage()) {
+            return false;
+        }
+        PaintReportPage(painter, page, image, form, english);
+    }
+    return painter.end();
+}
+
+QByteArray ReportPdf(const RadioImage& image, const ChannelForm& form, bool english) {
+    QByteArray pdf;
+    QBuffer buffer(&pdf);
+    if (!buffer.open(QIODevice::WriteOnly)) {
+        return QByteArray();
+    }
+    {
+        QPdfWriter writer(&buffer);
+        writer.setCreator(QStringLiteral("Tevano"));
+        writer.setTitle(ToQt(ReportPageTitle(1, english)));
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                         QMarginsF(kPdfMarginMillimetres, kPdfMarginMillimetres,
+                                                   kPdfMarginMillimetres, kPdfMarginMillimetres),
+                                         QPageLayout::Millimeter));
+        if (!PaintReport(writer, image, form, english)) {
+            return QByteArray();
+        }
+    }
+    buffer.close();
+    return pdf;
+}
+
+} // namespace tevano

@@ -1,0 +1,27 @@
+// The settings report put on paper: each page drawn with the Qt painter into a printer, a PDF
+// writer or a preview page, and the whole report as an A4 PDF.
+#pragma once
+
+#include "grid/ChannelForm.h"
+#include "image/RadioImage.h"
+
+#include <QByteArray>
+#include <QPagedPaintDevice>
+#include <QPainter>
+
+namespace tevano {
+
+// Draws one page (1 to 5) with the painter, whose device gives the drawing rectangle (its
+// whole paint area) and the resolution.
+bool PaintReportPage(QPainter& painter, int page, const RadioImage& image, const ChannelForm& form,
+                     bool english);
+
+// Draws pages first to last, one device page each. False when the device cannot be painted.
+bool PaintReport(QPagedPaintDevice& device, const RadioImage& image, const ChannelForm& form,
+                 bool english, int firstPage = 1, int lastPage = 5);
+
+// The five pages as an A4 PDF document; empty when it cannot be made. Needs a Qt GUI
+// application for its fonts.
+QByteArray ReportPdf(const RadioImage& image, const ChannelForm& form, bool english);
+
+} // namespace tevano

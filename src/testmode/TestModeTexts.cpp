@@ -1,0 +1,53 @@
+#include "testmode/TestModeTexts.h"
+
+#include <array>
+#include <cstddef>
+
+namespace tevano {
+
+namespace {
+
+struct TextPair {
+    const char* english;
+    const char* chinese;
+};
+
+// In the order of TestModeTreeItem.
+constexpr std::array<TextPair, kTestModeTreeItemCount> kTreeTexts = {{
+    {"Debug Frequency", "调试频率"},
+    {"High Frequency", "高端频率"},
+    {"Middle Frequency", "中间频率"},
+    {"Low Frequency", "低端频率"},
+    {"Debug Item", "调试项目"},
+    {"TX Frequency", "发射频率"},
+    {"Low Power Voltage", "低电压报警"},
+    {"Squelch Level", "静噪等级"},
+    {"TX Power", "发射功率"},
+    {"Exit Debug", "退出调试"},
+}};
+
+// In the order of TestModeCaption; the last one has its lower-case "f".
+constexpr std::array<TextPair, 4> kCaptionTexts = {{
+    {"Please Choose Frequency first", "请先选择调试频率"},
+    {"High Frequency", "高端频率"},
+    {"Middle Frequency", "中间频率"},
+    {"Low frequency", "低端频率"},
+}};
+
+} // namespace
+
+std::string TreeItemText(TestModeTreeItem item, bool english) {
+    const TextPair& pair = kTreeTexts[static_cast<std::size_t>(item)];
+    return english ? pair.english : pair.chinese;
+}
+
+std::string CaptionText(TestModeCaption caption, bool english) {
+    const TextPair& pair = kCaptionTexts[static_cast<std::size_t>(caption)];
+    return english ? pair.english : pair.chinese;
+}
+
+std::string CurrentPositionLabel(bool english) {
+    return english ? "Current Position:" : "当前位置:";
+}
+
+} // namespace tevano

@@ -1,0 +1,186 @@
+// tevano-cli report as a user runs it: the PDF it writes, read back with pdftotext and pdfinfo.
+
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <regex>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <vector>
+
+namespace tevano {
+namespace {
+
+using testing::ReadText;
+
+struct Outcome {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+// One word of the text layer with its box, in PDF points.
+struct Word {
+    double xMin, yMin, xMax, yMax;
+    std::string text;
+};
+
+class ReportPdfTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(Shell(std::string(TEVANO_CLI) + " new '" + Path("demo.sin") + "' --demo").status,
+                  0);
+    }
+
+    std::string Path(const std::string& name) const { return temp_.Path(name); }
+
+    Outcome Shell(const std::string& command) const {
+        const std::string redirected =
+            command + " >'" + Path("stdout") + "' 2>'" + Path("stderr") + "'";
+        Outcome run;
+        const int raw = std::system(redirected.c_str());
+        run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : 128 + WTERMSIG(raw);
+        run.out = ReadText(Path("stdout"));
+        run.err = ReadText(Path("stderr"));
+        return run;
+    }
+
+    Outcome Report(const std::string& arguments) const {
+        return Shell(std::string(TEVANO_CLI) + " report " + arguments);
+    }
+
+    // The text of each page, in reading order.
+    std::vector<std::string> Pages(const std::string& pdf) const {
+        const Outcome run = Shell("pdftotext -layout '" + pdf + "' -");
+        EXPECT_EQ(run.status, 0) << "pdftotext (poppler-utils) " << run.err;
+        std::vector<std::string> pages;
+        std::istringstream in(run.out);
+        for (std::string page; std::getline(in, page, '\f');) {
+            pages.push_back(page);
+        }
+        return pages;
+    }
+
+    std::vector<Word> Words(const std::string& pdf, int page, double& pageWidth) const {
+        const std::string html = Path("words.html");
+        const Outcome run = Shell("pdftotext -bbox -f " + std::to_string(page) + " -l " +
+                                  std::to_string(page) + " '" + pdf + "' '" + html + "'");
+        EXPECT_EQ(run.status, 0) << run.err;
+        const std::string text = ReadText(html);
+        std::smatch match;
+        pageWidth = 0;
+        if (std::regex_search(text, match, std::regex(R"re(<page width="([0-9.]+)")re"))) {
+            pageWidth = std::stod(match[1]);
+        }
+        const std::string number = "\"([0-9.]+)\"";
+        const std::regex wordPattern("<word xMin=" + number + " yMin=" + number +
+                                     " xMax=" + number + " yMax=" + number + ">([^<]*)</word>");
+        std::vector<Word> words;
+        for (auto it = std::sregex_iterator(text.begin(), text.end(), wordPattern);
+             it != std::sregex_iterator(); ++it) {
+            words.push_back({std::stod((*it)[1]), std::stod((*it)[2]), std::stod((*it)[3]),
+                             std::stod((*it)[4]), (*it)[5]});
+        }
+        return words;
+    }
+
+    static void ExpectContains(const std::string& page, const std::vector<std::string>& texts,
+                               int number) {
+        for (const std::string& text : texts) {
+            EXPECT_NE(page.find(text), std::string::npos)
+                << "page " << number << " lacks \"" << text << "\"\n"
+                << page;
+        }
+    }
+
+    // Words on one line follow each other without overlapping, and none leaves the sheet.
+    void ExpectReadableLayout(const std::string& pdf) const {
+        for (int page = 1; page <= 5; ++page) {
+            double pageWidth = 0;
+            const std::vector<Word> words = Words(pdf, page, pageWidth);
+            ASSERT_FALSE(words.empty()) << page;
+            ASSERT_GT(pageWidth, 500);
+            for (std::size_t i = 0; i < words.size(); ++i) {
+                EXPECT_GE(words[i].xMin, 0) << words[i].text;
+                EXPECT_LE(words[i].xMax, pageWidth) << words[i].text;
+                for (std::size_t j = i + 1; j < words.size(); ++j) {
+                    const bool sameLine = std::abs(words[i].yMin - words[j].yMin) < 1.0;
+                    const bool overlap =
+                        words[i].xMin < words[j].xMax - 0.5 && words[j].xMin < words[i].xMax - 0.5;
+                    EXPECT_FALSE(sameLine && overlap)
+                        << "page " << page << ": \"" << words[i].text << "\" and \""
+                        << words[j].text << "\" overlap";
+                }
+            }
+        }
+    }
+
+    ::tevano::testing::TempDir temp_;
+};
+
+TEST_F(ReportPdfTest, FivePagesInEnglish) {
+    const std::string pdf = Path("report.pdf");
+    const Outcome run = Report("'" + Path("demo.sin") + "' -o '" + pdf + "'");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(ReadText(pdf).substr(0, 5), "%PDF-");
+    EXPECT_TRUE(std::regex_search(Shell("pdfinfo '" + pdf + "'").out, std::regex("\nPages: +5\n")));
+
+    const std::vector<std::string> pages = Pages(pdf);
+    ASSERT_GE(pages.size(), 5u);
+    ExpectContains(pages[0],
+                   {"The Radio Settings", "Function Setting:", "Frequency Field:134 - 176MHz",
+                    "Pf1:", "None", "Squelch Level:", "Vox Delay Time: 1.5s", "PTT ID: BOT",
+                    "Total Tx Time(s):OFF", "Vox inhibit on recieve:Enable", "Channel Setting:",
+                    "Rx(MHz)", "Opt Signal", "145.50000", "D754I", "QT/DQT", "22"},
+                   1);
+    ExpectContains(pages[1], {"The Second Page", "Channel Setting:", "23", "54"}, 2);
+    ExpectContains(pages[2], {"The Third Page", "55", "86"}, 3);
+    ExpectContains(pages[3], {"The Fourth Pages", "87", "118"}, 4);
+    ExpectContains(pages[4], {"The Fifth Pages", "119", "128"}, 5);
+    EXPECT_EQ(pages[4].find("118"), std::string::npos);
+    ExpectReadableLayout(pdf);
+}
+
+TEST_F(ReportPdfTest, FivePagesInChinese) {
+    const std::string pdf = Path("report.pdf");
+    const Outcome run = Report("--chinese '" + Path("demo.sin") + "' -o '" + pdf + "'");
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::vector<std::string> pages = Pages(pdf);
+    ASSERT_GE(pages.size(), 5u);
+    ExpectContains(pages[0],
+                   {"整机设置", "功能设置:", "频段:134 - 176MHz", "静噪等级:", "报警音提示: 关闭",
+                    "扰频器激活:打开", "接收时禁止VOX:使能", "频道设置:", "接收频率", "繁忙锁定",
+                    "宽", "载波", "145.50000"},
+                   1);
+    ExpectContains(pages[1], {"第二页", "频道设置:"}, 2);
+    ExpectContains(pages[4], {"第五页", "128"}, 5);
+    ExpectReadableLayout(pdf);
+}
+
+TEST_F(ReportPdfTest, BadInputLeavesTheTargetAlone) {
+    const std::string pdf = Path("old.pdf");
+    testing::WriteBytes(pdf, {'o', 'l', 'd'});
+    testing::WriteBytes(Path("short.sin"), std::vector<std::uint8_t>(100, 0xFF));
+
+    Outcome run = Report("'" + Path("short.sin") + "' -o '" + pdf + "'");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("short.sin"), std::string::npos) << run.err;
+    run = Report("'" + Path("missing.sin") + "' -o '" + pdf + "'");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(ReadText(pdf), "old");
+
+    run = Report("'" + Path("demo.sin") + "' -o '" + Path("no/such/dir/out.pdf") + "'");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("out.pdf"), std::string::npos) << run.err;
+
+    EXPECT_EQ(Report("'" + Path("demo.sin") + "'").status, 2);
+    EXPECT_EQ(Report("-o '" + pdf + "'").status, 2);
+    EXPECT_EQ(Report("'" + Path("demo.sin") + "' -o '" + pdf + "' --bogus").status, 2);
+    EXPECT_EQ(ReadText(pdf), "old");
+}
+
+} // namespace
+} // namespace tevano
