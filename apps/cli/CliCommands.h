@@ -20,6 +20,8 @@ const std::vector<Command>& Commands();
 int ShowCommand(const std::vector<std::string>& args);
 int ResaveCommand(const std::vector<std::string>& args);
 int NewCommand(const std::vector<std::string>& args);
+int ReadCommand(const std::vector<std::string>& args);
+int WriteCommand(const std::vector<std::string>& args);
 int ReportCommand(const std::vector<std::string>& args);
 
 } // namespace tevano::cli

@@ -12,6 +12,10 @@ const std::vector<Command>& Commands() {
         {"new", "new FILE [--demo] [--chinese]",
          "save a new document (--demo: with a few sample channels)", NewCommand},
         {"report", "report FILE -o OUT.pdf [--chinese]", "FILE's report as a PDF", ReportCommand},
+        {"read", "read PORT FILE [--force] [--retries N] [--chinese]", "read the radio into FILE",
+         ReadCommand},
+        {"write", "write PORT FILE [--force] [--retries N] [--chinese]", "write FILE to the radio",
+         WriteCommand},
     };
     return commands;
 }

@@ -1,0 +1,68 @@
+#include "CliExchangeHook.h"
+
+#include "radiolink/CloneFrames.h"
+
+#include <string>
+#include <unistd.h>
+
+namespace tevano::cli {
+
+namespace {
+
+constexpr int kBarWidth = 40;
+
+} // namespace
+
+CliExchangeHook::CliExchangeHook(bool english, int retries, bool force, std::FILE* err)
+    : english_(english), retriesLeft_(retries), retries_(retries), force_(force), err_(err),
+      drawBar_(isatty(fileno(err)) != 0) {}
+
+void CliExchangeHook::StepProgress(int blocksDone) {
+    if (!drawBar_) {
+        return;
+    }
+    const int filled = blocksDone * kBarWidth / kBlockCount;
+    std::fprintf(err_, "\r[%s%s] %d/%d", std::string(filled, '#').c_str(),
+                 std::string(kBarWidth - filled, ' ').c_str(), blocksDone, kBlockCount);
+    barOnScreen_ = true;
+    if (blocksDone >= kBlockCount) {
+        EndProgressLine();
+    }
+    std::fflush(err_);
+}
+
+void CliExchangeHook::EndProgressLine() {
+    if (barOnScreen_) {
+        std::fputc('\n', err_);
+        barOnScreen_ = false;
+    }
+}
+
+Answer CliExchangeHook::Ask(MessageId message) {
+    EndProgressLine();
+    std::fprintf(err_, "tevano-cli: %s\n", MessageText(message, english_).c_str());
+    Answer answer = Answer::Ok;
+    switch (Message(message).buttons) {
+    case Buttons::RetryCancel:
+        if (retriesLeft_ > 0) {
+            --retriesLeft_;
+            std::fprintf(err_, "tevano-cli: retry %d of %d\n", retries_ - retriesLeft_, retries_);
+            answer = Answer::Retry;
+        } else {
+            answer = Answer::Cancel;
+        }
+        break;
+    case Buttons::OkCancel:
+        if (force_) {
+            std::fputs("tevano-cli: going on (--force)\n", err_);
+        }
+        answer = force_ ? Answer::Ok : Answer::Cancel;
+        break;
+    default:
+        break;
+    }
+    std::fflush(err_);
+    return answer;
+}
+
+} // namespace tevano::cli

@@ -1,0 +1,36 @@
+// The clone exchange run from the command line, where nobody answers message boxes: every
+// message goes to stderr, the communication-error question is answered Retry a set number of
+// times and then Cancel, the radio-type question OK only when forced, and a terminal on stderr
+// shows a progress bar while the blocks move.
+#pragma once
+
+#include "radiolink/ExchangeHook.h"
+
+#include <cstdio>
+
+namespace tevano::cli {
+
+class CliExchangeHook : public ExchangeHook {
+public:
+    CliExchangeHook(bool english, int retries, bool force, std::FILE* err = stderr);
+
+    void PumpTurn() override {}
+    bool CancelRequested() override { return false; }
+    void ShowStatus(TextId) override {}
+    void StepProgress(int blocksDone) override;
+    void SetInterruptionWatch(bool) override {}
+    Answer Ask(MessageId message) override;
+
+private:
+    void EndProgressLine();
+
+    bool english_;
+    int retriesLeft_;
+    int retries_;
+    bool force_;
+    std::FILE* err_;
+    bool drawBar_;
+    bool barOnScreen_ = false;
+};
+
+} // namespace tevano::cli

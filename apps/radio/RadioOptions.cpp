@@ -1,0 +1,164 @@
+#include "RadioOptions.h"
+
+#include <charconv>
+#include <type_traits>
+
+namespace tevano::radio {
+
+const char* const kRadioUsage =
+    R"(usage: tevano-radio [options]
+
+A virtual radio on a pseudo-terminal: it answers the clone exchange of Read From Radio and
+Write To Radio as a radio on a programming cable does. It prints the path of its port on the
+first line of stdout and serves one exchange after another until it is killed (or --exchanges).
+
+  --image FILE        start with the 3168 bytes of this channel data file (default: a new image)
+  --save FILE         save the memory to FILE after every completed write
+  --link PATH         put a symbolic link to the port at PATH (removed at exit)
+  --type CODE         radio type code in the identification, 0-255 or 0x00-0xFF
+                      (default 0xFF: the radio reports no type)
+  --baud N            pace the line at N baud (default 9600); 0: no pacing, no reply delay
+  --reply-delay MS    think time before each answer, in ms (default 3)
+  --exchanges N       exit after N exchanges (an exchange ends when the program closes the port)
+  --trace FILE        append every byte received ("> ") and sent ("< "), a line per direction
+  --fault SPEC        make a fault; may be given several times. Blocks count from 0 to 395:
+      silent              never answer
+      wrong-ack[=N]       answer the first N wake-ups (default: all) with two wrong bytes
+      wrong-final-ack[=N] answer the first N final handshake acknowledgements with a wrong byte
+      short-reply=K:N     send only N bytes of the read reply of block K
+      no-read-ack=K       do not answer the program's acknowledgement of read block K
+      refuse-write=K      answer write block K with a wrong byte (the block is not stored)
+      hangup=K            close the line when block K is asked for, then open a new port
+                          (its path is printed, and the link moved to it)
+  --help              show this text
+
+To point the program at it, put the link (or the printed path) under [PORTS] in MAIN.ini,
+the settings file of the desktop program (beside it, or in ~/.config/tevano/):
+  [PORTS]
+  COM1=/tmp/tevano-radio
+)";
+
+namespace {
+
+template <typename Number> bool ParseNumber(const std::string& text, Number& value, int base = 10) {
+    const char* begin = text.data();
+    const char* end = text.data() + text.size();
+    std::from_chars_result result;
+    if constexpr (std::is_floating_point_v<Number>) {
+        result = std::from_chars(begin, end, value);
+    } else {
+        result = std::from_chars(begin, end, value, base);
+    }
+    return !text.empty() && result.ec == std::errc() && result.ptr == end;
+}
+
+bool ParseCount(const std::string& text, int& value) {
+    return ParseNumber(text, value) && value >= 0;
+}
+
+bool ParseBlock(const std::string& text, int& block) {
+    return ParseCount(text, block) && block < 396;
+}
+
+bool ParseTypeCode(const std::string& text, std::uint8_t& code) {
+    unsigned value = 0;
+    const bool hex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
+    if (!(hex ? ParseNumber(text.substr(2), value, 16) : ParseNumber(text, value)) ||
+        value > 0xFF) {
+        return false;
+    }
+    code = static_cast<std::uint8_t>(value);
+    return true;
+}
+
+bool ParseFault(const std::string& spec, FaultPlan& faults) {
+    const std::size_t equals = spec.find('=');
+    const std::string name = spec.substr(0, equals);
+    const bool hasValue = equals != std::string::npos;
+    const std::string value = hasValue ? spec.substr(equals + 1) : "";
+    if (name == "silent") {
+        faults.silent = true;
+        return !hasValue;
+    }
+    if (name == "wrong-ack") {
+        faults.wrongWakeUpAcks = -1;
+        return !hasValue || ParseCount(value, faults.wrongWakeUpAcks);
+    }
+    if (name == "wrong-final-ack") {
+        faults.wrongFinalAcks = -1;
+        return !hasValue || ParseCount(value, faults.wrongFinalAcks);
+    }
+    if (name == "short-reply") {
+        const std::size_t colon = value.find(':');
+        int bytes = 0;
+        if (colon == std::string::npos ||
+            !ParseBlock(value.substr(0, colon), faults.shortReplyBlock) ||
+            !ParseCount(value.substr(colon + 1), bytes) || bytes > 12) {
+            return false;
+        }
+        faults.shortReplyBytes = static_cast<std::size_t>(bytes);
+        return true;
+    }
+    if (name == "no-read-ack") {
+        return ParseBlock(value, faults.missingReadAckBlock);
+    }
+    if (name == "refuse-write") {
+        return ParseBlock(value, faults.refusedWriteBlock);
+    }
+    if (name == "hangup") {
+        return ParseBlock(value, faults.hangUpBlock);
+    }
+    return false;
+}
+
+} // namespace
+
+std::optional<RadioOptions> ParseRadioOptions(const std::vector<std::string>& args, bool& help,
+                                              std::string& error) {
+    RadioOptions options;
+    help = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& option = args[i];
+        if (option == "--help" || option == "-h") {
+            help = true;
+            return options;
+        }
+        if (i + 1 >= args.size()) {
+            error = option.rfind("--", 0) == 0 ? "option " + option + " needs a value"
+                                               : "unexpected argument " + option;
+            return std::nullopt;
+        }
+        const std::string& value = args[++i];
+        bool good = true;
+        if (option == "--image") {
+            options.imagePath = value;
+        } else if (option == "--save") {
+            options.savePath = value;
+        } else if (option == "--link") {
+            options.linkPath = value;
+        } else if (option == "--trace") {
+            options.tracePath = value;
+        } else if (option == "--type") {
+            good = ParseTypeCode(value, options.typeCode);
+        } else if (option == "--baud") {
+            good = ParseCount(value, options.baud);
+        } else if (option == "--reply-delay") {
+            good = ParseNumber(value, options.replyDelayMs) && options.replyDelayMs >= 0 &&
+                   options.replyDelayMs <= 10000;
+        } else if (option == "--exchanges") {
+            good = ParseCount(value, options.exchanges);
+        } else if (option == "--fault") {
+            good = ParseFault(value, options.faults);
+        } else {
+            error = "unknown option " + option;
+            return std::nullopt;
+        }
+        if (!good) {
+            error = "bad value for " + option + ": " + value;
+            return std::nullopt;
+        }
+    }
+    return options;
+}
+
+} // namespace tevano::radio

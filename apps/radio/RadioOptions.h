@@ -1,0 +1,44 @@
+// The command line of tevano-radio: what the virtual radio holds, how it times its answers on
+// the line, and the faults it is told to make for tests.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tevano::radio {
+
+// Faults, each at most once in the options. A block number counts from 0 (the block at image
+// offset 0x000) to 395.
+struct FaultPlan {
+    bool silent = false;      // never answers anything
+    int wrongWakeUpAcks = 0;  // the first n wake-ups get two wrong bytes (-1: every one)
+    int wrongFinalAcks = 0;   // the first n final acknowledgements get a wrong byte (-1: all)
+    int shortReplyBlock = -1; // the read reply of this block ...
+    std::size_t shortReplyBytes = 12; // ... has only this many bytes
+    int missingReadAckBlock = -1;     // no answer to the program's acknowledgement of this block
+    int refusedWriteBlock = -1;       // this write block is answered with a wrong byte
+    int hangUpBlock = -1;             // the line is closed when this block is asked for
+};
+
+struct RadioOptions {
+    std::string imagePath; // the memory at start; "" for a new image
+    std::string savePath;  // written after every completed write; "" for none
+    std::string linkPath;  // a symbolic link to the port; "" for none
+    std::string tracePath; // every byte received and sent, appended; "" for none
+    std::uint8_t typeCode = 0xFF;
+    int baud = 9600;         // 0: no pacing, answers as fast as the line takes them
+    double replyDelayMs = 3; // the radio's own think time before each answer
+    int exchanges = 0;       // exit after this many; 0: until killed
+    FaultPlan faults;
+};
+
+// Parses the arguments (without the program name). On a mistake returns nothing and describes
+// it in `error`; `help` is set for --help.
+std::optional<RadioOptions> ParseRadioOptions(const std::vector<std::string>& args, bool& help,
+                                              std::string& error);
+
+extern const char* const kRadioUsage;
+
+} // namespace tevano::radio

@@ -1,0 +1,322 @@
+#include "radiolink/CloneExchange.h"
+
+#include "radiolink/CloneFrames.h"
+
+#include <algorithm>
+#include <array>
+
+namespace tevano {
+
+namespace {
+
+constexpr int kHandshakeAttempts = 15;
+// Pump turns, each followed by a 1 ms pause, at the start of every handshake attempt, after the
+// user accepted a radio-type mismatch, and after a wrong answer to the final acknowledgement.
+constexpr int kTurnsBeforeAttempt = 7;
+constexpr int kTurnsAfterAcceptedMismatch = 351;
+constexpr int kTurnsAfterWrongFinalAck = 601;
+// Pump turns without pauses after each block.
+constexpr int kTurnsAfterWriteBlock = 21;
+constexpr int kTurnsAfterReadBlock = 19;
+// Pauses in milliseconds. The radio needs a moment before each byte of the handshake, between a
+// write command and its data, and before the program acknowledges a read block.
+constexpr int kBytePause = 1;
+constexpr int kFailedAttemptPause = 2;
+constexpr int kWriteBlockPause = 1;
+constexpr int kReadAckDelay = 15;
+constexpr int kReadBlockPause = 5;
+
+enum class CloneDirection { Read, Write };
+
+// Closes the port however the exchange leaves, an exception included.
+class PortCloser {
+public:
+    explicit PortCloser(SerialPort& port) : port_(port) {}
+    ~PortCloser() { port_.Close(); }
+    PortCloser(const PortCloser&) = delete;
+    PortCloser& operator=(const PortCloser&) = delete;
+
+private:
+    SerialPort& port_;
+};
+
+class CloneExchange {
+public:
+    CloneExchange(SerialPort& port, ExchangeHook& hook, CloneDirection direction,
+                  const RadioImage& image)
+        : port_(port), hook_(hook), direction_(direction), image_(image) {}
+
+    CloneOutcome Run(const std::string& devicePath);
+
+    // A read's copy of the image, complete once Run has returned Completed.
+    const RadioImage& Image() const { return image_; }
+
+private:
+    enum class Handshake { Complete, CommunicationError, Cancelled, MismatchRefused };
+
+    Handshake Shake();
+    bool WakeUpAcknowledged();
+    bool SendFinalAck();
+    bool TypeMismatch(const ReadResult& identification) const;
+    CloneOutcome WriteBlocks();
+    CloneOutcome ReadBlocks();
+
+    // Pump turns each followed by a 1 ms pause; false when the user cancelled.
+    bool PausedTurns(int turns);
+    // A read of one byte that brought the acknowledgement, not merely left one in the buffer.
+    bool AckReceived();
+    void Send(const std::uint8_t* data, std::size_t size);
+    void SendByte(std::uint8_t byte) { Send(&byte, 1); }
+    CloneOutcome End(CloneEnding ending);
+    CloneOutcome EndWithMessage(CloneEnding ending, MessageId message);
+
+    SerialPort& port_;
+    ExchangeHook& hook_;
+    const CloneDirection direction_;
+    // A write sends from it; a read fills it and hands it over only when complete.
+    RadioImage image_;
+    // Every reply is read into the start of this buffer.
+    std::array<std::uint8_t, 20> receive_{};
+    bool typeCheck_ = true; // cleared when the user accepts a mismatch: asked once per exchange
+    int blocksDone_ = 0;
+};
+
+CloneOutcome CloneExchange::Run(const std::string& devicePath) {
+    if (!port_.Open(devicePath, kCloneTimeouts)) {
+        hook_.SetInterruptionWatch(false);
+        hook_.Ask(MessageId::PortOpenFailed);
+        return {CloneEnding::PortOpenFailed, 0};
+    }
+    PortCloser closer(port_);
+    hook_.ShowStatus(TextId::StatusDetectingPort);
+    receive_.fill(0);
+    for (;;) {
+        const Handshake handshake = Shake();
+        if (handshake == Handshake::Complete) {
+            break;
+        }
+        if (handshake == Handshake::Cancelled) {
+            return End(CloneEnding::Cancelled);
+        }
+        if (handshake == Handshake::MismatchRefused) {
+            return End(CloneEnding::TypeMismatchRefused);
+        }
+        hook_.SetInterruptionWatch(false);
+        if (hook_.Ask(MessageId::CommunicationError) == Answer::Cancel) {
+            return End(CloneEnding::CommunicationFailed);
+        }
+        // Retry: a fresh round of attempts on the port that is still open.
+        hook_.SetInterruptionWatch(true);
+    }
+    return direction_ == CloneDirection::Write ? WriteBlocks() : ReadBlocks();
+}
+
+CloneExchange::Handshake CloneExchange::Shake() {
+    int attempt = 1;
+    for (;;) {
+        if (!PausedTurns(kTurnsBeforeAttempt)) {
+            return Handshake::Cancelled;
+        }
+        hook_.ShowStatus(TextId::StatusWaitingRadio);
+        port_.Purge(PurgeMode::Full);
+        for (const std::uint8_t byte : kWakeUp) {
+            port_.Pause(kBytePause);
+            SendByte(byte);
+        }
+        if (!WakeUpAcknowledged()) {
+            port_.Pause(kFailedAttemptPause);
+            if (++attempt <= kHandshakeAttempts) {
+                continue;
+            }
+            return Handshake::CommunicationError;
+        }
+        for (const std::uint8_t byte : kModeRequest) {
+            port_.Pause(kBytePause);
+            SendByte(byte);
+        }
+        const ReadResult identification = port_.Read(receive_.data(), kIdentificationSize);
+        if (identification.portError) {
+            return Handshake::CommunicationError;
+        }
+        if (TypeMismatch(identification)) {
+            hook_.SetInterruptionWatch(false);
+            if (hook_.Ask(MessageId::RadioTypeMismatch) == Answer::Cancel) {
+                return Handshake::MismatchRefused;
+            }
+            typeCheck_ = false;
+            hook_.SetInterruptionWatch(true);
+            if (!PausedTurns(kTurnsAfterAcceptedMismatch)) {
+                return Handshake::Cancelled;
+            }
+            attempt = 1;
+            continue;
+        }
+        if (!SendFinalAck()) {
+            return Handshake::CommunicationError;
+        }
+        const ReadResult answer = port_.Read(receive_.data(), 1);
+        if (answer.portError) {
+            return Handshake::CommunicationError;
+        }
+        if (answer.count == 1 && receive_[0] == kAck) {
+            return Handshake::Complete;
+        }
+        hook_.SetInterruptionWatch(true);
+        if (!PausedTurns(kTurnsAfterWrongFinalAck)) {
+            return Handshake::Cancelled;
+        }
+        return Handshake::CommunicationError;
+    }
+}
+
+bool CloneExchange::WakeUpAcknowledged() {
+    const ReadResult first = port_.Read(receive_.data(), 1);
+    if (first.count == 1 && receive_[0] == kAck) {
+        return true;
+    }
+    if (first.portError) {
+        return false;
+    }
+    // The radio may answer the wake-up with one stray byte before its acknowledgement.
+    return AckReceived();
+}
+
+bool CloneExchange::SendFinalAck() {
+    for (int send = 1;; ++send) {
+        port_.Purge(PurgeMode::Clear);
+        if (port_.WriteByte(kAck)) {
+            return true;
+        }
+        if (send == kFinalAckSendAttempts) {
+            return false;
+        }
+        hook_.SetInterruptionWatch(false);
+        hook_.Ask(MessageId::SendOrderFailed);
+        hook_.SetInterruptionWatch(true);
+    }
+}
+
+// Only a write asks, only once, and only about a type code that came in this identification:
+// a reply too short to hold byte 4 reports nothing to compare.
+bool CloneExchange::TypeMismatch(const ReadResult& identification) const {
+    if (direction_ != CloneDirection::Write || !typeCheck_ ||
+        identification.count <= kIdentificationTypeByte) {
+        return false;
+    }
+    const std::uint8_t radioType = receive_[kIdentificationTypeByte];
+    return radioType != kNoRadioType && radioType != image_[kRadioTypeCodeByte];
+}
+
+CloneOutcome CloneExchange::WriteBlocks() {
+    for (int block = 0; block < kBlockCount; ++block) {
+        const std::uint16_t address = BlockAddress(block);
+        const auto command = BlockCommand(kWriteCommand, address);
+        Send(command.data(), command.size());
+        port_.Pause(kBytePause);
+        Send(image_.data() + address, kBlockSize);
+        if (!AckReceived()) {
+            return EndWithMessage(CloneEnding::WriteBlockRefused, MessageId::ProgramInterrupted);
+        }
+        blocksDone_ = block + 1;
+        hook_.StepProgress(blocksDone_);
+        hook_.SetInterruptionWatch(true);
+        for (int turn = 0; turn < kTurnsAfterWriteBlock; ++turn) {
+            if (hook_.CancelRequested()) {
+                return End(CloneEnding::Cancelled);
+            }
+            hook_.PumpTurn();
+        }
+        port_.Pause(kWriteBlockPause);
+    }
+    port_.Close();
+    hook_.SetInterruptionWatch(false);
+    return {CloneEnding::Completed, blocksDone_};
+}
+
+CloneOutcome CloneExchange::ReadBlocks() {
+    for (int block = 0; block < kBlockCount; ++block) {
+        const std::uint16_t address = BlockAddress(block);
+        const auto command = BlockCommand(kReadCommand, address);
+        Send(command.data(), command.size());
+        const ReadResult reply = port_.Read(receive_.data(), kReadReplySize);
+        if (reply.portError || reply.count < kReadReplyMinimum) {
+            return EndWithMessage(CloneEnding::ReadReplyShort, MessageId::NotEnoughBytes);
+        }
+        port_.Purge(PurgeMode::Clear);
+        // Only the data bytes that came: a short reply must not bring back bytes of an earlier one.
+        const std::size_t dataBytes = std::min(reply.count, kReadReplySize) - kReadReplyHeaderSize;
+        std::copy_n(receive_.begin() + kReadReplyHeaderSize, dataBytes, image_.begin() + address);
+        blocksDone_ = block + 1;
+        hook_.StepProgress(blocksDone_);
+        port_.Pause(kReadAckDelay);
+        SendByte(kAck);
+        if (!AckReceived()) {
+            return EndWithMessage(CloneEnding::ReadAckMissing, MessageId::ReadAckMissing);
+        }
+        hook_.SetInterruptionWatch(true);
+        for (int turn = 0; turn < kTurnsAfterReadBlock; ++turn) {
+            hook_.PumpTurn();
+            if (hook_.CancelRequested()) {
+                return End(CloneEnding::Cancelled);
+            }
+        }
+        port_.Pause(kReadBlockPause);
+    }
+    port_.Close();
+    hook_.SetInterruptionWatch(false);
+    return {CloneEnding::Completed, blocksDone_};
+}
+
+bool CloneExchange::PausedTurns(int turns) {
+    for (int turn = 0; turn < turns; ++turn) {
+        hook_.PumpTurn();
+        if (hook_.CancelRequested()) {
+            return false;
+        }
+        port_.Pause(kBytePause);
+    }
+    return true;
+}
+
+bool CloneExchange::AckReceived() {
+    const ReadResult answer = port_.Read(receive_.data(), 1);
+    return answer.count == 1 && receive_[0] == kAck;
+}
+
+// Every send of the exchange goes out on a cleared port; a failed send shows up as a missing
+// answer, which the step that waits for it handles.
+void CloneExchange::Send(const std::uint8_t* data, std::size_t size) {
+    port_.Purge(PurgeMode::Clear);
+    port_.Write(data, size);
+}
+
+CloneOutcome CloneExchange::End(CloneEnding ending) {
+    port_.Close();
+    return {ending, blocksDone_};
+}
+
+CloneOutcome CloneExchange::EndWithMessage(CloneEnding ending, MessageId message) {
+    hook_.SetInterruptionWatch(false);
+    hook_.Ask(message);
+    return End(ending);
+}
+
+} // namespace
+
+CloneOutcome ReadFromRadio(SerialPort& port, const std::string& devicePath, ExchangeHook& hook,
+                           RadioImage& image) {
+    CloneExchange exchange(port, hook, CloneDirection::Read, image);
+    const CloneOutcome outcome = exchange.Run(devicePath);
+    if (outcome.ending == CloneEnding::Completed) {
+        image = exchange.Image();
+    }
+    return outcome;
+}
+
+CloneOutcome WriteToRadio(SerialPort& port, const std::string& devicePath, ExchangeHook& hook,
+                          const RadioImage& image) {
+    CloneExchange exchange(port, hook, CloneDirection::Write, image);
+    return exchange.Run(devicePath);
+}
+
+} // namespace tevano

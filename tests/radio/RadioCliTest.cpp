@@ -1,0 +1,252 @@
+// tevano-cli read and write against tevano-radio, as scripts use them: judged by the files,
+// the text on stderr and the exit status.
+
+#include "RadioProcess.h"
+
+#include "image/ChannelFile.h"
+#include "radiolink/PosixSerialPort.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <fcntl.h>
+#include <fstream>
+#include <poll.h>
+#include <sys/ioctl.h>
+#include <sys/wait.h>
+#include <termios.h>
+#include <thread>
+#include <unistd.h>
+
+namespace tevano {
+namespace {
+
+using testing::RadioProcess;
+using testing::ReadBytes;
+using testing::ReadText;
+
+struct CliRun {
+    int status = -1;
+    std::string err;
+};
+
+std::string Quoted(const std::string& text) {
+    return "'" + text + "'";
+}
+
+RadioImage Pattern() {
+    RadioImage image{};
+    for (std::size_t i = 0; i < image.size(); ++i) {
+        image[i] = static_cast<std::uint8_t>(i * 11 + i / 199);
+    }
+    return image;
+}
+
+class RadioCliTest : public ::testing::Test {
+protected:
+    std::string Path(const std::string& name) const { return temp_.Path(name); }
+
+    CliRun Cli(const std::string& arguments, const std::string& cli = TEVANO_CLI) const {
+        const std::string command =
+            Quoted(cli) + " " + arguments + " >/dev/null 2>" + Quoted(Path("stderr"));
+        const int raw = std::system(command.c_str());
+        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : 128 + WTERMSIG(raw), ReadText(Path("stderr"))};
+    }
+
+    void SaveImage(const std::string& name, const RadioImage& image) const {
+        ASSERT_TRUE(StoreChannelFile(Path(name), image).Ok());
+    }
+
+    testing::TempDir temp_;
+};
+
+TEST_F(RadioCliTest, ReadStoresTheRadiosMemoryInTheFile) {
+    SaveImage("radio.sin", Pattern());
+    RadioProcess radio({"--baud", "0", "--image", Path("radio.sin")});
+    const CliRun run = Cli("read " + radio.Port() + " " + Quoted(Path("read.sin")));
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(ReadBytes(Path("read.sin")), ReadBytes(Path("radio.sin")));
+}
+
+TEST_F(RadioCliTest, FailedReadNeitherCreatesNorChangesTheFile) {
+    RadioProcess radio({"--baud", "0", "--fault", "short-reply=0:3"});
+    const std::string port = radio.Port();
+
+    CliRun run = Cli("read " + port + " " + Quoted(Path("new.sin")));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "tevano-cli: not received enough  byte\n");
+    EXPECT_NE(access(Path("new.sin").c_str(), F_OK), 0);
+
+    SaveImage("old.sin", Pattern());
+    const auto before = ReadBytes(Path("old.sin"));
+    run = Cli("read " + port + " " + Quoted(Path("old.sin")) + " --chinese");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "tevano-cli: 未收到足够字节\n");
+    EXPECT_EQ(ReadBytes(Path("old.sin")), before);
+}
+
+TEST_F(RadioCliTest, WriteSendsTheFileAsItStands) {
+    SaveImage("demo.sin", Pattern());
+    RadioProcess radio({"--baud", "0", "--save", Path("saved.sin")});
+    const CliRun run = Cli("write " + radio.Port() + " " + Quoted(Path("demo.sin")));
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(ReadBytes(Path("saved.sin")), ReadBytes(Path("demo.sin")));
+}
+
+TEST_F(RadioCliTest, RadioTypeQuestionIsAnsweredOkOnlyWithForce) {
+    RadioImage image = Pattern();
+    image[kRadioTypeCodeByte] = 0x11;
+    SaveImage("demo.sin", image);
+    RadioProcess radio({"--baud", "0", "--type", "0x22", "--save", Path("saved.sin")});
+    const std::string question =
+        "tevano-cli:  Radio Type are not match for your setting，If you want continue,push ok "
+        "button\n";
+
+    CliRun run = Cli("write " + radio.Port() + " " + Quoted(Path("demo.sin")));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, question);
+    EXPECT_NE(access(Path("saved.sin").c_str(), F_OK), 0);
+
+    run = Cli("write " + radio.Port() + " " + Quoted(Path("demo.sin")) + " --force");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, question + "tevano-cli: going on (--force)\n");
+    EXPECT_EQ(ReadBytes(Path("saved.sin")), ReadBytes(Path("demo.sin")));
+}
+
+TEST_F(RadioCliTest, CommunicationErrorIsRetriedAsOftenAsAsked) {
+    SaveImage("demo.sin", Pattern());
+    const std::string error = "tevano-cli: Communication Error，Please check all the connections "
+                              "and the radio power\n";
+    {
+        RadioProcess radio({"--baud", "0", "--fault", "wrong-ack=15"});
+        const CliRun run = Cli("write " + radio.Port() + " " + Quoted(Path("demo.sin")));
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.err, error);
+    }
+    RadioProcess radio({"--baud", "0", "--fault", "wrong-ack=15"});
+    const CliRun run =
+        Cli("write " + radio.Port() + " " + Quoted(Path("demo.sin")) + " --retries 2");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, error + "tevano-cli: retry 1 of 2\n");
+}
+
+TEST_F(RadioCliTest, PortNamesComeFromTheProgramsIniFile) {
+    // tevano-cli reads the desktop program's MAIN.ini beside itself: run a copy in the test's own directory.
+    const std::string cli = Path("tevano-cli");
+    ASSERT_EQ(std::system(("cp " + Quoted(TEVANO_CLI) + " " + Quoted(cli)).c_str()), 0);
+    RadioProcess radio({"--baud", "0", "--link", Path("radio-link"), "--save", Path("saved.sin")});
+    std::ofstream(Path("MAIN.ini"))
+        << "[MAIN]\nLANGUAGE=MAIN_EN\n[PORTS]\nCOM3=" + Path("radio-link") + "\n";
+    SaveImage("demo.sin", Pattern());
+
+    CliRun run = Cli("write COM3 " + Quoted(Path("demo.sin")), cli);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(ReadBytes(Path("saved.sin")), ReadBytes(Path("demo.sin")));
+
+    // COM4 has no entry: the fourth USB adapter, which this machine does not have.
+    run = Cli("write COM4 " + Quoted(Path("demo.sin")), cli);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "tevano-cli: Could not Open the Port,Please check whether the Port are "
+                       "occupied or the device are ok\n");
+}
+
+TEST_F(RadioCliTest, PortHeldElsewhereAndWrongCommandLines) {
+    SaveImage("demo.sin", Pattern());
+    RadioProcess radio({"--baud", "0"});
+    {
+        PosixSerialPort otherProgram;
+        ASSERT_TRUE(otherProgram.Open(radio.Port(), kCloneTimeouts));
+        const CliRun run =
+            Cli("read " + radio.Port() + " " + Quoted(Path("read.sin")) + " --chinese");
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.err, "tevano-cli: 无法打开串口，请检查该设备是否正常，或是否被占用\n");
+    }
+    EXPECT_EQ(Cli("write " + radio.Port()).status, 2);
+    EXPECT_EQ(Cli("write " + radio.Port() + " " + Quoted(Path("demo.sin")) + " --retries x").status,
+              2);
+    EXPECT_EQ(Cli("read " + radio.Port() + " x.sin --speed 1").status, 2);
+    // A file that cannot be a radio image is refused before the port is touched.
+    testing::WriteBytes(Path("short.sin"), {1, 2, 3});
+    const CliRun run = Cli("write " + radio.Port() + " " + Quoted(Path("short.sin")));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("short.sin"), std::string::npos) << run.err;
+}
+
+TEST_F(RadioCliTest, KilledReadLetsGoOfThePortAndWritesNoFile) {
+    RadioProcess radio({"--baud", "0", "--trace", Path("trace")});
+    const pid_t cli = fork();
+    if (cli == 0) {
+        const int null = open("/dev/null", O_WRONLY);
+        dup2(null, STDERR_FILENO);
+        execl(TEVANO_CLI, TEVANO_CLI, "read", radio.Port().c_str(), Path("read.sin").c_str(),
+              static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    // Wait until blocks are moving, then end it as a shell's kill would.
+    bool moving = false;
+    for (int tries = 0; tries < 1000 && !moving; ++tries) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        moving = ReadText(Path("trace")).find("> 52 00 10") != std::string::npos;
+    }
+    EXPECT_TRUE(moving);
+    kill(cli, SIGTERM);
+    int status = 0;
+    ASSERT_EQ(waitpid(cli, &status, 0), cli);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM);
+    EXPECT_NE(access(Path("read.sin").c_str(), F_OK), 0);
+
+    const int observer = open(radio.Port().c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+    ASSERT_GE(observer, 0);
+    int exclusive = -1;
+    ASSERT_EQ(ioctl(observer, TIOCGEXCL, &exclusive), 0);
+    EXPECT_EQ(exclusive, 0);
+    close(observer);
+    PosixSerialPort port;
+    EXPECT_TRUE(port.Open(radio.Port(), kCloneTimeouts));
+}
+
+TEST_F(RadioCliTest, TerminalShowsAProgressBarWithTheBlockCount) {
+    SaveImage("demo.sin", Pattern());
+    RadioProcess radio({"--baud", "0"});
+    const int terminal = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+    ASSERT_GE(terminal, 0);
+    ASSERT_EQ(grantpt(terminal), 0);
+    ASSERT_EQ(unlockpt(terminal), 0);
+    const std::string screen = ptsname(terminal);
+
+    // The terminal is read while the tool runs: a full terminal would stop it.
+    std::string shown;
+    std::atomic<bool> done{false};
+    std::thread screenReader([&] {
+        char buffer[4096];
+        while (!done) {
+            pollfd entry{terminal, POLLIN, 0};
+            if (poll(&entry, 1, 50) == 1) {
+                const ssize_t got = read(terminal, buffer, sizeof buffer);
+                if (got > 0) {
+                    shown.append(buffer, static_cast<std::size_t>(got));
+                }
+            }
+        }
+    });
+    const std::string command = Quoted(TEVANO_CLI) + " write " + radio.Port() + " " +
+                                Quoted(Path("demo.sin")) + " 2>" + screen;
+    const int raw = std::system(command.c_str());
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    done = true;
+    screenReader.join();
+    EXPECT_TRUE(WIFEXITED(raw) && WEXITSTATUS(raw) == 0);
+    close(terminal);
+    EXPECT_NE(shown.find("\r[#"), std::string::npos);
+    EXPECT_NE(shown.find(" 1/396"), std::string::npos);
+    EXPECT_NE(shown.find("] 396/396"), std::string::npos);
+}
+
+} // namespace
+} // namespace tevano

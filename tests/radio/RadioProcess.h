@@ -1,0 +1,104 @@
+// tevano-radio run as a process for one test: started with the test's options, its port path
+// read from its first line of output, stopped and waited for at the end of the test.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <fcntl.h>
+#include <poll.h>
+#include <string>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+namespace tevano::testing {
+
+class RadioProcess {
+public:
+    explicit RadioProcess(const std::vector<std::string>& options) {
+        int output[2];
+        if (pipe2(output, O_CLOEXEC) != 0) {
+            ADD_FAILURE() << "no pipe";
+            return;
+        }
+        pid_ = fork();
+        if (pid_ == 0) {
+            dup2(output[1], STDOUT_FILENO);
+            std::vector<char*> argv;
+            argv.push_back(const_cast<char*>(TEVANO_RADIO));
+            for (const std::string& option : options) {
+                argv.push_back(const_cast<char*>(option.c_str()));
+            }
+            argv.push_back(nullptr);
+            execv(TEVANO_RADIO, argv.data());
+            _exit(127);
+        }
+        close(output[1]);
+        output_ = output[0];
+        port_ = NextLine();
+        EXPECT_EQ(port_.rfind("/dev/pts/", 0), 0u) << "tevano-radio printed '" << port_ << "'";
+    }
+
+    ~RadioProcess() {
+        if (pid_ > 0) {
+            kill(pid_, SIGTERM);
+            if (Wait() < 0) {
+                kill(pid_, SIGKILL);
+                waitpid(pid_, nullptr, 0);
+            }
+        }
+        if (output_ >= 0) {
+            close(output_);
+        }
+    }
+    RadioProcess(const RadioProcess&) = delete;
+    RadioProcess& operator=(const RadioProcess&) = delete;
+
+    const std::string& Port() const { return port_; }
+
+    // The next line the radio prints (a new port after a hang-up), "" after 10 s of silence.
+    std::string NextLine() {
+        std::string line;
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        while (std::chrono::steady_clock::now() < deadline) {
+            pollfd entry{output_, POLLIN, 0};
+            if (poll(&entry, 1, 100) != 1) {
+                continue;
+            }
+            char c = 0;
+            if (read(output_, &c, 1) != 1) {
+                break;
+            }
+            if (c == '\n') {
+                return line;
+            }
+            line += c;
+        }
+        return line;
+    }
+
+    // Waits up to 5 s for the radio to end by itself; its exit status, or -1.
+    int Wait() {
+        for (int tries = 0; tries < 500 && pid_ > 0; ++tries) {
+            int status = 0;
+            const pid_t done = waitpid(pid_, &status, WNOHANG);
+            if (done == pid_) {
+                pid_ = -1;
+                return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        return -1;
+    }
+
+private:
+    pid_t pid_ = -1;
+    int output_ = -1;
+    std::string port_;
+};
+
+} // namespace tevano::testing

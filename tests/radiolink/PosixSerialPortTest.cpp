@@ -1,0 +1,225 @@
+// The Linux serial port over a real pseudo-terminal, the test holding the radio's end: the line
+// settings, the read time-outs with their short counts, the purge, exclusive use, hang-ups.
+
+#include "radiolink/PosixSerialPort.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <fcntl.h>
+#include <poll.h>
+#include <string>
+#include <sys/ioctl.h>
+#include <termios.h>
+#include <thread>
+#include <unistd.h>
+
+namespace tevano {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+long ElapsedMs(Clock::time_point since) {
+    return static_cast<long>(
+        std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - since).count());
+}
+
+// A pseudo-terminal whose master end the test uses as the radio.
+class PtyPair {
+public:
+    PtyPair() {
+        master_ = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+        if (master_ < 0 || grantpt(master_) != 0 || unlockpt(master_) != 0) {
+            ADD_FAILURE() << "no pseudo-terminal";
+            return;
+        }
+        char name[128];
+        ptsname_r(master_, name, sizeof name);
+        slave_ = name;
+    }
+    ~PtyPair() { CloseMaster(); }
+
+    int master() const { return master_; }
+    const std::string& slave() const { return slave_; }
+    void CloseMaster() {
+        if (master_ >= 0) {
+            close(master_);
+            master_ = -1;
+        }
+    }
+    void Send(const std::string& bytes) const {
+        ASSERT_EQ(write(master_, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
+    }
+    // What the port sent, waiting up to a second for `size` bytes.
+    std::string Receive(std::size_t size) const {
+        std::string got;
+        const auto start = Clock::now();
+        while (got.size() < size && ElapsedMs(start) < 1000) {
+            pollfd entry{master_, POLLIN, 0};
+            if (poll(&entry, 1, 50) == 1) {
+                char buffer[256];
+                const ssize_t n = read(master_, buffer, std::min(sizeof buffer, size - got.size()));
+                if (n > 0) {
+                    got.append(buffer, static_cast<std::size_t>(n));
+                }
+            }
+        }
+        return got;
+    }
+    termios Settings() const {
+        termios line{};
+        tcgetattr(master_, &line); // the slave's settings
+        return line;
+    }
+
+private:
+    int master_ = -1;
+    std::string slave_;
+};
+
+// The kernel moves pseudo-terminal bytes in a work queue: give them a moment to arrive.
+void LetBytesArrive() {
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+}
+
+TEST(PosixSerialPortTest, LineIsSetTo9600EightBitsNoParityRawAndTheRestIsLeftAlone) {
+    PtyPair pty;
+    termios before = pty.Settings();
+    before.c_cflag |= PARENB | CSTOPB | CRTSCTS;
+    before.c_iflag |= IXOFF | ICRNL | IXON;
+    before.c_lflag |= ICANON | ECHO;
+    cfsetspeed(&before, B1200);
+    tcsetattr(pty.master(), TCSANOW, &before);
+
+    PosixSerialPort port;
+    ASSERT_TRUE(port.Open(pty.slave(), kCloneTimeouts));
+    const termios line = pty.Settings();
+    EXPECT_EQ(cfgetispeed(&line), static_cast<speed_t>(B9600));
+    EXPECT_EQ(cfgetospeed(&line), static_cast<speed_t>(B9600));
+    EXPECT_EQ(line.c_cflag & CSIZE, static_cast<tcflag_t>(CS8));
+    EXPECT_EQ(line.c_cflag & (PARENB | CSTOPB), 0u);
+    EXPECT_EQ(line.c_lflag & (ICANON | ECHO | ISIG), 0u);
+    EXPECT_EQ(line.c_iflag & (ICRNL | IXON), 0u) << "bytes must pass unchanged";
+    EXPECT_EQ(line.c_oflag & OPOST, 0u);
+    // Hardware and input flow control stay as the driver had them.
+    EXPECT_NE(line.c_cflag & CRTSCTS, 0u);
+    EXPECT_NE(line.c_iflag & IXOFF, 0u);
+}
+
+TEST(PosixSerialPortTest, ReadEndsWhenAllBytesAreInOrOnItsTimeOuts) {
+    PtyPair pty;
+    PosixSerialPort port;
+    ASSERT_TRUE(port.Open(pty.slave(), kCloneTimeouts));
+    std::uint8_t buffer[20] = {};
+
+    // All twelve, at once.
+    pty.Send(std::string("\x57\x00\x00\x08\x01\x02\x03\x04\x05\x06\x07\x08", 12));
+    auto start = Clock::now();
+    ReadResult result = port.Read(buffer, 12);
+    EXPECT_LT(ElapsedMs(start), 500);
+    EXPECT_FALSE(result.portError);
+    EXPECT_EQ(result.count, 12u);
+    EXPECT_EQ(buffer[11], 0x08);
+
+    // Five of twelve: the interval time-out (30 ms) ends it long before the total (6090 ms),
+    // with success and a count of 5.
+    pty.Send("\x11\x12\x13\x14\x15");
+    start = Clock::now();
+    result = port.Read(buffer, 12);
+    EXPECT_LT(ElapsedMs(start), 1500);
+    EXPECT_FALSE(result.portError);
+    EXPECT_EQ(result.count, 5u);
+    EXPECT_EQ(buffer[4], 0x15);
+
+    // Nothing at all: the total time-out, 500 x 1 + 90 ms.
+    start = Clock::now();
+    result = port.Read(buffer, 1);
+    const long waited = ElapsedMs(start);
+    EXPECT_GE(waited, 580);
+    EXPECT_LT(waited, 2500);
+    EXPECT_FALSE(result.portError);
+    EXPECT_EQ(result.count, 0u);
+}
+
+TEST(PosixSerialPortTest, PurgeDiscardsWhatArrivedButNeverWhatWasSent) {
+    PtyPair pty;
+    PosixSerialPort port;
+    ASSERT_TRUE(port.Open(pty.slave(), kCalibrationTimeouts));
+    pty.Send("old");
+    LetBytesArrive();
+    const std::uint8_t command[] = {0x52, 0x00, 0x08, 0x08};
+    ASSERT_TRUE(port.Write(command, sizeof command));
+    port.Purge(PurgeMode::Full);
+    port.Purge(PurgeMode::Clear);
+    EXPECT_EQ(pty.Receive(4), std::string("\x52\x00\x08\x08", 4));
+    std::uint8_t buffer[4] = {};
+    EXPECT_EQ(port.Read(buffer, 3).count, 0u);
+}
+
+TEST(PosixSerialPortTest, PortIsForOneUserAtATimeAndFreeAgainAfterClose) {
+    PtyPair pty;
+    PosixSerialPort first;
+    PosixSerialPort second;
+    ASSERT_TRUE(first.Open(pty.slave(), kCloneTimeouts));
+    // Tests run as root, whom TIOCEXCL does not stop; the advisory lock does.
+    EXPECT_FALSE(second.Open(pty.slave(), kCloneTimeouts));
+    EXPECT_FALSE(second.IsOpen());
+
+    const int observer = open(pty.slave().c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+    ASSERT_GE(observer, 0);
+    int exclusive = 0;
+    ASSERT_EQ(ioctl(observer, TIOCGEXCL, &exclusive), 0);
+    EXPECT_EQ(exclusive, 1);
+    first.Close();
+    first.Close();
+    // With the radio's end still open the tty lives on: its exclusive mark must be gone.
+    ASSERT_EQ(ioctl(observer, TIOCGEXCL, &exclusive), 0);
+    EXPECT_EQ(exclusive, 0);
+    close(observer);
+    EXPECT_TRUE(second.Open(pty.slave(), kCloneTimeouts));
+}
+
+TEST(PosixSerialPortTest, WhatIsNotAPortCannotBeOpened) {
+    testing::TempDir temp;
+    testing::WriteBytes(temp.Path("image.sin"), {1, 2, 3});
+    PosixSerialPort port;
+    EXPECT_FALSE(port.Open(temp.Path("missing"), kCloneTimeouts));
+    EXPECT_FALSE(port.Open(temp.Path("image.sin"), kCloneTimeouts));
+    EXPECT_EQ(testing::ReadBytes(temp.Path("image.sin")), (std::vector<std::uint8_t>{1, 2, 3}));
+    std::uint8_t byte = 0x06;
+    EXPECT_FALSE(port.Write(&byte, 1));
+    EXPECT_TRUE(port.Read(&byte, 1).portError);
+}
+
+TEST(PosixSerialPortTest, HangUpIsAPortErrorNotATimeOut) {
+    PtyPair pty;
+    PosixSerialPort port;
+    ASSERT_TRUE(port.Open(pty.slave(), kCloneTimeouts));
+    pty.Send("\x06");
+    LetBytesArrive();
+    pty.CloseMaster();
+    std::uint8_t buffer[12] = {};
+    const auto start = Clock::now();
+    const ReadResult result = port.Read(buffer, 12);
+    EXPECT_TRUE(result.portError);
+    EXPECT_LT(ElapsedMs(start), 1000);
+}
+
+TEST(PosixSerialPortTest, WriteGivesUpWhenTheLineTakesNothing) {
+    PtyPair pty;
+    PosixSerialPort port;
+    const PortTimeouts quickWrite{10, 50, 50, 0, 200};
+    ASSERT_TRUE(port.Open(pty.slave(), quickWrite));
+    // Nobody reads the radio's end: the pseudo-terminal's buffers fill and the write stalls.
+    const std::vector<std::uint8_t> flood(1 << 20, 0x55);
+    const auto start = Clock::now();
+    EXPECT_FALSE(port.Write(flood.data(), flood.size()));
+    const long waited = ElapsedMs(start);
+    EXPECT_GE(waited, 150);
+    EXPECT_LT(waited, 3000);
+}
+
+} // namespace
+} // namespace tevano
