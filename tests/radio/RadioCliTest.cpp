@@ -137,7 +137,8 @@ TEST_F(RadioCliTest, CommunicationErrorIsRetriedAsOftenAsAsked) {
 }
 
 TEST_F(RadioCliTest, PortNamesComeFromTheProgramsIniFile) {
-    // tevano-cli reads the desktop program's MAIN.ini beside itself: run a copy in the test's own directory.
+    // tevano-cli reads the desktop program's MAIN.ini beside itself: run a copy in the test's own
+    // directory.
     const std::string cli = Path("tevano-cli");
     ASSERT_EQ(std::system(("cp " + Quoted(TEVANO_CLI) + " " + Quoted(cli)).c_str()), 0);
     RadioProcess radio({"--baud", "0", "--link", Path("radio-link"), "--save", Path("saved.sin")});

@@ -135,7 +135,15 @@ void CTevApp::ApplyLanguage() {
     prompts_.SetTitle(QString::fromStdString(module_.String(res::ids::kAppTitleString)));
 }
 
+void CTevApp::AddCommand(int commandId, std::function<void()> handler) {
+    commands_[commandId] = std::move(handler);
+}
+
 void CTevApp::OnCommand(int commandId) {
+    if (const auto it = commands_.find(commandId); it != commands_.end()) {
+        it->second();
+        return;
+    }
     switch (commandId) {
     case res::cmd::kFileNew:
         files_->New();

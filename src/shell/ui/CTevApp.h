@@ -8,6 +8,8 @@
 
 #include <QObject>
 
+#include <functional>
+#include <map>
 #include <memory>
 
 class QTranslator;
@@ -37,6 +39,10 @@ public:
     void OnCommand(int commandId);
     void UpdateCommandUi();
 
+    // Commands carried out by other parts of the program (the radio transfers, the dialogs,
+    // printing): each registers its handler once the window is up.
+    void AddCommand(int commandId, std::function<void()> handler);
+
     CMainFrame* MainFrame() const { return frame_.get(); }
     CTevView* View() const { return view_; }
     CTevDoc* Document() const { return document_.get(); }
@@ -64,6 +70,7 @@ private:
     std::unique_ptr<CMainFrame> frame_;
     CTevView* view_ = nullptr;
     std::unique_ptr<FileCommands> files_;
+    std::map<int, std::function<void()>> commands_;
 };
 
 } // namespace tevano
