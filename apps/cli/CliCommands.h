@@ -23,5 +23,6 @@ int NewCommand(const std::vector<std::string>& args);
 int ReadCommand(const std::vector<std::string>& args);
 int WriteCommand(const std::vector<std::string>& args);
 int ReportCommand(const std::vector<std::string>& args);
+int CalibrateCommand(const std::vector<std::string>& args);
 
 } // namespace tevano::cli

@@ -16,6 +16,12 @@ const std::vector<Command>& Commands() {
          ReadCommand},
         {"write", "write PORT FILE [--force] [--retries N] [--chinese]", "write FILE to the radio",
          WriteCommand},
+        {"calibrate",
+         "calibrate PORT --item ITEM --value N --rx TEXT --tx TEXT [--rx-tone TEXT] [--tx-tone "
+         "TEXT] [--retries N] [--chinese]",
+         "send one Test Mode calibration (ITEM: tx-frequency, low-power-voltage, squelch-level, "
+         "tx-power)",
+         CalibrateCommand},
     };
     return commands;
 }

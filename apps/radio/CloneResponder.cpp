@@ -1,6 +1,7 @@
 #include "CloneResponder.h"
 
 #include "radiolink/CloneFrames.h"
+#include "testmode/CalibrationFrames.h"
 
 #include <algorithm>
 
@@ -35,6 +36,14 @@ RadioReply CloneResponder::Receive(std::uint8_t byte, bool afterPause) {
     if (afterPause) {
         frame_.clear();
     }
+    // Block replies are read at once; every other answer may follow a purge.
+    const bool servingBlocks = state_ == State::Programming || state_ == State::WaitingReadAck;
+    RadioReply reply = Respond(byte, afterPause);
+    reply.awaitedAfterPurge = !servingBlocks;
+    return reply;
+}
+
+RadioReply CloneResponder::Respond(std::uint8_t byte, bool afterPause) {
     switch (state_) {
     case State::WaitingWakeUp:
         return WakeUpByte(byte);
@@ -71,6 +80,8 @@ RadioReply CloneResponder::Receive(std::uint8_t byte, bool afterPause) {
         return CommandByte(byte);
     case State::Programming:
         return CommandByte(byte);
+    case State::Calibrating:
+        return CalibrationByte(byte, afterPause);
     }
     return {};
 }
@@ -111,6 +122,11 @@ RadioReply CloneResponder::CommandByte(std::uint8_t byte) {
         if (byte == kWakeUp[0]) {
             // The program starts over (its retry after an error).
             return Restart(byte);
+        }
+        if (byte == kItemSelectByte) {
+            state_ = State::Calibrating;
+            calibration_.Begin();
+            return {};
         }
         if (byte != kReadCommand && byte != kWriteCommand) {
             return {};
@@ -160,11 +176,29 @@ RadioReply CloneResponder::BlockCommand() {
     return reply;
 }
 
+// A calibration ends the programming mode: the program closes the port, or wakes the radio
+// again for its next attempt after a long pause.
+RadioReply CloneResponder::CalibrationByte(std::uint8_t byte, bool afterPause) {
+    if (afterPause) {
+        calibration_.Abandon();
+        return Restart(byte);
+    }
+    CalibrationAnswer answer = calibration_.Receive(byte);
+    if (!calibration_.Active()) {
+        state_ = State::WaitingWakeUp;
+        wakeUpMatched_ = 0;
+    }
+    RadioReply reply{std::move(answer.bytes)};
+    reply.calibration = answer.received;
+    return reply;
+}
+
 bool CloneResponder::LineClosed() {
     const bool exchange = wakeUpSeen_;
     state_ = State::WaitingWakeUp;
     wakeUpMatched_ = 0;
     frame_.clear();
+    calibration_.Abandon();
     lastReadBlock_ = -1;
     writtenBlocks_.reset();
     wakeUpSeen_ = false;

@@ -1,14 +1,17 @@
 // The radio's side of the clone exchange, fed one received byte at a time: it recognises the
 // wake-up, answers the mode request with its identification, and then serves read and write
-// block commands from and into its 3168-byte memory, making the faults it was told to make.
+// block commands from and into its 3168-byte memory, or a calibration when the item select
+// byte 0x78 comes instead, making the faults it was told to make.
 #pragma once
 
+#include "CalibrationResponder.h"
 #include "RadioOptions.h"
 
 #include "image/RadioImage.h"
 
 #include <bitset>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace tevano::radio {
@@ -17,6 +20,11 @@ struct RadioReply {
     std::vector<std::uint8_t> bytes; // sent once the received bytes are in and the radio thought
     bool hangUp = false;             // close the line instead of answering
     bool writeCompleted = false;     // every block of a write has just been stored
+    // An answer of the handshake or of a calibration. The calibration exchange purges its input
+    // right after each send (and 1 ms after the wake-up), so such an answer must not come
+    // before a real radio's would.
+    bool awaitedAfterPurge = false;
+    std::optional<CalibrationRecord> calibration{}; // a calibration's value frame was taken
 };
 
 class CloneResponder {
@@ -41,18 +49,22 @@ private:
         WaitingFinalAck,
         Programming,
         WaitingReadAck,
+        Calibrating,
     };
 
+    RadioReply Respond(std::uint8_t byte, bool afterPause);
     RadioReply Restart(std::uint8_t byte);
     RadioReply WakeUpByte(std::uint8_t byte);
     RadioReply CommandByte(std::uint8_t byte);
     RadioReply BlockCommand();
+    RadioReply CalibrationByte(std::uint8_t byte, bool afterPause);
     // Counts down a fault that hits the first n times (-1: every time).
     static bool Strikes(int& remaining);
 
     RadioImage& memory_;
     std::uint8_t typeCode_;
     FaultPlan faults_;
+    CalibrationResponder calibration_{faults_};
     State state_ = State::WaitingWakeUp;
     std::size_t wakeUpMatched_ = 0;
     std::vector<std::uint8_t> frame_;

@@ -9,8 +9,9 @@ const char* const kRadioUsage =
     R"(usage: tevano-radio [options]
 
 A virtual radio on a pseudo-terminal: it answers the clone exchange of Read From Radio and
-Write To Radio as a radio on a programming cable does. It prints the path of its port on the
-first line of stdout and serves one exchange after another until it is killed (or --exchanges).
+Write To Radio, and the calibration of the Test Mode's Start, as a radio on a programming
+cable does. It prints the path of its port on the first line of stdout and serves one exchange
+after another until it is killed (or --exchanges).
 
   --image FILE        start with the 3168 bytes of this channel data file (default: a new image)
   --save FILE         save the memory to FILE after every completed write
@@ -18,9 +19,16 @@ first line of stdout and serves one exchange after another until it is killed (o
   --type CODE         radio type code in the identification, 0-255 or 0x00-0xFF
                       (default 0xFF: the radio reports no type)
   --baud N            pace the line at N baud (default 9600); 0: no pacing, no reply delay
+                      (but the answers of the handshake and of a calibration never come
+                      sooner than 20 ms: the calibration purges its input after each send)
   --reply-delay MS    think time before each answer, in ms (default 3)
   --exchanges N       exit after N exchanges (an exchange ends when the program closes the port)
-  --trace FILE        append every byte received ("> ") and sent ("< "), a line per direction
+  --trace FILE        append every byte received ("> ") and sent ("< "), a line per direction,
+                      and a line ("= calibration ...") for each calibration received
+  --calibrations FILE append a line for each calibration received: the item, the receive and
+                      transmit frequencies (MHz) and tones, the value, and whether it was
+                      confirmed, e.g. "item=tx-power rx=400.00000 tx=400.00625 rx-tone=67.0
+                      tx-tone=0.0 value=47 confirmed"
   --fault SPEC        make a fault; may be given several times. Blocks count from 0 to 395:
       silent              never answer
       wrong-ack[=N]       answer the first N wake-ups (default: all) with two wrong bytes
@@ -30,6 +38,9 @@ first line of stdout and serves one exchange after another until it is killed (o
       refuse-write=K      answer write block K with a wrong byte (the block is not stored)
       hangup=K            close the line when block K is asked for, then open a new port
                           (its path is printed, and the link moved to it)
+      no-confirm=FRAME[:N]
+                          send no 0x48 after the calibration frame FRAME (item, frequency or
+                          value) the first N times (default: every time)
   --help              show this text
 
 To point the program at it, put the link (or the printed path) under [PORTS] in MAIN.ini,
@@ -71,6 +82,24 @@ bool ParseTypeCode(const std::string& text, std::uint8_t& code) {
     return true;
 }
 
+// "item", "frequency" or "value", then optionally ":N".
+bool ParseUnconfirmed(const std::string& value, FaultPlan& faults) {
+    const std::size_t colon = value.find(':');
+    const std::string frame = value.substr(0, colon);
+    if (frame == "item") {
+        faults.unconfirmedFrame = CalibrationFrameKind::ItemSelect;
+    } else if (frame == "frequency") {
+        faults.unconfirmedFrame = CalibrationFrameKind::Frequency;
+    } else if (frame == "value") {
+        faults.unconfirmedFrame = CalibrationFrameKind::Value;
+    } else {
+        return false;
+    }
+    faults.unconfirmedTimes = -1;
+    return colon == std::string::npos ||
+           ParseCount(value.substr(colon + 1), faults.unconfirmedTimes);
+}
+
 bool ParseFault(const std::string& spec, FaultPlan& faults) {
     const std::size_t equals = spec.find('=');
     const std::string name = spec.substr(0, equals);
@@ -108,6 +137,9 @@ bool ParseFault(const std::string& spec, FaultPlan& faults) {
     if (name == "hangup") {
         return ParseBlock(value, faults.hangUpBlock);
     }
+    if (name == "no-confirm") {
+        return ParseUnconfirmed(value, faults);
+    }
     return false;
 }
 
@@ -138,6 +170,8 @@ std::optional<RadioOptions> ParseRadioOptions(const std::vector<std::string>& ar
             options.linkPath = value;
         } else if (option == "--trace") {
             options.tracePath = value;
+        } else if (option == "--calibrations") {
+            options.calibrationsPath = value;
         } else if (option == "--type") {
             good = ParseTypeCode(value, options.typeCode);
         } else if (option == "--baud") {

@@ -1,5 +1,5 @@
 // The command line of tevano-radio: what the virtual radio holds, how it times its answers on
-// the line, and the faults it is told to make for tests.
+// the line, where it records what it got, and the faults it is told to make for tests.
 #pragma once
 
 #include <cstdint>
@@ -8,6 +8,9 @@
 #include <vector>
 
 namespace tevano::radio {
+
+// The three frames of a calibration that the radio confirms with 0x48.
+enum class CalibrationFrameKind { None, ItemSelect, Frequency, Value };
 
 // Faults, each at most once in the options. A block number counts from 0 (the block at image
 // offset 0x000) to 395.
@@ -20,13 +23,17 @@ struct FaultPlan {
     int missingReadAckBlock = -1;     // no answer to the program's acknowledgement of this block
     int refusedWriteBlock = -1;       // this write block is answered with a wrong byte
     int hangUpBlock = -1;             // the line is closed when this block is asked for
+    // No 0x48 after this calibration frame, the first n times (-1: every time).
+    CalibrationFrameKind unconfirmedFrame = CalibrationFrameKind::None;
+    int unconfirmedTimes = 0;
 };
 
 struct RadioOptions {
-    std::string imagePath; // the memory at start; "" for a new image
-    std::string savePath;  // written after every completed write; "" for none
-    std::string linkPath;  // a symbolic link to the port; "" for none
-    std::string tracePath; // every byte received and sent, appended; "" for none
+    std::string imagePath;        // the memory at start; "" for a new image
+    std::string savePath;         // written after every completed write; "" for none
+    std::string linkPath;         // a symbolic link to the port; "" for none
+    std::string tracePath;        // every byte received and sent, appended; "" for none
+    std::string calibrationsPath; // a line per calibration received, appended; "" for none
     std::uint8_t typeCode = 0xFF;
     int baud = 9600;         // 0: no pacing, answers as fast as the line takes them
     double replyDelayMs = 3; // the radio's own think time before each answer

@@ -2,6 +2,7 @@
 
 #include "image/ChannelFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <ctime>
@@ -18,6 +19,10 @@ constexpr long long kNsPerMs = 1000000;
 constexpr long long kFrameGiveUpNs = 100 * kNsPerMs;
 // How long to let a close notice catch up with a hung-up line.
 constexpr long long kHangUpNoticeNs = 1 * kNsPerMs;
+// The least time before an answer that the program reads after a purge. A radio on a cable
+// never answers sooner; without pacing an answer could come before the program's purge and
+// be thrown away. Far inside the calibration's 100 ms wait for one byte.
+constexpr long long kAnswerAfterPurgeNs = 20 * kNsPerMs;
 
 long long NowNs() {
     timespec now{};
@@ -160,6 +165,10 @@ void VirtualRadio::Take(const std::uint8_t* bytes, std::size_t count, long long 
             // Before the last acknowledgement goes out: whoever waits for it finds the file.
             SaveMemory();
         }
+        if (reply.calibration) {
+            // Also before the confirmation, for the same reason.
+            RecordCalibration(*reply.calibration);
+        }
         if (reply.hangUp) {
             trace_.Break();
             hungUp_ = true;
@@ -168,7 +177,11 @@ void VirtualRadio::Take(const std::uint8_t* bytes, std::size_t count, long long 
         }
         if (!reply.bytes.empty()) {
             pendingWireNs_ = 0;
-            if (!Send(reply.bytes, arrivedAt + replyDelayNs_)) {
+            long long answerAt = arrivedAt + replyDelayNs_;
+            if (reply.awaitedAfterPurge) {
+                answerAt = std::max(answerAt, receivedAt + kAnswerAfterPurgeNs);
+            }
+            if (!Send(reply.bytes, answerAt)) {
                 LineClosed();
                 return;
             }
@@ -204,6 +217,22 @@ void VirtualRadio::LineClosed() {
     lastByteAt_ = 0;
     if (responder_.LineClosed()) {
         ++exchangesDone_;
+    }
+}
+
+void VirtualRadio::RecordCalibration(const CalibrationRecord& calibration) {
+    const std::string line = DescribeCalibration(calibration);
+    trace_.Note("calibration " + line);
+    if (options_.calibrationsPath.empty()) {
+        return;
+    }
+    std::FILE* file = std::fopen(options_.calibrationsPath.c_str(), "a");
+    if (file == nullptr || std::fprintf(file, "%s\n", line.c_str()) < 0) {
+        std::fprintf(stderr, "tevano-radio: cannot record the calibration in %s\n",
+                     options_.calibrationsPath.c_str());
+    }
+    if (file != nullptr) {
+        std::fclose(file);
     }
 }
 

@@ -1,6 +1,7 @@
 // The virtual radio at work: it waits on its pseudo-terminal, feeds what arrives to the
 // responder, and answers with a real radio's timing: not before the bytes it got would have
-// crossed a 9600-baud line, after its own reply delay, and one byte per wire time.
+// crossed a 9600-baud line, after its own reply delay, and one byte per wire time. It records
+// each calibration it receives.
 #pragma once
 
 #include "CloneResponder.h"
@@ -32,6 +33,7 @@ private:
     bool Send(const std::vector<std::uint8_t>& bytes, long long answerAt);
     void LineClosed();
     void SaveMemory();
+    void RecordCalibration(const CalibrationRecord& calibration);
 
     RadioOptions options_;
     RadioImage memory_;

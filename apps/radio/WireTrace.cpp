@@ -39,6 +39,15 @@ void WireTrace::Break() {
     direction_ = Direction::None;
 }
 
+void WireTrace::Note(const std::string& text) {
+    if (file_ == nullptr) {
+        return;
+    }
+    Break();
+    std::fprintf(file_, "= %s\n", text.c_str());
+    std::fflush(file_);
+}
+
 void WireTrace::Put(Direction direction, std::uint8_t byte) {
     if (file_ == nullptr) {
         return;

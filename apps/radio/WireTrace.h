@@ -1,6 +1,7 @@
 // A record of the virtual radio's line for tests and for people: every byte received ("> ")
-// and sent ("< ") in hexadecimal, one line for each run of bytes in the same direction, written
-// out at once so that a reader sees each line before the radio's answer reaches the program.
+// and sent ("< ") in hexadecimal, one line for each run of bytes in the same direction, and a
+// line ("= ...") for what the radio made of them where that helps, written out at once so that
+// a reader sees each line before the radio's answer reaches the program.
 #pragma once
 
 #include <cstdint>
@@ -23,6 +24,8 @@ public:
     void Sent(const std::vector<std::uint8_t>& bytes);
     // Ends the current line: the line was closed, what follows belongs to another exchange.
     void Break();
+    // A line of its own: "= " and the text.
+    void Note(const std::string& text);
 
 private:
     enum class Direction { None, In, Out };

@@ -28,18 +28,6 @@ constexpr int kReadBlockPause = 5;
 
 enum class CloneDirection { Read, Write };
 
-// Closes the port however the exchange leaves, an exception included.
-class PortCloser {
-public:
-    explicit PortCloser(SerialPort& port) : port_(port) {}
-    ~PortCloser() { port_.Close(); }
-    PortCloser(const PortCloser&) = delete;
-    PortCloser& operator=(const PortCloser&) = delete;
-
-private:
-    SerialPort& port_;
-};
-
 class CloneExchange {
 public:
     CloneExchange(SerialPort& port, ExchangeHook& hook, CloneDirection direction,

@@ -67,4 +67,16 @@ public:
     bool WriteByte(std::uint8_t byte) { return Write(&byte, 1); }
 };
 
+// Closes the port however the exchange leaves, an exception included.
+class PortCloser {
+public:
+    explicit PortCloser(SerialPort& port) : port_(port) {}
+    ~PortCloser() { port_.Close(); }
+    PortCloser(const PortCloser&) = delete;
+    PortCloser& operator=(const PortCloser&) = delete;
+
+private:
+    SerialPort& port_;
+};
+
 } // namespace tevano

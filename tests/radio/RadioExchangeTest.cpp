@@ -286,6 +286,9 @@ TEST(RadioOptionsTest, RadioRefusesWhatItDoesNotKnow) {
     EXPECT_EQ(status("--fault short-reply=3"), 2);
     EXPECT_EQ(status("--fault refuse-write=396"), 2);
     EXPECT_EQ(status("--fault hang-up=3"), 2);
+    EXPECT_EQ(status("--fault no-confirm=values"), 2);
+    EXPECT_EQ(status("--fault no-confirm=value:x"), 2);
+    EXPECT_EQ(status("--calibrations"), 2);
     EXPECT_EQ(status("--type 0x100"), 2);
     EXPECT_EQ(status("--baud"), 2);
     EXPECT_EQ(status("--image /nonexistent/radio.sin"), 1);

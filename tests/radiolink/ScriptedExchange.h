@@ -107,6 +107,10 @@ inline const char* MessageName(MessageId message) {
         return "NotEnoughBytes";
     case MessageId::ReadAckMissing:
         return "ReadAckMissing";
+    case MessageId::CalibrationFinished:
+        return "CalibrationFinished";
+    case MessageId::CalibrationFailed:
+        return "CalibrationFailed";
     default:
         return "other";
     }

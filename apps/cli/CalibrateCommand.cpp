@@ -1,0 +1,143 @@
+// tevano-cli calibrate: one calibration exchange of the Test Mode's Start, with the dialog's
+// fields given on the command line and its Retry/Cancel question answered from --retries.
+
+#include "Arguments.h"
+#include "CliCommands.h"
+#include "CliExchangeHook.h"
+#include "RadioPort.h"
+
+#include "testmode/CalibrationExchange.h"
+#include "testmode/CalibrationFrames.h"
+
+#include <array>
+#include <exception>
+#include <optional>
+
+namespace tevano::cli {
+
+namespace {
+
+constexpr const char* kUsage =
+    "calibrate PORT --item tx-frequency|low-power-voltage|squelch-level|tx-power --value N "
+    "--rx TEXT --tx TEXT [--rx-tone TEXT] [--tx-tone TEXT] [--retries N] [--chinese]";
+
+struct ItemName {
+    const char* name;
+    CalibrationItem item;
+};
+
+constexpr std::array<ItemName, kCalibrationItemCount> kItemNames = {{
+    {"tx-frequency", CalibrationItem::TxFrequency},
+    {"low-power-voltage", CalibrationItem::LowPowerVoltage},
+    {"squelch-level", CalibrationItem::SquelchLevel},
+    {"tx-power", CalibrationItem::TxPower},
+}};
+
+std::optional<CalibrationItem> ItemOf(const std::string& name) {
+    for (const ItemName& entry : kItemNames) {
+        if (name == entry.name) {
+            return entry.item;
+        }
+    }
+    return std::nullopt;
+}
+
+// The slider's range: a whole number 0 to 255, nothing else.
+std::optional<std::uint8_t> ValueOf(const std::string& text) {
+    if (text.empty() || text.size() > 3 ||
+        text.find_first_not_of("0123456789") != std::string::npos) {
+        return std::nullopt;
+    }
+    const int value = std::stoi(text);
+    if (value > 255) {
+        return std::nullopt;
+    }
+    return static_cast<std::uint8_t>(value);
+}
+
+// The dialog holds its fields inside the frames' range; a text given here that does not fit is
+// refused rather than sent as another number than the one typed.
+std::optional<std::string> UnsendableField(const CalibrationInputs& inputs) {
+    const struct {
+        const char* option;
+        const std::string& text;
+        bool frequency;
+    } fields[] = {
+        {"--rx", inputs.rxFrequency, true},
+        {"--tx", inputs.txFrequency, true},
+        {"--rx-tone", inputs.rxTone, false},
+        {"--tx-tone", inputs.txTone, false},
+    };
+    for (const auto& field : fields) {
+        if (field.frequency && !FrequencyTextFitsFrame(field.text)) {
+            return std::string(field.option) + " " + field.text +
+                   ": a test frequency must lie below 1000 MHz (0 to 999.99999), the most the "
+                   "radio's 8 digits hold";
+        }
+        if (!field.frequency && !ToneTextFitsFrame(field.text)) {
+            return std::string(field.option) + " " + field.text +
+                   ": a tone must lie from 0 to 999.9 Hz, the most the radio's 4 digits hold";
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+int CalibrateCommand(const std::vector<std::string>& argv) {
+    std::string error;
+    const auto args = Arguments::Parse(
+        argv, {"--chinese"},
+        {"--item", "--value", "--rx", "--tx", "--rx-tone", "--tx-tone", "--retries"}, error);
+    if (!args) {
+        return Misuse(error, kUsage);
+    }
+    if (args->Positional().size() != 1) {
+        return Misuse("one port is needed", kUsage);
+    }
+    for (const char* needed : {"--item", "--value", "--rx", "--tx"}) {
+        if (!args->Value(needed)) {
+            return Misuse(std::string(needed) + " is needed", kUsage);
+        }
+    }
+    CalibrationInputs inputs;
+    const std::optional<CalibrationItem> item = ItemOf(*args->Value("--item"));
+    if (!item) {
+        return Misuse("--item takes tx-frequency, low-power-voltage, squelch-level or tx-power",
+                      kUsage);
+    }
+    inputs.item = *item;
+    const std::optional<std::uint8_t> value = ValueOf(*args->Value("--value"));
+    if (!value) {
+        return Misuse("--value takes a whole number from 0 to 255", kUsage);
+    }
+    inputs.value = *value;
+    int retries = 0;
+    if (const auto text = args->Value("--retries")) {
+        const std::optional<int> count = RetryCount(*text);
+        if (!count) {
+            return Misuse("--retries takes a count from 0 to 999999", kUsage);
+        }
+        retries = *count;
+    }
+    inputs.rxFrequency = *args->Value("--rx");
+    inputs.txFrequency = *args->Value("--tx");
+    // Both tone lists show "OFF" until another entry is picked.
+    inputs.rxTone = args->Value("--rx-tone").value_or("OFF");
+    inputs.txTone = args->Value("--tx-tone").value_or("OFF");
+    if (const std::optional<std::string> refusal = UnsendableField(inputs)) {
+        return Fail(*refusal);
+    }
+    try {
+        CliExchangeHook hook(!args->Has("--chinese"), retries, false);
+        WakeOnTime();
+        SignalSafePort port;
+        const CalibrationEnding ending =
+            RunCalibration(port, DevicePathOf(args->Positional()[0]), hook, inputs);
+        return ending == CalibrationEnding::Confirmed ? 0 : 1;
+    } catch (const std::exception& failure) {
+        return Fail(failure.what());
+    }
+}
+
+} // namespace tevano::cli

@@ -1,0 +1,151 @@
+// tevano-cli calibrate against tevano-radio, as scripts use it: judged by what the radio
+// recorded, the text on stderr and the exit status.
+
+#include "RadioProcess.h"
+
+#include "radiolink/PosixSerialPort.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <sys/wait.h>
+
+namespace tevano {
+namespace {
+
+using testing::RadioProcess;
+using testing::ReadText;
+
+struct CliRun {
+    int status = -1;
+    std::string err;
+};
+
+class RadioCalibrateCliTest : public ::testing::Test {
+protected:
+    std::string Path(const std::string& name) const { return temp_.Path(name); }
+
+    // The radio records its calibrations and its line in the test's directory.
+    std::vector<std::string> RadioOptions(std::vector<std::string> more) const {
+        std::vector<std::string> options = {"--calibrations", Path("calibrations"), "--trace",
+                                            Path("trace")};
+        options.insert(options.end(), more.begin(), more.end());
+        return options;
+    }
+
+    CliRun Calibrate(const std::string& arguments) const {
+        const std::string command = std::string("'") + TEVANO_CLI + "' calibrate " + arguments +
+                                    " >/dev/null 2>'" + Path("stderr") + "'";
+        const int raw = std::system(command.c_str());
+        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : 128 + WTERMSIG(raw), ReadText(Path("stderr"))};
+    }
+
+    testing::TempDir temp_;
+};
+
+// The texts go into the frames as the dialog's fields would send them: the leading number,
+// cut to 10 Hz or 0.1 Hz, and 0 for "OFF" and DCS names.
+TEST_F(RadioCalibrateCliTest, ConfirmedCalibrationSendsTheTextsAsTheDialogWould) {
+    RadioProcess radio(RadioOptions({}));
+
+    CliRun run =
+        Calibrate(radio.Port() + " --item low-power-voltage --value 38 --rx ' 145.1325abc' --tx "
+                                 "145.123459 --rx-tone 88.57 --tx-tone D023N");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "tevano-cli: Finish successfully!\n");
+
+    // Without tones both lists show "OFF"; the Chinese success message.
+    run = Calibrate(radio.Port() + " --item tx-frequency --value 255 --rx 400 --tx 420 --chinese");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "tevano-cli: 对讲机已收到!\n");
+
+    EXPECT_EQ(ReadText(Path("calibrations")),
+              "item=low-power-voltage rx=145.13250 tx=145.12345 rx-tone=88.5 tx-tone=0.0 "
+              "value=38 confirmed\n"
+              "item=tx-frequency rx=400.00000 tx=420.00000 rx-tone=0.0 tx-tone=0.0 value=255 "
+              "confirmed\n");
+}
+
+TEST_F(RadioCalibrateCliTest, FieldThatDoesNotFitIsRefusedBeforeThePortOpens) {
+    RadioProcess radio(RadioOptions({}));
+    const struct {
+        const char* fields;
+        const char* named;
+    } cases[] = {
+        {"--rx 400 --tx 1000", "--tx 1000"},
+        {"--rx 1234.5 --tx 400", "--rx 1234.5"},
+        {"--rx -5 --tx 400", "--rx -5"},
+        {"--rx 400 --tx 400 --tx-tone 1000", "--tx-tone 1000"},
+    };
+    for (const auto& c : cases) {
+        // Another program holds the port: had the tool tried it, it would say it cannot open it.
+        PosixSerialPort otherProgram;
+        ASSERT_TRUE(otherProgram.Open(radio.Port(), kCalibrationTimeouts));
+        const CliRun run =
+            Calibrate(radio.Port() + " --item tx-power --value 47 " + std::string(c.fields));
+        EXPECT_EQ(run.status, 1) << c.fields;
+        EXPECT_EQ(run.err.rfind(std::string("tevano-cli: ") + c.named + ": ", 0), 0u) << run.err;
+        EXPECT_EQ(run.err.find("Could not Open"), std::string::npos) << run.err;
+    }
+    EXPECT_EQ(ReadText(Path("trace")), "");
+}
+
+TEST_F(RadioCalibrateCliTest, SilentRadioIsRetriedAsOftenAsAskedThenGivenUp) {
+    RadioProcess radio(RadioOptions({"--fault", "silent"}));
+    const std::string failed = "tevano-cli:  Error had happen ,need try again\n";
+
+    const CliRun run =
+        Calibrate(radio.Port() + " --item tx-power --value 47 --rx 400 --tx 400 --retries 1");
+
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, failed + "tevano-cli: retry 1 of 1\n" + failed);
+    // The radio ends the line when it notices the close, which may come after the tool is gone.
+    std::string trace = ReadText(Path("trace"));
+    if (!trace.empty() && trace.back() == '\n') {
+        trace.pop_back();
+    }
+    EXPECT_EQ(trace, "> 02 50 52 4F 47 52 41 02 50 52 4F 47 52 41");
+    EXPECT_EQ(ReadText(Path("calibrations")), "");
+}
+
+TEST_F(RadioCalibrateCliTest, MissingConfirmationThenRetryAndUnusablePorts) {
+    {
+        RadioProcess radio(RadioOptions({"--fault", "no-confirm=frequency:1"}));
+        const CliRun run = Calibrate(
+            radio.Port() + " --item squelch-level --value 160 --rx 154 --tx 154 --retries 3");
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(run.err, "tevano-cli:  Error had happen ,need try again\n"
+                           "tevano-cli: retry 1 of 3\n"
+                           "tevano-cli: Finish successfully!\n");
+    }
+    const CliRun run =
+        Calibrate(Path("no-such-port") + " --item tx-power --value 47 --rx 400 --tx 400");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "tevano-cli: Could not Open the Port,Please check whether the Port are "
+                       "occupied or the device are ok\n");
+}
+
+TEST_F(RadioCalibrateCliTest, WrongCommandLinesAreMisuse) {
+    const std::string port = Path("port");
+    for (const std::string& arguments : {
+             std::string("--item tx-power --value 47 --rx 400 --tx 400"),
+             port + " --value 47 --rx 400 --tx 400",
+             port + " --item tx-power --rx 400 --tx 400",
+             port + " --item tx-power --value 47 --tx 400",
+             port + " --item tx-power --value 47 --rx 400",
+             port + " --item txpower --value 47 --rx 400 --tx 400",
+             port + " --item tx-power --value 256 --rx 400 --tx 400",
+             port + " --item tx-power --value -1 --rx 400 --tx 400",
+             port + " --item tx-power --value 4.5 --rx 400 --tx 400",
+             port + " --item tx-power --value 47 --rx 400 --tx 400 --retries many",
+             port + " --item tx-power --value 47 --rx 400 --tx 400 --force",
+         }) {
+        const CliRun run = Calibrate(arguments);
+        EXPECT_EQ(run.status, 2) << arguments;
+        EXPECT_NE(run.err.find("usage: tevano-cli calibrate PORT"), std::string::npos) << run.err;
+    }
+}
+
+} // namespace
+} // namespace tevano
