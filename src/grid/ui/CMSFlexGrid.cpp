@@ -15,6 +15,10 @@ namespace tevano {
 namespace {
 
 constexpr int kTwipsPerInch = 1440;
+// The channel form lays an overlay 3 pixels up and left of the cell corner the grid reports, as
+// the radio tool's grid reported its cells that far inside their lines. Cells of this grid are
+// reported that much further in, so that an overlay lands exactly on its cell.
+constexpr int kOverlayOutsetPixels = 3;
 
 short MouseButtonCode(Qt::MouseButton button) {
     switch (button) {
@@ -116,7 +120,7 @@ int CMSFlexGrid::ToPixelsY(std::int32_t twips) const {
 std::int32_t CMSFlexGrid::CellLeft() const {
     int x = frameWidth();
     if (col_ > 0) {
-        x += verticalHeader()->width() + columnViewportPosition(col_ - 1);
+        x += verticalHeader()->width() + columnViewportPosition(col_ - 1) + kOverlayOutsetPixels;
     }
     return ToTwipsX(x);
 }
@@ -124,7 +128,7 @@ std::int32_t CMSFlexGrid::CellLeft() const {
 std::int32_t CMSFlexGrid::CellTop() const {
     int y = frameWidth();
     if (row_ > 0) {
-        y += horizontalHeader()->height() + rowViewportPosition(row_ - 1);
+        y += horizontalHeader()->height() + rowViewportPosition(row_ - 1) + kOverlayOutsetPixels;
     }
     return ToTwipsY(y);
 }
@@ -277,6 +281,11 @@ void CMSFlexGrid::keyPressEvent(QKeyEvent* event) {
 void CMSFlexGrid::mousePressEvent(QMouseEvent* event) {
     // The click first moves the current cell (LeaveCell, EnterCell), then reports the button.
     QTableWidget::mousePressEvent(event);
+    // A cell clicked half out of view is scrolled in now, before the button is reported; the
+    // table's own scroll comes later and would hide the overlay the click opens.
+    if (currentIndex().isValid()) {
+        scrollTo(currentIndex());
+    }
     if (events_ != nullptr && indexAt(event->position().toPoint()).isValid()) {
         const QPoint inGrid = viewport()->mapTo(this, event->position().toPoint());
         events_->MouseDown(MouseButtonCode(event->button()), ShiftCode(event->modifiers()),

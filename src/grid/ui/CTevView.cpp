@@ -3,6 +3,7 @@
 #include "grid/ChannelGridLayout.h"
 #include "grid/ChannelWords.h"
 #include "grid/ui/CMSFlexGrid.h"
+#include "grid/ui/GridEditing.h"
 #include "image/ui/CTevDoc.h"
 #include "shell/DisplayLanguage.h"
 #include "shell/LanguageTables.h"
@@ -69,6 +70,15 @@ void CTevView::OnInitialUpdate() {
     if (!overlaysMade_) {
         FitGrid();
         MakeOverlays();
+        ChannelEditor::Hooks hooks;
+        hooks.english = [] { return IsEnglish(); };
+        hooks.message = [this](MessageId id) { emit EditMessage(id); };
+        hooks.cellChanged = [this](int, int) { emit CellChanged(); };
+        hooks.pixelsPerInchX = [this] { return grid_->logicalDpiX(); };
+        hooks.pixelsPerInchY = [this] { return grid_->logicalDpiY(); };
+        editing_ = std::make_unique<GridEditing>(*this, std::move(hooks));
+        connect(&editing_->PreTranslate(), &FormPreTranslate::HelpText, this,
+                &CTevView::StatusHelp);
         for (std::int32_t col = 0; col < grid_->Cols(); ++col) {
             grid_->SetColAlignment(col, GridControl::kAlignCenterCenter);
         }
@@ -89,6 +99,12 @@ void CTevView::OnInitialUpdate() {
     type_->Combo()->setFocus();
 }
 
+void CTevView::Commit() {
+    if (editing_) {
+        editing_->Editor().Commit();
+    }
+}
+
 void CTevView::MakeOverlays() {
     const bool english = IsEnglish();
     const auto makeList = [this](bool editable) {
@@ -104,7 +120,11 @@ void CTevView::MakeOverlays() {
         edit->setFont(built_->Font());
         edit->hide();
     }
+    nameEdit_->setValidator(new UpperCaseValidator(nameEdit_));
     toneList_ = makeList(true);
+    // A typed tone is looked up by Enter, never added to the list or completed on the way.
+    toneList_->setInsertPolicy(QComboBox::NoInsert);
+    toneList_->setCompleter(nullptr);
     for (const std::string& name : tones_.Names()) {
         toneList_->addItem(ToQt(name));
     }

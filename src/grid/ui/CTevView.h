@@ -7,6 +7,7 @@
 #include "grid/ui/QtChoiceList.h"
 #include "image/ToneTable.h"
 #include "resources/ResourceTypes.h"
+#include "shell/Messages.h"
 #include "shell/ui/DialogBuilder.h"
 
 #include <QWidget>
@@ -21,6 +22,7 @@ namespace tevano {
 
 class CMSFlexGrid;
 class CTevDoc;
+class GridEditing;
 
 class CTevView : public QWidget {
     Q_OBJECT
@@ -53,9 +55,18 @@ public:
 
     QWidget* Control(int id) const { return built_->Control(id); }
 
+    // Commits the cell being edited into the grid, as leaving the cell does.
+    void Commit();
+
 signals:
     // The user picked another entry in one of the form's lists.
     void FormListChanged();
+    // An edit changed the text of a channel cell.
+    void CellChanged();
+    // Editing refused what was typed; the message is shown with an OK button.
+    void EditMessage(tevano::MessageId id);
+    // The help text for the status bar, for the control under the mouse.
+    void StatusHelp(const QString& text);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -80,6 +91,7 @@ private:
     QLineEdit* nameEdit_ = nullptr;
     QComboBox* toneList_ = nullptr;
     std::map<int, QComboBox*> overlayLists_; // by grid column, 5 to 11
+    std::unique_ptr<GridEditing> editing_;
     std::string portName_ = "COM1";
 };
 

@@ -1,0 +1,291 @@
+// Editing channels on the desktop program's grid as a user does: clicking cells, typing,
+// pressing Enter, picking from the lists, with the messages answered by the script.
+
+#include "ProgramFixture.h"
+#include "SampleFiles.h"
+
+#include "resources/CommandIds.h"
+#include "shell/DisplayLanguage.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTest>
+
+namespace tevano::testing {
+
+class CellEditingTest : public QObject {
+    Q_OBJECT
+
+private:
+    static bool StartActive(ProgramFixture& program, const QStringList& arguments = {}) {
+        if (!program.Start(arguments)) {
+            return false;
+        }
+        program.Frame().activateWindow();
+        return QTest::qWaitForWindowActive(&program.Frame());
+    }
+
+    static QModelIndex Index(ProgramFixture& program, int row, int col) {
+        return program.Grid().model()->index(row - 1, col - 1);
+    }
+
+    // The cell's rectangle inside the grid widget, where the overlays are placed.
+    static QRect CellRect(ProgramFixture& program, int row, int col) {
+        CMSFlexGrid& grid = program.Grid();
+        const QRect inViewport = grid.visualRect(Index(program, row, col));
+        return inViewport.translated(grid.viewport()->mapTo(&grid, QPoint(0, 0)));
+    }
+
+    static void Click(ProgramFixture& program, int row, int col) {
+        CMSFlexGrid& grid = program.Grid();
+        grid.scrollTo(Index(program, row, col));
+        QTest::mouseClick(grid.viewport(), Qt::LeftButton, Qt::NoModifier,
+                          grid.visualRect(Index(program, row, col)).center());
+    }
+
+    static QWidget* Focus() { return QApplication::focusWidget(); }
+
+    static void Type(const QString& text) { QTest::keyClicks(Focus(), text); }
+    static void Enter() { QTest::keyClick(Focus(), Qt::Key_Return); }
+
+    static QStringList Row(ProgramFixture& program, int row) {
+        QStringList texts;
+        for (int col = 1; col <= 12; ++col) {
+            texts << program.Cell(row, col);
+        }
+        return texts;
+    }
+
+private slots:
+    void typedFrequencyFillsANewChannelAndEnterWalksOn() {
+        ProgramFixture program;
+        QVERIFY(StartActive(program));
+        Click(program, 3, 1);
+        QLineEdit* edit = program.View().FrequencyEdit();
+        QVERIFY(edit->isVisible());
+        QCOMPARE(Focus(), edit);
+        Type("145.0125");
+        Enter();
+        QCOMPARE(Row(program, 3),
+                 (QStringList{"145.01250", "145.01250", "OFF", "OFF", "Wide", "Yes", "High", "DTMF",
+                              "ON", "Close", "Forward", ""}));
+        // Enter opened the transmit frequency with its text, all selected.
+        QCOMPARE(Focus(), edit);
+        QCOMPARE(program.Grid().Col(), 2);
+        QCOMPARE(edit->selectedText(), QString("145.01250"));
+        QVERIFY(program.Document().IsModified());
+        QVERIFY(program.prompts.Questions().empty());
+
+        Enter(); // on to the receive tone
+        QCOMPARE(Focus(), program.View().ToneList());
+        Type("88.5");
+        Enter();
+        QCOMPARE(program.Cell(3, 3), QString("88.5"));
+        QCOMPARE(Focus(), program.View().ToneList());
+        QCOMPARE(program.Grid().Col(), 4);
+    }
+
+    void anOverlayCoversItsCell() {
+        ProgramFixture program;
+        QVERIFY(StartActive(program));
+        for (const auto& [row, col] : {std::pair{1, 1}, {5, 3}, {9, 12}}) {
+            Click(program, row, col);
+            QWidget* overlay = Focus();
+            const QRect cell = CellRect(program, row, col);
+            QVERIFY(overlay->isVisible());
+            // Over the cell and its grid lines on the right and below. Lists are as high as
+            // their cell; Qt opens the drop-down part as a pop-up.
+            QCOMPARE(overlay->geometry(), cell.adjusted(0, 0, 1, 1));
+        }
+    }
+
+    void typingOnTheGridOpensTheEditWithoutTheClipboard() {
+        ProgramFixture program;
+        WriteSampleFile(program.Path("sample.sin"));
+        QVERIFY(StartActive(program, {program.Path("sample.sin")}));
+        QApplication::clipboard()->setText("CLIPPED");
+        CMSFlexGrid& grid = program.Grid();
+        grid.setFocus();
+        grid.SetRow(1);
+        grid.SetCol(1);
+        QTest::keyClick(&grid, '4'); // on a cell holding 145.00000
+        QLineEdit* edit = program.View().FrequencyEdit();
+        QCOMPARE(Focus(), edit);
+        QCOMPARE(edit->text(), QString("4"));
+        Type("46");
+        QCOMPARE(edit->text(), QString("446"));
+        grid.SetRow(5); // leaving the cell commits
+        QCOMPARE(program.Cell(1, 1), QString("446.00000"));
+
+        grid.setFocus();
+        QTest::keyClick(&grid, '.'); // on the empty receive frequency of channel 5
+        QCOMPARE(program.prompts.Texts(), QStringList{"Please input Number"});
+        QCOMPARE(edit->text(), QString());
+        QCOMPARE(QApplication::clipboard()->text(), QString("CLIPPED"));
+        QVERIFY(program.Cell(5, 1).isEmpty());
+    }
+
+    void refusedFrequenciesShowTheirMessages() {
+        ProgramFixture program;
+        QVERIFY(StartActive(program));
+        Click(program, 1, 1);
+        Type("66.99999");
+        Enter();
+        Type("145.001"); // now on the transmit frequency
+        Enter();
+        QCOMPARE(program.prompts.Texts(),
+                 (QStringList{"Error Data Format，Please input again",
+                              "Error data Value，Please input according the step "
+                              "value(6.25K/5k/2.5k)"}));
+        QCOMPARE(Row(program, 1), QStringList(12, QString()));
+    }
+
+    // The Chinese step message differs by one letter between leaving the cell and Enter.
+    void chineseStepMessagesOfLeavingAndOfEnter() {
+        ProgramFixture program;
+        QVERIFY(StartActive(program));
+        program.prompts.Answer(Answer::Yes);
+        program.App().OnCommand(res::cmd::kSwitchLanguage);
+        QVERIFY(!IsEnglish());
+        program.prompts.Forget();
+        Click(program, 2, 1);
+        Type("145.001");
+        Click(program, 4, 1);
+        Type("145.001");
+        Enter();
+        QCOMPARE(program.prompts.Texts(),
+                 (QStringList{"输入数据错误，请按6.25K/5k/2.5k的倍数重新输入",
+                              "输入数据错误，请按6.25K/5k/2.5K的倍数重新输入"}));
+        Click(program, 6, 1);
+        Type("439.99375");
+        Click(program, 7, 1);
+        QCOMPARE(Row(program, 6), (QStringList{"439.99375", "439.99375", "OFF", "OFF", "宽", "是",
+                                               "高", "DTMF", "开", "关闭", "正向", ""}));
+    }
+
+    void aListPickIsCommittedOnLeaving() {
+        ProgramFixture program;
+        WriteSampleFile(program.Path("sample.sin"));
+        QVERIFY(StartActive(program, {program.Path("sample.sin")}));
+        Click(program, 1, 7);
+        QComboBox* power = program.View().OverlayList(7);
+        QCOMPARE(Focus(), power);
+        QCOMPARE(power->currentText(), QString("High"));
+        QTest::keyClick(power, Qt::Key_Up);
+        QCOMPARE(power->currentText(), QString("Low"));
+        QVERIFY(!program.Document().IsModified());
+        Click(program, 1, 11);
+        QCOMPARE(program.Cell(1, 7), QString("Low"));
+        QVERIFY(program.Document().IsModified());
+        Enter(); // on "Repeat Invert": committed as it is and on to the name
+        QCOMPARE(program.Cell(1, 11), QString("Forward"));
+        QCOMPARE(Focus(), program.View().NameEdit());
+        QCOMPARE(program.View().NameEdit()->selectedText(), QString("CALL"));
+    }
+
+    void theNameEditTakesOnlyTheKeysOfAName() {
+        ProgramFixture program;
+        WriteSampleFile(program.Path("sample.sin"));
+        QVERIFY(StartActive(program, {program.Path("sample.sin")}));
+        Click(program, 2, 12);
+        QLineEdit* name = program.View().NameEdit();
+        QCOMPARE(Focus(), name);
+        Type("ab_-.1 xyz");
+        QCOMPARE(name->text(), QString("AB-1 X")); // capitals, six at most
+        QTest::keyClick(name, Qt::Key_Left);       // swallowed: the caret stays at the end
+        QTest::keyClick(name, Qt::Key_Backspace);
+        QCOMPARE(name->text(), QString("AB-1 "));
+        Enter();
+        QCOMPARE(program.Cell(2, 12), QString("AB-1 "));
+        QCOMPARE(program.Grid().Row(), 3);
+        QCOMPARE(program.Grid().Col(), 1);
+        QCOMPARE(Focus(), program.View().FrequencyEdit());
+    }
+
+    void enterOnChannel128sNameLeavesTheGrid() {
+        ProgramFixture program;
+        QVERIFY(StartActive(program));
+        Click(program, 128, 2);
+        Type("446.00625");
+        Click(program, 128, 12);
+        Type("END");
+        Enter();
+        QCOMPARE(program.Cell(128, 12), QString("END"));
+        QCOMPARE(program.Cell(128, 1), QString());
+        QVERIFY(Focus() != nullptr);
+        QVERIFY(Focus() != &program.Grid() && !program.Grid().isAncestorOf(Focus()));
+        QVERIFY(!program.View().NameEdit()->isVisible());
+    }
+
+    void scrollingHidesTheOverlayWithoutCommitting() {
+        ProgramFixture program;
+        QVERIFY(StartActive(program));
+        Click(program, 2, 12);
+        Type("LOST");
+        program.Grid().verticalScrollBar()->setValue(20);
+        QVERIFY(!program.View().NameEdit()->isVisible());
+        Click(program, 30, 1);
+        QCOMPARE(program.Cell(2, 12), QString());
+    }
+
+    // The table scrolls a half-shown cell into view a moment after the click; that must not
+    // hide the overlay the click opened.
+    void aCellClickedHalfOutOfViewKeepsItsOverlay() {
+        ProgramFixture program;
+        QVERIFY(StartActive(program));
+        CMSFlexGrid& grid = program.Grid();
+        const int lastShown = grid.rowAt(grid.viewport()->height() - 2);
+        QVERIFY(lastShown > 0);
+        const QRect cell = grid.visualRect(Index(program, lastShown + 1, 1));
+        QVERIFY(cell.bottom() > grid.viewport()->height()); // only partly in view
+        QTest::mouseClick(grid.viewport(), Qt::LeftButton, Qt::NoModifier,
+                          QPoint(cell.center().x(), grid.viewport()->height() - 2));
+        QCOMPARE(grid.Row(), lastShown + 1);
+        Type("145");
+        QTest::qWait(QApplication::doubleClickInterval() + 300);
+        QVERIFY(program.View().FrequencyEdit()->isVisible());
+        QCOMPARE(CellRect(program, lastShown + 1, 1).topLeft(),
+                 program.View().FrequencyEdit()->pos());
+    }
+
+    void saveCommitsTheCellBeingEdited() {
+        ProgramFixture program;
+        QVERIFY(StartActive(program));
+        Click(program, 1, 1);
+        Type("146.52");
+        program.prompts.SaveFile(program.Path("typed.sin"));
+        program.App().OnCommand(res::cmd::kFileSaveAs);
+        QFile saved(program.Path("typed.sin"));
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        const QByteArray bytes = saved.readAll();
+        QCOMPARE(bytes.left(4), QByteArray("\x00\x20\x65\x14", 4)); // 146.52000 MHz in BCD
+        QVERIFY(!program.View().FrequencyEdit()->isVisible());
+    }
+
+    void theStatusBarHelpFollowsTheMouse() {
+        ProgramFixture program;
+        QVERIFY(StartActive(program));
+        const auto over = [&](QWidget* widget) {
+            QTest::mouseMove(widget, widget->rect().center());
+            return program.Frame().MessageText();
+        };
+        CMSFlexGrid& grid = program.Grid();
+        QCOMPARE(over(grid.viewport()),
+                 QString("Please Click the cell to edit or input data，For help，please press F1"));
+        QCOMPARE(over(program.View().Control(1011)),
+                 QString("Please click the CommBox to choose value，For help，please press F1"));
+        QCOMPARE(over(program.View().Control(2003)), QString("For help，please press F1"));
+        Click(program, 1, 3);
+        QCOMPARE(over(program.View().ToneList()),
+                 QString("Please click the CommBox to choose value，For help，please press F1"));
+    }
+};
+
+} // namespace tevano::testing
+
+QTEST_MAIN(tevano::testing::CellEditingTest)
+#include "CellEditingTest.moc"
