@@ -1,0 +1,52 @@
+// Read From Radio and Write To Radio in the desktop program: the two commands that open the
+// progress dialog, and the start-transfer handler that runs the clone exchange on the window's
+// thread once Start is pressed, then closes the dialog and shows what a read brought.
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <string>
+
+namespace tevano {
+
+class CIniFile;
+class CProgressDlg;
+class CTevApp;
+class UserPrompts;
+
+class TransferCommands : public QObject {
+    Q_OBJECT
+
+public:
+    // The INI file names the serial device of each port in section [PORTS].
+    TransferCommands(CTevApp& app, CIniFile& ini, UserPrompts& prompts, QObject* parent);
+
+    void OnReadFromRadio();
+    void OnWriteToRadio();
+
+    // The progress window of the next or the running transfer; nullptr when none is open.
+    CProgressDlg* ProgressWindow() const;
+
+private:
+    enum class Direction { Read, Write };
+
+    void OpenProgress(Direction direction);
+    void OnStartTransfer();
+    void CloseProgress();
+    std::string DevicePath() const;
+
+    CTevApp& app_;
+    CIniFile& ini_;
+    UserPrompts& prompts_;
+    Direction direction_ = Direction::Read;
+    QPointer<CProgressDlg> progress_;
+    bool transferring_ = false; // no second exchange from inside the pump turns of the first
+};
+
+// Makes the commands of the program's window (they live as long as its view) and registers them
+// with the program.
+void RegisterTransferCommands(CTevApp& app, CIniFile& ini, UserPrompts& prompts);
+
+} // namespace tevano

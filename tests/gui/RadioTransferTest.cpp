@@ -1,0 +1,391 @@
+// Read From Radio and Write To Radio from the program's window against the virtual radio on a
+// pseudo-terminal: the progress dialog from the command to its end, what a read brings into the
+// grid and a write into the radio, the cancels, the endings with their messages, and how soon
+// the window answers while the radio is talked to.
+
+#include "ProgramFixture.h"
+#include "SampleFiles.h"
+#include "VirtualRadioProcess.h"
+
+#include "grid/ChannelDecode.h"
+#include "image/ChannelFile.h"
+#include "radiolink/PosixSerialPort.h"
+#include "radiolink/ui/CProgressDlg.h"
+#include "resources/CommandIds.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QPointer>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+namespace tevano::testing {
+
+namespace {
+
+const QString kNotStarted = "   Not start yet";
+const QString kDetecting = "Now are detecting Communication Port,Please wait...";
+const QString kInterrupted = "Communication had been interrupted,please try again";
+const QString kCommunicationError =
+    "Communication Error，Please check all the connections and the radio power";
+const QString kProgramInterrupted = " Program Interrupt，Please reset the radio and try again";
+const QString kPortOpenFailed =
+    "Could not Open the Port,Please check whether the Port are occupied or the device are ok";
+
+// The open progress window, found among the program's windows.
+CProgressDlg* ProgressWindow() {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* dialog = qobject_cast<CProgressDlg*>(window); dialog && !dialog->isHidden()) {
+            return dialog;
+        }
+    }
+    return nullptr;
+}
+
+RadioImage NewImage() {
+    RadioImage image{};
+    MakeNewImage(image);
+    return image;
+}
+
+RadioImage ImageOf(const QString& path) {
+    RadioImage image{};
+    LoadChannelFile(path.toStdString(), image);
+    return image;
+}
+
+// Once the bar reaches `block`, does `action` at the exchange's next pump turn, as input that
+// arrives while the radio is talked to.
+void AtBlock(CProgressDlg* dialog, int block, std::function<void()> action) {
+    QObject::connect(dialog->Bar(), &QProgressBar::valueChanged, dialog,
+                     [dialog, block, action](int value) {
+                         if (value == block) {
+                             QTimer::singleShot(0, dialog, action);
+                         }
+                     });
+}
+
+// Whether the program has let go of the radio's port.
+bool PortIsFree(const QString& device) {
+    PosixSerialPort port;
+    return port.Open(device.toStdString(), kCloneTimeouts);
+}
+
+// An event that carries the moment it was posted.
+class StampedEvent : public QEvent {
+public:
+    static const QEvent::Type kType;
+    StampedEvent() : QEvent(kType), postedAt(std::chrono::steady_clock::now()) {}
+    const std::chrono::steady_clock::time_point postedAt;
+};
+const QEvent::Type StampedEvent::kType = static_cast<QEvent::Type>(QEvent::registerEventType());
+
+// Notes how long each stamped event waited before the window's thread took it.
+class LatencyProbe : public QObject {
+public:
+    bool measuring = false;
+    std::vector<double> waitsMs;
+
+    bool event(QEvent* event) override {
+        if (event->type() != StampedEvent::kType) {
+            return QObject::event(event);
+        }
+        if (measuring) {
+            const auto waited =
+                std::chrono::steady_clock::now() - static_cast<StampedEvent*>(event)->postedAt;
+            waitsMs.push_back(std::chrono::duration<double, std::milli>(waited).count());
+        }
+        return true;
+    }
+};
+
+} // namespace
+
+class RadioTransferTest : public QObject {
+    Q_OBJECT
+
+private:
+    // The program with COM1 standing for the radio, and its window active as the user's is.
+    static bool StartWith(ProgramFixture& program, const VirtualRadioProcess& radio,
+                          const QStringList& arguments = {}) {
+        if (!radio.Started()) {
+            return false;
+        }
+        radio.WritePortsIni(program.Path("MAIN.ini"));
+        if (!program.Start(arguments)) {
+            return false;
+        }
+        program.Frame().activateWindow();
+        return QTest::qWaitForWindowActive(&program.Frame());
+    }
+
+    // Opens the progress window with the command and presses Start in it.
+    static CProgressDlg* OpenAndStart(ProgramFixture& program, int command) {
+        program.App().OnCommand(command);
+        CProgressDlg* dialog = ProgressWindow();
+        if (dialog != nullptr) {
+            QTest::mouseClick(dialog->StartButton(), Qt::LeftButton);
+        }
+        return dialog;
+    }
+
+    static bool Finished(int timeoutMs) {
+        QElapsedTimer timer;
+        timer.start();
+        while (ProgressWindow() != nullptr && timer.elapsed() < timeoutMs) {
+            QTest::qWait(20);
+        }
+        return ProgressWindow() == nullptr;
+    }
+
+private slots:
+    void readShowsTheRadioInTheGrid() {
+        ProgramFixture program;
+        WriteSampleFile(program.Path("radio.sin"));
+        VirtualRadioProcess radio({"--baud", "0", "--image", program.Path("radio.sin")});
+        QVERIFY(StartWith(program, radio));
+        QCOMPARE(program.Cell(1, 1), QString());
+
+        program.App().OnCommand(res::cmd::kReadFromRadio);
+        CProgressDlg* dialog = ProgressWindow();
+        QVERIFY(dialog != nullptr);
+        QCOMPARE(dialog->windowTitle(), QString("Reading Data Progress"));
+        QCOMPARE(dialog->StatusLine()->text(), kNotStarted);
+        QCOMPARE(dialog->Bar()->minimum(), 0);
+        QCOMPARE(dialog->Bar()->maximum(), 394);
+        QCOMPARE(dialog->Bar()->value(), 0);
+        const CMSFlexGrid& grid = program.Grid();
+        const QPoint offCentre = dialog->frameGeometry().center() -
+                                 QRect(grid.mapToGlobal(QPoint(0, 0)), grid.size()).center();
+        QVERIFY2(offCentre.manhattanLength() <= 2, "the dialog is centred over the grid");
+
+        // What the user sees while the blocks come, sampled at the pump turns.
+        QStringList statuses;
+        int highestBar = 0;
+        QTimer sampler;
+        connect(&sampler, &QTimer::timeout, this, [&] {
+            if (statuses.isEmpty() || statuses.last() != dialog->StatusLine()->text()) {
+                statuses << dialog->StatusLine()->text();
+            }
+            highestBar = std::max(highestBar, dialog->Bar()->value());
+        });
+        sampler.start(0);
+        QTest::mouseClick(dialog->StartButton(), Qt::LeftButton);
+        QVERIFY(!dialog->StartButton()->isEnabled());
+        // Start only posts the transfer: nothing has run inside the click.
+        QCOMPARE(dialog->StatusLine()->text(), kNotStarted);
+        QVERIFY(Finished(30000));
+        sampler.stop();
+
+        QVERIFY(program.prompts.Questions().empty());
+        QVERIFY(program.Document().Image() == ImageOf(program.Path("radio.sin")));
+        QCOMPARE(program.Cell(1, 1), QString("145.00000"));
+        QCOMPARE(program.Cell(1, 4), QString("88.5"));
+        QCOMPARE(program.Cell(2, 3), QString("D023N"));
+        QCOMPARE(program.Cell(2, 12), QString("UHF"));
+        QVERIFY(program.Document().IsModified());
+        QVERIFY(program.Document().PathName().isEmpty());
+
+        // The status line counts the blocks to 396; the bar stops at its end. ("Waiting the
+        // response" comes and goes between two pump turns when the radio answers at once.)
+        QVERIFY(statuses.size() > 100);
+        QCOMPARE(statuses.first(), kDetecting);
+        int previous = 0;
+        for (const QString& status : statuses.mid(1)) {
+            bool number = false;
+            const int count = status.toInt(&number);
+            QVERIFY2(number && count > previous, qPrintable(status));
+            previous = count;
+        }
+        QCOMPARE(statuses.last(), QString("396"));
+        QCOMPARE(highestBar, 394);
+    }
+
+    void writeSendsTheGridWithTheCellBeingEdited() {
+        ProgramFixture program;
+        WriteSampleFile(program.Path("file.sin"));
+        VirtualRadioProcess radio({"--baud", "0", "--save", program.Path("radio.sin")});
+        QVERIFY(StartWith(program, radio, {program.Path("file.sin")}));
+        // Channel 3 is being typed into when the user chooses the command.
+        CMSFlexGrid& grid = program.Grid();
+        const QModelIndex cell = grid.model()->index(2, 0);
+        QTest::mouseClick(grid.viewport(), Qt::LeftButton, Qt::NoModifier,
+                          grid.visualRect(cell).center());
+        QTest::keyClicks(QApplication::focusWidget(), "146.5");
+
+        // Read, then Write before Start: the window keeps its caption and Start writes.
+        program.App().OnCommand(res::cmd::kReadFromRadio);
+        CProgressDlg* dialog = OpenAndStart(program, res::cmd::kWriteToRadio);
+        QVERIFY(dialog != nullptr);
+        QCOMPARE(dialog->windowTitle(), QString("Reading Data Progress"));
+        QVERIFY(Finished(30000));
+
+        QVERIFY(program.prompts.Questions().empty());
+        QCOMPARE(program.Cell(3, 1), QString("146.50000"));
+        const RadioImage inRadio = ImageOf(program.Path("radio.sin"));
+        QVERIFY(inRadio == program.Document().Image());
+        QCOMPARE(DecodeChannel(inRadio, 3, true)[1], std::string("146.50000"));
+        QCOMPARE(DecodeChannel(inRadio, 1, true)[4], std::string("88.5"));
+        QCOMPARE(DecodeChannel(inRadio, 2, true)[12], std::string("UHF"));
+    }
+
+    void cancelStopsAReadAndKeepsTheDocument() {
+        ProgramFixture program;
+        WriteSampleFile(program.Path("radio.sin"));
+        VirtualRadioProcess radio({"--baud", "0", "--image", program.Path("radio.sin")});
+        QVERIFY(StartWith(program, radio));
+        const QPointer<CProgressDlg> dialog = OpenAndStart(program, res::cmd::kReadFromRadio);
+        QVERIFY(dialog != nullptr);
+        AtBlock(dialog, 100,
+                [dialog] { QTest::mouseClick(dialog->CancelButton(), Qt::LeftButton); });
+        QVERIFY(Finished(30000));
+
+        QVERIFY(program.prompts.Questions().empty());
+        QVERIFY(program.Document().Image() == NewImage());
+        QCOMPARE(program.Cell(1, 1), QString());
+        QVERIFY(!program.Document().IsModified());
+        QVERIFY(PortIsFree(radio.Port()));
+
+        // The next command opens a fresh window.
+        QTRY_VERIFY(dialog == nullptr);
+        program.App().OnCommand(res::cmd::kReadFromRadio);
+        QVERIFY(ProgressWindow() != nullptr);
+        QCOMPARE(ProgressWindow()->Bar()->value(), 0);
+        QCOMPARE(ProgressWindow()->StatusLine()->text(), kNotStarted);
+        QVERIFY(ProgressWindow()->StartButton()->isEnabled());
+    }
+
+    void leavingOrMovingTheDialogInterruptsTheTransfer_data() {
+        QTest::addColumn<bool>("move");
+        QTest::newRow("the user clicks the main window") << false;
+        QTest::newRow("the user drags the dialog") << true;
+    }
+
+    void leavingOrMovingTheDialogInterruptsTheTransfer() {
+        QFETCH(bool, move);
+        ProgramFixture program;
+        WriteSampleFile(program.Path("radio.sin"));
+        VirtualRadioProcess radio({"--baud", "0", "--image", program.Path("radio.sin")});
+        QVERIFY(StartWith(program, radio));
+        program.App().OnCommand(res::cmd::kReadFromRadio);
+        CProgressDlg* dialog = ProgressWindow();
+        QVERIFY(dialog != nullptr);
+        dialog->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(dialog));
+        QTest::mouseClick(dialog->StartButton(), Qt::LeftButton);
+        CMainFrame* frame = &program.Frame();
+        AtBlock(dialog, 20, [dialog, frame, move] {
+            if (move) {
+                dialog->move(dialog->pos() + QPoint(40, 0));
+            } else {
+                frame->activateWindow();
+            }
+        });
+        QVERIFY(Finished(30000));
+
+        QCOMPARE(program.prompts.Texts(), QStringList{kInterrupted});
+        QVERIFY(program.Document().Image() == NewImage());
+        QCOMPARE(program.Cell(1, 1), QString());
+        QVERIFY(PortIsFree(radio.Port()));
+    }
+
+    void aRefusedWriteBlockEndsTheWriteWithItsMessage() {
+        ProgramFixture program;
+        VirtualRadioProcess radio(
+            {"--baud", "0", "--fault", "refuse-write=7", "--save", program.Path("radio.sin")});
+        QVERIFY(StartWith(program, radio));
+        QVERIFY(OpenAndStart(program, res::cmd::kWriteToRadio) != nullptr);
+        QVERIFY(Finished(30000));
+        QCOMPARE(program.prompts.Texts(), QStringList{kProgramInterrupted});
+        QVERIFY(!QFile::exists(program.Path("radio.sin")));
+        QVERIFY(PortIsFree(radio.Port()));
+    }
+
+    void aRadioThatDoesNotAnswerAsksForRetry_data() {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<bool>("retry");
+        QTest::newRow("Retry, and the radio answers") << "wrong-ack=15" << true;
+        QTest::newRow("Cancel") << "wrong-ack" << false;
+    }
+
+    void aRadioThatDoesNotAnswerAsksForRetry() {
+        QFETCH(QString, fault);
+        QFETCH(bool, retry);
+        ProgramFixture program;
+        VirtualRadioProcess radio(
+            {"--baud", "0", "--fault", fault, "--save", program.Path("radio.sin")});
+        QVERIFY(StartWith(program, radio));
+        program.prompts.Answer(retry ? Answer::Retry : Answer::Cancel);
+        QVERIFY(OpenAndStart(program, res::cmd::kWriteToRadio) != nullptr);
+        QVERIFY(Finished(30000));
+        QCOMPARE(program.prompts.Texts(), QStringList{kCommunicationError});
+        QCOMPARE(QFile::exists(program.Path("radio.sin")), retry);
+    }
+
+    void aPortThatCannotBeOpened() {
+        ProgramFixture program;
+        VirtualRadioProcess::WritePortsIni(program.Path("MAIN.ini"), program.Path("no-such-tty"));
+        QVERIFY(program.Start());
+        // Cancel before Start does not go near the port.
+        program.App().OnCommand(res::cmd::kReadFromRadio);
+        QTest::mouseClick(ProgressWindow()->CancelButton(), Qt::LeftButton);
+        QVERIFY(ProgressWindow() == nullptr);
+        QTest::qWait(50);
+        QVERIFY(program.prompts.Questions().empty());
+
+        QVERIFY(OpenAndStart(program, res::cmd::kReadFromRadio) != nullptr);
+        QVERIFY(Finished(5000));
+        QCOMPARE(program.prompts.Texts(), QStringList{kPortOpenFailed});
+        QCOMPARE(program.Cell(1, 1), QString());
+    }
+
+    // Input that arrives while the radio is talked to at 9600 baud is taken within 100 ms.
+    void theWindowAnswersDuringATransfer() {
+        ProgramFixture program;
+        WriteSampleFile(program.Path("radio.sin"));
+        VirtualRadioProcess radio({"--image", program.Path("radio.sin")});
+        QVERIFY(StartWith(program, radio));
+        LatencyProbe probe;
+        std::atomic<bool> posting{true};
+        std::thread poster([&] {
+            while (posting) {
+                QCoreApplication::postEvent(&probe, new StampedEvent);
+                std::this_thread::sleep_for(std::chrono::milliseconds(3));
+            }
+        });
+        const QPointer<CProgressDlg> dialog = OpenAndStart(program, res::cmd::kReadFromRadio);
+        QVERIFY(dialog != nullptr);
+        AtBlock(dialog, 1, [&probe] { probe.measuring = true; });
+        AtBlock(dialog, 40, [&probe, dialog] {
+            probe.measuring = false;
+            QTest::mouseClick(dialog->CancelButton(), Qt::LeftButton);
+        });
+        const bool finished = Finished(30000);
+        posting = false;
+        poster.join();
+        QCoreApplication::removePostedEvents(&probe);
+        QVERIFY(finished);
+
+        QVERIFY(probe.waitsMs.size() > 100);
+        const double longest = *std::max_element(probe.waitsMs.begin(), probe.waitsMs.end());
+        double sum = 0;
+        for (const double wait : probe.waitsMs) {
+            sum += wait;
+        }
+        qInfo("input waited %.1f ms on average, %.1f ms at most, over %zu events in 40 blocks",
+              sum / static_cast<double>(probe.waitsMs.size()), longest, probe.waitsMs.size());
+        QVERIFY2(longest < 100.0, qPrintable(QString("input waited %1 ms").arg(longest)));
+    }
+};
+
+} // namespace tevano::testing
+
+QTEST_MAIN(tevano::testing::RadioTransferTest)
+#include "RadioTransferTest.moc"
