@@ -58,6 +58,16 @@ std::vector<std::string> PriorityChannelEntries() {
     return entries;
 }
 
+bool AcceptChangedDocument(const RadioImage& before, const RadioImage& after) {
+    for (std::size_t offset = 0; offset < before.size(); ++offset) {
+        const std::uint8_t ignored = offset == kManualByte ? kManualOpenBit : 0;
+        if ((before[offset] & ~ignored) != (after[offset] & ~ignored)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 void SetTimeOutSteps(OptionalFeaturesState& state, int steps) {
     state.timeOutSteps = steps < 0 ? 0 : (steps > kTimeOutMaxSteps ? kTimeOutMaxSteps : steps);
     state.timeText = TimeOutText(state.timeOutSteps);

@@ -54,6 +54,11 @@ OptionalFeaturesState OpenOptionalFeatures(const RadioImage& image);
 // 0x813 to 0x815, bits 0-2 of 0x816, 0x817 to 0x81A and the six ID fields; nothing else.
 void AcceptOptionalFeatures(const OptionalFeaturesState& state, RadioImage& image);
 
+// Whether accepting changed what a save or a write to the radio would store: any byte but bit 7
+// of 0x812, which the next channel encode puts back from the "Manul Setting" list. An OK without
+// edits so leaves the document unmodified.
+bool AcceptChangedDocument(const RadioImage& before, const RadioImage& after);
+
 // Moves the time-out spin, held to 0..40 without wrapping, and updates the time text.
 void SetTimeOutSteps(OptionalFeaturesState& state, int steps);
 

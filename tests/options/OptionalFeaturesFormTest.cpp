@@ -82,6 +82,26 @@ TEST(OptionalFeaturesForm, NewDocumentAcceptedUnchangedOnlyLosesTheManualBit) {
     EXPECT_EQ(image, expected);
 }
 
+// The document counts as changed by what a save would store; the manual bit is the form's.
+TEST(OptionalFeaturesForm, AcceptChangedDocumentIgnoresOnlyTheManualBit) {
+    const RadioImage before = NewImage();
+    RadioImage image = before;
+    AcceptOptionalFeatures(OpenOptionalFeatures(image), image);
+    EXPECT_FALSE(AcceptChangedDocument(before, image));
+
+    OptionalFeaturesState state = OpenOptionalFeatures(before);
+    state.scrambler = true; // bit 4 of the same byte
+    image = before;
+    AcceptOptionalFeatures(state, image);
+    EXPECT_TRUE(AcceptChangedDocument(before, image));
+
+    for (std::size_t offset : {std::size_t{0x000}, std::size_t{0x84F}, std::size_t{0xC5F}}) {
+        image = before;
+        image[offset] ^= 0x01;
+        EXPECT_TRUE(AcceptChangedDocument(before, image)) << offset;
+    }
+}
+
 TEST(OptionalFeaturesForm, AllFFSettingsThroughOpenAndAccept) {
     RadioImage image = AllFF();
     const OptionalFeaturesState state = OpenOptionalFeatures(image);

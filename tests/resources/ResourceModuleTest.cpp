@@ -111,7 +111,7 @@ TEST_F(ResourceModuleTest, MissingModulesAndBadNamesAreRefused) {
     // A forced language string from the INI file is a name, never a path, and never empty.
     CopyModule("MAIN_EN", "MAIN_EN");
     for (const std::string& name : std::vector<std::string>{
-             "", temp_.path() + "/MAIN_EN", "../bin/MAIN_EN", std::string("MAIN_EN\0x", 11)}) {
+             "", temp_.path() + "/MAIN_EN", "../bin/MAIN_EN", std::string("MAIN_EN\0x", 9)}) {
         const ResourceModule refused = ResourceModule::LoadFrom(name, {temp_.path(), kBuilt});
         EXPECT_FALSE(refused.Loaded()) << name;
         EXPECT_EQ(refused.Error(), ResourceModuleError::BadName) << name;

@@ -24,10 +24,15 @@ bool PaintReportPage(QPainter& painter, int page, const RadioImage& image, const
     if (device == nullptr) {
         return false;
     }
-    const PageRect rect{0, 0, device->width(), device->height()};
-    QtReportPainter reportPainter(painter, device->logicalDpiX(), device->logicalDpiY());
-    return DrawReportPage(page, rect, device->logicalDpiX(), device->logicalDpiY(), image, form,
-                          english, reportPainter);
+    return PaintReportPage(painter, page, QSize(device->width(), device->height()),
+                           device->logicalDpiX(), device->logicalDpiY(), image, form, english);
+}
+
+bool PaintReportPage(QPainter& painter, int page, const QSize& paintArea, int dpiX, int dpiY,
+                     const RadioImage& image, const ChannelForm& form, bool english) {
+    const PageRect rect{0, 0, paintArea.width(), paintArea.height()};
+    QtReportPainter reportPainter(painter, dpiX, dpiY);
+    return DrawReportPage(page, rect, dpiX, dpiY, image, form, english, reportPainter);
 }
 
 bool PaintReport(QPagedPaintDevice& device, const RadioImage& image, const ChannelForm& form,

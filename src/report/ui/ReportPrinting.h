@@ -8,6 +8,7 @@
 #include <QByteArray>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QSize>
 
 namespace tevano {
 
@@ -15,6 +16,11 @@ namespace tevano {
 // whole paint area) and the resolution.
 bool PaintReportPage(QPainter& painter, int page, const RadioImage& image, const ChannelForm& form,
                      bool english);
+
+// Draws one page into a paint area of that many device pixels at that resolution, from the
+// painter's origin: the printer's page as the preview shows it, scaled by the painter.
+bool PaintReportPage(QPainter& painter, int page, const QSize& paintArea, int dpiX, int dpiY,
+                     const RadioImage& image, const ChannelForm& form, bool english);
 
 // Draws pages first to last, one device page each. False when the device cannot be painted.
 bool PaintReport(QPagedPaintDevice& device, const RadioImage& image, const ChannelForm& form,

@@ -3,6 +3,9 @@
 #include "grid/ui/CTevView.h"
 #include "image/ui/CTevDoc.h"
 #include "image/ui/FileCommands.h"
+#include "options/ui/DialogCommands.h"
+#include "radiolink/ui/TransferCommands.h"
+#include "report/ui/ReportPrintCommands.h"
 #include "resources/CommandIds.h"
 #include "shell/DisplayLanguage.h"
 #include "shell/IniFile.h"
@@ -19,6 +22,8 @@
 #include <QToolBar>
 #include <QTranslator>
 
+#include <algorithm>
+
 namespace tevano {
 
 namespace {
@@ -33,6 +38,13 @@ constexpr PortCommand kPortCommands[] = {
     {res::cmd::kPortCom2, "COM2"},
     {res::cmd::kPortCom3, "COM3"},
     {res::cmd::kPortCom4, "COM4"},
+};
+
+// The commands that act on what the grid holds. Menus and the toolbar leave the focus in the
+// overlay being edited, so its value is committed into the grid first.
+constexpr int kCommandsAfterCommit[] = {
+    res::cmd::kFileNew,    res::cmd::kFileOpen,       res::cmd::kFileSave,
+    res::cmd::kFileSaveAs, res::cmd::kSwitchLanguage,
 };
 
 } // namespace
@@ -77,16 +89,27 @@ bool CTevApp::InitInstance() {
     view_ = new CTevView(*document_, tones_, *form, frame_.get());
     frame_->setCentralWidget(view_);
     files_ = std::make_unique<FileCommands>(*document_, *view_, prompts_, frame_.get());
+    RegisterTransferCommands(*this, ini_, prompts_);
+    AddDialogCommands(*this);
     ApplyLanguage();
 
     connect(frame_.get(), &CMainFrame::Command, this, &CTevApp::OnCommand);
     connect(frame_.get(), &CMainFrame::UpdateCommands, this, &CTevApp::UpdateCommandUi);
-    connect(frame_.get(), &CMainFrame::FilesDropped, this,
-            [this](const QStringList& paths) { files_->OpenPath(paths.first()); });
-    connect(frame_.get(), &CMainFrame::CloseRequested, this,
-            [this](bool& accept) { accept = files_->SaveModified(); });
+    connect(frame_.get(), &CMainFrame::FilesDropped, this, [this](const QStringList& paths) {
+        view_->Commit();
+        files_->OpenPath(paths.first());
+    });
+    connect(frame_.get(), &CMainFrame::CloseRequested, this, [this](bool& accept) {
+        view_->Commit();
+        accept = files_->SaveModified();
+    });
     connect(view_, &CTevView::FormListChanged, document_.get(),
             [this] { document_->SetModifiedFlag(true); });
+    connect(view_, &CTevView::CellChanged, document_.get(),
+            [this] { document_->SetModifiedFlag(true); });
+    connect(view_, &CTevView::EditMessage, this,
+            [this](MessageId id) { prompts_.Show(frame_.get(), id, IsEnglish()); });
+    connect(view_, &CTevView::StatusHelp, frame_.get(), &CMainFrame::SetMessageText);
 
     // The window has its size before the form is first shown in it, so that the grid's
     // columns are sized to the grid as the user will see it.
@@ -102,6 +125,10 @@ bool CTevApp::InitInstance() {
         }
     }
     view_->OnInitialUpdate();
+    if (PrintSwitchGiven(options_.arguments)) {
+        RunPrintSwitch(*this); // prints without showing the window, then ends the program
+        return true;
+    }
     frame_->show();
     return true;
 }
@@ -140,6 +167,10 @@ void CTevApp::AddCommand(int commandId, std::function<void()> handler) {
 }
 
 void CTevApp::OnCommand(int commandId) {
+    if (std::find(std::begin(kCommandsAfterCommit), std::end(kCommandsAfterCommit), commandId) !=
+        std::end(kCommandsAfterCommit)) {
+        view_->Commit();
+    }
     if (const auto it = commands_.find(commandId); it != commands_.end()) {
         it->second();
         return;

@@ -50,6 +50,10 @@ public:
     const ToneTable& Tones() const { return tones_; }
     const ResourceModule& Module() const { return module_; }
     const std::string& BaseName() const { return baseName_; }
+    // The program's INI store (its [PORTS] section names the serial devices) and its message
+    // boxes, for the parts that talk to the radio or ask the user.
+    CIniFile& Ini() const { return ini_; }
+    UserPrompts& Prompts() const { return prompts_; }
 
 private:
     bool LoadModule(const std::string& language, ResourceModule& module) const;

@@ -44,6 +44,30 @@ void KeepUpperCase(QLineEdit* edit) {
     });
 }
 
+// A label whose words need more lines than its box holds (a taller script, a longer
+// translation) gets a smaller font rather than losing its last line.
+void FitLabelText(QLabel* label, const QRect& rect) {
+    QFont font = label->font();
+    const int flags = Qt::TextWordWrap | static_cast<int>(label->alignment());
+    for (int size = font.pointSize(); size > 6; --size) {
+        const QFontMetrics metrics(font);
+        const QString& text = label->text();
+        // One line always shows, even in a box a little lower than the font; more lines must
+        // fit the box (half a line of slack, as the dialogs' boxes are drawn tight).
+        const bool oneLine =
+            !text.contains('\n') && metrics.horizontalAdvance(text) <= rect.width();
+        const QRect needed = metrics.boundingRect(QRect(0, 0, rect.width(), 10000), flags, text);
+        if (oneLine || (needed.height() <= rect.height() + metrics.lineSpacing() / 2 &&
+                        needed.width() <= rect.width())) {
+            break;
+        }
+        font.setPointSize(size - 1);
+    }
+    if (font != label->font()) {
+        label->setFont(font);
+    }
+}
+
 QComboBox* MakeCombo(const res::ControlTemplate& control, QWidget* parent, bool editable) {
     auto* combo = new QComboBox(parent);
     combo->setEditable(editable);
@@ -184,6 +208,7 @@ QWidget* BuiltDialog::Make(const res::ControlTemplate& control, QWidget* parent,
         const bool oneLine = rect.height() < 2 * label->fontMetrics().height();
         label->setAlignment(LabelAlignment(control.style, oneLine));
         label->setWordWrap(true);
+        FitLabelText(label, rect);
         widget = label;
         break;
     }

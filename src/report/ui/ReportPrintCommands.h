@@ -1,0 +1,34 @@
+// Print, Print Preview and Print Setup of the File menu, and the command line's print switch:
+// the document's five-page settings report on the program's printer, in the language in force.
+#pragma once
+
+#include "grid/ChannelForm.h"
+#include "image/RadioImage.h"
+
+#include <QStringList>
+
+class QPrinter;
+
+namespace tevano {
+
+class CTevApp;
+
+void AddPrintCommands(CTevApp& app);
+
+// Prints the pages of the printer's page range (all five when it has none). False when the
+// printer could not be started or refused a page.
+bool PrintReport(QPrinter& printer, const RadioImage& image, const ChannelForm& form, bool english);
+
+// "--print FILE" or "-p FILE": print the file and end, without showing the window.
+bool PrintSwitchGiven(const QStringList& arguments);
+
+// The print switch on a document opened from the command line: all five pages to the printer
+// without a dialog. A missing printer or a failed print is told in a message box. Returns the
+// program's exit status: 0 printed, 1 not printed, 2 no file was named.
+int PrintFromCommandLine(CTevApp& app, QPrinter& printer);
+
+// The print switch as the program runs it: prints on the program's printer, then ends the
+// program with the status once its event loop runs. The window is never shown.
+void RunPrintSwitch(CTevApp& app);
+
+} // namespace tevano

@@ -1,0 +1,136 @@
+// Start of the test mode dialog against tevano-radio on a pseudo-terminal: the calibration goes
+// to the port chosen when the dialog opened, the radio records what it got, and the exchange's
+// questions and messages come up over the dialog.
+
+#include "DialogRunner.h"
+#include "ProgramFixture.h"
+#include "VirtualRadioProcess.h"
+
+#include "resources/CommandIds.h"
+#include "resources/layout/TestModeLayout.h"
+#include "shell/Messages.h"
+#include "testmode/ui/CTestModeDlg.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+
+namespace tevano::testing {
+
+namespace ids = res::testmode;
+
+class TestModeRadioTest : public QObject {
+    Q_OBJECT
+
+private:
+    static void WriteIni(ProgramFixture& program, const QByteArray& ports) {
+        QFile ini(program.Path("MAIN.ini"));
+        QVERIFY(ini.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        ini.write("[PORTS]\n" + ports);
+    }
+
+    // The radio's record of its calibrations, a line each; waits until `count` lines are there.
+    static QStringList Recorded(const QString& path, int count) {
+        QElapsedTimer waited;
+        waited.start();
+        QStringList lines;
+        while (waited.elapsed() < 3000) {
+            QFile file(path);
+            if (file.open(QIODevice::ReadOnly)) {
+                lines = QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
+                if (lines.size() >= count) {
+                    break;
+                }
+            }
+            QTest::qWait(20);
+        }
+        return lines;
+    }
+
+    static void Select(CTestModeDlg& dialog, TestModeTreeItem item) {
+        qobject_cast<QTreeWidget*>(dialog.Control(ids::kTree))
+            ->setCurrentItem(dialog.TreeItem(item));
+    }
+    static void Press(CTestModeDlg& dialog, int id) {
+        qobject_cast<QPushButton*>(dialog.Control(id))->click();
+    }
+
+    // Opens the Test Mode from the menu and sends TX Power at its default value, 47, with the
+    // low test frequency of the band, transmit 400.00625 MHz as typed and receive tone 67.0.
+    static bool CalibrateTxPower(ProgramFixture& program) {
+        return WhileOpen<CTestModeDlg>(
+            [&program] { program.App().OnCommand(res::cmd::kTestMode); },
+            [&program](CTestModeDlg& dialog) {
+                // Too late to change the dialog's port.
+                program.View().SetPortName("COM4");
+                Select(dialog, TestModeTreeItem::LowFrequency);
+                auto* transmit = qobject_cast<QLineEdit*>(dialog.Control(ids::kTransmitFrequency));
+                transmit->selectAll();
+                QTest::keyClicks(transmit, "400.00625");
+                auto* tone = qobject_cast<QComboBox*>(dialog.Control(ids::kReceiveTone));
+                tone->showPopup();
+                tone->setCurrentIndex(1);
+                tone->hidePopup();
+                QCoreApplication::processEvents();
+                Select(dialog, TestModeTreeItem::TxPower);
+                Press(dialog, ids::kDefault);
+                Press(dialog, ids::kStart);
+            });
+    }
+
+private slots:
+    void startCalibratesTheRadioOnThePortChosenWhenTheDialogOpened() {
+        ProgramFixture program;
+        const QString record = program.Path("calibrations.txt");
+        VirtualRadioProcess radio({"--baud", "0", "--calibrations", record});
+        QVERIFY(radio.Started());
+        WriteIni(program, "COM2=" + radio.Port().toUtf8() + "\n");
+        QVERIFY(program.Start());
+        program.View().SetPortName("COM2");
+        qobject_cast<QComboBox*>(program.View().Control(1011))->setCurrentIndex(2); // 400 MHz
+
+        QVERIFY(CalibrateTxPower(program));
+        QCOMPARE(program.prompts.Texts(), QStringList{"Finish successfully!"});
+        QCOMPARE(Recorded(record, 1),
+                 QStringList{"item=tx-power rx=400.00000 tx=400.00625 rx-tone=67.0 "
+                             "tx-tone=0.0 value=47 confirmed"});
+    }
+
+    void aMissingConfirmationIsRetriedWhenTheUserSaysSo() {
+        ProgramFixture program;
+        const QString record = program.Path("calibrations.txt");
+        VirtualRadioProcess radio(
+            {"--baud", "0", "--calibrations", record, "--fault", "no-confirm=value:1"});
+        QVERIFY(radio.Started());
+        WriteIni(program, "COM1=" + radio.Port().toUtf8() + "\n");
+        QVERIFY(program.Start());
+        qobject_cast<QComboBox*>(program.View().Control(1011))->setCurrentIndex(2);
+        program.prompts.Answer(Answer::Retry);
+
+        QVERIFY(CalibrateTxPower(program));
+        QCOMPARE(program.prompts.Texts(),
+                 (QStringList{" Error had happen ,need try again", "Finish successfully!"}));
+        QCOMPARE(program.prompts.Questions().front().buttons, Buttons::RetryCancel);
+        const QStringList lines = Recorded(record, 2);
+        QCOMPARE(lines.size(), 2);
+        QVERIFY(lines[1].endsWith("value=47 confirmed"));
+    }
+
+    void aPortThatCannotBeOpenedIsTold() {
+        ProgramFixture program;
+        WriteIni(program, "COM1=" + program.Path("no-such-port").toUtf8() + "\n");
+        QVERIFY(program.Start());
+        QVERIFY(CalibrateTxPower(program));
+        QCOMPARE(program.prompts.Texts(),
+                 QStringList{QString::fromStdString(MessageText(MessageId::PortOpenFailed, true))});
+    }
+};
+
+} // namespace tevano::testing
+
+QTEST_MAIN(tevano::testing::TestModeRadioTest)
+#include "TestModeRadioTest.moc"
