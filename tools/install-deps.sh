@@ -3,7 +3,7 @@
 set -eu
 
 packages="build-essential cmake ninja-build pkg-config libgtest-dev libgmock-dev qt6-base-dev
-locales fonts-liberation2 fonts-wqy-microhei poppler-utils"
+locales fonts-liberation2 fonts-wqy-microhei poppler-utils qt6-translations-l10n"
 
 missing=""
 for package in $packages; do
