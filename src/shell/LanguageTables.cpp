@@ -16,22 +16,6 @@ constexpr std::array<FormLabel, 5> kFormLabels = {{
     {kLabelManualSetting, {"Manul Setting", "手动设置"}},
 }};
 
-constexpr std::array<Word, kGridColumns> kSwitchedHeaders = {{
-    {"CH", "频道"},
-    {"Receive(MHz)", "接收频率"},
-    {"Transmit(MHz)", "发射频率"},
-    {"Rx Tone", "接收信令"},
-    {"Tx Tone", "发射信令"},
-    {" W/N ", " 宽/窄"},
-    {"Scan", "扫描添加"},
-    {"Tx Power", "发射功率"},
-    {" Opt Signal", " 可选信令"},
-    {"PTTID", "PTTID"},
-    {"BusyLock", "繁忙锁定"},
-    {"Repeat Invert", "中继信令反相"},
-    {"Name", "名称"},
-}};
-
 // The cell words with a twin, per column. "MSK", "DTMF", "CCIR" and "QT/DQT" read the same in
 // both languages and are not translated.
 constexpr std::array<Word, 2> kBandwidthWords = {kWide, kNarrow};
@@ -93,10 +77,15 @@ std::span<const FormLabel> FormLabelsAfterSwitch() {
 }
 
 std::string SwitchedHeader(int column, bool english) {
-    if (column < 0 || column >= kGridColumns) {
-        return std::string();
+    // The switch names the English frequency columns differently from the first set-up;
+    // every other header is the same.
+    if (english && column == kColRxFrequency) {
+        return "Receive(MHz)";
     }
-    return kSwitchedHeaders[static_cast<std::size_t>(column)].In(english);
+    if (english && column == kColTxFrequency) {
+        return "Transmit(MHz)";
+    }
+    return FirstSetupHeader(column, english);
 }
 
 std::string TranslateCell(int column, const std::string& text, bool toEnglish) {
