@@ -15,6 +15,11 @@ constexpr int kTestMode = 32778;
 constexpr int kOptionalFeatures = 32784;
 constexpr int kSwitchLanguage = 32785; // no prompt string
 constexpr int kSideKey = 32786;        // no prompt string
+// Commands of this Linux program that the radio tool did not have.
+constexpr int kFileImportCsv = 32787;
+constexpr int kFileExportCsv = 32788;
+constexpr int kPortSetup = 32789;
+constexpr int kOpenBackupFolder = 32790;
 
 // The framework's standard commands, by the ids the radio tool has always used.
 constexpr int kFileNew = 57600;
@@ -23,6 +28,8 @@ constexpr int kFileSave = 57603;
 constexpr int kFileSaveAs = 57604;
 constexpr int kFilePrintSetup = 57606;
 constexpr int kFilePrint = 57607;
+constexpr int kEditUndo = 57643;
+constexpr int kEditRedo = 57644;
 constexpr int kFilePrintPreview = 57609;
 constexpr int kAppAbout = 57664;
 constexpr int kAppExit = 57665;

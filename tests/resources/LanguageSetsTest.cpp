@@ -141,7 +141,7 @@ TEST(LanguageSets, ChineseUsesTheFormWordsAndKeepsTheCodes) {
               testing::Entries(*English().FindControl(156, 1016)));
 
     // The switch item goes the other way: to English.
-    const MenuItem& view = ch.FindMenu(ids::kMainFrame)->popups[3];
+    const MenuItem& view = ch.FindMenu(ids::kMainFrame)->popups[4];
     const MenuItem& lastItem = view.items[view.itemCount - 1];
     EXPECT_EQ(lastItem.commandId, cmd::kSwitchLanguage);
     EXPECT_NE(std::string(lastItem.text).find("英文"), std::string::npos);

@@ -90,19 +90,42 @@ TEST_P(EachLanguage, EveryTextIsThereAndIsUtf8) {
 
 // The commands of the menu bar, in no particular order.
 const std::set<int> kMenuCommands = {
-    cmd::kFileNew,       cmd::kFileOpen,         cmd::kFileSave,       cmd::kFileSaveAs,
-    cmd::kFilePrint,     cmd::kFilePrintPreview, cmd::kFilePrintSetup, cmd::kAppExit,
-    cmd::kReadFromRadio, cmd::kWriteToRadio,     cmd::kTestMode,       cmd::kOptionalFeatures,
-    cmd::kSideKey,       cmd::kPortCom1,         cmd::kPortCom2,       cmd::kPortCom3,
-    cmd::kPortCom4,      cmd::kViewToolbar,      cmd::kViewStatusBar,  cmd::kSwitchLanguage,
-    cmd::kHelpTopics,    cmd::kAppAbout,
+    cmd::kFileNew,
+    cmd::kFileOpen,
+    cmd::kFileSave,
+    cmd::kFileSaveAs,
+    cmd::kFilePrint,
+    cmd::kFilePrintPreview,
+    cmd::kFilePrintSetup,
+    cmd::kAppExit,
+    cmd::kReadFromRadio,
+    cmd::kWriteToRadio,
+    cmd::kTestMode,
+    cmd::kOptionalFeatures,
+    cmd::kSideKey,
+    cmd::kPortCom1,
+    cmd::kPortCom2,
+    cmd::kPortCom3,
+    cmd::kPortCom4,
+    cmd::kViewToolbar,
+    cmd::kViewStatusBar,
+    cmd::kSwitchLanguage,
+    cmd::kHelpTopics,
+    cmd::kAppAbout,
+    // Added by the Linux program.
+    cmd::kFileImportCsv,
+    cmd::kFileExportCsv,
+    cmd::kOpenBackupFolder,
+    cmd::kEditUndo,
+    cmd::kEditRedo,
+    cmd::kPortSetup,
 };
 
 TEST_P(EachLanguage, HasTheMainFramesMenuToolbarKeysAndIcons) {
     const ResourceModule& module = Module();
     const Menu* menu = module.FindMenu(ids::kMainFrame);
     ASSERT_NE(menu, nullptr);
-    EXPECT_EQ(menu->popupCount, 5);
+    EXPECT_EQ(menu->popupCount, 6);
     EXPECT_EQ(Commands(menu->popups, menu->popupCount), kMenuCommands);
 
     const Toolbar* toolbar = module.FindToolbar(ids::kMainFrame);
@@ -122,8 +145,9 @@ TEST_P(EachLanguage, HasTheMainFramesMenuToolbarKeysAndIcons) {
     const std::set<std::tuple<int, unsigned, int>> expected = {
         {'N', kCtrl, 57600},  {'O', kCtrl, 57601},   {'P', kCtrl, 57607},  {'S', kCtrl, 57603},
         {0x70, kNone, 57670}, {0x70, kShift, 57669}, {0x75, kNone, 57680}, {0x75, kShift, 57681},
+        {'Z', kCtrl, 57643},  {'Y', kCtrl, 57644}, // undo and redo, added by the Linux program
     };
-    EXPECT_EQ(keys->count, 8);
+    EXPECT_EQ(keys->count, 10);
     EXPECT_EQ(bound, expected);
 
     EXPECT_TRUE(module.HasIcon(ids::kMainFrame));

@@ -20,11 +20,20 @@ constexpr MenuItem kFileItems[] = {
     Command("保存(&S)\tCtrl+S", cmd::kFileSave),
     Command("另存为(&A)...", cmd::kFileSaveAs),
     kSeparator,
+    Command("导入频道 CSV(&I)...", cmd::kFileImportCsv),
+    Command("导出频道 CSV(&E)...", cmd::kFileExportCsv),
+    Command("打开备份文件夹(&B)", cmd::kOpenBackupFolder),
+    kSeparator,
     Command("打印(&P)...\tCtrl+P", cmd::kFilePrint),
     Command("打印预览(&V)", cmd::kFilePrintPreview),
     Command("打印设置(&R)...", cmd::kFilePrintSetup),
     kSeparator,
     Command("退出(&X)", cmd::kAppExit),
+};
+
+constexpr MenuItem kEditItems[] = {
+    Command("撤销(&U)\tCtrl+Z", cmd::kEditUndo),
+    Command("重做(&R)\tCtrl+Y", cmd::kEditRedo),
 };
 
 constexpr MenuItem kProgramItems[] = {
@@ -41,6 +50,8 @@ constexpr MenuItem kPortItems[] = {
     Command("COM2(&Q)\tCtrl+D", cmd::kPortCom2),
     Command("COM3(&S)\tCtrl+E", cmd::kPortCom3),
     Command("COM4(&T)\tCtrl+F", cmd::kPortCom4),
+    kSeparator,
+    Command("端口设置(&U)...", cmd::kPortSetup),
 };
 
 constexpr MenuItem kViewItems[] = {
@@ -56,8 +67,8 @@ constexpr MenuItem kHelpItems[] = {
 };
 
 constexpr MenuItem kMenuBar[] = {
-    Popup("文件(&F)", kFileItems), Popup("编程(&P)", kProgramItems), Popup("端口(&O)", kPortItems),
-    Popup("查看(&V)", kViewItems), Popup("帮助(&H)", kHelpItems),
+    Popup("文件(&F)", kFileItems), Popup("编辑(&E)", kEditItems), Popup("编程(&P)", kProgramItems),
+    Popup("端口(&O)", kPortItems), Popup("查看(&V)", kViewItems), Popup("帮助(&H)", kHelpItems),
 };
 
 } // namespace

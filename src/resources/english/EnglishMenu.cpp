@@ -20,11 +20,20 @@ constexpr MenuItem kFileItems[] = {
     Command("&Save\tCtrl+S", cmd::kFileSave),
     Command("Save &As...", cmd::kFileSaveAs),
     kSeparator,
+    Command("&Import Channels (CSV)...", cmd::kFileImportCsv),
+    Command("&Export Channels (CSV)...", cmd::kFileExportCsv),
+    Command("Open &Backup Folder", cmd::kOpenBackupFolder),
+    kSeparator,
     Command("&Print...\tCtrl+P", cmd::kFilePrint),
     Command("Print Pre&view", cmd::kFilePrintPreview),
     Command("P&rint Setup...", cmd::kFilePrintSetup),
     kSeparator,
     Command("E&xit", cmd::kAppExit),
+};
+
+constexpr MenuItem kEditItems[] = {
+    Command("&Undo\tCtrl+Z", cmd::kEditUndo),
+    Command("&Redo\tCtrl+Y", cmd::kEditRedo),
 };
 
 constexpr MenuItem kProgramItems[] = {
@@ -41,6 +50,8 @@ constexpr MenuItem kPortItems[] = {
     Command("COM2(&Q)\tCtrl+D", cmd::kPortCom2),
     Command("COM3(&S)\tCtrl+E", cmd::kPortCom3),
     Command("COM4(&T)\tCtrl+F", cmd::kPortCom4),
+    kSeparator,
+    Command("Port Set&up...", cmd::kPortSetup),
 };
 
 constexpr MenuItem kViewItems[] = {
@@ -56,8 +67,8 @@ constexpr MenuItem kHelpItems[] = {
 };
 
 constexpr MenuItem kMenuBar[] = {
-    Popup("&File", kFileItems), Popup("&Program", kProgramItems), Popup("P&ort", kPortItems),
-    Popup("&View", kViewItems), Popup("&Help", kHelpItems),
+    Popup("&File", kFileItems), Popup("&Edit", kEditItems), Popup("&Program", kProgramItems),
+    Popup("P&ort", kPortItems), Popup("&View", kViewItems), Popup("&Help", kHelpItems),
 };
 
 } // namespace

@@ -43,6 +43,13 @@ const StringEntry kStrings[] = {
     {cmd::kAppExit, "Close the program\nExit"},
     {cmd::kAppAbout, "Show the program's version and copyright\nAbout"},
     {cmd::kViewToolbar, "Show or hide the toolbar\nToolbar"},
+    {cmd::kEditUndo, "Undo the last change to the channels\nUndo"},
+    {cmd::kEditRedo, "Redo the change just undone\nRedo"},
+    {cmd::kFileImportCsv, "Put the channels of a CSV channel list into the grid\nImport CSV"},
+    {cmd::kFileExportCsv, "Save the used channels as a CSV channel list\nExport CSV"},
+    {cmd::kOpenBackupFolder, "Open the folder that keeps a copy of every read from a radio\n"
+                             "Backups"},
+    {cmd::kPortSetup, "Choose the serial device behind each port name\nPort Setup"},
     {cmd::kViewStatusBar, "Show or hide the status bar\nStatus Bar"},
     {cmd::kHelpTopics, "List the help topics\nHelp Topics"},
     {cmd::kHelp, "Show help on the task or command at hand\nHelp"},

@@ -19,10 +19,17 @@ constexpr int kMainToolbarButtons[] = {
 // Ctrl+T, Ctrl+C...) have never been bound, and Ctrl+O opens a file rather than the Optional
 // Features dialog.
 constexpr Accelerator kMainAccelerators[] = {
-    {'N', kCtrl, cmd::kFileNew},     {'O', kCtrl, cmd::kFileOpen},
-    {'P', kCtrl, cmd::kFilePrint},   {'S', kCtrl, cmd::kFileSave},
-    {kKeyF1, kNone, cmd::kHelp},     {kKeyF1, kShift, cmd::kContextHelp},
-    {kKeyF6, kNone, cmd::kNextPane}, {kKeyF6, kShift, cmd::kPreviousPane},
+    {'N', kCtrl, cmd::kFileNew},
+    {'O', kCtrl, cmd::kFileOpen},
+    {'P', kCtrl, cmd::kFilePrint},
+    {'S', kCtrl, cmd::kFileSave},
+    {kKeyF1, kNone, cmd::kHelp},
+    {kKeyF1, kShift, cmd::kContextHelp},
+    {kKeyF6, kNone, cmd::kNextPane},
+    {kKeyF6, kShift, cmd::kPreviousPane},
+    // Undo and redo of the channel edits, which the Linux program added.
+    {'Z', kCtrl, cmd::kEditUndo},
+    {'Y', kCtrl, cmd::kEditRedo},
 };
 
 } // namespace
