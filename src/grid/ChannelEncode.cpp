@@ -8,6 +8,8 @@
 #include "image/ScanBitmap.h"
 #include "image/ToneWord.h"
 
+#include <algorithm>
+
 namespace tevano {
 
 namespace {
@@ -18,7 +20,37 @@ void EncodeFrequency(const std::string& text, std::uint8_t* frequency) {
         frequency[0] = frequency[1] = frequency[2] = frequency[3] = 0xFF;
         return;
     }
-    WriteBcd32(frequency, units);
+    std::uint8_t encoded[4];
+    WriteBcd32(encoded, units);
+    // A top byte of 0xFA to 0xFE reads as 160 to 164 (nibble by nibble), which eight BCD digits
+    // cannot hold: written again it would come out as another frequency or as none. Such bytes,
+    // from a file or a radio, stay as they are while the cell still shows what they hold.
+    const bool writesBack = ChannelRecord::FrequencyPresent(encoded) && ReadBcd32(encoded) == units;
+    if (!writesBack && ChannelRecord::FrequencyPresent(frequency) &&
+        ReadBcd32(frequency) == units) {
+        return;
+    }
+    std::copy_n(encoded, 4, frequency);
+}
+
+// The text a tone word shows in a used channel.
+std::string ToneText(std::uint8_t low, std::uint8_t high) {
+    return ToneWord::HasTone(high) ? ToneWord::Text(low, high) : std::string(words::kToneOff);
+}
+
+void EncodeTone(const std::string& text, std::uint8_t* word) {
+    std::uint8_t low = word[0];
+    std::uint8_t high = word[1];
+    ToneWord::Encode(text, low, high);
+    // Words that no tone text gives (a CTCSS value of 800 Hz or more, a DCS code whose low byte
+    // is not decimal) would be written as another tone or as none; they stay as they are while
+    // the cell still shows what they hold.
+    if (ToneText(low, high) != text && ToneWord::HasTone(word[1]) &&
+        ToneWord::Text(word[0], word[1]) == text) {
+        return;
+    }
+    word[0] = low;
+    word[1] = high;
 }
 
 void SetBits(std::uint8_t& byte, std::uint8_t mask, bool on) {
@@ -45,8 +77,8 @@ void EncodeChannel(const ChannelRowTexts& cells, int channel, RadioImage& image)
     std::uint8_t* record = &image[ChannelOffset(channel)];
     EncodeFrequency(cells[kColRxFrequency], record + R::kRxFrequency);
     EncodeFrequency(cells[kColTxFrequency], record + R::kTxFrequency);
-    ToneWord::Encode(cells[kColRxTone], record[R::kRxTone], record[R::kRxTone + 1]);
-    ToneWord::Encode(cells[kColTxTone], record[R::kTxTone], record[R::kTxTone + 1]);
+    EncodeTone(cells[kColRxTone], record + R::kRxTone);
+    EncodeTone(cells[kColTxTone], record + R::kTxTone);
 
     std::uint8_t& flags = record[R::kFlags];
     SetBits(flags, R::kWide, words::kWide.Matches(cells[kColBandwidth]));
