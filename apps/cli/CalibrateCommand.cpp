@@ -6,6 +6,7 @@
 #include "CliExchangeHook.h"
 #include "RadioPort.h"
 
+#include "radiolink/PortOpenFailure.h"
 #include "testmode/CalibrationExchange.h"
 #include "testmode/CalibrationFrames.h"
 
@@ -129,11 +130,15 @@ int CalibrateCommand(const std::vector<std::string>& argv) {
         return Fail(*refusal);
     }
     try {
-        CliExchangeHook hook(!args->Has("--chinese"), retries, false);
+        const bool english = !args->Has("--chinese");
+        const std::string device = DevicePathOf(args->Positional()[0]);
+        CliExchangeHook hook(english, retries, false);
         WakeOnTime();
         SignalSafePort port;
-        const CalibrationEnding ending =
-            RunCalibration(port, DevicePathOf(args->Positional()[0]), hook, inputs);
+        const CalibrationEnding ending = RunCalibration(port, device, hook, inputs);
+        if (ending == CalibrationEnding::PortOpenFailed) {
+            hook.Note(PortOpenFailureText(device, port.OpenError(), english));
+        }
         return ending == CalibrationEnding::Confirmed ? 0 : 1;
     } catch (const std::exception& failure) {
         return Fail(failure.what());

@@ -24,5 +24,7 @@ int ReadCommand(const std::vector<std::string>& args);
 int WriteCommand(const std::vector<std::string>& args);
 int ReportCommand(const std::vector<std::string>& args);
 int CalibrateCommand(const std::vector<std::string>& args);
+int ExportCsvCommand(const std::vector<std::string>& args);
+int ImportCsvCommand(const std::vector<std::string>& args);
 
 } // namespace tevano::cli

@@ -17,6 +17,21 @@ CliExchangeHook::CliExchangeHook(bool english, int retries, bool force, std::FIL
     : english_(english), retriesLeft_(retries), retries_(retries), force_(force), err_(err),
       drawBar_(isatty(fileno(err)) != 0) {}
 
+void CliExchangeHook::SetPortLabel(std::string label) {
+    label_ = std::move(label);
+    drawBar_ = false;
+}
+
+std::string CliExchangeHook::LinePrefix() const {
+    return label_.empty() ? "tevano-cli: " : "tevano-cli: " + label_ + ": ";
+}
+
+void CliExchangeHook::Note(const std::string& text) {
+    EndProgressLine();
+    std::fprintf(err_, "%s%s\n", LinePrefix().c_str(), text.c_str());
+    std::fflush(err_);
+}
+
 void CliExchangeHook::StepProgress(int blocksDone) {
     if (!drawBar_) {
         return;
@@ -40,13 +55,14 @@ void CliExchangeHook::EndProgressLine() {
 
 Answer CliExchangeHook::Ask(MessageId message) {
     EndProgressLine();
-    std::fprintf(err_, "tevano-cli: %s\n", MessageText(message, english_).c_str());
+    std::fprintf(err_, "%s%s\n", LinePrefix().c_str(), MessageText(message, english_).c_str());
     Answer answer = Answer::Ok;
     switch (Message(message).buttons) {
     case Buttons::RetryCancel:
         if (retriesLeft_ > 0) {
             --retriesLeft_;
-            std::fprintf(err_, "tevano-cli: retry %d of %d\n", retries_ - retriesLeft_, retries_);
+            std::fprintf(err_, "%sretry %d of %d\n", LinePrefix().c_str(), retries_ - retriesLeft_,
+                         retries_);
             answer = Answer::Retry;
         } else {
             answer = Answer::Cancel;
@@ -54,7 +70,7 @@ Answer CliExchangeHook::Ask(MessageId message) {
         break;
     case Buttons::OkCancel:
         if (force_) {
-            std::fputs("tevano-cli: going on (--force)\n", err_);
+            std::fprintf(err_, "%sgoing on (--force)\n", LinePrefix().c_str());
         }
         answer = force_ ? Answer::Ok : Answer::Cancel;
         break;

@@ -7,12 +7,19 @@
 #include "radiolink/ExchangeHook.h"
 
 #include <cstdio>
+#include <string>
 
 namespace tevano::cli {
 
 class CliExchangeHook : public ExchangeHook {
 public:
     CliExchangeHook(bool english, int retries, bool force, std::FILE* err = stderr);
+
+    // One of several exchanges at once: every line names its port, and no bar is drawn.
+    void SetPortLabel(std::string label);
+
+    // A line of the tool's own on stderr, after the exchange's messages.
+    void Note(const std::string& text);
 
     void PumpTurn() override {}
     bool CancelRequested() override { return false; }
@@ -23,6 +30,8 @@ public:
 
 private:
     void EndProgressLine();
+    // "tevano-cli: " and, for one of several exchanges, the port's label.
+    std::string LinePrefix() const;
 
     bool english_;
     int retriesLeft_;
@@ -31,6 +40,7 @@ private:
     std::FILE* err_;
     bool drawBar_;
     bool barOnScreen_ = false;
+    std::string label_;
 };
 
 } // namespace tevano::cli

@@ -14,7 +14,8 @@ const std::vector<Command>& Commands() {
         {"report", "report FILE -o OUT.pdf [--chinese]", "FILE's report as a PDF", ReportCommand},
         {"read", "read PORT FILE [--force] [--retries N] [--chinese]", "read the radio into FILE",
          ReadCommand},
-        {"write", "write PORT FILE [--force] [--retries N] [--chinese]", "write FILE to the radio",
+        {"write", "write PORT [PORT...] FILE [--verify] [--force] [--retries N] [--chinese]",
+         "write FILE to the radio, or to several at once (--verify: read back and compare)",
          WriteCommand},
         {"calibrate",
          "calibrate PORT --item ITEM --value N --rx TEXT --tx TEXT [--rx-tone TEXT] [--tx-tone "
@@ -22,6 +23,12 @@ const std::vector<Command>& Commands() {
          "send one Test Mode calibration (ITEM: tx-frequency, low-power-voltage, squelch-level, "
          "tx-power)",
          CalibrateCommand},
+        {"export-csv", "export-csv FILE.sin [OUT.csv] [--chinese]",
+         "FILE's used channels as a CSV channel list (stdout without OUT)", ExportCsvCommand},
+        {"import-csv", "import-csv IN.csv FILE.sin [--chinese]",
+         "put a CSV channel list's channels into FILE (a new one when it does not exist); all rows "
+         "or none",
+         ImportCsvCommand},
     };
     return commands;
 }

@@ -4,8 +4,13 @@
 #include "shell/IniFile.h"
 #include "shell/ProgramName.h"
 
+#include <array>
 #include <atomic>
+#include <cerrno>
+#include <ctime>
 #include <iterator>
+#include <mutex>
+#include <pthread.h>
 #include <sys/prctl.h>
 
 namespace tevano::cli {
@@ -18,36 +23,63 @@ std::string DesktopProgramIni() {
     return ProgramBaseName("tevano") + ".ini";
 }
 
-// The descriptor of the port while an exchange holds it, for the signal handler.
-std::atomic<int> g_openPort{-1};
-
 constexpr int kExitSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT};
 
-// A signal that ends the tool lets go of the line first.
-void ReleasePortAndDie(int signalNumber) {
-    PosixSerialPort::ReleaseDescriptor(g_openPort.exchange(-1));
+// What the signal handler reaches, lock-free atomics only. A slot holds the descriptor of an
+// open port plus one (0: no port). The handler waits for opens under way, which publish their
+// descriptor before they count themselves out, and refuses new ones once it has begun.
+std::array<std::atomic<int>, kSignalSafePorts> g_portSlots{};
+std::array<std::atomic<bool>, kSignalSafePorts> g_slotTaken{};
+std::atomic<int> g_opensUnderWay{0};
+std::atomic<bool> g_releasing{false};
+
+// Long enough for an open of a tty, which does not wait for the line.
+constexpr int kOpenWaitSteps = 2000;
+constexpr long kOpenWaitStepNs = 100000;
+
+// A signal that ends the tool lets go of every line first.
+void ReleasePortsAndDie(int signalNumber) {
+    g_releasing.store(true);
+    const timespec step{0, kOpenWaitStepNs};
+    for (int waited = 0; waited < kOpenWaitSteps && g_opensUnderWay.load() > 0; ++waited) {
+        nanosleep(&step, nullptr);
+    }
+    for (std::atomic<int>& slot : g_portSlots) {
+        PosixSerialPort::ReleaseDescriptor(slot.exchange(0) - 1);
+    }
     std::signal(signalNumber, SIG_DFL);
     std::raise(signalNumber);
 }
 
-// Holds the exit signals back while the port and g_openPort change together.
+sigset_t ExitSignalSet() {
+    sigset_t signals;
+    sigemptyset(&signals);
+    for (const int signalNumber : kExitSignals) {
+        sigaddset(&signals, signalNumber);
+    }
+    return signals;
+}
+
+// Holds the exit signals back on this thread while its port and its slot change together.
 class SignalsHeld {
 public:
     SignalsHeld() {
-        sigset_t blocked;
-        sigemptyset(&blocked);
-        for (const int signalNumber : kExitSignals) {
-            sigaddset(&blocked, signalNumber);
-        }
-        sigprocmask(SIG_BLOCK, &blocked, &previous_);
+        const sigset_t blocked = ExitSignalSet();
+        pthread_sigmask(SIG_BLOCK, &blocked, &previous_);
     }
-    ~SignalsHeld() { sigprocmask(SIG_SETMASK, &previous_, nullptr); }
+    ~SignalsHeld() { pthread_sigmask(SIG_SETMASK, &previous_, nullptr); }
     SignalsHeld(const SignalsHeld&) = delete;
     SignalsHeld& operator=(const SignalsHeld&) = delete;
 
 private:
     sigset_t previous_;
 };
+
+// The handler is installed while any SignalSafePort exists, and the program's own handlers
+// come back after the last one.
+std::mutex g_handlerLock;
+int g_portsAlive = 0;
+struct sigaction g_previousActions[std::size(kExitSignals)]{};
 
 } // namespace
 
@@ -73,34 +105,68 @@ void WakeOnTime() {
     prctl(PR_SET_TIMERSLACK, 1UL);
 }
 
+void HoldExitSignalsOnThisThread() {
+    const sigset_t blocked = ExitSignalSet();
+    pthread_sigmask(SIG_BLOCK, &blocked, nullptr);
+}
+
 static_assert(std::size(kExitSignals) == SignalSafePort::kExitSignalCount);
 
 SignalSafePort::SignalSafePort() {
-    struct sigaction action {};
-    action.sa_handler = ReleasePortAndDie;
-    sigemptyset(&action.sa_mask);
-    for (std::size_t i = 0; i < std::size(kExitSignals); ++i) {
-        sigaction(kExitSignals[i], &action, &previous_[i]);
+    for (std::size_t i = 0; i < g_slotTaken.size(); ++i) {
+        bool free = false;
+        if (g_slotTaken[i].compare_exchange_strong(free, true)) {
+            slot_ = static_cast<int>(i);
+            break;
+        }
+    }
+    const std::lock_guard<std::mutex> lock(g_handlerLock);
+    if (g_portsAlive++ == 0) {
+        struct sigaction action {};
+        action.sa_handler = ReleasePortsAndDie;
+        sigemptyset(&action.sa_mask);
+        for (std::size_t i = 0; i < std::size(kExitSignals); ++i) {
+            sigaction(kExitSignals[i], &action, &g_previousActions[i]);
+        }
     }
 }
 
 SignalSafePort::~SignalSafePort() {
     Close();
-    for (std::size_t i = 0; i < std::size(kExitSignals); ++i) {
-        sigaction(kExitSignals[i], &previous_[i], nullptr);
+    if (slot_ >= 0) {
+        g_slotTaken[static_cast<std::size_t>(slot_)].store(false);
+    }
+    const std::lock_guard<std::mutex> lock(g_handlerLock);
+    if (--g_portsAlive == 0) {
+        for (std::size_t i = 0; i < std::size(kExitSignals); ++i) {
+            sigaction(kExitSignals[i], &g_previousActions[i], nullptr);
+        }
     }
 }
 
 bool SignalSafePort::Open(const std::string& devicePath, const PortTimeouts& timeouts) {
     const SignalsHeld held;
+    g_opensUnderWay.fetch_add(1);
+    if (g_releasing.load()) {
+        // The tool is ending: a port opened now would be left behind.
+        g_opensUnderWay.fetch_sub(1);
+        return false;
+    }
     const bool opened = PosixSerialPort::Open(devicePath, timeouts);
-    g_openPort.store(Descriptor());
+    if (slot_ >= 0) {
+        g_portSlots[static_cast<std::size_t>(slot_)].store(Descriptor() + 1);
+    }
+    g_opensUnderWay.fetch_sub(1);
     return opened;
 }
 
 void SignalSafePort::Close() {
     const SignalsHeld held;
-    g_openPort.store(-1);
+    if (slot_ >= 0 && g_portSlots[static_cast<std::size_t>(slot_)].exchange(0) == 0 &&
+        g_releasing.load()) {
+        // The handler on another thread has let go of this descriptor; the tool is ending.
+        return;
+    }
     PosixSerialPort::Close();
 }
 

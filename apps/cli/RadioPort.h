@@ -1,7 +1,7 @@
 // The serial port as the radio commands of tevano-cli use it: the port names of the desktop
-// program's INI file, the count of automatic retries, and a port that a signal ending the tool lets
-// go of first (a pseudo- terminal keeps its exclusive mark after the process is gone and would
-// refuse the next program).
+// program's INI file, the count of automatic retries, and ports that a signal ending the tool lets
+// go of first (a pseudo-terminal keeps its exclusive mark after the process is gone and would
+// refuse the next program). A write to several radios has several open at once, one per thread.
 #pragma once
 
 #include "radiolink/PosixSerialPort.h"
@@ -21,10 +21,18 @@ std::string DevicePathOf(const std::string& portName);
 std::optional<int> RetryCount(const std::string& text);
 
 // The exchanges' pauses are a millisecond or two: the default timer slack of 50 us would
-// stretch every one of them.
+// stretch every one of them. It is a setting of the calling thread.
 void WakeOnTime();
 
-// The serial port whose descriptor the signal handler can reach while it is open. One at a time.
+// The most ports open at once that a signal lets go of.
+constexpr std::size_t kSignalSafePorts = 32;
+
+// Keeps the exit signals away from the calling thread for good. Each thread of a write to
+// several radios calls it first, so that a signal is taken on the main thread, whose handler
+// lets go of every open port.
+void HoldExitSignalsOnThisThread();
+
+// A serial port whose descriptor the signal handler can reach while it is open.
 class SignalSafePort : public PosixSerialPort {
 public:
     static constexpr std::size_t kExitSignalCount = 4;
@@ -38,7 +46,7 @@ public:
     void Close() override;
 
 private:
-    struct sigaction previous_[kExitSignalCount] {};
+    int slot_ = -1; // where the handler finds the descriptor; -1 when all slots were taken
 };
 
 } // namespace tevano::cli

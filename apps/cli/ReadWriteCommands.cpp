@@ -1,36 +1,63 @@
 // tevano-cli read and write: the clone exchange with a radio on a serial port, as the program's
 // Read From Radio and Write To Radio run it, with the questions answered from the command line.
+// A read also keeps a backup of what came; a write may go to several radios at once and may be
+// read back and compared.
 
 #include "Arguments.h"
 #include "CliCommands.h"
 #include "CliExchangeHook.h"
 #include "RadioPort.h"
+#include "RadioWrites.h"
 
 #include "image/ChannelFile.h"
 #include "radiolink/CloneExchange.h"
+#include "radiolink/PortOpenFailure.h"
+#include "radiolink/ReadBackups.h"
 #include "shell/FileMessages.h"
 
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
 #include <exception>
 
 namespace tevano::cli {
 
 namespace {
 
+constexpr const char* kReadUsage = "read PORT FILE [--force] [--retries N] [--chinese]";
+constexpr const char* kWriteUsage =
+    "write PORT [PORT...] FILE [--verify] [--force] [--retries N] [--chinese]";
+
 struct TransferArguments {
-    std::string device;
+    std::vector<std::string> ports;
     std::string file;
     bool english = true;
     bool force = false;
+    bool verify = false;
     int retries = 0;
 };
 
-// Parses "PORT FILE [--force] [--retries N] [--chinese]"; returns the exit status of a misuse.
-int ParseTransfer(const std::vector<std::string>& argv, const char* usage,
-                  TransferArguments& transfer) {
+// Parses "PORT [PORT...] FILE [--verify] [--force] [--retries N] [--chinese]"; a read takes one
+// port and no --verify. Returns the exit status of a misuse, 0 when the line is good.
+int ParseTransfer(const std::vector<std::string>& argv, bool write, TransferArguments& transfer) {
+    const char* usage = write ? kWriteUsage : kReadUsage;
     std::string error;
-    const auto args = Arguments::Parse(argv, {"--force", "--chinese"}, {"--retries"}, error);
-    if (!args || args->Positional().size() != 2) {
-        return Misuse(args ? "a port and a file are needed" : error, usage);
+    std::set<std::string> flags = {"--force", "--chinese"};
+    if (write) {
+        flags.insert("--verify");
+    }
+    const auto args = Arguments::Parse(argv, flags, {"--retries"}, error);
+    if (!args) {
+        return Misuse(error, usage);
+    }
+    const std::vector<std::string>& positional = args->Positional();
+    if (positional.size() < 2 || (!write && positional.size() != 2)) {
+        return Misuse(write ? "one or more ports and a file are needed"
+                            : "one port and a file are needed",
+                      usage);
+    }
+    if (positional.size() - 1 > kSignalSafePorts) {
+        return Misuse("at most " + std::to_string(kSignalSafePorts) + " ports at once", usage);
     }
     if (const auto retries = args->Value("--retries")) {
         const std::optional<int> count = RetryCount(*retries);
@@ -41,34 +68,68 @@ int ParseTransfer(const std::vector<std::string>& argv, const char* usage,
     }
     transfer.english = !args->Has("--chinese");
     transfer.force = args->Has("--force");
-    transfer.device = DevicePathOf(args->Positional()[0]);
-    transfer.file = args->Positional()[1];
+    transfer.verify = args->Has("--verify");
+    transfer.ports.assign(positional.begin(), positional.end() - 1);
+    transfer.file = positional.back();
     return 0;
 }
 
-int StatusOf(const CloneOutcome& outcome) {
-    return outcome.ending == CloneEnding::Completed ? 0 : 1;
+// The device as the system finds it, links followed, to tell two names of one cable apart.
+std::string RealDevice(const std::string& device) {
+    char resolved[PATH_MAX];
+    return realpath(device.c_str(), resolved) != nullptr ? resolved : device;
+}
+
+// Each port's device; a misuse when two ports name the same device, which the second exchange
+// could never open.
+int ResolvePorts(const TransferArguments& transfer, std::vector<PortTarget>& targets) {
+    for (const std::string& name : transfer.ports) {
+        const PortTarget target{name, DevicePathOf(name)};
+        for (const PortTarget& earlier : targets) {
+            if (RealDevice(earlier.device) == RealDevice(target.device)) {
+                return Misuse(earlier.name + " and " + name + " are the same device", kWriteUsage);
+            }
+        }
+        targets.push_back(target);
+    }
+    return 0;
+}
+
+// The radio's memory exactly as it came, kept whatever becomes of FILE; a backup that cannot be
+// saved is reported and does not fail the read.
+void BackUp(const RadioImage& image, CliExchangeHook& hook, bool english) {
+    const BackupResult backup = SaveReadBackup(image, BackupDirectory());
+    if (backup.Ok()) {
+        std::printf("%s\n", BackupSavedText(backup.path, english).c_str());
+        std::fflush(stdout);
+    } else {
+        hook.Note(BackupFailedText(backup, english));
+    }
 }
 
 } // namespace
 
 int ReadCommand(const std::vector<std::string>& argv) {
     TransferArguments transfer;
-    if (const int misuse =
-            ParseTransfer(argv, "read PORT FILE [--force] [--retries N] [--chinese]", transfer)) {
+    if (const int misuse = ParseTransfer(argv, false, transfer)) {
         return misuse;
     }
     try {
+        const std::string device = DevicePathOf(transfer.ports[0]);
         // What a new document holds: the bytes a short block reply leaves alone.
         RadioImage image{};
         MakeNewImage(image);
         CliExchangeHook hook(transfer.english, transfer.retries, transfer.force);
         WakeOnTime();
         SignalSafePort port;
-        const CloneOutcome outcome = ReadFromRadio(port, transfer.device, hook, image);
-        if (outcome.ending != CloneEnding::Completed) {
-            return StatusOf(outcome);
+        const CloneOutcome outcome = ReadFromRadio(port, device, hook, image);
+        if (outcome.ending == CloneEnding::PortOpenFailed) {
+            hook.Note(PortOpenFailureText(device, port.OpenError(), transfer.english));
         }
+        if (outcome.ending != CloneEnding::Completed) {
+            return 1;
+        }
+        BackUp(image, hook, transfer.english);
         const FileResult stored = StoreChannelFile(transfer.file, image);
         if (!stored.Ok()) {
             return Fail(FileErrorText(stored, transfer.file, transfer.english));
@@ -81,20 +142,22 @@ int ReadCommand(const std::vector<std::string>& argv) {
 
 int WriteCommand(const std::vector<std::string>& argv) {
     TransferArguments transfer;
-    if (const int misuse =
-            ParseTransfer(argv, "write PORT FILE [--force] [--retries N] [--chinese]", transfer)) {
+    if (const int misuse = ParseTransfer(argv, true, transfer)) {
         return misuse;
     }
     try {
+        std::vector<PortTarget> targets;
+        if (const int misuse = ResolvePorts(transfer, targets)) {
+            return misuse;
+        }
         RadioImage image{};
         const FileResult loaded = LoadChannelFile(transfer.file, image);
         if (!loaded.Ok()) {
             return Fail(FileErrorText(loaded, transfer.file, transfer.english));
         }
-        CliExchangeHook hook(transfer.english, transfer.retries, transfer.force);
-        WakeOnTime();
-        SignalSafePort port;
-        return StatusOf(WriteToRadio(port, transfer.device, hook, image));
+        const WriteSettings settings{transfer.english, transfer.force, transfer.retries,
+                                     transfer.verify};
+        return WriteToPorts(targets, image, settings) ? 0 : 1;
     } catch (const std::exception& error) {
         return Fail(error.what());
     }

@@ -167,6 +167,10 @@ RadioReply CloneResponder::BlockCommand() {
         return {{kRefusal}};
     }
     std::copy(frame_.begin() + kBlockCommandSize, frame_.end(), memory_.begin() + address);
+    if (faults_.corruptedByte >= 0 &&
+        static_cast<std::size_t>(faults_.corruptedByte) - address < kBlockSize) {
+        memory_[static_cast<std::size_t>(faults_.corruptedByte)] ^= 0xFF;
+    }
     writtenBlocks_.set(static_cast<std::size_t>(block));
     RadioReply reply{{kAck}};
     if (writtenBlocks_.all()) {

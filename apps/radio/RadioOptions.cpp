@@ -38,6 +38,8 @@ after another until it is killed (or --exchanges).
       refuse-write=K      answer write block K with a wrong byte (the block is not stored)
       hangup=K            close the line when block K is asked for, then open a new port
                           (its path is printed, and the link moved to it)
+      corrupt=OFFSET      store the byte at image offset OFFSET (0-3167, or 0x000-0xC5F)
+                          inverted whenever a write brings it, acknowledging it as usual
       no-confirm=FRAME[:N]
                           send no 0x48 after the calibration frame FRAME (item, frequency or
                           value) the first N times (default: every time)
@@ -136,6 +138,17 @@ bool ParseFault(const std::string& spec, FaultPlan& faults) {
     }
     if (name == "hangup") {
         return ParseBlock(value, faults.hangUpBlock);
+    }
+    if (name == "corrupt") {
+        unsigned offset = 0;
+        const bool hex =
+            value.size() > 2 && value[0] == '0' && (value[1] == 'x' || value[1] == 'X');
+        if (!(hex ? ParseNumber(value.substr(2), offset, 16) : ParseNumber(value, offset)) ||
+            offset >= 3168) {
+            return false;
+        }
+        faults.corruptedByte = static_cast<int>(offset);
+        return true;
     }
     if (name == "no-confirm") {
         return ParseUnconfirmed(value, faults);

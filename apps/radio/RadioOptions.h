@@ -23,6 +23,7 @@ struct FaultPlan {
     int missingReadAckBlock = -1;     // no answer to the program's acknowledgement of this block
     int refusedWriteBlock = -1;       // this write block is answered with a wrong byte
     int hangUpBlock = -1;             // the line is closed when this block is asked for
+    int corruptedByte = -1;           // a write stores this image offset's byte inverted
     // No 0x48 after this calibration frame, the first n times (-1: every time).
     CalibrationFrameKind unconfirmedFrame = CalibrationFrameKind::None;
     int unconfirmedTimes = 0;

@@ -91,13 +91,22 @@ void SetUpLine(int fd) {
 
 bool PosixSerialPort::Open(const std::string& devicePath, const PortTimeouts& timeouts) {
     Close();
+    openError_ = 0;
     const int fd = open(devicePath.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
+        openError_ = errno;
         return false;
     }
     // Anything but a terminal line (a regular file named by mistake) would take the protocol's
     // bytes without a word; refuse it as a port that cannot be opened.
-    if (!isatty(fd) || flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    if (!isatty(fd)) {
+        openError_ = ENOTTY;
+        close(fd);
+        return false;
+    }
+    if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        // Another program (or another exchange of this one) holds the line.
+        openError_ = errno == EWOULDBLOCK ? EBUSY : errno;
         close(fd);
         return false;
     }

@@ -20,6 +20,10 @@ public:
     // one included), and TIOCEXCL refuses further opens to everyone but root.
     bool Open(const std::string& devicePath, const PortTimeouts& timeouts) override;
     bool IsOpen() const override { return fd_.load() >= 0; }
+
+    // Why the last Open failed, as an errno (0 after a successful one): ENOTTY for a file that
+    // is not a terminal line, EBUSY for a line another program holds.
+    int OpenError() const { return openError_; }
     void Purge(PurgeMode mode) override;
     bool Write(const std::uint8_t* data, std::size_t size) override;
     ReadResult Read(std::uint8_t* buffer, std::size_t size) override;
@@ -38,6 +42,7 @@ private:
 
     std::atomic<int> fd_{-1};
     PortTimeouts timeouts_{};
+    int openError_ = 0;
 };
 
 } // namespace tevano

@@ -61,6 +61,29 @@ private:
     }
 
 private slots:
+    // The list on the current cell was loaded from the old document; a new document under it
+    // must not be overwritten by that old word when the cell is opened and left again.
+    void theCurrentCellShowsTheNewDocumentAfterOpen() {
+        ProgramFixture program;
+        WriteSampleFile(program.Path("sample.sin"));
+        QVERIFY(StartActive(program, {program.Path("sample.sin")}));
+        Click(program, 1, 5);
+        QCOMPARE(program.View().OverlayList(5)->currentText(), QString("Wide"));
+        program.View().Commit(); // the list closes, the cell stays current
+        // Channel 1 of the second document is narrow.
+        QVERIFY(program.Document().OnOpenDocument(program.Path("sample.sin")).Ok());
+        program.Document().Image()[0 * 16 + 13] &= static_cast<std::uint8_t>(~0x10);
+        program.View().OnInitialUpdate();
+        QCOMPARE(program.Cell(1, 5), QString("Narrow"));
+        QCOMPARE(program.Grid().Row(), 1);
+        QCOMPARE(program.Grid().Col(), 5);
+        QTest::mouseDClick(program.Grid().viewport(), Qt::LeftButton, Qt::NoModifier,
+                           program.Grid().visualRect(Index(program, 1, 5)).center());
+        QCOMPARE(program.View().OverlayList(5)->currentText(), QString("Narrow"));
+        program.View().Commit();
+        QCOMPARE(program.Cell(1, 5), QString("Narrow"));
+    }
+
     void typedFrequencyFillsANewChannelAndEnterWalksOn() {
         ProgramFixture program;
         QVERIFY(StartActive(program));

@@ -123,7 +123,11 @@ TEST_F(RadioCalibrateCliTest, MissingConfirmationThenRetryAndUnusablePorts) {
         Calibrate(Path("no-such-port") + " --item tx-power --value 47 --rx 400 --tx 400");
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, "tevano-cli: Could not Open the Port,Please check whether the Port are "
-                       "occupied or the device are ok\n");
+                       "occupied or the device are ok\n"
+                       "tevano-cli: " +
+                           Path("no-such-port") +
+                           " does not exist: the programming cable is not plugged in, or the "
+                           "port is set to another device (Port Setup).\n");
 }
 
 TEST_F(RadioCalibrateCliTest, WrongCommandLinesAreMisuse) {

@@ -5,6 +5,7 @@
 
 #include "image/ChannelFile.h"
 #include "radiolink/PosixSerialPort.h"
+#include "shell/EnvironmentGuard.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -48,6 +49,9 @@ RadioImage Pattern() {
 
 class RadioCliTest : public ::testing::Test {
 protected:
+    // The backups of the reads go to the test's directory, not the user's home.
+    RadioCliTest() { environment_.Set("XDG_DATA_HOME", temp_.Path("data").c_str()); }
+
     std::string Path(const std::string& name) const { return temp_.Path(name); }
 
     CliRun Cli(const std::string& arguments, const std::string& cli = TEVANO_CLI) const {
@@ -62,6 +66,7 @@ protected:
     }
 
     testing::TempDir temp_;
+    testing::EnvironmentGuard environment_;
 };
 
 TEST_F(RadioCliTest, ReadStoresTheRadiosMemoryInTheFile) {
@@ -154,7 +159,9 @@ TEST_F(RadioCliTest, PortNamesComeFromTheProgramsIniFile) {
     run = Cli("write COM4 " + Quoted(Path("demo.sin")), cli);
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, "tevano-cli: Could not Open the Port,Please check whether the Port are "
-                       "occupied or the device are ok\n");
+                       "occupied or the device are ok\n"
+                       "tevano-cli: /dev/ttyUSB3 does not exist: the programming cable is not "
+                       "plugged in, or the port is set to another device (Port Setup).\n");
 }
 
 TEST_F(RadioCliTest, PortHeldElsewhereAndWrongCommandLines) {
@@ -166,7 +173,9 @@ TEST_F(RadioCliTest, PortHeldElsewhereAndWrongCommandLines) {
         const CliRun run =
             Cli("read " + radio.Port() + " " + Quoted(Path("read.sin")) + " --chinese");
         EXPECT_EQ(run.status, 1);
-        EXPECT_EQ(run.err, "tevano-cli: 无法打开串口，请检查该设备是否正常，或是否被占用\n");
+        EXPECT_EQ(run.err, "tevano-cli: 无法打开串口，请检查该设备是否正常，或是否被占用\n"
+                           "tevano-cli: " +
+                               radio.Port() + " 正被其他程序占用：请关闭该程序后再试。\n");
     }
     EXPECT_EQ(Cli("write " + radio.Port()).status, 2);
     EXPECT_EQ(Cli("write " + radio.Port() + " " + Quoted(Path("demo.sin")) + " --retries x").status,

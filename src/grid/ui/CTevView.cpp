@@ -4,6 +4,7 @@
 #include "grid/ChannelWords.h"
 #include "grid/ui/CMSFlexGrid.h"
 #include "grid/ui/GridEditing.h"
+#include "grid/ui/GridUndo.h"
 #include "image/ui/CTevDoc.h"
 #include "shell/DisplayLanguage.h"
 #include "shell/LanguageTables.h"
@@ -13,6 +14,8 @@
 #include <QLineEdit>
 #include <QResizeEvent>
 #include <QScrollBar>
+
+#include <vector>
 
 namespace tevano {
 
@@ -56,6 +59,7 @@ CTevView::CTevView(CTevDoc& document, const ToneTable& tones, const res::DialogT
     for (QtChoiceList* list : {type_.get(), field_.get(), manual_.get()}) {
         connect(list->Combo(), &QComboBox::activated, this, &CTevView::FormListChanged);
     }
+    undo_ = std::make_unique<GridUndo>(*this, document_);
 }
 
 CTevView::~CTevView() = default;
@@ -96,12 +100,49 @@ void CTevView::OnInitialUpdate() {
     }
     HideOverlays();
     ShowImage(document_.Image(), *form_, english);
+    ReloadCurrentCell();
+    undo_->Reset();
     type_->Combo()->setFocus();
+}
+
+void CTevView::ReloadCurrentCell() {
+    if (editing_) {
+        editing_->Editor().EnterCell();
+    }
 }
 
 void CTevView::Commit() {
     if (editing_) {
         editing_->Editor().Commit();
+    }
+}
+
+bool CTevView::EditingHoldsChange() const {
+    const std::string cell = grid_->Text();
+    for (const QLineEdit* edit : {frequencyEdit_, nameEdit_}) {
+        if (edit != nullptr && edit->isVisible()) {
+            return FromQt(edit->text()) != cell;
+        }
+    }
+    // A list shows an entry even on an empty channel, where committing it writes nothing.
+    const int row = grid_->Row();
+    const bool emptyChannel = grid_->TextMatrix(row, kColRxFrequency).empty() &&
+                              grid_->TextMatrix(row, kColTxFrequency).empty();
+    std::vector<const QComboBox*> lists = {toneList_};
+    for (const auto& [column, list] : overlayLists_) {
+        lists.push_back(list);
+    }
+    for (const QComboBox* list : lists) {
+        if (list != nullptr && list->isVisible()) {
+            return !emptyChannel && FromQt(list->currentText()) != cell;
+        }
+    }
+    return false;
+}
+
+void CTevView::DropEditing() {
+    if (editing_) {
+        editing_->Editor().HideOverlays();
     }
 }
 
@@ -151,6 +192,8 @@ void CTevView::HideOverlays() {
 }
 
 void CTevView::RefreshLanguage(bool english) {
+    // What was changed before the switch is a step in the words it was made in.
+    undo_->Flush();
     for (const FormLabel& label : FormLabelsAfterSwitch()) {
         if (auto* widget = qobject_cast<QLabel*>(built_->Control(label.controlId))) {
             widget->setText(ToQt(label.text.In(english)));
@@ -188,6 +231,8 @@ void CTevView::RefreshLanguage(bool english) {
         }
         combo->setCurrentIndex(switched.keepsSelection ? picked : -1);
     }
+    ReloadCurrentCell();
+    undo_->Rebase();
 }
 
 void CTevView::resizeEvent(QResizeEvent* event) {

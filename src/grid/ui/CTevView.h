@@ -23,6 +23,7 @@ namespace tevano {
 class CMSFlexGrid;
 class CTevDoc;
 class GridEditing;
+class GridUndo;
 
 class CTevView : public QWidget {
     Q_OBJECT
@@ -58,6 +59,19 @@ public:
     // Commits the cell being edited into the grid, as leaving the cell does.
     void Commit();
 
+    // Loads the current cell's overlay again from the cell, after the grid changed under it (a
+    // new document, a read, an import, undo), so that a later commit never writes back old text.
+    void ReloadCurrentCell();
+
+    // Whether the overlay being edited holds something that committing would put into the grid
+    // (typing, another pick), rather than what its cell already shows.
+    bool EditingHoldsChange() const;
+    // Puts the overlay being edited away without committing it.
+    void DropEditing();
+
+    // Undo and redo of the channels, the lists and the image's settings.
+    GridUndo& Undo() { return *undo_; }
+
 signals:
     // The user picked another entry in one of the form's lists.
     void FormListChanged();
@@ -92,6 +106,7 @@ private:
     QComboBox* toneList_ = nullptr;
     std::map<int, QComboBox*> overlayLists_; // by grid column, 5 to 11
     std::unique_ptr<GridEditing> editing_;
+    std::unique_ptr<GridUndo> undo_;
     std::string portName_ = "COM1";
 };
 

@@ -4,6 +4,9 @@
 #include "grid/ui/CMSFlexGrid.h"
 #include "grid/ui/CTevView.h"
 
+#include <QComboBox>
+#include <QLineEdit>
+
 namespace tevano {
 
 GridEditing::GridEditing(CTevView& view, ChannelEditor::Hooks hooks)
@@ -21,6 +24,10 @@ GridEditing::GridEditing(CTevView& view, ChannelEditor::Hooks hooks)
         view.Grid(), ChannelOverlays{frequency_, name_, tones_, options}, std::move(hooks));
     view.Grid().SetEventSink(editor_.get());
     preTranslate_ = std::make_unique<FormPreTranslate>(view, *editor_);
+    // Ctrl+Z and Ctrl+Y in an overlay edit act on its typing first.
+    undoKeys_.Watch(view.FrequencyEdit());
+    undoKeys_.Watch(view.NameEdit());
+    undoKeys_.Watch(view.ToneList());
     // The help texts follow the mouse over every control of the form, not only while a button
     // is held.
     view.setMouseTracking(true);

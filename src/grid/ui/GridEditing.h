@@ -4,6 +4,7 @@
 
 #include "grid/ChannelEditor.h"
 #include "grid/ui/FormPreTranslate.h"
+#include "grid/ui/OverlayUndoKeys.h"
 #include "grid/ui/QtCellOverlays.h"
 
 #include <array>
@@ -33,6 +34,7 @@ private:
     std::array<std::unique_ptr<QtOverlayList>, 7> options_;
     std::unique_ptr<ChannelEditor> editor_;
     std::unique_ptr<FormPreTranslate> preTranslate_;
+    OverlayUndoKeys undoKeys_;
 };
 
 } // namespace tevano

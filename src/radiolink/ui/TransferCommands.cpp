@@ -4,11 +4,13 @@
 #include "grid/ChannelEncode.h"
 #include "grid/ui/CMSFlexGrid.h"
 #include "grid/ui/CTevView.h"
+#include "grid/ui/GridUndo.h"
 #include "image/ui/CTevDoc.h"
 #include "radiolink/CloneExchange.h"
 #include "radiolink/PortNames.h"
 #include "radiolink/PosixSerialPort.h"
 #include "radiolink/ui/CProgressDlg.h"
+#include "radiolink/ui/StatusBarNotes.h"
 #include "radiolink/ui/WindowExchangeHook.h"
 #include "resources/CommandIds.h"
 #include "shell/DisplayLanguage.h"
@@ -75,13 +77,22 @@ void TransferCommands::OnStartTransfer() {
         // Before the port is opened: the image holds the grid even when the exchange fails at once.
         EncodeChannels(view.Form(), document.Image());
     }
-    WindowExchangeHook hook(dialog, prompts_, app_.MainFrame());
+    if (direction == Direction::Read) {
+        // A completed read is one step of Undo, which puts the old image and grid back.
+        view.Undo().BeginBulkChange();
+    }
+    WindowExchangeHook window(dialog, prompts_, app_.MainFrame());
     PosixSerialPort port;
     const std::string device = DevicePath();
+    PortReasonHook hook(window, port, device, app_.MainFrame());
     // A read hands the radio's memory to the document only when every block has come.
     const CloneOutcome outcome = direction == Direction::Read
                                      ? ReadFromRadio(port, device, hook, document.Image())
                                      : WriteToRadio(port, device, hook, document.Image());
+    if (direction == Direction::Read && outcome.ending == CloneEnding::Completed) {
+        // The radio's memory as it came off the cable, before the grid or anything else sees it.
+        BackUpCompletedRead(document.Image(), app_.MainFrame());
+    }
     const bool completed = outcome.ending == CloneEnding::Completed;
     if (completed && progress_ != nullptr) {
         progress_->FillBar();
@@ -90,9 +101,13 @@ void TransferCommands::OnStartTransfer() {
     transferring_ = false;
     if (direction == Direction::Read && completed) {
         DecodeChannels(document.Image(), view.Form(), IsEnglish());
+        view.ReloadCurrentCell();
         view.Grid().Refresh();
         // The grid now shows what is in the radio, not what is in the file.
         document.SetModifiedFlag(true);
+    }
+    if (direction == Direction::Read) {
+        view.Undo().EndBulkChange();
     }
 }
 

@@ -1,9 +1,12 @@
 #include "shell/ui/CTevApp.h"
 
 #include "grid/ui/CTevView.h"
+#include "grid/ui/CsvCommands.h"
+#include "grid/ui/UndoCommands.h"
 #include "image/ui/CTevDoc.h"
 #include "image/ui/FileCommands.h"
 #include "options/ui/DialogCommands.h"
+#include "radiolink/ui/RadioLinkCommands.h"
 #include "radiolink/ui/TransferCommands.h"
 #include "report/ui/ReportPrintCommands.h"
 #include "resources/CommandIds.h"
@@ -91,6 +94,9 @@ bool CTevApp::InitInstance() {
     files_ = std::make_unique<FileCommands>(*document_, *view_, prompts_, frame_.get());
     RegisterTransferCommands(*this, ini_, prompts_);
     AddDialogCommands(*this);
+    AddRadioLinkCommands(*this);
+    AddCsvCommands(*this);
+    AddUndoCommands(*this);
     ApplyLanguage();
 
     connect(frame_.get(), &CMainFrame::Command, this, &CTevApp::OnCommand);

@@ -3,6 +3,7 @@
 #include "radiolink/ExchangeHook.h"
 #include "radiolink/PortNames.h"
 #include "radiolink/PosixSerialPort.h"
+#include "radiolink/ui/StatusBarNotes.h"
 #include "shell/DisplayLanguage.h"
 #include "shell/IniFile.h"
 #include "shell/ui/UserPrompts.h"
@@ -61,7 +62,8 @@ CTestModeDlg::StartCalibration CalibrationOnPort(std::string portName, const CIn
         });
         const BusyCursor busy;
         PosixSerialPort port;
-        DialogCalibrationHook hook(prompts, dialog);
+        DialogCalibrationHook boxes(prompts, dialog);
+        PortReasonHook hook(boxes, port, device, MainFrameOf(dialog));
         RunCalibration(port, device, hook, request);
     };
 }

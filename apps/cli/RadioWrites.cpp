@@ -1,0 +1,158 @@
+#include "RadioWrites.h"
+
+#include "CliExchangeHook.h"
+#include "RadioPort.h"
+
+#include "radiolink/CloneExchange.h"
+#include "radiolink/PortOpenFailure.h"
+
+#include <cstdio>
+#include <exception>
+#include <thread>
+
+namespace tevano::cli {
+
+namespace {
+
+struct PortResult {
+    bool ok = false;
+    std::string text; // what the result line says after the port's label
+};
+
+std::string LabelOf(const PortTarget& port) {
+    return port.name == port.device ? port.name : port.name + " (" + port.device + ")";
+}
+
+// The message the user was shown for an ending other than Completed.
+MessageId MessageOf(CloneEnding ending) {
+    switch (ending) {
+    case CloneEnding::PortOpenFailed:
+        return MessageId::PortOpenFailed;
+    case CloneEnding::Cancelled:
+        return MessageId::TransferInterrupted;
+    case CloneEnding::CommunicationFailed:
+        return MessageId::CommunicationError;
+    case CloneEnding::TypeMismatchRefused:
+        return MessageId::RadioTypeMismatch;
+    case CloneEnding::WriteBlockRefused:
+        return MessageId::ProgramInterrupted;
+    case CloneEnding::ReadReplyShort:
+        return MessageId::NotEnoughBytes;
+    case CloneEnding::ReadAckMissing:
+    case CloneEnding::Completed:
+        break;
+    }
+    return MessageId::ReadAckMissing;
+}
+
+PortResult Failed(const std::string& reason, bool english) {
+    return {false, (english ? "failed: " : "失败：") + reason};
+}
+
+std::string DifferenceText(std::size_t offset, const RadioImage& written,
+                           const RadioImage& readBack, bool english) {
+    char text[200];
+    std::snprintf(text, sizeof text,
+                  english ? "the radio's memory differs from the file at offset 0x%04zX: written "
+                            "0x%02X, read back 0x%02X"
+                          : "对讲机中的数据与文件在偏移 0x%04zX 处不同：写入 0x%02X，读回 0x%02X",
+                  offset, written[offset], readBack[offset]);
+    return text;
+}
+
+// One radio: the write, then, when asked, a second exchange that reads it back. `label` is ""
+// for the only port of the command, else what names this port in the messages.
+PortResult WriteOnePort(const PortTarget& target, const RadioImage& image,
+                        const WriteSettings& settings, const std::string& label) {
+    const bool english = settings.english;
+    SignalSafePort port;
+    CliExchangeHook hook(english, settings.retries, settings.force);
+    if (!label.empty()) {
+        hook.SetPortLabel(label);
+    }
+    const CloneOutcome written = WriteToRadio(port, target.device, hook, image);
+    if (written.ending == CloneEnding::PortOpenFailed) {
+        hook.Note(PortOpenFailureText(target.device, port.OpenError(), english));
+    }
+    if (written.ending != CloneEnding::Completed) {
+        return Failed(MessageText(MessageOf(written.ending), english), english);
+    }
+    if (!settings.verify) {
+        return {true, english ? "written" : "写入完成"};
+    }
+    // The read-back has its own questions: --retries counts afresh.
+    CliExchangeHook verifyHook(english, settings.retries, settings.force);
+    if (!label.empty()) {
+        verifyHook.SetPortLabel(label);
+    }
+    // Every byte starts unlike the one written: a byte that a short reply did not bring back
+    // cannot pass for a verified one.
+    RadioImage readBack{};
+    for (std::size_t offset = 0; offset < image.size(); ++offset) {
+        readBack[offset] = static_cast<std::uint8_t>(~image[offset]);
+    }
+    const CloneOutcome read = ReadFromRadio(port, target.device, verifyHook, readBack);
+    if (read.ending == CloneEnding::PortOpenFailed) {
+        verifyHook.Note(PortOpenFailureText(target.device, port.OpenError(), english));
+    }
+    if (read.ending != CloneEnding::Completed) {
+        return Failed((english ? "reading back: " : "读回时：") +
+                          MessageText(MessageOf(read.ending), english),
+                      english);
+    }
+    if (const std::optional<std::size_t> offset = FirstDifference(image, readBack)) {
+        const std::string difference = DifferenceText(*offset, image, readBack, english);
+        verifyHook.Note(difference);
+        return Failed(difference, english);
+    }
+    return {true, english ? "written and verified" : "写入并校验完成"};
+}
+
+} // namespace
+
+std::optional<std::size_t> FirstDifference(const RadioImage& written, const RadioImage& readBack) {
+    for (std::size_t offset = 0; offset < written.size(); ++offset) {
+        if (written[offset] != readBack[offset]) {
+            return offset;
+        }
+    }
+    return std::nullopt;
+}
+
+bool WriteToPorts(const std::vector<PortTarget>& ports, const RadioImage& image,
+                  const WriteSettings& settings) {
+    std::vector<PortResult> results(ports.size());
+    if (ports.size() == 1) {
+        WakeOnTime();
+        results[0] = WriteOnePort(ports[0], image, settings, "");
+    } else {
+        // The exchanges share only the image, which none of them changes: each copies it, and
+        // has its own port, hook and result slot.
+        std::vector<std::thread> exchanges;
+        exchanges.reserve(ports.size());
+        for (std::size_t index = 0; index < ports.size(); ++index) {
+            exchanges.emplace_back([&ports, &image, &settings, &results, index] {
+                HoldExitSignalsOnThisThread();
+                WakeOnTime();
+                try {
+                    results[index] =
+                        WriteOnePort(ports[index], image, settings, LabelOf(ports[index]));
+                } catch (const std::exception& error) {
+                    results[index] = Failed(error.what(), settings.english);
+                }
+            });
+        }
+        for (std::thread& exchange : exchanges) {
+            exchange.join();
+        }
+    }
+    bool allDone = true;
+    for (std::size_t index = 0; index < ports.size(); ++index) {
+        std::printf("%s: %s\n", LabelOf(ports[index]).c_str(), results[index].text.c_str());
+        allDone = allDone && results[index].ok;
+    }
+    std::fflush(stdout);
+    return allDone;
+}
+
+} // namespace tevano::cli

@@ -1,0 +1,95 @@
+#include "grid/csv/CsvChannelImport.h"
+
+#include "grid/ChannelWords.h"
+#include "grid/csv/CsvChannelRow.h"
+#include "grid/csv/CsvColumns.h"
+#include "grid/csv/CsvFieldText.h"
+#include "grid/csv/CsvTable.h"
+
+#include <array>
+#include <map>
+#include <optional>
+
+namespace tevano {
+
+namespace {
+
+// Where each of the 21 columns stands in the file, by the header line's names.
+using ColumnPlaces = std::array<std::optional<std::size_t>, kCsvColumnCount>;
+
+ColumnPlaces PlacesOf(const CsvRecord& header) {
+    ColumnPlaces places;
+    for (std::size_t i = 0; i < header.fields.size(); ++i) {
+        const std::string_view name = TrimmedField(header.fields[i]);
+        for (std::size_t column = 0; column < kCsvColumnCount; ++column) {
+            if (!places[column] && SameWord(name, kCsvColumnNames[column])) {
+                places[column] = i;
+            }
+        }
+    }
+    return places;
+}
+
+} // namespace
+
+CsvImport ReadChannelList(std::string_view text, bool english) {
+    CsvImport result;
+    const std::vector<CsvRecord> records = ReadCsvRecords(text, DetectCsvSeparator(text));
+    if (records.empty()) {
+        result.listProblem = CsvListProblem::NoHeader;
+        return result;
+    }
+    const ColumnPlaces places = PlacesOf(records.front());
+    for (const CsvColumn required : {CsvColumn::Location, CsvColumn::Frequency}) {
+        if (!places[static_cast<std::size_t>(required)]) {
+            result.listProblem = CsvListProblem::MissingColumn;
+            result.missingColumn = std::string(CsvColumnName(required));
+            return result;
+        }
+    }
+    if (records.size() == 1) {
+        result.listProblem = CsvListProblem::NoRows;
+        return result;
+    }
+
+    std::map<int, int> firstLineOfChannel;
+    for (std::size_t r = 1; r < records.size(); ++r) {
+        const CsvRecord& record = records[r];
+        const auto field = [&record, &places](CsvColumn column) {
+            const std::optional<std::size_t> place = places[static_cast<std::size_t>(column)];
+            return place && *place < record.fields.size() ? record.fields[*place] : std::string();
+        };
+        CsvRowOutcome row = CheckChannelRow(field, english);
+        if (record.unclosedQuote) {
+            row.reasons.insert(row.reasons.begin(), {CsvProblem::UnclosedQuote, "", "", 0});
+        }
+        if (row.channel != 0) {
+            const auto [first, isNew] = firstLineOfChannel.emplace(row.channel, record.line);
+            if (!isNew) {
+                row.reasons.push_back({CsvProblem::LocationRepeated,
+                                       std::string(CsvColumnName(CsvColumn::Location)),
+                                       std::to_string(row.channel), first->second});
+            }
+        }
+        if (!row.reasons.empty()) {
+            result.refusals.push_back({record.line, std::move(row.reasons)});
+        } else {
+            result.channels.push_back({row.channel, std::move(row.cells)});
+        }
+    }
+    if (!result.refusals.empty()) {
+        result.channels.clear();
+    }
+    return result;
+}
+
+void ApplyImportedChannels(GridControl& grid, const std::vector<ImportedChannel>& channels) {
+    for (const ImportedChannel& imported : channels) {
+        for (int col = kColRxFrequency; col <= kColName; ++col) {
+            grid.SetTextMatrix(imported.channel, col,
+                               imported.cells[static_cast<std::size_t>(col)]);
+        }
+    }
+}
+
+} // namespace tevano

@@ -1,0 +1,60 @@
+#include "grid/csv/CsvFieldText.h"
+
+#include "image/NumberText.h"
+
+namespace tevano {
+
+std::string_view TrimmedField(std::string_view field) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!field.empty() && blank(field.front())) {
+        field.remove_prefix(1);
+    }
+    while (!field.empty() && blank(field.back())) {
+        field.remove_suffix(1);
+    }
+    return field;
+}
+
+std::string UpperAscii(std::string_view text) {
+    std::string upper(text);
+    for (char& c : upper) {
+        if (c >= 'a' && c <= 'z') {
+            c = static_cast<char>(c - 'a' + 'A');
+        }
+    }
+    return upper;
+}
+
+bool SameWord(std::string_view a, std::string_view b) {
+    return UpperAscii(a) == UpperAscii(b);
+}
+
+std::optional<std::string> DecimalFieldText(std::string_view field) {
+    std::string number(TrimmedField(field));
+    int digits = 0;
+    int marks = 0;
+    for (char& c : number) {
+        if (c >= '0' && c <= '9') {
+            ++digits;
+        } else if (c == '.' || c == ',') {
+            c = '.';
+            ++marks;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (digits == 0 || marks > 1) {
+        return std::nullopt;
+    }
+    return number;
+}
+
+std::optional<double> DecimalField(std::string_view field) {
+    const std::optional<std::string> number = DecimalFieldText(field);
+    if (!number) {
+        return std::nullopt;
+    }
+    return LeadingDouble(*number);
+}
+
+} // namespace tevano

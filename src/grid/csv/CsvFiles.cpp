@@ -1,0 +1,48 @@
+#include "grid/csv/CsvFiles.h"
+
+#include "image/AtomicFile.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace tevano {
+
+CsvFileText ReadCsvFile(const std::string& path) {
+    CsvFileText file;
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        file.result = {FileError::OpenFailed, errno};
+        return file;
+    }
+    char buffer[65536];
+    for (;;) {
+        const ssize_t got = read(fd, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got < 0) {
+            file.result = {FileError::ReadFailed, errno};
+            file.text.clear();
+            break;
+        }
+        if (got == 0) {
+            break;
+        }
+        file.text.append(buffer, static_cast<std::size_t>(got));
+        if (file.text.size() > kLargestCsvFile) {
+            file.tooLarge = true;
+            file.text.clear();
+            break;
+        }
+    }
+    close(fd);
+    return file;
+}
+
+FileResult StoreCsvFile(const std::string& path, const std::string& text) {
+    return WriteFileAtomically(path, reinterpret_cast<const std::uint8_t*>(text.data()),
+                               text.size());
+}
+
+} // namespace tevano

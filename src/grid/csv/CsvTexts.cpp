@@ -1,0 +1,218 @@
+#include "grid/csv/CsvTexts.h"
+
+#include <algorithm>
+
+namespace tevano {
+
+namespace {
+
+// A value as the message quotes it: at most 40 bytes, never cut inside a UTF-8 character.
+std::string Quoted(const std::string& value) {
+    constexpr std::size_t kLongest = 40;
+    if (value.size() <= kLongest) {
+        return "\"" + value + "\"";
+    }
+    std::size_t cut = kLongest;
+    while (cut > 0 && (static_cast<unsigned char>(value[cut]) & 0xC0) == 0x80) {
+        --cut;
+    }
+    return "\"" + value.substr(0, cut) + "...\"";
+}
+
+std::string ChannelNumbers(const std::vector<int>& channels) {
+    std::string numbers;
+    for (const int channel : channels) {
+        numbers += (numbers.empty() ? "" : ", ") + std::to_string(channel);
+    }
+    return numbers;
+}
+
+const char* const kHeaderExample = "\"Location,Name,Frequency,...\"";
+
+} // namespace
+
+std::string CsvReasonText(const CsvReason& reason, bool english) {
+    const std::string value = Quoted(reason.value);
+    const std::string& column = reason.column;
+    switch (reason.problem) {
+    case CsvProblem::LocationNotChannel:
+        return english ? "Location " + value + " is not a channel number from 1 to 128"
+                       : "Location " + value + " 不是 1 至 128 的频道号";
+    case CsvProblem::LocationRepeated:
+        return english ? "channel " + reason.value + " is already given on line " +
+                             std::to_string(reason.number)
+                       : "频道 " + reason.value + " 已在第 " + std::to_string(reason.number) +
+                             " 行给出";
+    case CsvProblem::FrequencyMissing:
+        return english ? "there is no receive frequency (Frequency is empty)"
+                       : "没有接收频率（Frequency 为空）";
+    case CsvProblem::NotANumber:
+        return english ? column + " " + value + " is not a number"
+                       : column + " " + value + " 不是数字";
+    case CsvProblem::RxOutOfRange:
+        return english ? "the receive frequency " + reason.value + " MHz is outside 67-521 MHz"
+                       : "接收频率 " + reason.value + " MHz 超出 67-521 MHz 的范围";
+    case CsvProblem::RxOffStep:
+        return english ? "the receive frequency " + reason.value +
+                             " MHz is not a multiple of 6.25, 5 or 2.5 kHz"
+                       : "接收频率 " + reason.value + " MHz 不是 6.25K/5K/2.5K 的倍数";
+    case CsvProblem::TxOutOfRange:
+        return english ? "the transmit frequency " + reason.value + " MHz is outside 67-521 MHz"
+                       : "发射频率 " + reason.value + " MHz 超出 67-521 MHz 的范围";
+    case CsvProblem::TxOffStep:
+        return english ? "the transmit frequency " + reason.value +
+                             " MHz is not a multiple of 6.25, 5 or 2.5 kHz"
+                       : "发射频率 " + reason.value + " MHz 不是 6.25K/5K/2.5K 的倍数";
+    case CsvProblem::DuplexUnknown:
+        return english ? "Duplex " + value + " is none of \"\", \"+\", \"-\", \"split\", \"off\""
+                       : "Duplex " + value + " 不是 \"\"、\"+\"、\"-\"、\"split\"、\"off\" 之一";
+    case CsvProblem::ToneModeUnknown:
+        return english
+                   ? "Tone " + value + " is none of \"\", \"Tone\", \"TSQL\", \"DTCS\", \"Cross\""
+                   : "Tone " + value + " 不是 \"\"、\"Tone\"、\"TSQL\"、\"DTCS\"、\"Cross\" 之一";
+    case CsvProblem::CrossModeUnknown:
+        return english ? "CrossMode " + value +
+                             " is none of Tone->Tone, Tone->DTCS, DTCS->Tone, DTCS->DTCS, "
+                             "->Tone, ->DTCS, DTCS->"
+                       : "CrossMode " + value +
+                             " 不是 Tone->Tone、Tone->DTCS、DTCS->Tone、DTCS->DTCS、->Tone、"
+                             "->DTCS、DTCS-> 之一";
+    case CsvProblem::ToneNotInTable:
+        return english ? column + " " + value + " is not a CTCSS tone of the radio"
+                       : column + " " + value + " 不是本机的 CTCSS 亚音频";
+    case CsvProblem::DcsNotInTable:
+        return english ? column + " " + value + " is not a DCS code of the radio"
+                       : column + " " + value + " 不是本机的 DCS 数字亚音码";
+    case CsvProblem::PolarityUnknown:
+        return english ? "DtcsPolarity " + value + " is not two letters N or R"
+                       : "DtcsPolarity " + value + " 应为两个字母 N 或 R";
+    case CsvProblem::ModeUnknown:
+        return english ? "Mode " + value + ": the radio has FM (wide) and NFM (narrow) only"
+                       : "Mode " + value + "：本机只有 FM（宽带）和 NFM（窄带）";
+    case CsvProblem::SkipUnknown:
+        return english ? "Skip " + value + " is none of \"\", \"S\", \"P\""
+                       : "Skip " + value + " 不是 \"\"、\"S\"、\"P\" 之一";
+    case CsvProblem::PowerUnknown:
+        return english ? "Power " + value + " is not a power in watts (5.0W high, 1.0W low)"
+                       : "Power " + value + " 不是以瓦为单位的功率（5.0W 为高，1.0W 为低）";
+    case CsvProblem::NameCharacters:
+        return english
+                   ? "Name " + value +
+                         " holds characters the radio cannot show (it shows A-Z, 0-9, \"-\" "
+                         "and blanks)"
+                   : "Name " + value + " 含有本机无法显示的字符（只能使用 A-Z、0-9、\"-\" 和空格）";
+    case CsvProblem::NameTooLong:
+        return english ? "Name " + value + " is longer than the radio's 8 characters"
+                       : "Name " + value + " 超过本机的 8 个字符";
+    case CsvProblem::UnclosedQuote:
+        return english ? "a quoted field is not closed before the end of the file"
+                       : "引号括起的字段直到文件末尾都未结束";
+    }
+    return std::string();
+}
+
+std::string CsvRefusalLine(const CsvRefusal& refusal, bool english) {
+    std::string line = english ? "Line " + std::to_string(refusal.line) + ": "
+                               : "第 " + std::to_string(refusal.line) + " 行：";
+    for (std::size_t i = 0; i < refusal.reasons.size(); ++i) {
+        if (i > 0) {
+            line += english ? "; " : "；";
+        }
+        line += CsvReasonText(refusal.reasons[i], english);
+    }
+    return line;
+}
+
+std::string CsvRefusedHeadline(const std::string& path, bool english) {
+    return english
+               ? "The channel list \"" + path +
+                     "\" was not imported, and nothing was changed. Correct these rows and "
+                     "import it again:"
+               : "频道列表 \"" + path + "\" 未导入，数据未作任何改动。请改正以下各行后重新导入：";
+}
+
+std::string CsvListProblemText(CsvListProblem problem, const std::string& missingColumn,
+                               const std::string& path, bool english) {
+    const std::string name = "\"" + path + "\"";
+    switch (problem) {
+    case CsvListProblem::None:
+        break;
+    case CsvListProblem::NoHeader:
+        return english ? name + " is empty. A channel list begins with the header line " +
+                             kHeaderExample + "."
+                       : name + " 是空文件。频道列表应以标题行 " + kHeaderExample + " 开头。";
+    case CsvListProblem::MissingColumn:
+        return english ? name + " is not a channel list: its first line has no \"" + missingColumn +
+                             "\" column. A channel list begins with the header line " +
+                             kHeaderExample + "."
+                       : name + " 不是频道列表：其第一行中没有 \"" + missingColumn +
+                             "\" 列。频道列表应以标题行 " + kHeaderExample + " 开头。";
+    case CsvListProblem::NoRows:
+        return english ? name + " holds no channels: it has the header line and no rows."
+                       : name + " 中没有频道：只有标题行，没有数据行。";
+    case CsvListProblem::TooLarge:
+        return english ? name + " is not a channel list: it is far larger than a list of 128 "
+                                "channels can be."
+                       : name + " 不是频道列表：它远大于 128 个频道的列表。";
+    }
+    return std::string();
+}
+
+std::string CsvImportFailureText(const CsvImport& import, const std::string& path, bool english,
+                                 std::size_t mostRows) {
+    if (import.listProblem != CsvListProblem::None) {
+        return CsvListProblemText(import.listProblem, import.missingColumn, path, english);
+    }
+    if (import.refusals.empty()) {
+        return std::string();
+    }
+    std::string text = CsvRefusedHeadline(path, english);
+    const std::size_t shown = std::min(mostRows, import.refusals.size());
+    for (std::size_t i = 0; i < shown; ++i) {
+        text += "\n" + CsvRefusalLine(import.refusals[i], english);
+    }
+    if (shown < import.refusals.size()) {
+        const std::string more = std::to_string(import.refusals.size() - shown);
+        text += english ? "\n... and " + more + " more refused rows."
+                        : "\n……另有 " + more + " 行被拒绝。";
+    }
+    return text;
+}
+
+std::string CsvLeftOutText(const std::vector<int>& channels, bool english) {
+    if (channels.empty()) {
+        return std::string();
+    }
+    const std::string numbers = ChannelNumbers(channels);
+    if (!english) {
+        return "频道 " + numbers +
+               " 只有发射频率而没有接收频率。频道列表按接收频率记录频道，因此未导出这些频道。"
+               "请为其填写接收频率后再导出。";
+    }
+    const bool one = channels.size() == 1;
+    return (one ? "Channel " + numbers + " has" : "Channels " + numbers + " have") +
+           " a transmit frequency but no receive frequency and " + (one ? "was" : "were") +
+           " left out: a channel list gives every channel by its receive frequency. Give " +
+           (one ? "it" : "them") + " a receive frequency to export " + (one ? "it." : "them.");
+}
+
+std::string CsvImportedText(int channels, const std::string& path, bool english) {
+    const std::string count = std::to_string(channels);
+    return english ? "Imported " + count + (channels == 1 ? " channel" : " channels") + " from \"" +
+                         path + "\"."
+                   : "已从 \"" + path + "\" 导入 " + count + " 个频道。";
+}
+
+std::string CsvExportedText(int channels, const std::string& path, bool english) {
+    const std::string count = std::to_string(channels);
+    return english ? "Exported " + count + (channels == 1 ? " channel" : " channels") + " to \"" +
+                         path + "\"."
+                   : "已导出 " + count + " 个频道到 \"" + path + "\"。";
+}
+
+std::string CsvFileFilter(bool english) {
+    return english ? "CSV channel list (*.csv);;All Files (*)"
+                   : "CSV 频道列表 (*.csv);;所有文件 (*)";
+}
+
+} // namespace tevano

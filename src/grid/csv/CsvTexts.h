@@ -1,0 +1,43 @@
+// What the user is told about channel lists, in English or Chinese: why a list or its rows
+// were refused, which channels an export left out, and what an import or export did.
+#pragma once
+
+#include "grid/csv/CsvChannelImport.h"
+#include "grid/csv/CsvProblems.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace tevano {
+
+// One reason a row was refused, for example: Mode "AM": the radio has FM (wide) and NFM only.
+std::string CsvReasonText(const CsvReason& reason, bool english);
+
+// "Line 4: reason; reason" for one refused row.
+std::string CsvRefusalLine(const CsvRefusal& refusal, bool english);
+
+// The first line of a refused list's message; the rows' lines follow it.
+std::string CsvRefusedHeadline(const std::string& path, bool english);
+
+// Why the file is not a channel list at all.
+std::string CsvListProblemText(CsvListProblem problem, const std::string& missingColumn,
+                               const std::string& path, bool english);
+
+// The whole message of an import that did not go through: the file's problem, or the headline
+// followed by one line for every refused row, up to `mostRows` of them and then how many more.
+// Empty for an import that did.
+std::string CsvImportFailureText(const CsvImport& import, const std::string& path, bool english,
+                                 std::size_t mostRows = SIZE_MAX);
+
+// The channels an export left out because they have no receive frequency.
+std::string CsvLeftOutText(const std::vector<int>& channels, bool english);
+
+// The status bar's line after an import or an export.
+std::string CsvImportedText(int channels, const std::string& path, bool english);
+std::string CsvExportedText(int channels, const std::string& path, bool english);
+
+// The file dialogs' filter for channel lists.
+std::string CsvFileFilter(bool english);
+
+} // namespace tevano

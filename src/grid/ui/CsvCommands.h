@@ -1,0 +1,26 @@
+// File menu's "Import Channels (CSV)..." and "Export Channels (CSV)...": the grid's channels to
+// and from the channel lists that open multi-radio programming tools exchange.
+#pragma once
+
+#include "grid/csv/CsvChannelImport.h"
+
+#include <vector>
+
+namespace tevano {
+
+class CTevApp;
+class CTevView;
+
+void AddCsvCommands(CTevApp& app);
+
+// Asks for a channel list and puts all of its channels into the grid, or none and says why.
+void ImportChannelsCsv(CTevApp& app);
+
+// Asks for a file and saves the grid's used channels in it as a channel list.
+void ExportChannelsCsv(CTevApp& app);
+
+// The whole grid change of an import, in one place: the channels' cells are written and the
+// document is marked modified.
+void ApplyImport(CTevView& view, const std::vector<ImportedChannel>& channels);
+
+} // namespace tevano

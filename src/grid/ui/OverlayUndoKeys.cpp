@@ -1,0 +1,80 @@
+#include "grid/ui/OverlayUndoKeys.h"
+
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+
+namespace tevano {
+
+namespace {
+
+enum class UndoKey { None, Undo, Redo };
+
+UndoKey UndoKeyOf(const QKeyEvent& event) {
+    if (event.modifiers() != Qt::ControlModifier) {
+        return UndoKey::None;
+    }
+    switch (event.key()) {
+    case Qt::Key_Z:
+        return UndoKey::Undo;
+    case Qt::Key_Y:
+        return UndoKey::Redo;
+    default:
+        return UndoKey::None;
+    }
+}
+
+QLineEdit* LineEditOf(QObject* overlay) {
+    if (auto* edit = qobject_cast<QLineEdit*>(overlay)) {
+        return edit;
+    }
+    if (auto* combo = qobject_cast<QComboBox*>(overlay)) {
+        return combo->lineEdit();
+    }
+    return nullptr;
+}
+
+// Whether the edit has typing of its own for the key to act on.
+bool EditTakes(const QLineEdit& edit, UndoKey key) {
+    return key == UndoKey::Undo ? edit.isUndoAvailable() : edit.isRedoAvailable();
+}
+
+} // namespace
+
+OverlayUndoKeys::OverlayUndoKeys(QObject* parent) : QObject(parent) {}
+
+void OverlayUndoKeys::Watch(QWidget* overlay) {
+    if (overlay != nullptr) {
+        overlay->installEventFilter(this);
+    }
+}
+
+bool OverlayUndoKeys::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress) {
+        return false;
+    }
+    auto& keyEvent = static_cast<QKeyEvent&>(*event);
+    const UndoKey key = UndoKeyOf(keyEvent);
+    QLineEdit* edit = LineEditOf(watched);
+    if (key == UndoKey::None || edit == nullptr) {
+        return false;
+    }
+    if (!EditTakes(*edit, key)) {
+        // Not taken here: the window's shortcut gets the key.
+        keyEvent.ignore();
+        return true;
+    }
+    if (event->type() == QEvent::ShortcutOverride) {
+        keyEvent.accept(); // the key comes to the edit as a key press
+        return true;
+    }
+    // Done here rather than left to the edit, whose own keys for redo depend on the desktop.
+    if (key == UndoKey::Undo) {
+        edit->undo();
+    } else {
+        edit->redo();
+    }
+    return true;
+}
+
+} // namespace tevano

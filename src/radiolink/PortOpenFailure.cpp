@@ -1,0 +1,65 @@
+#include "radiolink/PortOpenFailure.h"
+
+#include <cerrno>
+#include <cstring>
+
+namespace tevano {
+
+namespace {
+
+// The system's own description of an errno; strerror_r, since several exchanges may fail at
+// once on their own threads.
+std::string SystemWords(int systemError) {
+    char buffer[256] = {};
+    return strerror_r(systemError, buffer, sizeof buffer);
+}
+
+} // namespace
+
+PortProblem ProblemOf(int systemError) {
+    switch (systemError) {
+    case EACCES:
+    case EPERM:
+        return PortProblem::NoPermission;
+    case ENOENT:
+    case ENODEV:
+    case ENXIO:
+        // ENXIO and ENODEV: a device node left behind whose adapter is gone.
+        return PortProblem::NotPluggedIn;
+    case EBUSY:
+        return PortProblem::HeldElsewhere;
+    case ENOTTY:
+        return PortProblem::NotSerialLine;
+    default:
+        return PortProblem::Other;
+    }
+}
+
+std::string PortOpenFailureText(const std::string& devicePath, int systemError, bool english) {
+    switch (ProblemOf(systemError)) {
+    case PortProblem::NoPermission:
+        return english ? devicePath + ": permission denied. Add your user to the dialout group "
+                                      "(sudo usermod -aG dialout $USER), then log out and in again."
+                       : devicePath + "：没有使用串口的权限。请把当前用户加入 dialout 组（sudo "
+                                      "usermod -aG dialout $USER），然后注销并重新登录。";
+    case PortProblem::NotPluggedIn:
+        return english
+                   ? devicePath + " does not exist: the programming cable is not plugged in, "
+                                  "or the port is set to another device (Port Setup)."
+                   : devicePath + " 不存在：写频线没有插好，或该端口设置成了别的设备（端口设置）。";
+    case PortProblem::HeldElsewhere:
+        return english ? devicePath + " is in use by another program: close that program and "
+                                      "try again."
+                       : devicePath + " 正被其他程序占用：请关闭该程序后再试。";
+    case PortProblem::NotSerialLine:
+        return english ? devicePath + " is not a serial device." : devicePath + " 不是串口设备。";
+    case PortProblem::Other:
+        break;
+    }
+    if (systemError == 0) {
+        return english ? devicePath + " could not be opened." : devicePath + " 无法打开。";
+    }
+    return devicePath + (english ? ": " : "：") + SystemWords(systemError);
+}
+
+} // namespace tevano

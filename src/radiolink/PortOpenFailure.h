@@ -1,0 +1,24 @@
+// Why a serial port could not be opened, in words a user can act on: the device path, and for
+// the common causes on Linux what to do (join the dialout group, plug the cable in, close the
+// program that holds the line). Shown beside the port's open-failure message, never instead.
+#pragma once
+
+#include <string>
+
+namespace tevano {
+
+enum class PortProblem {
+    NoPermission,  // the user may not use serial lines (not in the dialout group)
+    NotPluggedIn,  // the device does not exist: the cable is not plugged in
+    HeldElsewhere, // another program has the line
+    NotSerialLine, // the path names something that is not a terminal line
+    Other,         // anything else: the system's own words
+};
+
+// The kind of problem an errno of a failed open stands for.
+PortProblem ProblemOf(int systemError);
+
+// One line naming the device and the reason, in the display language.
+std::string PortOpenFailureText(const std::string& devicePath, int systemError, bool english);
+
+} // namespace tevano

@@ -1,0 +1,241 @@
+#include "radiolink/ReadBackups.h"
+
+#include "image/AtomicFile.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <dirent.h>
+#include <fcntl.h>
+#include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace tevano {
+
+namespace {
+
+constexpr const char* kPrefix = "read-";
+constexpr const char* kExtension = ".sin";
+// Reads in the same millisecond, more than any machine makes.
+constexpr int kMostInOneMillisecond = 1000;
+
+// Where a backup stands among the others: its time stamp ("20240131T142501.123"), then its
+// sequence number within that millisecond (1 when the name has none).
+struct BackupKey {
+    std::string stamp;
+    int sequence = 1;
+    bool operator<(const BackupKey& other) const {
+        return stamp != other.stamp ? stamp < other.stamp : sequence < other.sequence;
+    }
+};
+
+bool DigitsAt(const std::string& text, std::size_t at, std::size_t count) {
+    if (at + count > text.size()) {
+        return false;
+    }
+    return std::all_of(text.begin() + static_cast<long>(at),
+                       text.begin() + static_cast<long>(at + count),
+                       [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// The key of a backup's file name; nothing for any other file.
+std::optional<BackupKey> KeyOf(const std::string& name) {
+    // "read-" 8 digits "T" 6 digits "." 3 digits "Z", then "-N" or nothing, then ".sin".
+    const std::size_t prefix = std::strlen(kPrefix);
+    const std::size_t stampSize = 8 + 1 + 6 + 1 + 3;
+    const std::size_t extension = std::strlen(kExtension);
+    if (name.size() < prefix + stampSize + 1 + extension || name.compare(0, prefix, kPrefix) != 0 ||
+        name.compare(name.size() - extension, extension, kExtension) != 0) {
+        return std::nullopt;
+    }
+    if (!DigitsAt(name, prefix, 8) || name[prefix + 8] != 'T' || !DigitsAt(name, prefix + 9, 6) ||
+        name[prefix + 15] != '.' || !DigitsAt(name, prefix + 16, 3) ||
+        name[prefix + stampSize] != 'Z') {
+        return std::nullopt;
+    }
+    BackupKey key{name.substr(prefix, stampSize), 1};
+    const std::size_t rest = prefix + stampSize + 1;
+    const std::size_t restSize = name.size() - extension - rest;
+    if (restSize > 0) {
+        if (name[rest] != '-' || restSize < 2 || restSize > 5 ||
+            !DigitsAt(name, rest + 1, restSize - 1)) {
+            return std::nullopt;
+        }
+        key.sequence = std::atoi(name.substr(rest + 1, restSize - 1).c_str());
+    }
+    return key;
+}
+
+std::vector<std::pair<BackupKey, std::string>> SortedBackups(const std::string& directory) {
+    std::vector<std::pair<BackupKey, std::string>> backups;
+    DIR* listing = opendir(directory.c_str());
+    if (listing == nullptr) {
+        return backups;
+    }
+    while (const dirent* entry = readdir(listing)) {
+        if (const std::optional<BackupKey> key = KeyOf(entry->d_name)) {
+            backups.emplace_back(*key, directory + "/" + entry->d_name);
+        }
+    }
+    closedir(listing);
+    std::sort(backups.begin(), backups.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    return backups;
+}
+
+// Removes the oldest backups beyond `keep`, never the one just saved (a clock set back would
+// otherwise make it the oldest).
+void RemoveOldest(const std::string& directory, int keep, const std::string& saved) {
+    auto backups = SortedBackups(directory);
+    std::size_t excess = backups.size() > static_cast<std::size_t>(keep)
+                             ? backups.size() - static_cast<std::size_t>(keep)
+                             : 0;
+    for (const auto& [key, path] : backups) {
+        if (excess == 0) {
+            break;
+        }
+        if (path != saved) {
+            unlink(path.c_str());
+            --excess;
+        }
+    }
+}
+
+std::string SystemWords(int systemError) {
+    char buffer[256] = {};
+    return strerror_r(systemError, buffer, sizeof buffer);
+}
+
+} // namespace
+
+std::string BackupDirectory() {
+    const char* dataHome = std::getenv("XDG_DATA_HOME");
+    std::string base;
+    // The base directory specification ignores a relative path here.
+    if (dataHome != nullptr && dataHome[0] == '/') {
+        base = dataHome;
+    } else if (const char* home = std::getenv("HOME"); home != nullptr && home[0] != '\0') {
+        base = std::string(home) + "/.local/share";
+    } else {
+        return "";
+    }
+    while (base.size() > 1 && base.back() == '/') {
+        base.pop_back();
+    }
+    return base + "/tevano/backups";
+}
+
+int MakeBackupDirectory(const std::string& directory) {
+    if (directory.empty()) {
+        return ENOENT;
+    }
+    std::size_t next = 1;
+    for (;;) {
+        const std::size_t slash = directory.find('/', next);
+        const std::string step = directory.substr(0, slash);
+        if (!step.empty() && step != "/" && mkdir(step.c_str(), 0700) != 0 && errno != EEXIST) {
+            return errno;
+        }
+        if (slash == std::string::npos) {
+            break;
+        }
+        next = slash + 1;
+    }
+    struct stat info {};
+    if (stat(directory.c_str(), &info) != 0) {
+        return errno;
+    }
+    return S_ISDIR(info.st_mode) ? 0 : ENOTDIR;
+}
+
+std::string BackupFileName(std::chrono::system_clock::time_point when, int sequence) {
+    const auto sinceEpoch =
+        std::chrono::duration_cast<std::chrono::milliseconds>(when.time_since_epoch()).count();
+    const std::time_t seconds = static_cast<std::time_t>(sinceEpoch / 1000);
+    std::tm utc{};
+    gmtime_r(&seconds, &utc);
+    char stamp[64];
+    std::snprintf(stamp, sizeof stamp, "%04d%02d%02dT%02d%02d%02d.%03dZ", utc.tm_year + 1900,
+                  utc.tm_mon + 1, utc.tm_mday, utc.tm_hour, utc.tm_min, utc.tm_sec,
+                  static_cast<int>(sinceEpoch % 1000));
+    std::string name = std::string(kPrefix) + stamp;
+    if (sequence > 1) {
+        name += "-" + std::to_string(sequence);
+    }
+    return name + kExtension;
+}
+
+BackupResult SaveReadBackup(const RadioImage& image, const std::string& directory,
+                            std::chrono::system_clock::time_point when, int keep) {
+    BackupResult result;
+    result.directory = directory;
+    if (directory.empty()) {
+        result.error = BackupError::NoDirectory;
+        return result;
+    }
+    if (const int error = MakeBackupDirectory(directory); error != 0) {
+        result.error = BackupError::DirectoryFailed;
+        result.systemError = error;
+        return result;
+    }
+    // The name is taken first, so that two reads at the same moment (two programs, or the
+    // window and the command line) never write over each other's backup.
+    std::string path;
+    for (int sequence = 1; sequence <= kMostInOneMillisecond && path.empty(); ++sequence) {
+        const std::string candidate = directory + "/" + BackupFileName(when, sequence);
+        const int fd = open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        if (fd >= 0) {
+            close(fd);
+            path = candidate;
+        } else if (errno != EEXIST) {
+            result.error = BackupError::WriteFailed;
+            result.systemError = errno;
+            return result;
+        }
+    }
+    if (path.empty()) {
+        result.error = BackupError::WriteFailed;
+        result.systemError = EEXIST;
+        return result;
+    }
+    const FileResult written = WriteFileAtomically(path, image.data(), image.size());
+    if (!written.Ok()) {
+        unlink(path.c_str());
+        result.error = BackupError::WriteFailed;
+        result.systemError = written.systemError;
+        return result;
+    }
+    result.path = path;
+    RemoveOldest(directory, keep, path);
+    return result;
+}
+
+std::vector<std::string> ListBackups(const std::string& directory) {
+    std::vector<std::string> paths;
+    for (const auto& [key, path] : SortedBackups(directory)) {
+        paths.push_back(path);
+    }
+    return paths;
+}
+
+std::string BackupSavedText(const std::string& path, bool english) {
+    return english ? "A backup of the read is in " + path : "读取的数据已备份到 " + path;
+}
+
+std::string BackupFailedText(const BackupResult& result, bool english) {
+    if (result.error == BackupError::NoDirectory) {
+        return english ? "The read is complete, but no backup was saved: neither XDG_DATA_HOME "
+                         "nor HOME is set."
+                       : "读取已完成，但没有保存备份：XDG_DATA_HOME 和 HOME 都没有设置。";
+    }
+    const std::string reason = SystemWords(result.systemError);
+    return english ? "The read is complete, but its backup could not be saved in " +
+                         result.directory + ": " + reason
+                   : "读取已完成，但无法在 " + result.directory + " 中保存备份：" + reason;
+}
+
+} // namespace tevano

@@ -1,0 +1,59 @@
+// A copy of every completed read from a radio, kept apart from the user's own files: the radio's
+// memory exactly as it came off the cable, saved under a name that tells when, in
+// $XDG_DATA_HOME/tevano/backups (~/.local/share/tevano/backups). The newest 50 are kept, so that
+// a radio overwritten by mistake can be put back as it was.
+#pragma once
+
+#include "image/RadioImage.h"
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+namespace tevano {
+
+constexpr int kBackupsKept = 50;
+
+// Where the backups go: $XDG_DATA_HOME/tevano/backups when XDG_DATA_HOME is an absolute path,
+// else $HOME/.local/share/tevano/backups; "" when neither is set.
+std::string BackupDirectory();
+
+// Makes the directory and any parent it lacks, each new one readable by the user alone.
+// Returns 0 or the errno of the step that failed.
+int MakeBackupDirectory(const std::string& directory);
+
+enum class BackupError {
+    None,
+    NoDirectory,     // neither XDG_DATA_HOME nor HOME is set
+    DirectoryFailed, // the directory could not be made
+    WriteFailed,     // the file could not be made or written
+};
+
+struct BackupResult {
+    BackupError error = BackupError::None;
+    int systemError = 0;
+    std::string directory;
+    std::string path; // the backup, when it was saved
+
+    bool Ok() const { return error == BackupError::None; }
+};
+
+// The backup's file name for a read completed at `when`: "read-20240131T142501.123Z.sin" in UTC,
+// so that names sort by time; `sequence` > 0 adds "-2", "-3"... for reads in the same millisecond.
+std::string BackupFileName(std::chrono::system_clock::time_point when, int sequence);
+
+// Saves the image as a new backup in `directory` (made when missing) and then removes the
+// oldest backups beyond `keep`. Files in the directory that are not backups are left alone.
+BackupResult
+SaveReadBackup(const RadioImage& image, const std::string& directory,
+               std::chrono::system_clock::time_point when = std::chrono::system_clock::now(),
+               int keep = kBackupsKept);
+
+// The backups in the directory, full paths, oldest first.
+std::vector<std::string> ListBackups(const std::string& directory);
+
+// What the user is told after a read: where its backup is, or why there is none.
+std::string BackupSavedText(const std::string& path, bool english);
+std::string BackupFailedText(const BackupResult& result, bool english);
+
+} // namespace tevano

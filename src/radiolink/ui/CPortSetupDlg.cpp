@@ -1,0 +1,134 @@
+#include "radiolink/ui/CPortSetupDlg.h"
+
+#include "radiolink/SerialDevices.h"
+#include "shell/DisplayLanguage.h"
+#include "shell/IniFile.h"
+#include "shell/ui/QtText.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace tevano {
+
+namespace {
+
+enum class SetupText { Title, Explanation, NothingFound, Refresh };
+
+const char* Text(SetupText text, bool english) {
+    switch (text) {
+    case SetupText::Title:
+        return english ? "Port Setup" : "端口设置";
+    case SetupText::Explanation:
+        return english ? "Choose the serial device behind each port name: a programming cable "
+                         "plugged in, or any path typed in. A port left empty uses its default "
+                         "device."
+                       : "为每个端口名选择对应的串口设备：已插入的写频线，或直接输入路径。"
+                         "留空的端口使用默认设备。";
+    case SetupText::NothingFound:
+        return english ? "No USB serial device is plugged in." : "没有找到已插入的 USB 串口设备。";
+    case SetupText::Refresh:
+        return english ? "&Refresh" : "刷新(&R)";
+    }
+    return "";
+}
+
+constexpr int kPathRole = Qt::UserRole;
+
+} // namespace
+
+CPortSetupDlg::CPortSetupDlg(CIniFile& ini, bool english, std::string deviceRoot, QWidget* parent)
+    : QDialog(parent), ini_(ini), english_(english), deviceRoot_(std::move(deviceRoot)) {
+    setWindowTitle(Text(SetupText::Title, english_));
+    auto* layout = new QVBoxLayout(this);
+    auto* explanation = new QLabel(Text(SetupText::Explanation, english_), this);
+    explanation->setWordWrap(true);
+    layout->addWidget(explanation);
+
+    auto* rows = new QGridLayout;
+    for (std::size_t index = 0; index < kPortNames.size(); ++index) {
+        auto* box = new QComboBox(this);
+        box->setEditable(true);
+        // A path typed in is taken as it stands, not added to the list of devices.
+        box->setInsertPolicy(QComboBox::NoInsert);
+        box->setMinimumContentsLength(40);
+        box->lineEdit()->setPlaceholderText(
+            ToQt(PortDevicePath(kPortNames[index], [](const std::string&) { return ""; })));
+        auto* name = new QLabel(kPortNames[index], this);
+        name->setBuddy(box);
+        rows->addWidget(name, static_cast<int>(index), 0);
+        rows->addWidget(box, static_cast<int>(index), 1);
+        boxes_[index] = box;
+    }
+    rows->setColumnStretch(1, 1);
+    layout->addLayout(rows);
+    nothingFound_ = new QLabel(Text(SetupText::NothingFound, english_), this);
+    layout->addWidget(nothingFound_);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    refresh_ = buttons->addButton(Text(SetupText::Refresh, english_), QDialogButtonBox::ActionRole);
+    connect(buttons, &QDialogButtonBox::accepted, this, &CPortSetupDlg::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &CPortSetupDlg::reject);
+    connect(refresh_, &QPushButton::clicked, this, &CPortSetupDlg::FillDevices);
+    layout->addWidget(buttons);
+
+    for (std::size_t index = 0; index < kPortNames.size(); ++index) {
+        boxes_[index]->setEditText(ToQt(ini_.GetValue(kPortsSection, kPortNames[index], "")));
+    }
+    FillDevices();
+}
+
+std::string CPortSetupDlg::ChosenPath(std::size_t index) const {
+    const QComboBox* box = boxes_.at(index);
+    const QString text = box->currentText().trimmed();
+    const int picked = box->findText(text, Qt::MatchExactly);
+    if (picked >= 0) {
+        return FromQt(box->itemData(picked, kPathRole).toString());
+    }
+    return FromQt(text);
+}
+
+void CPortSetupDlg::FillDevices() {
+    const std::vector<SerialDevice> devices = FindSerialDevices(deviceRoot_);
+    for (std::size_t index = 0; index < boxes_.size(); ++index) {
+        QComboBox* box = boxes_[index];
+        const QString chosen = ToQt(ChosenPath(index));
+        box->clear();
+        for (const SerialDevice& device : devices) {
+            box->addItem(ToQt(device.label), ToQt(device.path));
+        }
+        // A device in the list shows under its readable name; any other path as it is.
+        const int listed = box->findData(chosen, kPathRole);
+        box->setCurrentIndex(listed);
+        if (listed < 0) {
+            box->setEditText(chosen);
+        }
+    }
+    nothingFound_->setVisible(devices.empty());
+}
+
+void CPortSetupDlg::accept() {
+    bool changed = false;
+    for (std::size_t index = 0; index < kPortNames.size(); ++index) {
+        const std::string chosen = ChosenPath(index);
+        if (chosen != ini_.GetValue(kPortsSection, kPortNames[index], "")) {
+            ini_.SetValue(kPortsSection, kPortNames[index], chosen);
+            changed = true;
+        }
+    }
+    if (changed) {
+        ini_.Save(false);
+    }
+    QDialog::accept();
+}
+
+void RunPortSetup(CIniFile& ini, QWidget* parent) {
+    CPortSetupDlg dialog(ini, IsEnglish(), "", parent);
+    dialog.exec();
+}
+
+} // namespace tevano

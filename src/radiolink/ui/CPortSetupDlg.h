@@ -1,0 +1,58 @@
+// Port Setup: which serial device each of the port names COM1 to COM4 stands for on this
+// machine. Each row offers the USB serial adapters plugged in (by their stable by-id names,
+// shown readably) and takes any other path typed in; OK writes section [PORTS] of the program's
+// INI file, which the window and tevano-cli both read.
+#pragma once
+
+#include "radiolink/PortNames.h"
+
+#include <QDialog>
+
+#include <array>
+#include <string>
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+
+namespace tevano {
+
+class CIniFile;
+
+class CPortSetupDlg : public QDialog {
+    Q_OBJECT
+
+public:
+    // Shows the ports as the INI store maps them and the devices found under deviceRoot + "/dev"
+    // ("" for this machine's).
+    CPortSetupDlg(CIniFile& ini, bool english, std::string deviceRoot, QWidget* parent);
+
+    // Writes the rows that changed into [PORTS] and saves the file at once, so that a
+    // tevano-cli started now finds them.
+    void accept() override;
+
+    QComboBox* PortBox(std::size_t index) const { return boxes_.at(index); }
+    QPushButton* RefreshButton() const { return refresh_; }
+    // Shown while no device is plugged in.
+    QLabel* NothingFoundLabel() const { return nothingFound_; }
+
+    // The device a row names: the path of the device picked, or the text typed ("" for the
+    // port's default).
+    std::string ChosenPath(std::size_t index) const;
+
+private:
+    // Looks for the devices again; every row keeps what it names.
+    void FillDevices();
+
+    CIniFile& ini_;
+    bool english_;
+    std::string deviceRoot_;
+    std::array<QComboBox*, kPortNames.size()> boxes_{};
+    QLabel* nothingFound_ = nullptr;
+    QPushButton* refresh_ = nullptr;
+};
+
+// Opens the dialog over the program's window.
+void RunPortSetup(CIniFile& ini, QWidget* parent);
+
+} // namespace tevano

@@ -1,0 +1,53 @@
+#include "radiolink/ui/RadioLinkCommands.h"
+
+#include "radiolink/ReadBackups.h"
+#include "radiolink/ui/CPortSetupDlg.h"
+#include "resources/CommandIds.h"
+#include "shell/DisplayLanguage.h"
+#include "shell/ui/CMainFrame.h"
+#include "shell/ui/CTevApp.h"
+#include "shell/ui/QtText.h"
+
+#include <QDesktopServices>
+#include <QUrl>
+
+#include <cstring>
+
+namespace tevano {
+
+namespace {
+
+std::string FolderText(const std::string& directory, int systemError, bool english) {
+    if (directory.empty()) {
+        return english ? "There is no folder for backups: neither XDG_DATA_HOME nor HOME is set."
+                       : "没有备份文件夹：XDG_DATA_HOME 和 HOME 都没有设置。";
+    }
+    if (systemError != 0) {
+        char buffer[256] = {};
+        const std::string reason = strerror_r(systemError, buffer, sizeof buffer);
+        return english ? "The backup folder " + directory + " could not be made: " + reason
+                       : "无法建立备份文件夹 " + directory + "：" + reason;
+    }
+    return english ? "Backups of the reads are kept in " + directory
+                   : "读取的备份保存在 " + directory;
+}
+
+// Made first when no read has been backed up yet, so that the file manager has a folder to
+// show. The status bar names it too: a desktop without a file manager opens nothing.
+void OpenBackupFolder(CMainFrame& frame) {
+    const std::string directory = BackupDirectory();
+    const int error = directory.empty() ? 0 : MakeBackupDirectory(directory);
+    frame.SetMessageText(ToQt(FolderText(directory, error, IsEnglish())));
+    if (!directory.empty() && error == 0) {
+        QDesktopServices::openUrl(QUrl::fromLocalFile(ToQt(directory)));
+    }
+}
+
+} // namespace
+
+void AddRadioLinkCommands(CTevApp& app) {
+    app.AddCommand(res::cmd::kPortSetup, [&app] { RunPortSetup(app.Ini(), app.MainFrame()); });
+    app.AddCommand(res::cmd::kOpenBackupFolder, [&app] { OpenBackupFolder(*app.MainFrame()); });
+}
+
+} // namespace tevano

@@ -1,0 +1,43 @@
+#include "radiolink/ui/StatusBarNotes.h"
+
+#include "radiolink/PortOpenFailure.h"
+#include "radiolink/PosixSerialPort.h"
+#include "radiolink/ReadBackups.h"
+#include "shell/DisplayLanguage.h"
+#include "shell/ui/CMainFrame.h"
+#include "shell/ui/QtText.h"
+
+#include <QWidget>
+
+namespace tevano {
+
+CMainFrame* MainFrameOf(QWidget* widget) {
+    for (QWidget* at = widget; at != nullptr; at = at->parentWidget()) {
+        if (auto* frame = qobject_cast<CMainFrame*>(at)) {
+            return frame;
+        }
+    }
+    return nullptr;
+}
+
+PortReasonHook::PortReasonHook(ExchangeHook& inner, const PosixSerialPort& port,
+                               std::string devicePath, CMainFrame* frame)
+    : inner_(inner), port_(port), devicePath_(std::move(devicePath)), frame_(frame) {}
+
+Answer PortReasonHook::Ask(MessageId message) {
+    if (message == MessageId::PortOpenFailed && frame_ != nullptr) {
+        frame_->SetMessageText(
+            ToQt(PortOpenFailureText(devicePath_, port_.OpenError(), IsEnglish())));
+    }
+    return inner_.Ask(message);
+}
+
+void BackUpCompletedRead(const RadioImage& image, CMainFrame* frame) {
+    const BackupResult backup = SaveReadBackup(image, BackupDirectory());
+    if (frame != nullptr) {
+        frame->SetMessageText(ToQt(backup.Ok() ? BackupSavedText(backup.path, IsEnglish())
+                                               : BackupFailedText(backup, IsEnglish())));
+    }
+}
+
+} // namespace tevano

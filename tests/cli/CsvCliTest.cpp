@@ -1,0 +1,208 @@
+// tevano-cli export-csv and import-csv as scripts use them: the list on stdout or in a file,
+// a list put into a new or an existing channel data file, and a refused list that leaves the
+// file as it was with every refused row on stderr.
+
+#include "grid/ChannelDecode.h"
+#include "grid/ChannelFileOps.h"
+#include "grid/ChannelGridLayout.h"
+#include "grid/ChannelWords.h"
+#include "grid/HeadlessChannelForm.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <vector>
+
+namespace tevano {
+namespace {
+
+using testing::ReadBytes;
+using testing::ReadText;
+
+const std::string kHeader = "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,"
+                            "DtcsCode,DtcsPolarity,RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,"
+                            "Comment,URCALL,RPT1CALL,RPT2CALL,DVCODE\n";
+
+struct CliRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+class CsvCliTest : public ::testing::Test {
+protected:
+    std::string Path(const std::string& name) const { return temp_.Path(name); }
+    std::string Quoted(const std::string& name) const { return "'" + Path(name) + "'"; }
+
+    CliRun Cli(const std::string& arguments) const {
+        const std::string command = std::string(TEVANO_CLI) + " " + arguments + " >" +
+                                    Quoted("stdout") + " 2>" + Quoted("stderr");
+        CliRun run;
+        const int raw = std::system(command.c_str());
+        run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : 128 + WTERMSIG(raw);
+        run.out = ReadText(Path("stdout"));
+        run.err = ReadText(Path("stderr"));
+        return run;
+    }
+
+    void WriteText(const std::string& name, const std::string& text) const {
+        testing::WriteBytes(Path(name), std::vector<std::uint8_t>(text.begin(), text.end()));
+    }
+
+    // A channel data file with the given rows (columns 1 to 12), saved as the program saves.
+    void WriteChannels(const std::string& name,
+                       const std::vector<std::pair<int, std::vector<std::string>>>& rows) const {
+        RadioImage image{};
+        MakeNewImage(image);
+        HeadlessChannelForm form(true);
+        ShowImage(image, form.Form(), true);
+        for (const auto& [channel, cells] : rows) {
+            for (int col = 1; col <= 12; ++col) {
+                form.grid.SetTextMatrix(channel, col, cells[static_cast<std::size_t>(col - 1)]);
+            }
+        }
+        ASSERT_TRUE(SaveChannelFile(Path(name), form.Form(), image).Ok());
+    }
+
+    ChannelRowTexts Channel(const std::string& name, int channel) const {
+        RadioImage image{};
+        HeadlessChannelForm form(true);
+        EXPECT_TRUE(OpenChannelFile(Path(name), image, form.Form(), true).Ok());
+        return DecodeChannel(image, channel, true);
+    }
+
+    bool Exists(const std::string& name) const {
+        struct stat info {};
+        return stat(Path(name).c_str(), &info) == 0;
+    }
+
+    testing::TempDir temp_;
+};
+
+TEST_F(CsvCliTest, ExportToStdoutOrToAFile) {
+    WriteChannels("radio.sin", {{1,
+                                 {"145.60000", "145.00000", "D023N", "D023N", "Narrow", "No", "Low",
+                                  "MSK", "OFF", "Carrier", "Reverse", "RPT"}},
+                                {3,
+                                 {"446.00625", "446.00625", "OFF", "OFF", "Wide", "Yes", "High",
+                                  "DTMF", "ON", "Close", "Forward", ""}}});
+    const std::string expected =
+        kHeader + "1,RPT,145.600000,-,0.600000,DTCS,88.5,88.5,023,NN,023,Tone->Tone,NFM,2.50,S,"
+                  "1.0W,,,,,\n"
+                  "3,,446.006250,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,6.25,,5.0W,,,,,\n";
+    const CliRun toStdout = Cli("export-csv " + Quoted("radio.sin"));
+    ASSERT_EQ(toStdout.status, 0) << toStdout.err;
+    EXPECT_EQ(toStdout.out, expected);
+    EXPECT_EQ(toStdout.err, "");
+
+    const CliRun toFile = Cli("export-csv " + Quoted("radio.sin") + " " + Quoted("list.csv"));
+    ASSERT_EQ(toFile.status, 0) << toFile.err;
+    EXPECT_EQ(toFile.out, "");
+    EXPECT_EQ(ReadText(Path("list.csv")), expected);
+}
+
+TEST_F(CsvCliTest, AChannelThatOnlyTransmitsIsNamedOnStderr) {
+    WriteChannels("radio.sin", {{7,
+                                 {"", "146.00000", "OFF", "OFF", "Wide", "Yes", "High", "DTMF",
+                                  "ON", "Close", "Forward", "TX"}}});
+    const CliRun run = Cli("export-csv " + Quoted("radio.sin"));
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, kHeader);
+    EXPECT_EQ(run.err.rfind("tevano-cli: Channel 7 has a transmit frequency but no receive "
+                            "frequency and was left out",
+                            0),
+              0u)
+        << run.err;
+}
+
+TEST_F(CsvCliTest, ImportIntoANewOrAnExistingFile) {
+    WriteText("list.csv", kHeader + "2,CALL,145.000000,,,TSQL,,67.0,,,,,FM,,,5.0W,,,,,\n"
+                                    "5,rpt,145.600000,-,0.6,,,,,,,,NFM,,S,1.0W,,,,,\n");
+    const CliRun created = Cli("import-csv " + Quoted("list.csv") + " " + Quoted("new.sin"));
+    ASSERT_EQ(created.status, 0) << created.err;
+    EXPECT_EQ(created.err, "");
+    EXPECT_EQ(ReadBytes(Path("new.sin")).size(), kImageSize);
+    const ChannelRowTexts two = Channel("new.sin", 2);
+    EXPECT_EQ(std::vector<std::string>(two.begin() + 1, two.end()),
+              (std::vector<std::string>{"145.00000", "145.00000", "67.0", "67.0", "Wide", "Yes",
+                                        "High", "DTMF", "ON", "Close", "Forward", "CALL"}));
+    const ChannelRowTexts five = Channel("new.sin", 5);
+    EXPECT_EQ(five[kColTxFrequency], "145.00000");
+    EXPECT_EQ(five[kColName], "RPT");
+
+    // An existing file keeps the channels the list does not name.
+    WriteChannels("old.sin", {{1,
+                               {"430.00000", "430.00000", "OFF", "OFF", "Wide", "Yes", "High",
+                                "None", "OFF", "Carrier", "Reverse", "KEEP"}},
+                              {2,
+                               {"150.00000", "150.00000", "OFF", "OFF", "Wide", "Yes", "High",
+                                "None", "OFF", "Carrier", "Reverse", "GONE"}}});
+    const CliRun merged = Cli("import-csv " + Quoted("list.csv") + " " + Quoted("old.sin"));
+    ASSERT_EQ(merged.status, 0) << merged.err;
+    EXPECT_EQ(Channel("old.sin", 1)[kColName], "KEEP");
+    EXPECT_EQ(Channel("old.sin", 1)[kColBusyLock], "Carrier");
+    EXPECT_EQ(Channel("old.sin", 2)[kColName], "CALL");
+    EXPECT_EQ(Channel("old.sin", 2)[kColRxFrequency], "145.00000");
+}
+
+TEST_F(CsvCliTest, ARefusedListChangesNothingAndListsEveryRow) {
+    WriteChannels("old.sin", {{1,
+                               {"430.00000", "430.00000", "OFF", "OFF", "Wide", "Yes", "High",
+                                "None", "OFF", "Carrier", "Reverse", "KEEP"}}});
+    const std::vector<std::uint8_t> before = ReadBytes(Path("old.sin"));
+    WriteText("bad.csv", "Location;Frequency;Mode\n1;145,000;FM\n2;700;FM\n3;145;AM\n");
+    for (const char* target : {"old.sin", "never.sin"}) {
+        const CliRun run = Cli("import-csv " + Quoted("bad.csv") + " " + Quoted(target));
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.err, "tevano-cli: The channel list \"" + Path("bad.csv") +
+                               "\" was not imported, and nothing was changed. Correct these rows "
+                               "and import it again:\n"
+                               "  Line 3: the receive frequency 700 MHz is outside 67-521 MHz\n"
+                               "  Line 4: Mode \"AM\": the radio has FM (wide) and NFM (narrow) "
+                               "only\n");
+    }
+    EXPECT_EQ(ReadBytes(Path("old.sin")), before);
+    EXPECT_FALSE(Exists("never.sin"));
+
+    const CliRun chinese =
+        Cli("import-csv " + Quoted("bad.csv") + " " + Quoted("old.sin") + " --chinese");
+    EXPECT_EQ(chinese.status, 1);
+    EXPECT_NE(chinese.err.find("\n  第 4 行：Mode \"AM\"："), std::string::npos) << chinese.err;
+}
+
+TEST_F(CsvCliTest, FailuresAndMisuse) {
+    WriteText("empty.csv", "");
+    WriteText("notalist.csv", "Channel,Freq\n1,145\n");
+    WriteText("list.csv", kHeader + "1,,145.000000\n");
+    WriteText("short.sin", "too short");
+    const std::string failures[] = {
+        "import-csv " + Quoted("missing.csv") + " " + Quoted("x.sin"),
+        "import-csv " + Quoted("empty.csv") + " " + Quoted("x.sin"),
+        "import-csv " + Quoted("notalist.csv") + " " + Quoted("x.sin"),
+        "import-csv " + Quoted("list.csv") + " " + Quoted("short.sin"),
+        "import-csv " + Quoted("list.csv") + " " + Quoted("no/dir/x.sin"),
+        "export-csv " + Quoted("missing.sin"),
+        "export-csv " + Quoted("short.sin"),
+    };
+    for (const std::string& arguments : failures) {
+        const CliRun run = Cli(arguments);
+        EXPECT_EQ(run.status, 1) << arguments;
+        EXPECT_EQ(run.err.rfind("tevano-cli: ", 0), 0u) << run.err;
+        EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << run.err;
+    }
+    EXPECT_FALSE(Exists("x.sin"));
+    EXPECT_EQ(ReadText(Path("short.sin")), "too short");
+
+    EXPECT_EQ(Cli("export-csv").status, 2);
+    EXPECT_EQ(Cli("export-csv a b c").status, 2);
+    EXPECT_EQ(Cli("import-csv " + Quoted("list.csv")).status, 2);
+    EXPECT_EQ(Cli("import-csv a b --bogus").status, 2);
+}
+
+} // namespace
+} // namespace tevano

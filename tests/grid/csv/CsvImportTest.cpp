@@ -1,0 +1,248 @@
+// Channel lists read into the grid: columns by header name, ";" files, the cell texts a row
+// gives, the defaults of the options a list does not carry, and refusals with their lines.
+
+#include "EditorBench.h"
+
+#include "grid/GridModel.h"
+#include "grid/csv/CsvChannelImport.h"
+#include "grid/csv/CsvTexts.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace tevano {
+namespace {
+
+using Cells = std::vector<std::string>; // columns 1 to 12
+
+Cells CellsOf(const ImportedChannel& channel) {
+    return Cells(channel.cells.begin() + 1, channel.cells.end());
+}
+
+const std::string kHeader = "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,"
+                            "DtcsCode,DtcsPolarity,RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,"
+                            "Comment,URCALL,RPT1CALL,RPT2CALL,DVCODE\n";
+
+TEST(CsvImport, RowsBecomeTheCellsOfTheirChannels) {
+    const std::string list =
+        kHeader +
+        "1,CALL,145.000000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,2.50,,5.0W,,,,,\n"
+        "2,rpt,145.600000,-,0.600000,Tone,100.0,88.5,023,NN,023,Tone->Tone,NFM,2.50,S,1.0W,x,,,,\n"
+        "128,UHF,439.993750,+,5.000000,Cross,88.5,88.5,754,RN,023,DTCS->,FM,6.25,,4W,,,,,\n"
+        "64,,145.006250,off,0,TSQL,,67.0,,,,,FM,,P,Low,,,,,\n"
+        "65,SPLIT,435.000000,split,145.000000,DTCS,,,023,NR,,,FM,5.00,,High,,,,,\n";
+    const CsvImport import = ReadChannelList(list, true);
+    ASSERT_TRUE(import.Ok()) << CsvImportFailureText(import, "list.csv", true);
+    ASSERT_EQ(import.channels.size(), 5u);
+    const Cells tail = {"DTMF", "ON", "Close", "Forward"};
+    const auto row = [&tail](Cells head, const char* name) {
+        head.insert(head.end(), tail.begin(), tail.end());
+        head.push_back(name);
+        return head;
+    };
+    EXPECT_EQ(import.channels[0].channel, 1);
+    EXPECT_EQ(CellsOf(import.channels[0]),
+              row({"145.00000", "145.00000", "OFF", "OFF", "Wide", "Yes", "High"}, "CALL"));
+    EXPECT_EQ(import.channels[1].channel, 2);
+    EXPECT_EQ(CellsOf(import.channels[1]),
+              row({"145.60000", "145.00000", "OFF", "100.0", "Narrow", "No", "Low"}, "RPT"));
+    EXPECT_EQ(import.channels[2].channel, 128);
+    EXPECT_EQ(CellsOf(import.channels[2]),
+              row({"439.99375", "444.99375", "OFF", "D754I", "Wide", "Yes", "High"}, "UHF"));
+    EXPECT_EQ(CellsOf(import.channels[3]),
+              row({"145.00625", "", "67.0", "67.0", "Wide", "Yes", "Low"}, ""));
+    EXPECT_EQ(CellsOf(import.channels[4]),
+              row({"435.00000", "145.00000", "D023I", "D023N", "Wide", "Yes", "High"}, "SPLIT"));
+}
+
+TEST(CsvImport, ColumnsAreFoundByNameInAnyOrderAndSemicolonFiles) {
+    // A spreadsheet's export: ";" between fields, "," as decimal mark, columns reordered,
+    // quoted fields, some columns missing and one of its own.
+    const std::string list = "\xEF\xBB\xBF"
+                             "\"Frequency\";Notes; location ;NAME;Power\r\n"
+                             "\"146,520000\";\"calling; simplex\";3;\"A-1\";1.0W\r\n"
+                             "\r\n"
+                             "446,00625;;4;;\r\n";
+    const CsvImport import = ReadChannelList(list, false);
+    ASSERT_TRUE(import.Ok()) << CsvImportFailureText(import, "list.csv", true);
+    ASSERT_EQ(import.channels.size(), 2u);
+    EXPECT_EQ(import.channels[0].channel, 3);
+    // Without Duplex, Tone, Mode and Skip columns: same frequency both ways, no tones, wide,
+    // scanned; the words in the display language.
+    EXPECT_EQ(CellsOf(import.channels[0]),
+              (Cells{"146.52000", "146.52000", "OFF", "OFF", "宽", "是", "低", "DTMF", "开", "关闭",
+                     "正向", "A-1"}));
+    EXPECT_EQ(import.channels[1].channel, 4);
+    EXPECT_EQ(CellsOf(import.channels[1]), (Cells{"446.00625", "446.00625", "OFF", "OFF", "宽",
+                                                  "是", "高", "DTMF", "开", "关闭", "正向", ""}));
+}
+
+TEST(CsvImport, OptionsTheListDoesNotCarryAreThoseOfAChannelTypedIntoTheGrid) {
+    for (const bool english : {true, false}) {
+        testing::EditorBench bench(english);
+        bench.Click(9, 1);
+        bench.Type("145");
+        bench.Leave();
+        const CsvImport import = ReadChannelList(kHeader + "9,,145.000000\n", english);
+        ASSERT_TRUE(import.Ok());
+        ASSERT_EQ(import.channels.size(), 1u);
+        EXPECT_EQ(CellsOf(import.channels[0]), bench.Row(9));
+    }
+}
+
+TEST(CsvImport, EveryRefusedRowIsListedWithItsLineAndNothingIsTaken) {
+    struct Case {
+        const char* row;
+        CsvProblem problem;
+    };
+    using P = CsvProblem;
+    const Case cases[] = {
+        {"0,,145.000000", P::LocationNotChannel},
+        {"129,,145.000000", P::LocationNotChannel},
+        {"1.5,,145.000000", P::LocationNotChannel},
+        {",,145.000000", P::LocationNotChannel},
+        {"10,,", P::FrequencyMissing},
+        {"11,,145.5 MHz", P::NotANumber},
+        {"12,,145;5", P::NotANumber}, // ";" is no separator in a "," list
+        {"13,,66.999990", P::RxOutOfRange},
+        {"14,,521.000010", P::RxOutOfRange},
+        {"15,,145.001000", P::RxOffStep},
+        {"16,,145.000000,+,", P::NotANumber},
+        {"17,,145.000000,+,400", P::TxOutOfRange},
+        {"18,,145.000000,-,100", P::TxOutOfRange},
+        {"19,,145.000000,+,0.001", P::TxOffStep},
+        {"20,,145.000000,split,600", P::TxOutOfRange},
+        {"21,,145.000000,split,145.001", P::TxOffStep},
+        {"22,,145.000000,x", P::DuplexUnknown},
+        {"23,,145.000000,,,Tone,88.6", P::ToneNotInTable},
+        {"24,,145.000000,,,TSQL,,88.5x", P::ToneNotInTable},
+        {"25,,145.000000,,,DTCS,,,024", P::DcsNotInTable},
+        {"26,,145.000000,,,DTCS,,,023,XY", P::PolarityUnknown},
+        {"27,,145.000000,,,Cross,,,,,,Tone=DTCS", P::CrossModeUnknown},
+        {"28,,145.000000,,,DV", P::ToneModeUnknown},
+        {"29,,145.000000,,,,,,,,,,AM", P::ModeUnknown},
+        {"30,,145.000000,,,,,,,,,,,,X", P::SkipUnknown},
+        {"31,,145.000000,,,,,,,,,,,,,lots", P::PowerUnknown},
+        {"32,A_B,145.000000", P::NameCharacters},
+        {"33,ABCDEFGHI,145.000000", P::NameTooLong},
+        {"34,ÄB,145.000000", P::NameCharacters},
+    };
+    std::string list = kHeader + "100,GOOD,145.000000\n";
+    for (const Case& c : cases) {
+        list += std::string(c.row) + "\n";
+    }
+    const CsvImport import = ReadChannelList(list, true);
+    EXPECT_FALSE(import.Ok());
+    EXPECT_EQ(import.listProblem, CsvListProblem::None);
+    EXPECT_TRUE(import.channels.empty()); // the good row on line 2 is not taken either
+    ASSERT_EQ(import.refusals.size(), std::size(cases));
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        SCOPED_TRACE(cases[i].row);
+        EXPECT_EQ(import.refusals[i].line, static_cast<int>(i) + 3);
+        ASSERT_EQ(import.refusals[i].reasons.size(), 1u);
+        EXPECT_EQ(import.refusals[i].reasons[0].problem, cases[i].problem);
+        EXPECT_FALSE(CsvReasonText(import.refusals[i].reasons[0], true).empty());
+        EXPECT_FALSE(CsvReasonText(import.refusals[i].reasons[0], false).empty());
+    }
+    // The message names every refused row by its line.
+    const std::string message = CsvImportFailureText(import, "list.csv", true);
+    EXPECT_EQ(message.rfind("The channel list \"list.csv\" was not imported", 0), 0u) << message;
+    EXPECT_NE(message.find("\nLine 3: Location \"0\" is not a channel number from 1 to 128"),
+              std::string::npos)
+        << message;
+    EXPECT_NE(message.find("\nLine 12: the receive frequency 145.001000 MHz is not a multiple of "
+                           "6.25, 5 or 2.5 kHz"),
+              std::string::npos)
+        << message;
+    EXPECT_NE(message.find("\nLine 26: Mode \"AM\": the radio has FM (wide) and NFM (narrow) only"),
+              std::string::npos)
+        << message;
+    const std::string chinese = CsvImportFailureText(import, "list.csv", false);
+    EXPECT_NE(chinese.find("\n第 30 行：Name \"ABCDEFGHI\" 超过本机的 8 个字符"), std::string::npos)
+        << chinese;
+}
+
+TEST(CsvImport, ARowWithSeveralFaultsAndARepeatedLocation) {
+    const CsvImport import = ReadChannelList(kHeader + "5,,145.000000\n"
+                                                       "5,a_b,600,,,,,,,,,,AM\n"
+                                                       "7,,146.000000,,,,,,,,,,,,,,\"open\n",
+                                             true);
+    ASSERT_EQ(import.refusals.size(), 2u);
+    EXPECT_EQ(import.refusals[0].line, 3);
+    std::vector<CsvProblem> problems;
+    for (const CsvReason& reason : import.refusals[0].reasons) {
+        problems.push_back(reason.problem);
+    }
+    EXPECT_EQ(problems,
+              (std::vector<CsvProblem>{CsvProblem::RxOutOfRange, CsvProblem::ModeUnknown,
+                                       CsvProblem::NameCharacters, CsvProblem::LocationRepeated}));
+    EXPECT_EQ(CsvRefusalLine(import.refusals[0], true),
+              "Line 3: the receive frequency 600 MHz is outside 67-521 MHz; Mode \"AM\": the radio "
+              "has FM (wide) and NFM (narrow) only; Name \"a_b\" holds characters the radio cannot "
+              "show (it shows A-Z, 0-9, \"-\" and blanks); channel 5 is already given on line 2");
+    EXPECT_EQ(import.refusals[1].line, 4);
+    EXPECT_EQ(import.refusals[1].reasons.front().problem, CsvProblem::UnclosedQuote);
+}
+
+TEST(CsvImport, FilesThatAreNoChannelList) {
+    EXPECT_EQ(ReadChannelList("", true).listProblem, CsvListProblem::NoHeader);
+    EXPECT_EQ(ReadChannelList("\n\r\n", true).listProblem, CsvListProblem::NoHeader);
+    EXPECT_EQ(ReadChannelList(kHeader, true).listProblem, CsvListProblem::NoRows);
+
+    const CsvImport noLocation = ReadChannelList("Channel,Name,Frequency\n1,A,145\n", true);
+    EXPECT_EQ(noLocation.listProblem, CsvListProblem::MissingColumn);
+    EXPECT_EQ(noLocation.missingColumn, "Location");
+    const CsvImport noFrequency = ReadChannelList("Location;Name;Freq\n1;A;145\n", true);
+    EXPECT_EQ(noFrequency.missingColumn, "Frequency");
+    EXPECT_EQ(CsvImportFailureText(noFrequency, "x.csv", true),
+              "\"x.csv\" is not a channel list: its first line has no \"Frequency\" column. A "
+              "channel list begins with the header line \"Location,Name,Frequency,...\".");
+
+    // Bytes of a channel data file are no list either, and nothing breaks on them.
+    std::string binary(3168, '\xFF');
+    binary[17] = '\0';
+    binary[40] = '\n';
+    EXPECT_EQ(ReadChannelList(binary, true).listProblem, CsvListProblem::MissingColumn);
+}
+
+// Random text after a good header line: every row is taken or refused, nothing else happens.
+TEST(CsvImport, AnyTextIsReadOrRefused) {
+    std::mt19937 rng(4711);
+    const std::string alphabet = "0123456789.,;\"\n\r -+ANRSTWDCFMLPOtsplitoff>\xFF";
+    for (int pass = 0; pass < 400; ++pass) {
+        std::string text = pass % 2 == 0 ? kHeader : std::string();
+        const std::size_t length = rng() % 300;
+        for (std::size_t i = 0; i < length; ++i) {
+            text += alphabet[rng() % alphabet.size()];
+        }
+        const CsvImport import = ReadChannelList(text, pass % 4 < 2);
+        if (!import.Ok()) {
+            EXPECT_TRUE(import.channels.empty());
+            EXPECT_FALSE(CsvImportFailureText(import, "x.csv", true).empty());
+            continue;
+        }
+        for (const ImportedChannel& channel : import.channels) {
+            EXPECT_GE(channel.channel, 1);
+            EXPECT_LE(channel.channel, 128);
+            EXPECT_FALSE(channel.cells[kColRxFrequency].empty());
+        }
+    }
+}
+
+TEST(CsvImport, ApplyingWritesOnlyTheListsChannels) {
+    GridModel grid;
+    grid.SetTextMatrix(1, kColName, "KEEP");
+    grid.SetTextMatrix(2, kColRxFrequency, "150.00000");
+    const CsvImport import = ReadChannelList(kHeader + "2,NEW,145.000000,off\n", true);
+    ASSERT_TRUE(import.Ok());
+    ApplyImportedChannels(grid, import.channels);
+    EXPECT_EQ(grid.TextMatrix(1, kColName), "KEEP");
+    EXPECT_EQ(grid.TextMatrix(2, kColRxFrequency), "145.00000");
+    EXPECT_EQ(grid.TextMatrix(2, kColTxFrequency), "");
+    EXPECT_EQ(grid.TextMatrix(2, kColName), "NEW");
+    EXPECT_EQ(grid.TextMatrix(2, kColChannel), "");
+}
+
+} // namespace
+} // namespace tevano

@@ -1,0 +1,221 @@
+// What the window adds to the radio exchanges on Linux: the backup of a completed read and the
+// status bar's word on where it went (or why it could not be saved, the read standing), the
+// reason beside the unchanged open-failure message of a transfer and of the test mode, and Open
+// Backup Folder.
+
+#include "DialogRunner.h"
+#include "ProgramFixture.h"
+#include "SampleFiles.h"
+#include "VirtualRadioProcess.h"
+
+#include "image/ChannelFile.h"
+#include "radiolink/PosixSerialPort.h"
+#include "radiolink/ReadBackups.h"
+#include "radiolink/ui/CProgressDlg.h"
+#include "resources/CommandIds.h"
+#include "resources/layout/TestModeLayout.h"
+#include "testmode/ui/CTestModeDlg.h"
+
+#include <QDesktopServices>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeWidget>
+#include <QUrl>
+
+#include <memory>
+
+namespace tevano::testing {
+
+namespace {
+
+const QString kPortOpenFailed =
+    "Could not Open the Port,Please check whether the Port are occupied or the device are ok";
+
+CProgressDlg* ProgressWindow() {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* dialog = qobject_cast<CProgressDlg*>(window); dialog && !dialog->isHidden()) {
+            return dialog;
+        }
+    }
+    return nullptr;
+}
+
+// Runs a transfer command from its progress window to the window's end.
+bool Transfer(ProgramFixture& program, int command) {
+    program.App().OnCommand(command);
+    CProgressDlg* dialog = ProgressWindow();
+    if (dialog == nullptr) {
+        return false;
+    }
+    QTest::mouseClick(dialog->StartButton(), Qt::LeftButton);
+    QElapsedTimer timer;
+    timer.start();
+    while (ProgressWindow() != nullptr && timer.elapsed() < 30000) {
+        QTest::qWait(20);
+    }
+    return ProgressWindow() == nullptr;
+}
+
+QByteArray FileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString StatusText(ProgramFixture& program) {
+    return program.Frame().MessageText();
+}
+
+} // namespace
+
+// Takes the URLs the program asks the desktop to open.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+
+public:
+    QList<QUrl> opened;
+
+public slots:
+    void Open(const QUrl& url) { opened << url; }
+};
+
+class RadioLinkNotesTest : public QObject {
+    Q_OBJECT
+
+private:
+    // XDG_DATA_HOME of each test, new for each.
+    std::unique_ptr<QTemporaryDir> data_;
+
+    QString Backups() const { return data_->filePath("tevano/backups"); }
+
+private slots:
+    void init() {
+        data_ = std::make_unique<QTemporaryDir>();
+        qputenv("XDG_DATA_HOME", data_->path().toUtf8());
+    }
+
+    // One read backs up the radio, the other cannot: both reads stand.
+    void aCompletedReadIsBackedUpAndTheStatusBarSaysWhere() {
+        ProgramFixture program;
+        WriteSampleFile(program.Path("radio.sin"));
+        VirtualRadioProcess radio({"--baud", "0", "--image", program.Path("radio.sin")});
+        QVERIFY(radio.Started());
+        radio.WritePortsIni(program.Path("MAIN.ini"));
+        QVERIFY(program.Start());
+
+        QVERIFY(Transfer(program, res::cmd::kReadFromRadio));
+        QVERIFY(program.prompts.Questions().empty());
+        QCOMPARE(program.Cell(1, 1), QString("145.00000"));
+        const std::vector<std::string> backups = ListBackups(Backups().toStdString());
+        QCOMPARE(backups.size(), std::size_t(1));
+        const QString backup = QString::fromStdString(backups[0]);
+        QCOMPARE(FileBytes(backup), FileBytes(program.Path("radio.sin")));
+        QCOMPARE(StatusText(program), "A backup of the read is in " + backup);
+        QCOMPARE(QFileInfo(Backups()).permissions() & (QFile::ReadGroup | QFile::ReadOther),
+                 QFileDevice::Permissions());
+        // The backup is no document of the user's: the window's document is still untitled.
+        QVERIFY(program.Document().PathName().isEmpty());
+
+        // Somewhere no folder can be made: the read is done and the grid shows it all the same.
+        QFile blocker(data_->filePath("blocked"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        qputenv("XDG_DATA_HOME", data_->filePath("blocked").toUtf8());
+        program.prompts.Answer(Answer::No); // not saved
+        program.App().OnCommand(res::cmd::kFileNew);
+        QCOMPARE(program.Cell(1, 1), QString());
+        program.prompts.Forget();
+        QVERIFY(Transfer(program, res::cmd::kReadFromRadio));
+        QVERIFY(program.prompts.Questions().empty());
+        QCOMPARE(program.Cell(1, 1), QString("145.00000"));
+        QVERIFY2(StatusText(program).startsWith(
+                     "The read is complete, but its backup could not be saved in " +
+                     data_->filePath("blocked") + "/tevano/backups: "),
+                 qPrintable(StatusText(program)));
+        QCOMPARE(ListBackups(Backups().toStdString()).size(), std::size_t(1));
+    }
+
+    void aPortThatCannotBeOpenedSaysWhyInTheStatusBar() {
+        ProgramFixture program;
+        VirtualRadioProcess radio({"--baud", "0"});
+        QVERIFY(radio.Started());
+        const QString missing = program.Path("ttyUSB7");
+        QFile ini(program.Path("MAIN.ini"));
+        QVERIFY(ini.open(QIODevice::WriteOnly));
+        ini.write(QString("[PORTS]\nCOM1=%1\nCOM2=%2\n").arg(missing, radio.Port()).toUtf8());
+        ini.close();
+        QVERIFY(program.Start());
+
+        // The message box stays the one it always was; the status bar adds the reason.
+        QVERIFY(Transfer(program, res::cmd::kReadFromRadio));
+        QCOMPARE(program.prompts.Texts(), QStringList{kPortOpenFailed});
+        QCOMPARE(StatusText(program),
+                 missing + " does not exist: the programming cable is not plugged in, or the "
+                           "port is set to another device (Port Setup).");
+
+        program.prompts.Forget();
+        program.App().OnCommand(res::cmd::kPortCom2);
+        PosixSerialPort otherProgram;
+        QVERIFY(otherProgram.Open(radio.Port().toStdString(), kCloneTimeouts));
+        QVERIFY(Transfer(program, res::cmd::kWriteToRadio));
+        QCOMPARE(program.prompts.Texts(), QStringList{kPortOpenFailed});
+        QCOMPARE(StatusText(program), radio.Port() + " is in use by another program: close that "
+                                                     "program and try again.");
+        QVERIFY(ListBackups(Backups().toStdString()).empty());
+    }
+
+    void theTestModesPortThatCannotBeOpenedSaysWhyInChinese() {
+        ProgramFixture program;
+        qputenv("LANGUAGE", "zh_CN");
+        const QString missing = program.Path("ttyACM3");
+        VirtualRadioProcess::WritePortsIni(program.Path("MAIN.ini"), missing);
+        QVERIFY(program.Start());
+        const bool opened = WhileOpen<CTestModeDlg>(
+            [&program] { program.App().OnCommand(res::cmd::kTestMode); },
+            [](CTestModeDlg& dialog) {
+                qobject_cast<QTreeWidget*>(dialog.Control(res::testmode::kTree))
+                    ->setCurrentItem(dialog.TreeItem(TestModeTreeItem::TxPower));
+                qobject_cast<QPushButton*>(dialog.Control(res::testmode::kStart))->click();
+            });
+        QVERIFY(opened);
+        QCOMPARE(program.prompts.Texts(),
+                 QStringList{"无法打开串口，请检查该设备是否正常，或是否被占用"});
+        QCOMPARE(StatusText(program),
+                 missing + " 不存在：写频线没有插好，或该端口设置成了别的设备（端口设置）。");
+    }
+
+    void openBackupFolderMakesTheFolderAndShowsIt() {
+        ProgramFixture program;
+        QVERIFY(program.Start());
+        QVERIFY(!QFileInfo::exists(Backups()));
+        UrlCatcher desktop;
+        QDesktopServices::setUrlHandler("file", &desktop, "Open");
+        program.App().OnCommand(res::cmd::kOpenBackupFolder);
+        QDesktopServices::unsetUrlHandler("file");
+
+        QCOMPARE(desktop.opened, QList<QUrl>{QUrl::fromLocalFile(Backups())});
+        QVERIFY(QFileInfo(Backups()).isDir());
+        QCOMPARE(QFileInfo(Backups()).permissions() & (QFile::ReadGroup | QFile::ReadOther),
+                 QFileDevice::Permissions());
+        QCOMPARE(StatusText(program), "Backups of the reads are kept in " + Backups());
+
+        // Nowhere to keep backups: nothing to open, and the status bar says why.
+        qunsetenv("XDG_DATA_HOME");
+        const QByteArray home = qgetenv("HOME");
+        qunsetenv("HOME");
+        QDesktopServices::setUrlHandler("file", &desktop, "Open");
+        program.App().OnCommand(res::cmd::kOpenBackupFolder);
+        QDesktopServices::unsetUrlHandler("file");
+        qputenv("HOME", home);
+        QCOMPARE(desktop.opened.size(), 1);
+        QCOMPARE(StatusText(program),
+                 QString("There is no folder for backups: neither XDG_DATA_HOME nor HOME is set."));
+    }
+};
+
+} // namespace tevano::testing
+
+QTEST_MAIN(tevano::testing::RadioLinkNotesTest)
+#include "RadioLinkNotesTest.moc"

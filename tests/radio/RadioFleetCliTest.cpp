@@ -1,0 +1,328 @@
+// tevano-cli beyond the single exchange, against several tevano-radio processes: the backup a
+// read leaves, the reason beside a port that cannot be opened, a write to several radios at once
+// with a result line per port, a write read back and compared, and a signal that ends the tool
+// while several ports are open.
+
+#include "RadioProcess.h"
+
+#include "image/ChannelFile.h"
+#include "radiolink/PosixSerialPort.h"
+#include "radiolink/ReadBackups.h"
+#include "shell/EnvironmentGuard.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <memory>
+#include <sstream>
+#include <sys/ioctl.h>
+#include <sys/wait.h>
+#include <termios.h>
+#include <thread>
+#include <unistd.h>
+
+namespace tevano {
+namespace {
+
+using testing::RadioProcess;
+using testing::ReadBytes;
+using testing::ReadText;
+
+struct CliRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string Quoted(const std::string& text) {
+    return "'" + text + "'";
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+// The lines of several exchanges at once come in any order among each other.
+std::vector<std::string> Sorted(std::vector<std::string> lines) {
+    std::sort(lines.begin(), lines.end());
+    return lines;
+}
+
+RadioImage Pattern() {
+    RadioImage image{};
+    for (std::size_t i = 0; i < image.size(); ++i) {
+        image[i] = static_cast<std::uint8_t>(i * 29 + i / 97);
+    }
+    return image;
+}
+
+std::vector<std::uint8_t> BytesOf(const RadioImage& image) {
+    return {image.begin(), image.end()};
+}
+
+const std::string kOpenFailed =
+    "Could not Open the Port,Please check whether the Port are occupied or the device are ok";
+const std::string kNotPluggedIn = " does not exist: the programming cable is not plugged in, or "
+                                  "the port is set to another device (Port Setup).";
+
+class RadioFleetCliTest : public ::testing::Test {
+protected:
+    RadioFleetCliTest() {
+        environment_.Set("XDG_DATA_HOME", Path("data").c_str());
+        EXPECT_TRUE(StoreChannelFile(Path("demo.sin"), Pattern()).Ok());
+    }
+
+    std::string Path(const std::string& name) const { return temp_.Path(name); }
+    std::string Backups() const { return Path("data/tevano/backups"); }
+
+    // Runs the tool with its output in files named after `run` (runs at once need their own),
+    // its environment changed by `environment` ("NAME=value ...").
+    CliRun Cli(const std::string& arguments, const std::string& run = "cli",
+               const std::string& environment = "") const {
+        const std::string out = Path(run + ".out");
+        const std::string err = Path(run + ".err");
+        const std::string command = environment + " " + Quoted(TEVANO_CLI) + " " + arguments +
+                                    " >" + Quoted(out) + " 2>" + Quoted(err);
+        const int raw = std::system(command.c_str());
+        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : 128 + WTERMSIG(raw), ReadText(out),
+                ReadText(err)};
+    }
+
+    // A radio without pacing that saves what it is written to save<n>.sin.
+    std::unique_ptr<RadioProcess> Radio(int n, std::vector<std::string> more = {}) const {
+        std::vector<std::string> options = {"--baud", "0", "--save",
+                                            Path("save" + std::to_string(n) + ".sin")};
+        options.insert(options.end(), more.begin(), more.end());
+        return std::make_unique<RadioProcess>(options);
+    }
+
+    std::vector<std::uint8_t> Saved(int n) const {
+        return ReadBytes(Path("save" + std::to_string(n) + ".sin"));
+    }
+
+    testing::TempDir temp_;
+    testing::EnvironmentGuard environment_;
+};
+
+// A read takes eight seconds of the protocol's own pauses: the two reads run side by side.
+TEST_F(RadioFleetCliTest, EveryReadLeavesABackupThatAFailureCannotTakeTheReadWith) {
+    RadioProcess radio({"--baud", "0", "--image", Path("demo.sin")});
+    RadioProcess other({"--baud", "0", "--image", Path("demo.sin")});
+    // No place for backups for the other read: it is done all the same, and says so.
+    testing::WriteBytes(Path("blocked"), {1});
+    CliRun run;
+    CliRun blocked;
+    std::thread side([&] {
+        blocked = Cli("read " + other.Port() + " " + Quoted(Path("other.sin")), "blocked",
+                      "XDG_DATA_HOME=" + Quoted(Path("blocked")));
+    });
+    run = Cli("read " + radio.Port() + " " + Quoted(Path("read.sin")));
+    side.join();
+
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    const std::vector<std::string> backups = ListBackups(Backups());
+    ASSERT_EQ(backups.size(), 1u);
+    EXPECT_EQ(run.out, "A backup of the read is in " + backups[0] + "\n");
+    EXPECT_EQ(ReadBytes(backups[0]), BytesOf(Pattern()));
+    EXPECT_EQ(ReadBytes(Path("read.sin")), BytesOf(Pattern()));
+
+    EXPECT_EQ(blocked.status, 0);
+    EXPECT_EQ(blocked.out, "");
+    EXPECT_EQ(blocked.err.rfind("tevano-cli: The read is complete, but its backup could not be "
+                                "saved in " +
+                                    Path("blocked") + "/tevano/backups: ",
+                                0),
+              0u)
+        << blocked.err;
+    EXPECT_EQ(ReadBytes(Path("other.sin")), BytesOf(Pattern()));
+}
+
+TEST_F(RadioFleetCliTest, SeveralRadiosAreWrittenAtOnceWithALinePerPort) {
+    const auto first = Radio(1);
+    const auto second = Radio(2);
+    const auto third = Radio(3);
+    const CliRun run = Cli("write " + first->Port() + " " + second->Port() + " " + third->Port() +
+                           " " + Quoted(Path("demo.sin")));
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(Lines(run.out),
+              (std::vector<std::string>{first->Port() + ": written", second->Port() + ": written",
+                                        third->Port() + ": written"}));
+    for (int n = 1; n <= 3; ++n) {
+        EXPECT_EQ(Saved(n), BytesOf(Pattern())) << n;
+    }
+}
+
+TEST_F(RadioFleetCliTest, OneFailedRadioFailsTheCommandAndIsNamed) {
+    const auto good = Radio(1);
+    const auto refusing = Radio(2, {"--fault", "refuse-write=7"});
+    const std::string missing = Path("ttyUSB9");
+    const CliRun run = Cli("write " + good->Port() + " " + refusing->Port() + " " + missing + " " +
+                           Quoted(Path("demo.sin")));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(
+        Lines(run.out),
+        (std::vector<std::string>{
+            good->Port() + ": written",
+            refusing->Port() + ": failed:  Program Interrupt，Please reset the radio and try again",
+            missing + ": failed: " + kOpenFailed}));
+    EXPECT_EQ(Sorted(Lines(run.err)),
+              Sorted({"tevano-cli: " + refusing->Port() +
+                          ":  Program Interrupt，Please reset the radio and try again",
+                      "tevano-cli: " + missing + ": " + kOpenFailed,
+                      "tevano-cli: " + missing + ": " + missing + kNotPluggedIn}));
+    EXPECT_EQ(Saved(1), BytesOf(Pattern()));
+}
+
+TEST_F(RadioFleetCliTest, RetriesAndForceAnswerTheQuestionsOfEachRadio) {
+    RadioImage typed = Pattern();
+    typed[kRadioTypeCodeByte] = 0x11;
+    ASSERT_TRUE(StoreChannelFile(Path("typed.sin"), typed).Ok());
+    const auto first = Radio(1, {"--fault", "wrong-ack=15", "--type", "0x22"});
+    const auto second = Radio(2, {"--fault", "wrong-ack=15", "--type", "0x22"});
+    const CliRun run = Cli("write " + first->Port() + " " + second->Port() + " " +
+                           Quoted(Path("typed.sin")) + " --retries 1 --force");
+    EXPECT_EQ(run.status, 0) << run.err;
+    std::vector<std::string> expected;
+    for (const std::string& port : {first->Port(), second->Port()}) {
+        const std::string prefix = "tevano-cli: " + port + ": ";
+        expected.push_back(prefix + "Communication Error，Please check all the connections and "
+                                    "the radio power");
+        expected.push_back(prefix + "retry 1 of 1");
+        expected.push_back(prefix + " Radio Type are not match for your setting，If you want "
+                                    "continue,push ok button");
+        expected.push_back(prefix + "going on (--force)");
+    }
+    EXPECT_EQ(Sorted(Lines(run.err)), Sorted(expected));
+    EXPECT_EQ(Saved(1), BytesOf(typed));
+    EXPECT_EQ(Saved(2), BytesOf(typed));
+}
+
+TEST_F(RadioFleetCliTest, VerifiedWriteReadsEachRadioBackAndNamesTheFirstDifference) {
+    const auto good = Radio(1);
+    const auto corrupting = Radio(2, {"--fault", "corrupt=0x123"});
+    const auto shortReplies = Radio(3, {"--fault", "short-reply=5:3"});
+    const RadioImage image = Pattern();
+    char difference[160];
+    std::snprintf(difference, sizeof difference,
+                  "the radio's memory differs from the file at offset 0x0123: written 0x%02X, "
+                  "read back 0x%02X",
+                  image[0x123], image[0x123] ^ 0xFF);
+
+    CliRun run = Cli("write " + good->Port() + " " + corrupting->Port() + " " +
+                     shortReplies->Port() + " " + Quoted(Path("demo.sin")) + " --verify");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(
+        Lines(run.out),
+        (std::vector<std::string>{
+            good->Port() + ": written and verified", corrupting->Port() + ": failed: " + difference,
+            shortReplies->Port() + ": failed: reading back: not received enough  byte"}));
+    EXPECT_EQ(Sorted(Lines(run.err)),
+              Sorted({"tevano-cli: " + corrupting->Port() + ": " + difference,
+                      "tevano-cli: " + shortReplies->Port() + ": not received enough  byte"}));
+    // The radios were written all the same; the verify only tells.
+    EXPECT_EQ(Saved(1), BytesOf(image));
+    EXPECT_EQ(Saved(3), BytesOf(image));
+    // A verify reads, but it is no read of the user's: no backup.
+    EXPECT_TRUE(ListBackups(Backups()).empty());
+}
+
+TEST_F(RadioFleetCliTest, CommandLinesThatCannotWork) {
+    const auto radio = Radio(1);
+    CliRun run =
+        Cli("write " + radio->Port() + " " + radio->Port() + " " + Quoted(Path("demo.sin")));
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(Lines(run.err).front(),
+              "tevano-cli: " + radio->Port() + " and " + radio->Port() + " are the same device");
+    // A link to a port is the same port.
+    ASSERT_EQ(symlink(radio->Port().c_str(), Path("link").c_str()), 0);
+    EXPECT_EQ(
+        Cli("write " + radio->Port() + " " + Path("link") + " " + Quoted(Path("demo.sin"))).status,
+        2);
+    EXPECT_EQ(Cli("read " + radio->Port() + " " + Path("link") + " x.sin").status, 2);
+    EXPECT_EQ(Cli("read " + radio->Port() + " x.sin --verify").status, 2);
+    EXPECT_NE(access(Path("save1.sin").c_str(), F_OK), 0);
+}
+
+// The exchanges run side by side: four radios take about as long as one (tools/bench-fleet.sh
+// measures it at 9600 baud). Here, unpaced and with room for a busy machine, four must take
+// well under the four times that one after another would.
+TEST_F(RadioFleetCliTest, FourRadiosAtOnceTakeAboutAsLongAsOne) {
+    std::vector<std::unique_ptr<RadioProcess>> radios;
+    std::string ports;
+    for (int n = 1; n <= 4; ++n) {
+        radios.push_back(Radio(n));
+        ports += radios.back()->Port() + " ";
+    }
+    using Clock = std::chrono::steady_clock;
+    auto start = Clock::now();
+    ASSERT_EQ(Cli("write " + radios[0]->Port() + " " + Quoted(Path("demo.sin"))).status, 0);
+    const double one = std::chrono::duration<double>(Clock::now() - start).count();
+    start = Clock::now();
+    ASSERT_EQ(Cli("write " + ports + Quoted(Path("demo.sin"))).status, 0);
+    const double four = std::chrono::duration<double>(Clock::now() - start).count();
+    std::printf("one radio %.2f s, four radios %.2f s (%.2f times)\n", one, four, four / one);
+    EXPECT_LT(four, 2.5 * one);
+    for (int n = 1; n <= 4; ++n) {
+        EXPECT_EQ(Saved(n), BytesOf(Pattern())) << n;
+    }
+}
+
+TEST_F(RadioFleetCliTest, KilledFleetWriteLetsGoOfEveryPort) {
+    std::vector<std::unique_ptr<RadioProcess>> radios;
+    for (int n = 1; n <= 3; ++n) {
+        // Paced as a real radio, so that the write is still going when the signal comes.
+        radios.push_back(std::make_unique<RadioProcess>(
+            std::vector<std::string>{"--trace", Path("trace" + std::to_string(n))}));
+    }
+    const pid_t cli = fork();
+    if (cli == 0) {
+        const int null = open("/dev/null", O_WRONLY);
+        dup2(null, STDOUT_FILENO);
+        dup2(null, STDERR_FILENO);
+        execl(TEVANO_CLI, TEVANO_CLI, "write", radios[0]->Port().c_str(), radios[1]->Port().c_str(),
+              radios[2]->Port().c_str(), Path("demo.sin").c_str(), static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    // Wait until blocks are moving to every radio, then end it as a shell's kill would.
+    bool moving = false;
+    for (int tries = 0; tries < 1000 && !moving; ++tries) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        moving = true;
+        for (int n = 1; n <= 3; ++n) {
+            moving = moving && ReadText(Path("trace" + std::to_string(n))).find("> 57 00 10") !=
+                                   std::string::npos;
+        }
+    }
+    EXPECT_TRUE(moving);
+    kill(cli, SIGTERM);
+    int status = 0;
+    ASSERT_EQ(waitpid(cli, &status, 0), cli);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM);
+
+    for (const auto& radio : radios) {
+        const int observer = open(radio->Port().c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+        ASSERT_GE(observer, 0);
+        int exclusive = -1;
+        ASSERT_EQ(ioctl(observer, TIOCGEXCL, &exclusive), 0);
+        EXPECT_EQ(exclusive, 0) << radio->Port();
+        close(observer);
+        PosixSerialPort port;
+        EXPECT_TRUE(port.Open(radio->Port(), kCloneTimeouts)) << radio->Port();
+    }
+}
+
+} // namespace
+} // namespace tevano

@@ -1,0 +1,96 @@
+// Why a port could not be opened: the errno the Linux port keeps from a failed open, for the
+// causes a user meets (no such device, a file that is no serial line, a line another program
+// holds), and the line that names the device and says what to do, in both languages.
+
+#include "radiolink/PortOpenFailure.h"
+#include "radiolink/PosixSerialPort.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace tevano {
+namespace {
+
+bool Contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+TEST(PortOpenFailureTest, EachCauseNamesTheDeviceAndWhatToDo) {
+    const struct {
+        int systemError;
+        PortProblem problem;
+        const char* english;
+        const char* chinese;
+    } cases[] = {
+        {EACCES, PortProblem::NoPermission, "dialout group", "dialout 组"},
+        {EPERM, PortProblem::NoPermission, "log out and in again", "重新登录"},
+        {ENOENT, PortProblem::NotPluggedIn, "the programming cable is not plugged in", "没有插好"},
+        {ENXIO, PortProblem::NotPluggedIn, "not plugged in", "没有插好"},
+        {ENODEV, PortProblem::NotPluggedIn, "not plugged in", "没有插好"},
+        {EBUSY, PortProblem::HeldElsewhere, "in use by another program", "正被其他程序占用"},
+        {ENOTTY, PortProblem::NotSerialLine, "is not a serial device", "不是串口设备"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.systemError);
+        EXPECT_EQ(ProblemOf(c.systemError), c.problem);
+        const std::string english = PortOpenFailureText("/dev/ttyUSB3", c.systemError, true);
+        const std::string chinese = PortOpenFailureText("/dev/ttyUSB3", c.systemError, false);
+        EXPECT_EQ(english.rfind("/dev/ttyUSB3", 0), 0u) << english;
+        EXPECT_EQ(chinese.rfind("/dev/ttyUSB3", 0), 0u) << chinese;
+        EXPECT_TRUE(Contains(english, c.english)) << english;
+        EXPECT_TRUE(Contains(chinese, c.chinese)) << chinese;
+    }
+}
+
+TEST(PortOpenFailureTest, OtherErrorsGiveTheSystemsWords) {
+    EXPECT_EQ(ProblemOf(EIO), PortProblem::Other);
+    const std::string text = PortOpenFailureText("/dev/ttyACM0", EIO, true);
+    EXPECT_EQ(text.rfind("/dev/ttyACM0: ", 0), 0u) << text;
+    EXPECT_GT(text.size(), std::string("/dev/ttyACM0: ").size());
+    EXPECT_FALSE(Contains(text, "dialout"));
+    // Without an errno there is nothing to explain but the device.
+    EXPECT_EQ(PortOpenFailureText("/dev/ttyACM0", 0, true), "/dev/ttyACM0 could not be opened.");
+}
+
+TEST(PortOpenFailureTest, TheLinuxPortKeepsWhyItsOpenFailed) {
+    testing::TempDir temp;
+    PosixSerialPort port;
+
+    EXPECT_FALSE(port.Open(temp.Path("ttyUSB9"), kCloneTimeouts));
+    EXPECT_EQ(port.OpenError(), ENOENT);
+
+    testing::WriteBytes(temp.Path("notes.txt"), {'h', 'i'});
+    EXPECT_FALSE(port.Open(temp.Path("notes.txt"), kCloneTimeouts));
+    EXPECT_EQ(port.OpenError(), ENOTTY);
+
+    EXPECT_FALSE(port.Open(temp.path(), kCloneTimeouts));
+    EXPECT_EQ(port.OpenError(), EISDIR);
+    EXPECT_EQ(ProblemOf(port.OpenError()), PortProblem::Other);
+
+    // A pseudo-terminal: free, then held by another exchange, then free again.
+    const int master = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+    ASSERT_GE(master, 0);
+    ASSERT_EQ(grantpt(master), 0);
+    ASSERT_EQ(unlockpt(master), 0);
+    char name[128];
+    ASSERT_EQ(ptsname_r(master, name, sizeof name), 0);
+    {
+        PosixSerialPort holder;
+        ASSERT_TRUE(holder.Open(name, kCloneTimeouts));
+        EXPECT_FALSE(port.Open(name, kCloneTimeouts));
+        EXPECT_EQ(port.OpenError(), EBUSY);
+        EXPECT_FALSE(port.IsOpen());
+    }
+    EXPECT_TRUE(port.Open(name, kCloneTimeouts));
+    EXPECT_EQ(port.OpenError(), 0);
+    port.Close();
+    close(master);
+}
+
+} // namespace
+} // namespace tevano
