@@ -3,7 +3,8 @@
 set -eu
 
 packages="build-essential cmake ninja-build pkg-config libgtest-dev libgmock-dev qt6-base-dev
-locales fonts-liberation2 fonts-wqy-microhei poppler-utils qt6-translations-l10n"
+locales fonts-liberation2 fonts-wqy-microhei poppler-utils qt6-translations-l10n
+clang-14 libclang-rt-14-dev"
 
 missing=""
 for package in $packages; do

@@ -1,0 +1,124 @@
+// The radio's side of a clone read, from the fuzzer's bytes. Whatever the radio sends, the read
+// ends with one of its endings, closes the port it opened exactly once, asks for blocks only
+// inside the image, and hands back either the document's image untouched or, when it completed,
+// exactly the bytes the radio sent.
+//
+// Input: a flags byte (bit 0: the port cannot be opened), a write-failure mask (send k fails
+// when bit k mod 8 is set), the cancel check from which the user cancels (16 bits, low byte
+// first, 0: never), then the tape of RadioTape.h.
+
+#include "CloneEndingChecks.h"
+#include "FuzzCheck.h"
+#include "RadioTape.h"
+
+#include "radiolink/CloneExchange.h"
+#include "radiolink/CloneFrames.h"
+
+#include <cstring>
+
+namespace {
+
+using namespace tevano;
+using namespace tevano::fuzz;
+
+// The document's image before the read: every byte different from its neighbours, so that a
+// block written to the wrong place shows.
+RadioImage DocumentImage() {
+    RadioImage image{};
+    for (std::size_t i = 0; i < image.size(); ++i) {
+        image[i] = static_cast<std::uint8_t>(i * 13 + (i >> 8));
+    }
+    return image;
+}
+
+// Follows the block commands on the wire and keeps what the radio answered to each.
+struct RadioSide {
+    explicit RadioSide(const RadioImage& before) : memory(before) {}
+
+    void Sent(const std::uint8_t* data, std::size_t size) {
+        FUZZ_CHECK(size == 1 || size == kBlockCommandSize, "a read sends bytes and commands");
+        if (size != kBlockCommandSize) {
+            return;
+        }
+        FUZZ_CHECK(data[0] == kReadCommand, "a read sends only read commands");
+        FUZZ_CHECK(data[3] == kBlockSize, "a block is 8 bytes");
+        const std::size_t address = static_cast<std::size_t>(data[1]) << 8 | data[2];
+        FUZZ_CHECK(address == nextAddress, "blocks are asked for in order, none twice");
+        FUZZ_CHECK(address + kBlockSize <= kImageSize, "blocks lie inside the image");
+        blockAddress = address;
+        nextAddress += kBlockSize;
+    }
+
+    void Received(std::size_t asked, const std::uint8_t* data, const ReadResult& result) {
+        if (asked != kReadReplySize) {
+            return;
+        }
+        FUZZ_CHECK(blockAddress < kImageSize, "a block reply follows a block command");
+        if (result.count > kReadReplyHeaderSize) {
+            std::memcpy(memory.data() + blockAddress, data + kReadReplyHeaderSize,
+                        result.count - kReadReplyHeaderSize);
+        }
+    }
+
+    RadioImage memory; // the image as the radio's replies make it
+    std::size_t nextAddress = 0;
+    std::size_t blockAddress = kImageSize;
+};
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    Header header(data, size);
+    const bool opens = (header.Byte() & 1) == 0;
+    const std::uint8_t writeFailureMask = header.Byte();
+    const unsigned cancelAtCheck = header.Word();
+
+    Tape tape(data, size);
+    StepCounter counter;
+    TapePort port(tape, counter, opens, writeFailureMask, kReadReplySize);
+    TapeUser user(tape, counter, port, cancelAtCheck, true);
+    const RadioImage before = DocumentImage();
+    RadioSide radio(before);
+    port.onSend = [&radio](const std::uint8_t* bytes, std::size_t n) { radio.Sent(bytes, n); };
+    port.onRead = [&radio](std::size_t asked, const std::uint8_t* bytes, const ReadResult& r) {
+        radio.Received(asked, bytes, r);
+    };
+
+    RadioImage image = before;
+    const CloneOutcome outcome = ReadFromRadio(port, "/dev/ttyFUZZ", user, image);
+
+    if (FuzzVerbose()) {
+        std::fprintf(stderr, "ending %d after %d blocks, %zu questions\n",
+                     static_cast<int>(outcome.ending), outcome.blocksDone, user.questions.size());
+    }
+    FUZZ_CHECK(!user.Asked(MessageId::RadioTypeMismatch), "a read never asks for the type");
+    if (outcome.ending == CloneEnding::Completed) {
+        FUZZ_CHECK(outcome.blocksDone == kBlockCount, "a completed read moved every block");
+        FUZZ_CHECK(radio.nextAddress == kImageSize, "a completed read asked for every block");
+        FUZZ_CHECK(image == radio.memory, "a completed read holds the radio's bytes");
+    } else {
+        FUZZ_CHECK(image == before, "a read that did not complete leaves the image untouched");
+    }
+    if (CheckSharedEnding(outcome, port, user, opens)) {
+        return 0;
+    }
+    switch (outcome.ending) {
+    case CloneEnding::Completed:
+        break;
+    case CloneEnding::ReadReplyShort:
+        FUZZ_CHECK(user.LastWas(MessageId::NotEnoughBytes, Answer::Ok),
+                   "a short reply was reported");
+        break;
+    case CloneEnding::ReadAckMissing:
+        FUZZ_CHECK(user.LastWas(MessageId::ReadAckMissing, Answer::Ok),
+                   "a missing acknowledgement was reported");
+        break;
+    case CloneEnding::TypeMismatchRefused:
+    case CloneEnding::WriteBlockRefused:
+        FUZZ_CHECK(false, "a read cannot end as a write does");
+        break;
+    default:
+        FUZZ_CHECK(false, "the ending is one of the defined endings");
+    }
+    return 0;
+}
