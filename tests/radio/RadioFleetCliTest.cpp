@@ -268,10 +268,12 @@ TEST_F(RadioFleetCliTest, FourRadiosAtOnceTakeAboutAsLongAsOne) {
     }
     using Clock = std::chrono::steady_clock;
     auto start = Clock::now();
-    ASSERT_EQ(Cli("write " + radios[0]->Port() + " " + Quoted(Path("demo.sin"))).status, 0);
+    CliRun run = Cli("write " + radios[0]->Port() + " " + Quoted(Path("demo.sin")));
+    ASSERT_EQ(run.status, 0) << run.err;
     const double one = std::chrono::duration<double>(Clock::now() - start).count();
     start = Clock::now();
-    ASSERT_EQ(Cli("write " + ports + Quoted(Path("demo.sin"))).status, 0);
+    run = Cli("write " + ports + Quoted(Path("demo.sin")));
+    ASSERT_EQ(run.status, 0) << run.err;
     const double four = std::chrono::duration<double>(Clock::now() - start).count();
     std::printf("one radio %.2f s, four radios %.2f s (%.2f times)\n", one, four, four / one);
     EXPECT_LT(four, 2.5 * one);
