@@ -64,10 +64,12 @@ export TEVANO_FUZZ_SCRATCH=$scratch
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:malloc_context_size=10
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-# The longest input a harness takes: a whole clone read is about 6 KB of radio bytes.
+# The longest input a harness takes: a whole clone read is about 6 KB of radio bytes; the
+# program's INI file holds a few lines, and 1 KB reaches every rule of the store.
 max_len() {
     case "$1" in
     clone-read) echo 8192 ;;
+    ini-file) echo 1024 ;;
     *) echo 4096 ;;
     esac
 }
