@@ -29,7 +29,7 @@ after another until it is killed (or --exchanges).
                       transmit frequencies (MHz) and tones, the value, and whether it was
                       confirmed, e.g. "item=tx-power rx=400.00000 tx=400.00625 rx-tone=67.0
                       tx-tone=0.0 value=47 confirmed"
-  --fault SPEC        make a fault; may be given several times. Blocks count from 0 to 395:
+  --fault FAULT       make a fault; may be given several times. Blocks count from 0 to 395:
       silent              never answer
       wrong-ack[=N]       answer the first N wake-ups (default: all) with two wrong bytes
       wrong-final-ack[=N] answer the first N final handshake acknowledgements with a wrong byte
@@ -102,11 +102,11 @@ bool ParseUnconfirmed(const std::string& value, FaultPlan& faults) {
            ParseCount(value.substr(colon + 1), faults.unconfirmedTimes);
 }
 
-bool ParseFault(const std::string& spec, FaultPlan& faults) {
-    const std::size_t equals = spec.find('=');
-    const std::string name = spec.substr(0, equals);
+bool ParseFault(const std::string& fault, FaultPlan& faults) {
+    const std::size_t equals = fault.find('=');
+    const std::string name = fault.substr(0, equals);
     const bool hasValue = equals != std::string::npos;
-    const std::string value = hasValue ? spec.substr(equals + 1) : "";
+    const std::string value = hasValue ? fault.substr(equals + 1) : "";
     if (name == "silent") {
         faults.silent = true;
         return !hasValue;

@@ -115,7 +115,7 @@ std::string SystemWords(int systemError) {
 std::string BackupDirectory() {
     const char* dataHome = std::getenv("XDG_DATA_HOME");
     std::string base;
-    // The base directory specification ignores a relative path here.
+    // XDG base directories must be absolute: a relative path here is ignored.
     if (dataHome != nullptr && dataHome[0] == '/') {
         base = dataHome;
     } else if (const char* home = std::getenv("HOME"); home != nullptr && home[0] != '\0') {
