@@ -10,6 +10,20 @@ class QWidget;
 
 namespace tevano {
 
+// An option the open dialog offers below its file list: a check box whose text holds a number
+// field where "%1" stands ("Place channels from channel %1 in file order").
+struct NumberOption {
+    QString text;
+    int lowest = 1;
+    int highest = 1;
+};
+
+// The file picked ("" when the user cancels) and the option's number, 0 when left unchecked.
+struct FileWithNumber {
+    QString path;
+    int number = 0;
+};
+
 class UserPrompts {
 public:
     virtual ~UserPrompts() = default;
@@ -18,6 +32,11 @@ public:
     virtual Answer Ask(QWidget* parent, const QString& text, Buttons buttons) = 0;
     // A file to open, "" when the user cancels.
     virtual QString OpenFileName(QWidget* parent, const QString& filter) = 0;
+    // A file to open with the option; without a dialog that shows it, the option stays off.
+    virtual FileWithNumber OpenFileWithOption(QWidget* parent, const QString& filter,
+                                              const NumberOption& /*option*/) {
+        return {OpenFileName(parent, filter), 0};
+    }
     // A file to save to, "" when the user cancels.
     virtual QString SaveFileName(QWidget* parent, const QString& suggestion,
                                  const QString& filter) = 0;
@@ -39,6 +58,8 @@ class QtUserPrompts : public UserPrompts {
 public:
     Answer Ask(QWidget* parent, const QString& text, Buttons buttons) override;
     QString OpenFileName(QWidget* parent, const QString& filter) override;
+    FileWithNumber OpenFileWithOption(QWidget* parent, const QString& filter,
+                                      const NumberOption& option) override;
     QString SaveFileName(QWidget* parent, const QString& suggestion,
                          const QString& filter) override;
 };
