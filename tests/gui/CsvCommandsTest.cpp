@@ -193,7 +193,7 @@ private slots:
             "Line 3: the receive frequency 145.001 MHz is not a multiple of 6.25, 5 or 2.5 kHz\n"
             "Line 4: Mode \"WFM\": the radio has FM (wide) and NFM (narrow) only\n"
             "Line 5: Name \"Repeater\" is longer than a channel name's 6 characters and becomes "
-            "\"REPEAT\"\n"
+            "\"REPEAT\"\n\n"
             "Import the 2 accepted rows and skip the 2 refused ones?";
         program.prompts.OpenFile(program.Path("bad.csv"));
         program.prompts.Answer(Answer::No);
@@ -256,7 +256,7 @@ private slots:
         QCOMPARE(program.prompts.Texts().size(), 1);
         QVERIFY(program.prompts.Texts()[0].contains(
             "\nLine 4: placed in file order from channel 127, this row would go to channel 129, "
-            "past the last channel 128\nImport the 2 accepted rows and skip the refused one?"));
+            "past the last channel 128\n\nImport the 2 accepted rows and skip the refused one?"));
         QCOMPARE(program.Cell(127, 12), QString("A"));
         QCOMPARE(program.Cell(128, 12), QString("B"));
 

@@ -300,7 +300,7 @@ std::string CsvPartialImportQuestion(const CsvImport& import, const std::string&
                 ? (refused == 1 ? CsvTextId::ImportOneSkipOne : CsvTextId::ImportOneSkipMany)
                 : (refused == 1 ? CsvTextId::ImportManySkipOne : CsvTextId::ImportManySkipMany);
     }
-    return text + "\n" +
+    return text + "\n\n" +
            Filled(question, english,
                   {{"accepted", std::to_string(accepted)}, {"refused", std::to_string(refused)}});
 }
