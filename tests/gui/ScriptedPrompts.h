@@ -17,6 +17,7 @@ public:
     struct Asked {
         QString text;
         Buttons buttons;
+        BoxIcon icon;
     };
 
     // The answers to the next questions, in order; a question beyond them gets Ok or Cancel.
@@ -39,8 +40,9 @@ public:
     }
     void Forget() { asked_.clear(); }
 
-    tevano::Answer Ask(QWidget*, const QString& text, Buttons buttons) override {
-        asked_.push_back({text, buttons});
+    using UserPrompts::Ask;
+    tevano::Answer Ask(QWidget*, const QString& text, Buttons buttons, BoxIcon icon) override {
+        asked_.push_back({text, buttons, icon});
         if (!answers_.empty()) {
             const tevano::Answer answer = answers_.front();
             answers_.pop_front();

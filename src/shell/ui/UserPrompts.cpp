@@ -10,30 +10,35 @@
 
 namespace tevano {
 
-Answer QtUserPrompts::Ask(QWidget* parent, const QString& text, Buttons buttons) {
+Answer QtUserPrompts::Ask(QWidget* parent, const QString& text, Buttons buttons, BoxIcon icon) {
     QMessageBox::StandardButtons standard = QMessageBox::Ok;
-    QMessageBox::Icon icon = QMessageBox::Information;
+    QMessageBox::Icon shown = QMessageBox::Information;
     switch (buttons) {
     case Buttons::Ok:
         break;
     case Buttons::OkCancel:
         standard = QMessageBox::Ok | QMessageBox::Cancel;
-        icon = QMessageBox::Question;
+        shown = QMessageBox::Question;
         break;
     case Buttons::RetryCancel:
         standard = QMessageBox::Retry | QMessageBox::Cancel;
-        icon = QMessageBox::Warning;
+        shown = QMessageBox::Warning;
         break;
     case Buttons::YesNo:
         standard = QMessageBox::Yes | QMessageBox::No;
-        icon = QMessageBox::Question;
+        shown = QMessageBox::Question;
         break;
     case Buttons::YesNoCancel:
         standard = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-        icon = QMessageBox::Question;
+        shown = QMessageBox::Question;
         break;
     }
-    QMessageBox box(icon, Title(), text, standard, parent);
+    if (icon == BoxIcon::Warning) {
+        shown = QMessageBox::Warning;
+    } else if (icon == BoxIcon::Error) {
+        shown = QMessageBox::Critical;
+    }
+    QMessageBox box(shown, Title(), text, standard, parent);
     switch (box.exec()) {
     case QMessageBox::Cancel:
         return Answer::Cancel;

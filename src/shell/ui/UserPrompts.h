@@ -24,12 +24,19 @@ struct FileWithNumber {
     int number = 0;
 };
 
+// The icon beside a message box's text: the one its buttons call for (a question mark for a
+// question, a warning for Retry and Cancel, information for OK), or one that marks a failure.
+enum class BoxIcon { FromButtons, Warning, Error };
+
 class UserPrompts {
 public:
     virtual ~UserPrompts() = default;
 
     // A message box captioned with the application title; returns the button pressed.
-    virtual Answer Ask(QWidget* parent, const QString& text, Buttons buttons) = 0;
+    virtual Answer Ask(QWidget* parent, const QString& text, Buttons buttons, BoxIcon icon) = 0;
+    Answer Ask(QWidget* parent, const QString& text, Buttons buttons) {
+        return Ask(parent, text, buttons, BoxIcon::FromButtons);
+    }
     // A file to open, "" when the user cancels.
     virtual QString OpenFileName(QWidget* parent, const QString& filter) = 0;
     // A file to open with the option; without a dialog that shows it, the option stays off.
@@ -48,6 +55,12 @@ public:
     Answer Show(QWidget* parent, MessageId id, bool english) {
         return Ask(parent, QString::fromStdString(MessageText(id, english)), Message(id).buttons);
     }
+    // A message whose text holds "<value>".
+    Answer ShowWith(QWidget* parent, MessageId id, const std::string& value, bool english,
+                    BoxIcon icon = BoxIcon::FromButtons) {
+        return Ask(parent, QString::fromStdString(MessageTextWith(id, value, english)),
+                   Message(id).buttons, icon);
+    }
 
 private:
     QString title_ = QStringLiteral("Tevano Programing Software");
@@ -56,7 +69,8 @@ private:
 // The prompts of the desktop program: QMessageBox and QFileDialog.
 class QtUserPrompts : public UserPrompts {
 public:
-    Answer Ask(QWidget* parent, const QString& text, Buttons buttons) override;
+    using UserPrompts::Ask;
+    Answer Ask(QWidget* parent, const QString& text, Buttons buttons, BoxIcon icon) override;
     QString OpenFileName(QWidget* parent, const QString& filter) override;
     FileWithNumber OpenFileWithOption(QWidget* parent, const QString& filter,
                                       const NumberOption& option) override;
