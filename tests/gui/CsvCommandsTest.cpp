@@ -88,9 +88,18 @@ private slots:
                            "2,UHF-2,439.993750,off,0.000000,Cross,88.5,88.5,023,NN,023,->DTCS,NFM,"
                            "6.25,S,1.0W,,,,,\n");
         QVERIFY(program.prompts.Questions().empty());
-        QCOMPARE(program.Frame().MessageText(),
-                 "Exported 2 channels to \"" + program.Path("list.csv") + "\".");
+        const QString exported = "Exported 2 channels to \"" + program.Path("list.csv") + "\".";
+        QCOMPARE(program.Frame().MessageText(), exported);
         QVERIFY(!program.View().NameEdit()->isVisible());
+
+        // The word stays while the mouse goes over the form, and gives way after a click.
+        QWidget* grid = program.Grid().viewport();
+        QTest::mouseMove(grid, grid->rect().center());
+        QCOMPARE(program.Frame().MessageText(), exported);
+        QWidget* other = program.View().Control(2003);
+        QTest::mouseClick(other, Qt::LeftButton);
+        QTest::mouseMove(other, other->rect().topLeft() + QPoint(2, 2));
+        QCOMPARE(program.Frame().MessageText(), QString("For help，please press F1"));
     }
 
     void exportNamesTheChannelsItLeavesOut() {

@@ -95,7 +95,7 @@ void ImportChannelsCsv(CTevApp& app) {
         return;
     }
     ApplyImport(view, import.channels);
-    app.MainFrame()->SetMessageText(
+    app.MainFrame()->ShowNote(
         ToQt(CsvImportedText(static_cast<int>(import.channels.size()), path, english)));
     const CsvBandCheck band = CheckFieldBand(import.channels, view.Form().field.CurSel());
     if (!band.warnings.empty()) {
@@ -122,7 +122,7 @@ void ExportChannelsCsv(CTevApp& app) {
         Tell(app, FileErrorText(result, path, english));
         return;
     }
-    app.MainFrame()->SetMessageText(ToQt(CsvExportedText(list.rows, path, english)));
+    app.MainFrame()->ShowNote(ToQt(CsvExportedText(list.rows, path, english)));
     if (!list.leftOut.empty()) {
         Tell(app, CsvLeftOutText(list.leftOut, english));
     }
