@@ -51,6 +51,21 @@ private:
         return lines;
     }
 
+    // The program with the radio on `port` and the band list at `band` (2 is 400 MHz).
+    static bool StartOn(ProgramFixture& program, const VirtualRadioProcess& radio,
+                        const QByteArray& port, int band) {
+        if (!radio.Started()) {
+            return false;
+        }
+        WriteIni(program, port + "=" + radio.Port().toUtf8() + "\n");
+        if (!program.Start()) {
+            return false;
+        }
+        program.View().SetPortName(port.toStdString());
+        qobject_cast<QComboBox*>(program.View().Control(1011))->setCurrentIndex(band);
+        return true;
+    }
+
     static void Select(CTestModeDlg& dialog, TestModeTreeItem item) {
         qobject_cast<QTreeWidget*>(dialog.Control(ids::kTree))
             ->setCurrentItem(dialog.TreeItem(item));
@@ -89,11 +104,7 @@ private slots:
         ProgramFixture program;
         const QString record = program.Path("calibrations.txt");
         VirtualRadioProcess radio({"--baud", "0", "--calibrations", record});
-        QVERIFY(radio.Started());
-        WriteIni(program, "COM2=" + radio.Port().toUtf8() + "\n");
-        QVERIFY(program.Start());
-        program.View().SetPortName("COM2");
-        qobject_cast<QComboBox*>(program.View().Control(1011))->setCurrentIndex(2); // 400 MHz
+        QVERIFY(StartOn(program, radio, "COM2", 2));
 
         QVERIFY(CalibrateTxPower(program));
         QCOMPARE(program.prompts.Texts(), QStringList{"Finish successfully!"});
@@ -108,10 +119,7 @@ private slots:
         ProgramFixture program;
         const QString record = program.Path("calibrations.txt");
         VirtualRadioProcess radio({"--baud", "0", "--calibrations", record});
-        QVERIFY(radio.Started());
-        WriteIni(program, "COM1=" + radio.Port().toUtf8() + "\n");
-        QVERIFY(program.Start());
-        qobject_cast<QComboBox*>(program.View().Control(1011))->setCurrentIndex(0); // 134 MHz
+        QVERIFY(StartOn(program, radio, "COM1", 0)); // 134 MHz
         QStringList shown;
         QVERIFY(WhileOpen<CTestModeDlg>(
             [&program] { program.App().OnCommand(res::cmd::kTestMode); },
@@ -148,10 +156,7 @@ private slots:
         const QString record = program.Path("calibrations.txt");
         VirtualRadioProcess radio(
             {"--baud", "0", "--calibrations", record, "--fault", "no-confirm=value:1"});
-        QVERIFY(radio.Started());
-        WriteIni(program, "COM1=" + radio.Port().toUtf8() + "\n");
-        QVERIFY(program.Start());
-        qobject_cast<QComboBox*>(program.View().Control(1011))->setCurrentIndex(2);
+        QVERIFY(StartOn(program, radio, "COM1", 2));
         program.prompts.Answer(Answer::Retry);
 
         QVERIFY(CalibrateTxPower(program));
