@@ -2,6 +2,7 @@
 
 #include "radiolink/PortNames.h"
 #include "shell/IniFile.h"
+#include "shell/ProgramLayout.h"
 #include "shell/ProgramName.h"
 
 #include <array>
@@ -17,10 +18,13 @@ namespace tevano::cli {
 
 namespace {
 
-// The port names are the desktop program's: its INI file, named after its base name (the file
-// "tevano" has no "." and so the base name "MAIN"), beside this tool.
-std::string DesktopProgramIni() {
-    return ProgramBaseName("tevano") + ".ini";
+// The port names are the desktop program's: its INI file and its modules are named after its
+// base name (the file "tevano" has no "." and so the base name "MAIN"). The tool lies beside the
+// program, so the program's modules tell it, as they tell the program, whether the file is kept
+// beside them (a portable program) or in the user's configuration folder (an installed one).
+const std::string& DesktopProgramBaseName() {
+    static const std::string baseName = ProgramBaseName("tevano");
+    return baseName;
 }
 
 constexpr int kExitSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT};
@@ -86,7 +90,9 @@ struct sigaction g_previousActions[std::size(kExitSignals)]{};
 std::string DevicePathOf(const std::string& portName) {
     return PortDevicePath(portName, [](const std::string& key) {
         CIniFile ini;
-        if (!OpenProgramIni(ini, DesktopProgramIni(), ProgramDirectory(RunningProgramPath()))) {
+        const ProgramLayout layout =
+            FindProgramLayout(ProgramDirectory(RunningProgramPath()), DesktopProgramBaseName());
+        if (!OpenProgramIni(ini, DesktopProgramBaseName() + ".ini", layout)) {
             return std::string();
         }
         return ini.GetValue(kPortsSection, key, "");

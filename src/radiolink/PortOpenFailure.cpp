@@ -2,6 +2,9 @@
 
 #include <cerrno>
 #include <cstring>
+#include <grp.h>
+#include <sys/stat.h>
+#include <vector>
 
 namespace tevano {
 
@@ -15,6 +18,23 @@ std::string SystemWords(int systemError) {
 }
 
 } // namespace
+
+std::string DeviceGroupName(const std::string& devicePath) {
+    const std::string usual = "dialout";
+    struct stat info {};
+    if (stat(devicePath.c_str(), &info) != 0 || info.st_gid == 0) {
+        return usual;
+    }
+    // getgrgid_r: several exchanges may fail at once on their own threads.
+    std::vector<char> buffer(16384);
+    group entry{};
+    group* found = nullptr;
+    if (getgrgid_r(info.st_gid, &entry, buffer.data(), buffer.size(), &found) != 0 ||
+        found == nullptr || found->gr_name == nullptr || found->gr_name[0] == '\0') {
+        return usual;
+    }
+    return found->gr_name;
+}
 
 PortProblem ProblemOf(int systemError) {
     switch (systemError) {
@@ -37,11 +57,14 @@ PortProblem ProblemOf(int systemError) {
 
 std::string PortOpenFailureText(const std::string& devicePath, int systemError, bool english) {
     switch (ProblemOf(systemError)) {
-    case PortProblem::NoPermission:
-        return english ? devicePath + ": permission denied. Add your user to the dialout group "
-                                      "(sudo usermod -aG dialout $USER), then log out and in again."
-                       : devicePath + "：没有使用串口的权限。请把当前用户加入 dialout 组（sudo "
-                                      "usermod -aG dialout $USER），然后注销并重新登录。";
+    case PortProblem::NoPermission: {
+        const std::string group = DeviceGroupName(devicePath);
+        return english
+                   ? devicePath + ": permission denied. Add your user to the " + group +
+                         " group (sudo usermod -aG " + group + " $USER), then log out and in again."
+                   : devicePath + "：没有使用串口的权限。请把当前用户加入 " + group +
+                         " 组（sudo usermod -aG " + group + " $USER），然后注销并重新登录。";
+    }
     case PortProblem::NotPluggedIn:
         return english
                    ? devicePath + " does not exist: the programming cable is not plugged in, "

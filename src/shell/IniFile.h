@@ -85,6 +85,10 @@ std::string IniFilePath(const std::string& fileName, const std::string& programD
 bool OpenProgramIni(CIniFile& store, const std::string& iniFileName,
                     const std::string& programDirectory);
 
+// Opens the INI file (as OpenProgramIni does) in the user's configuration folder, making the
+// folder when it is missing.
+bool OpenUserIni(CIniFile& store, const std::string& iniFileName);
+
 // The directory OpenProgramIni falls back to; "" when neither XDG_CONFIG_HOME nor HOME is set.
 std::string UserConfigDirectory();
 

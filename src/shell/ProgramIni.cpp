@@ -60,15 +60,19 @@ std::string UserConfigDirectory() {
     return home.empty() ? std::string() : home + "/.config/tevano";
 }
 
+bool OpenUserIni(CIniFile& store, const std::string& iniFileName) {
+    const std::string configDirectory = UserConfigDirectory();
+    return !configDirectory.empty() && MakeDirectories(configDirectory) &&
+           store.Load(configDirectory + "/" + iniFileName, true, true, false);
+}
+
 bool OpenProgramIni(CIniFile& store, const std::string& iniFileName,
                     const std::string& programDirectory) {
     const std::string besideProgram = IniFilePath(iniFileName, programDirectory);
     if (CanWriteOrCreate(besideProgram)) {
         return store.Load(besideProgram, true, true, false);
     }
-    const std::string configDirectory = UserConfigDirectory();
-    if (!configDirectory.empty() && MakeDirectories(configDirectory) &&
-        store.Load(configDirectory + "/" + iniFileName, true, true, false)) {
+    if (OpenUserIni(store, iniFileName)) {
         return true;
     }
     // Nowhere to write: a file beside the program can still be read (its changes are lost).

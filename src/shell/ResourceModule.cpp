@@ -1,5 +1,7 @@
 #include "shell/ResourceModule.h"
 
+#include "shell/ProgramLayout.h"
+
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
@@ -103,7 +105,8 @@ ResourceModule::~ResourceModule() {
 ResourceModule::ResourceModule(ResourceModule&& other) noexcept
     : handle_(std::exchange(other.handle_, nullptr)), set_(std::exchange(other.set_, nullptr)),
       error_(std::exchange(other.error_, ResourceModuleError::None)),
-      errorDetail_(std::move(other.errorDetail_)), path_(std::move(other.path_)) {}
+      errorDetail_(std::move(other.errorDetail_)), path_(std::move(other.path_)),
+      tried_(std::move(other.tried_)) {}
 
 ResourceModule& ResourceModule::operator=(ResourceModule&& other) noexcept {
     if (this != &other) {
@@ -113,6 +116,7 @@ ResourceModule& ResourceModule::operator=(ResourceModule&& other) noexcept {
         error_ = std::exchange(other.error_, ResourceModuleError::None);
         errorDetail_ = std::move(other.errorDetail_);
         path_ = std::move(other.path_);
+        tried_ = std::move(other.tried_);
     }
     return *this;
 }
@@ -125,18 +129,9 @@ void ResourceModule::Release() {
     }
 }
 
-std::string ResourceModule::InstalledDirectory() {
-    return TEVANO_MODULE_DIR;
-}
-
 ResourceModule ResourceModule::Load(const std::string& languageString,
                                     const std::string& programDirectory) {
-    std::vector<std::string> directories;
-    if (!programDirectory.empty()) {
-        directories.push_back(programDirectory);
-    }
-    directories.push_back(InstalledDirectory());
-    return LoadFrom(languageString, directories);
+    return LoadFrom(languageString, ModuleDirectories(programDirectory));
 }
 
 ResourceModule ResourceModule::Failed(ResourceModuleError error, std::string path,
@@ -154,6 +149,7 @@ ResourceModule ResourceModule::LoadFrom(const std::string& languageString,
         return Failed(ResourceModuleError::BadName, "", "not a module name: " + languageString);
     }
     const std::string fileName = languageString + ".so";
+    std::vector<std::string> tried;
     for (const std::string& directory : directories) {
         if (directory.empty()) {
             continue;
@@ -162,6 +158,7 @@ ResourceModule ResourceModule::LoadFrom(const std::string& languageString,
             directory.back() == '/' ? directory + fileName : directory + "/" + fileName;
         struct stat info {};
         if (stat(path.c_str(), &info) != 0) {
+            tried.push_back(path);
             continue;
         }
         // Opening a pipe or a device would hang or do worse; only plain files are tried.
@@ -203,7 +200,21 @@ ResourceModule ResourceModule::LoadFrom(const std::string& languageString,
         module.path_ = path;
         return module;
     }
-    return Failed(ResourceModuleError::NotFound, "", fileName + " not found");
+    ResourceModule missing = Failed(ResourceModuleError::NotFound, "", fileName + " not found");
+    missing.tried_ = std::move(tried);
+    return missing;
+}
+
+std::string ModuleFailureText(const ResourceModule& failed) {
+    if (failed.Error() != ResourceModuleError::NotFound) {
+        return (failed.Path().empty() ? std::string() : failed.Path() + ": ") +
+               failed.ErrorDetail() + "\n";
+    }
+    std::string text = failed.ErrorDetail() + "; looked for:\n";
+    for (const std::string& path : failed.Tried()) {
+        text += "  " + path + "\n";
+    }
+    return text;
 }
 
 std::string ResourceModule::String(int id) const {

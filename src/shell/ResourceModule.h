@@ -1,6 +1,6 @@
 // The resource module of one display language: the shared library "<language string>.so" that
 // holds the menus, toolbar, accelerators, strings and dialog templates of that language. It is
-// looked for beside the program first, then in the installed module directory.
+// looked for beside the program first, then in the installation's module folder.
 #pragma once
 
 #include "resources/ResourceTypes.h"
@@ -30,7 +30,8 @@ public:
     ResourceModule& operator=(const ResourceModule&) = delete;
 
     // Loads "<languageString>.so" from the program's directory or, when it is not there, from the
-    // installed module directory. Failure is in Error(); the result then holds no module.
+    // installation's module folder relative to it. Failure is in Error(); the result then holds
+    // no module.
     static ResourceModule Load(const std::string& languageString,
                                const std::string& programDirectory);
 
@@ -39,13 +40,12 @@ public:
     static ResourceModule LoadFrom(const std::string& languageString,
                                    const std::vector<std::string>& directories);
 
-    // Where the modules are installed.
-    static std::string InstalledDirectory();
-
     bool Loaded() const { return set_ != nullptr; }
     ResourceModuleError Error() const { return error_; }
     const std::string& ErrorDetail() const { return errorDetail_; } // the system's own words
     const std::string& Path() const { return path_; }               // of the file loaded or tried
+    // Every path looked at, in order, when no file was found.
+    const std::vector<std::string>& Tried() const { return tried_; }
     const res::ResourceSet* Set() const { return set_; }
 
     // "" when the string table has no such id.
@@ -67,6 +67,11 @@ private:
     ResourceModuleError error_ = ResourceModuleError::None;
     std::string errorDetail_;
     std::string path_;
+    std::vector<std::string> tried_;
 };
+
+// For stderr when a module cannot be had: the file and why, or every path looked at. English
+// only, as the start-up's own message about the module is.
+std::string ModuleFailureText(const ResourceModule& failed);
 
 } // namespace tevano

@@ -45,7 +45,6 @@ public:
         StartupOptions options;
         options.programPath = dir_.filePath("tevano").toStdString();
         options.arguments = arguments;
-        options.moduleDirectories = {dir_.path().toStdString()};
         app_ = std::make_unique<CTevApp>(*ini_, prompts, options);
         started_ = app_->InitInstance();
         return started_;

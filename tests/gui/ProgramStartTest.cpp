@@ -50,6 +50,8 @@ private slots:
         QCOMPARE(FieldList(program)->currentText(), QString("134 - 176MHz"));
         QVERIFY(!program.Document().IsModified());
         QVERIFY(program.prompts.Questions().empty());
+        // The desktop ties the window to the program's entry, tevano.desktop.
+        QCOMPARE(QGuiApplication::desktopFileName(), QString("tevano"));
     }
 
     void startsWithTheFileNamedOnTheCommandLine() {

@@ -11,6 +11,8 @@
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
+#include <grp.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace tevano {
@@ -45,6 +47,35 @@ TEST(PortOpenFailureTest, EachCauseNamesTheDeviceAndWhatToDo) {
         EXPECT_TRUE(Contains(english, c.english)) << english;
         EXPECT_TRUE(Contains(chinese, c.chinese)) << chinese;
     }
+}
+
+// The group to join is the device's own: dialout on Debian, uucp on other systems.
+TEST(PortOpenFailureTest, PermissionHintNamesTheDevicesGroup) {
+    testing::TempDir temp;
+    const std::string device = temp.Path("ttyUSB0");
+    testing::WriteBytes(device, {});
+    // As root the device can be given another system's group; otherwise it keeps the user's.
+    const group* uucp = getgrnam("uucp");
+    if (getuid() == 0 && uucp != nullptr) {
+        ASSERT_EQ(chown(device.c_str(), 0, uucp->gr_gid), 0);
+    }
+    struct stat info {};
+    ASSERT_EQ(stat(device.c_str(), &info), 0);
+    const group* owner = getgrgid(info.st_gid);
+    ASSERT_NE(owner, nullptr);
+    const std::string name = info.st_gid == 0 ? "dialout" : owner->gr_name;
+    EXPECT_EQ(DeviceGroupName(device), name);
+    EXPECT_EQ(PortOpenFailureText(device, EACCES, true),
+              device + ": permission denied. Add your user to the " + name +
+                  " group (sudo usermod -aG " + name + " $USER), then log out and in again.");
+    EXPECT_TRUE(Contains(PortOpenFailureText(device, EACCES, false),
+                         "加入 " + name + " 组（sudo usermod -aG " + name + " $USER）"));
+    // Root's group is no group to join, and a device that is not there has none.
+    if (getuid() == 0) {
+        ASSERT_EQ(chown(device.c_str(), 0, 0), 0);
+        EXPECT_EQ(DeviceGroupName(device), "dialout");
+    }
+    EXPECT_EQ(DeviceGroupName(temp.Path("ttyUSB9")), "dialout");
 }
 
 TEST(PortOpenFailureTest, OtherErrorsGiveTheSystemsWords) {

@@ -1,5 +1,6 @@
 #include "shell/ResourceModule.h"
 #include "BuiltModules.h"
+#include "shell/ProgramLayout.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -99,7 +100,47 @@ TEST_F(ResourceModuleTest, TheProgramsDirectoryComesBeforeTheModuleDirectory) {
     const ResourceModule byProgram = ResourceModule::Load("prog_EN", temp_.path() + "/");
     ASSERT_TRUE(byProgram.Loaded());
     EXPECT_EQ(byProgram.Path(), beside);
-    EXPECT_EQ(std::filesystem::path(ResourceModule::InstalledDirectory()).filename(), "tevano");
+}
+
+// An installation under any prefix: the programs in <prefix>/bin, the modules in the module
+// folder at the place the build computed relative to them; no absolute path is compiled in.
+TEST_F(ResourceModuleTest, AnInstalledProgramFindsItsModulesRelativeToItself) {
+    const std::string relative = RelativeModuleDirectory();
+    ASSERT_FALSE(relative.empty());
+    EXPECT_NE(relative.front(), '/') << relative;
+    EXPECT_EQ(std::filesystem::path(relative).filename(), "tevano") << relative;
+
+    const std::string bin = temp_.Path("opt/tevano/bin");
+    const std::string moduleFolder = bin + "/" + relative;
+    std::filesystem::create_directories(moduleFolder);
+    const std::string installed = moduleFolder + "/MAIN_CH.so";
+    WriteBytes(installed, ReadBytes(kBuilt + "/MAIN_CH.so"));
+
+    const ResourceModule found = ResourceModule::Load("MAIN_CH", bin);
+    ASSERT_TRUE(found.Loaded()) << found.ErrorDetail();
+    EXPECT_EQ(found.Path(), installed);
+    EXPECT_STREQ(found.Set()->languageTag, "CH");
+
+    // One beside the program comes first (a portable copy over an installation).
+    WriteBytes(bin + "/MAIN_CH.so", ReadBytes(kBuilt + "/MAIN_EN.so"));
+    const ResourceModule beside = ResourceModule::Load("MAIN_CH", bin);
+    ASSERT_TRUE(beside.Loaded()) << beside.ErrorDetail();
+    EXPECT_EQ(beside.Path(), bin + "/MAIN_CH.so");
+    EXPECT_STREQ(beside.Set()->languageTag, "EN");
+
+    // Neither there: every path looked at is named, in order, for whoever installed it.
+    const ResourceModule missing = ResourceModule::Load("MAIN_EN", bin);
+    EXPECT_EQ(missing.Error(), ResourceModuleError::NotFound);
+    EXPECT_EQ(missing.Tried(),
+              (std::vector<std::string>{bin + "/MAIN_EN.so", moduleFolder + "/MAIN_EN.so"}));
+    EXPECT_EQ(ModuleFailureText(missing), "MAIN_EN.so not found; looked for:\n  " + bin +
+                                              "/MAIN_EN.so\n  " + moduleFolder + "/MAIN_EN.so\n");
+    // A file that is there but broken is named with the reason.
+    WriteBytes(bin + "/MAIN_EN.so", {'x'});
+    const ResourceModule broken = ResourceModule::Load("MAIN_EN", bin);
+    EXPECT_EQ(broken.Error(), ResourceModuleError::NotLoadable);
+    EXPECT_EQ(ModuleFailureText(broken).rfind(bin + "/MAIN_EN.so: ", 0), 0u)
+        << ModuleFailureText(broken);
 }
 
 TEST_F(ResourceModuleTest, MissingModulesAndBadNamesAreRefused) {

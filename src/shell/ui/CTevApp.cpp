@@ -12,6 +12,7 @@
 #include "resources/CommandIds.h"
 #include "shell/DisplayLanguage.h"
 #include "shell/IniFile.h"
+#include "shell/ProgramLayout.h"
 #include "shell/ProgramName.h"
 #include "shell/ui/CAboutDlg.h"
 #include "shell/ui/CMainFrame.h"
@@ -26,6 +27,7 @@
 #include <QTranslator>
 
 #include <algorithm>
+#include <cstdio>
 
 namespace tevano {
 
@@ -58,9 +60,11 @@ CTevApp::CTevApp(CIniFile& ini, UserPrompts& prompts, StartupOptions options)
 CTevApp::~CTevApp() = default;
 
 bool CTevApp::LoadModule(const std::string& language, ResourceModule& module) const {
-    module = options_.moduleDirectories.empty()
-                 ? ResourceModule::Load(language, programDirectory_)
-                 : ResourceModule::LoadFrom(language, options_.moduleDirectories);
+    module = ResourceModule::Load(language, programDirectory_);
+    if (!module.Loaded()) {
+        // For whoever installed the program: which file, and where it was looked for.
+        std::fprintf(stderr, "tevano: %s", ModuleFailureText(module).c_str());
+    }
     return module.Loaded();
 }
 
@@ -74,7 +78,8 @@ bool CTevApp::InitInstance() {
         }
     }
 
-    OpenProgramIni(ini_, baseName_ + ".ini", programDirectory_);
+    QGuiApplication::setDesktopFileName(QStringLiteral("tevano"));
+    OpenProgramIni(ini_, baseName_ + ".ini", FindProgramLayout(programDirectory_, baseName_));
     SetLanguageBaseName(baseName_);
     SetDisplayLanguage(ChooseLanguageAtStart(baseName_, SystemLanguageIsChinese(), ini_));
     if (!LoadModule(DisplayLanguage(), module_)) {
