@@ -4,25 +4,46 @@
 
 namespace tevano::cli {
 
+namespace {
+
+const Option* Find(const std::vector<Option>& options, const std::string& name) {
+    for (const Option& option : options) {
+        if (name == option.name) {
+            return &option;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
 std::optional<Arguments> Arguments::Parse(const std::vector<std::string>& args,
-                                          const std::set<std::string>& flags,
-                                          const std::set<std::string>& valueOptions,
+                                          const std::vector<Option>& options, std::string usage,
                                           std::string& error) {
     Arguments parsed;
+    parsed.usage_ = std::move(usage);
+    bool optionsEnded = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        if (arg.size() < 2 || arg[0] != '-') {
+        if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
             parsed.positional_.push_back(arg);
-        } else if (flags.count(arg) != 0) {
+            continue;
+        }
+        if (arg == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        const Option* option = Find(options, arg);
+        if (option == nullptr) {
+            error = "unknown option " + arg;
+            return std::nullopt;
+        }
+        if (option->value == nullptr) {
             parsed.options_.emplace_back(arg, std::string());
-        } else if (valueOptions.count(arg) != 0) {
-            if (i + 1 >= args.size()) {
-                error = "option " + arg + " needs a value";
-                return std::nullopt;
-            }
+        } else if (i + 1 < args.size()) {
             parsed.options_.emplace_back(arg, args[++i]);
         } else {
-            error = "unknown option " + arg;
+            error = "option " + arg + " needs a value (" + option->value + ")";
             return std::nullopt;
         }
     }
@@ -48,13 +69,17 @@ std::optional<std::string> Arguments::Value(std::string_view option) const {
     return last;
 }
 
+int Arguments::Misuse(const std::string& problem) const {
+    return cli::Misuse(problem, usage_);
+}
+
 int Fail(const std::string& message) {
     std::fprintf(stderr, "tevano-cli: %s\n", message.c_str());
     return 1;
 }
 
-int Misuse(const std::string& problem, const char* usage) {
-    std::fprintf(stderr, "tevano-cli: %s\nusage: tevano-cli %s\n", problem.c_str(), usage);
+int Misuse(const std::string& problem, const std::string& usage) {
+    std::fprintf(stderr, "tevano-cli: %s\nusage: tevano-cli %s\n", problem.c_str(), usage.c_str());
     return 2;
 }
 

@@ -18,10 +18,6 @@ namespace tevano::cli {
 
 namespace {
 
-constexpr const char* kUsage =
-    "calibrate PORT --item tx-frequency|low-power-voltage|squelch-level|tx-power --value N "
-    "--rx TEXT --tx TEXT [--rx-tone TEXT] [--tx-tone TEXT] [--retries N] [--chinese]";
-
 struct ItemName {
     const char* name;
     CalibrationItem item;
@@ -85,53 +81,46 @@ std::optional<std::string> UnsendableField(const CalibrationInputs& inputs) {
 
 } // namespace
 
-int CalibrateCommand(const std::vector<std::string>& argv) {
-    std::string error;
-    const auto args = Arguments::Parse(
-        argv, {"--chinese"},
-        {"--item", "--value", "--rx", "--tx", "--rx-tone", "--tx-tone", "--retries"}, error);
-    if (!args) {
-        return Misuse(error, kUsage);
-    }
-    if (args->Positional().size() != 1) {
-        return Misuse("one port is needed", kUsage);
+int CalibrateCommand(const Arguments& args) {
+    if (args.Positional().size() != 1) {
+        return args.Misuse("one port is needed");
     }
     for (const char* needed : {"--item", "--value", "--rx", "--tx"}) {
-        if (!args->Value(needed)) {
-            return Misuse(std::string(needed) + " is needed", kUsage);
+        if (!args.Value(needed)) {
+            return args.Misuse(std::string(needed) + " is needed");
         }
     }
     CalibrationInputs inputs;
-    const std::optional<CalibrationItem> item = ItemOf(*args->Value("--item"));
+    const std::optional<CalibrationItem> item = ItemOf(*args.Value("--item"));
     if (!item) {
-        return Misuse("--item takes tx-frequency, low-power-voltage, squelch-level or tx-power",
-                      kUsage);
+        return args.Misuse(
+            "--item takes tx-frequency, low-power-voltage, squelch-level or tx-power");
     }
     inputs.item = *item;
-    const std::optional<std::uint8_t> value = ValueOf(*args->Value("--value"));
+    const std::optional<std::uint8_t> value = ValueOf(*args.Value("--value"));
     if (!value) {
-        return Misuse("--value takes a whole number from 0 to 255", kUsage);
+        return args.Misuse("--value takes a whole number from 0 to 255");
     }
     inputs.value = *value;
     int retries = 0;
-    if (const auto text = args->Value("--retries")) {
+    if (const auto text = args.Value("--retries")) {
         const std::optional<int> count = RetryCount(*text);
         if (!count) {
-            return Misuse("--retries takes a count from 0 to 999999", kUsage);
+            return args.Misuse("--retries takes a count from 0 to 999999");
         }
         retries = *count;
     }
-    inputs.rxFrequency = *args->Value("--rx");
-    inputs.txFrequency = *args->Value("--tx");
+    inputs.rxFrequency = *args.Value("--rx");
+    inputs.txFrequency = *args.Value("--tx");
     // Both tone lists show "OFF" until another entry is picked.
-    inputs.rxTone = args->Value("--rx-tone").value_or("OFF");
-    inputs.txTone = args->Value("--tx-tone").value_or("OFF");
+    inputs.rxTone = args.Value("--rx-tone").value_or("OFF");
+    inputs.txTone = args.Value("--tx-tone").value_or("OFF");
     if (const std::optional<std::string> refusal = UnsendableField(inputs)) {
         return Fail(*refusal);
     }
     try {
-        const bool english = !args->Has("--chinese");
-        const std::string device = DevicePathOf(args->Positional()[0]);
+        const bool english = !args.Has("--chinese");
+        const std::string device = DevicePathOf(args.Positional()[0]);
         CliExchangeHook hook(english, retries, false);
         WakeOnTime();
         SignalSafePort port;

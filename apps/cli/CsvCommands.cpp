@@ -17,10 +17,14 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <unistd.h>
 
 namespace tevano::cli {
 
 namespace {
+
+// The file name that stands for standard input or output.
+constexpr const char* kStandardStream = "-";
 
 void Warn(const std::string& text) {
     std::fprintf(stderr, "tevano-cli: %s\n", text.c_str());
@@ -44,17 +48,12 @@ void ListRefusals(const std::vector<CsvRefusal>& refusals, bool english) {
 
 } // namespace
 
-int ExportCsvCommand(const std::vector<std::string>& argv) {
-    constexpr const char* kUsage = "export-csv FILE.sin [OUT.csv] [--chinese]";
-    std::string error;
-    const auto args = Arguments::Parse(argv, {"--chinese"}, {}, error);
-    if (!args || args->Positional().empty() || args->Positional().size() > 2) {
-        return Misuse(args ? "export-csv takes a channel data file and an optional output file"
-                           : error,
-                      kUsage);
+int ExportCsvCommand(const Arguments& args) {
+    if (args.Positional().empty() || args.Positional().size() > 2) {
+        return args.Misuse("export-csv takes a channel data file and an optional output file");
     }
-    const bool english = !args->Has("--chinese");
-    const std::string& in = args->Positional()[0];
+    const bool english = !args.Has("--chinese");
+    const std::string& in = args.Positional()[0];
     RadioImage image{};
     MakeNewImage(image);
     HeadlessChannelForm form(english);
@@ -63,8 +62,8 @@ int ExportCsvCommand(const std::vector<std::string>& argv) {
         return Fail(FileErrorText(opened, in, english));
     }
     const CsvExport list = ExportChannelList(form.grid);
-    if (args->Positional().size() == 2) {
-        const std::string& out = args->Positional()[1];
+    if (args.Positional().size() == 2 && args.Positional()[1] != kStandardStream) {
+        const std::string& out = args.Positional()[1];
         const FileResult stored = StoreCsvFile(out, list.text);
         if (!stored.Ok()) {
             return Fail(FileErrorText(stored, out, english));
@@ -81,31 +80,25 @@ int ExportCsvCommand(const std::vector<std::string>& argv) {
     return 0;
 }
 
-int ImportCsvCommand(const std::vector<std::string>& argv) {
-    constexpr const char* kUsage = "import-csv IN.csv FILE.sin [--skip-bad] [--cut-names] "
-                                   "[--first-location N] [--chinese]";
-    std::string error;
-    const auto args = Arguments::Parse(argv, {"--chinese", "--skip-bad", "--cut-names"},
-                                       {"--first-location"}, error);
-    if (!args || args->Positional().size() != 2) {
-        return Misuse(args ? "import-csv takes a channel list and a channel data file" : error,
-                      kUsage);
+int ImportCsvCommand(const Arguments& args) {
+    if (args.Positional().size() != 2) {
+        return args.Misuse("import-csv takes a channel list and a channel data file");
     }
-    const bool english = !args->Has("--chinese");
-    const bool skipBad = args->Has("--skip-bad");
+    const bool english = !args.Has("--chinese");
+    const bool skipBad = args.Has("--skip-bad");
     CsvImportOptions options;
-    options.cutNames = args->Has("--cut-names");
-    if (const auto first = args->Value("--first-location")) {
+    options.cutNames = args.Has("--cut-names");
+    if (const auto first = args.Value("--first-location")) {
         options.firstChannel = ChannelNumberOption(*first);
         if (options.firstChannel == 0) {
-            return Misuse("--first-location takes a channel number from 1 to 128", kUsage);
+            return args.Misuse("--first-location takes a channel number from 1 to 128");
         }
     }
-    const std::string& in = args->Positional()[0];
-    const std::string& path = args->Positional()[1];
+    const std::string& in = args.Positional()[0];
+    const std::string& path = args.Positional()[1];
 
     // The whole list is read and checked before the channel data file is touched.
-    const CsvFileText file = ReadCsvFile(in);
+    const CsvFileText file = in == kStandardStream ? ReadCsvStream(STDIN_FILENO) : ReadCsvFile(in);
     if (!file.result.Ok()) {
         return Fail(FileErrorText(file.result, in, english));
     }

@@ -11,16 +11,13 @@
 
 namespace tevano::cli {
 
-int ResaveCommand(const std::vector<std::string>& argv) {
-    constexpr const char* kUsage = "resave IN OUT [--chinese]";
-    std::string error;
-    const auto args = Arguments::Parse(argv, {"--chinese"}, {}, error);
-    if (!args || args->Positional().size() != 2) {
-        return Misuse(args ? "resave takes an input and an output file" : error, kUsage);
+int ResaveCommand(const Arguments& args) {
+    if (args.Positional().size() != 2) {
+        return args.Misuse("resave takes an input and an output file");
     }
-    const bool english = !args->Has("--chinese");
-    const std::string& in = args->Positional()[0];
-    const std::string& out = args->Positional()[1];
+    const bool english = !args.Has("--chinese");
+    const std::string& in = args.Positional()[0];
+    const std::string& out = args.Positional()[1];
     RadioImage image{};
     MakeNewImage(image);
     HeadlessChannelForm form(english);
@@ -35,20 +32,17 @@ int ResaveCommand(const std::vector<std::string>& argv) {
     return 0;
 }
 
-int NewCommand(const std::vector<std::string>& argv) {
-    constexpr const char* kUsage = "new FILE [--demo] [--chinese]";
-    std::string error;
-    const auto args = Arguments::Parse(argv, {"--chinese", "--demo"}, {}, error);
-    if (!args || args->Positional().size() != 1) {
-        return Misuse(args ? "new takes one file" : error, kUsage);
+int NewCommand(const Arguments& args) {
+    if (args.Positional().size() != 1) {
+        return args.Misuse("new takes one file");
     }
-    const bool english = !args->Has("--chinese");
-    const std::string& path = args->Positional()[0];
+    const bool english = !args.Has("--chinese");
+    const std::string& path = args.Positional()[0];
     RadioImage image{};
     MakeNewImage(image);
     HeadlessChannelForm form(english);
     ShowImage(image, form.Form(), english);
-    if (args->Has("--demo")) {
+    if (args.Has("--demo")) {
         WriteDemoChannels(form.grid, english);
     }
     const FileResult result = SaveChannelFile(path, form.Form(), image);

@@ -24,10 +24,6 @@ namespace tevano::cli {
 
 namespace {
 
-constexpr const char* kReadUsage = "read PORT FILE [--force] [--retries N] [--chinese]";
-constexpr const char* kWriteUsage =
-    "write PORT [PORT...] FILE [--verify] [--force] [--retries N] [--chinese]";
-
 struct TransferArguments {
     std::vector<std::string> ports;
     std::string file;
@@ -37,38 +33,27 @@ struct TransferArguments {
     int retries = 0;
 };
 
-// Parses "PORT [PORT...] FILE [--verify] [--force] [--retries N] [--chinese]"; a read takes one
-// port and no --verify. Returns the exit status of a misuse, 0 when the line is good.
-int ParseTransfer(const std::vector<std::string>& argv, bool write, TransferArguments& transfer) {
-    const char* usage = write ? kWriteUsage : kReadUsage;
-    std::string error;
-    std::set<std::string> flags = {"--force", "--chinese"};
-    if (write) {
-        flags.insert("--verify");
-    }
-    const auto args = Arguments::Parse(argv, flags, {"--retries"}, error);
-    if (!args) {
-        return Misuse(error, usage);
-    }
-    const std::vector<std::string>& positional = args->Positional();
+// Takes "PORT [PORT...] FILE" and the options; a read takes one port. Returns the exit status of
+// a misuse, 0 when the line is good.
+int ParseTransfer(const Arguments& args, bool write, TransferArguments& transfer) {
+    const std::vector<std::string>& positional = args.Positional();
     if (positional.size() < 2 || (!write && positional.size() != 2)) {
-        return Misuse(write ? "one or more ports and a file are needed"
-                            : "one port and a file are needed",
-                      usage);
+        return args.Misuse(write ? "one or more ports and a file are needed"
+                                 : "one port and a file are needed");
     }
     if (positional.size() - 1 > kSignalSafePorts) {
-        return Misuse("at most " + std::to_string(kSignalSafePorts) + " ports at once", usage);
+        return args.Misuse("at most " + std::to_string(kSignalSafePorts) + " ports at once");
     }
-    if (const auto retries = args->Value("--retries")) {
+    if (const auto retries = args.Value("--retries")) {
         const std::optional<int> count = RetryCount(*retries);
         if (!count) {
-            return Misuse("--retries takes a count from 0 to 999999", usage);
+            return args.Misuse("--retries takes a count from 0 to 999999");
         }
         transfer.retries = *count;
     }
-    transfer.english = !args->Has("--chinese");
-    transfer.force = args->Has("--force");
-    transfer.verify = args->Has("--verify");
+    transfer.english = !args.Has("--chinese");
+    transfer.force = args.Has("--force");
+    transfer.verify = args.Has("--verify");
     transfer.ports.assign(positional.begin(), positional.end() - 1);
     transfer.file = positional.back();
     return 0;
@@ -82,12 +67,13 @@ std::string RealDevice(const std::string& device) {
 
 // Each port's device; a misuse when two ports name the same device, which the second exchange
 // could never open.
-int ResolvePorts(const TransferArguments& transfer, std::vector<PortTarget>& targets) {
+int ResolvePorts(const Arguments& args, const TransferArguments& transfer,
+                 std::vector<PortTarget>& targets) {
     for (const std::string& name : transfer.ports) {
         const PortTarget target{name, DevicePathOf(name)};
         for (const PortTarget& earlier : targets) {
             if (RealDevice(earlier.device) == RealDevice(target.device)) {
-                return Misuse(earlier.name + " and " + name + " are the same device", kWriteUsage);
+                return args.Misuse(earlier.name + " and " + name + " are the same device");
             }
         }
         targets.push_back(target);
@@ -109,9 +95,9 @@ void BackUp(const RadioImage& image, CliExchangeHook& hook, bool english) {
 
 } // namespace
 
-int ReadCommand(const std::vector<std::string>& argv) {
+int ReadCommand(const Arguments& args) {
     TransferArguments transfer;
-    if (const int misuse = ParseTransfer(argv, false, transfer)) {
+    if (const int misuse = ParseTransfer(args, false, transfer)) {
         return misuse;
     }
     try {
@@ -140,14 +126,14 @@ int ReadCommand(const std::vector<std::string>& argv) {
     }
 }
 
-int WriteCommand(const std::vector<std::string>& argv) {
+int WriteCommand(const Arguments& args) {
     TransferArguments transfer;
-    if (const int misuse = ParseTransfer(argv, true, transfer)) {
+    if (const int misuse = ParseTransfer(args, true, transfer)) {
         return misuse;
     }
     try {
         std::vector<PortTarget> targets;
-        if (const int misuse = ResolvePorts(transfer, targets)) {
+        if (const int misuse = ResolvePorts(args, transfer, targets)) {
             return misuse;
         }
         RadioImage image{};

@@ -17,22 +17,16 @@
 
 namespace tevano::cli {
 
-int ReportCommand(const std::vector<std::string>& argv) {
-    constexpr const char* kUsage = "report FILE -o OUT.pdf [--chinese]";
-    std::string error;
-    const auto args = Arguments::Parse(argv, {"--chinese"}, {"-o"}, error);
-    if (!args) {
-        return Misuse(error, kUsage);
+int ReportCommand(const Arguments& args) {
+    if (args.Positional().size() != 1) {
+        return args.Misuse("report takes one channel data file");
     }
-    if (args->Positional().size() != 1) {
-        return Misuse("report takes one channel data file", kUsage);
-    }
-    const std::optional<std::string> out = args->Value("-o");
+    const std::optional<std::string> out = args.Value("-o");
     if (!out || out->empty()) {
-        return Misuse("report needs the PDF file to write: -o OUT.pdf", kUsage);
+        return args.Misuse("report needs the PDF file to write: -o OUT.pdf");
     }
-    const bool english = !args->Has("--chinese");
-    const std::string& path = args->Positional()[0];
+    const bool english = !args.Has("--chinese");
+    const std::string& path = args.Positional()[0];
 
     RadioImage image{};
     MakeNewImage(image);

@@ -27,15 +27,12 @@ std::string PickText(const ChoiceList& list, bool english) {
 
 } // namespace
 
-int ShowCommand(const std::vector<std::string>& argv) {
-    constexpr const char* kUsage = "show FILE [--chinese] [--tsv]";
-    std::string error;
-    const auto args = Arguments::Parse(argv, {"--chinese", "--tsv"}, {}, error);
-    if (!args || args->Positional().size() != 1) {
-        return Misuse(args ? "show takes one file" : error, kUsage);
+int ShowCommand(const Arguments& args) {
+    if (args.Positional().size() != 1) {
+        return args.Misuse("show takes one file");
     }
-    const bool english = !args->Has("--chinese");
-    const std::string& path = args->Positional()[0];
+    const bool english = !args.Has("--chinese");
+    const std::string& path = args.Positional()[0];
     RadioImage image{};
     MakeNewImage(image);
     HeadlessChannelForm form(english);
@@ -53,7 +50,7 @@ int ShowCommand(const std::vector<std::string>& argv) {
         rows.push_back(std::move(row));
     }
     std::string out;
-    if (args->Has("--tsv")) {
+    if (args.Has("--tsv")) {
         for (const auto& row : rows) {
             for (std::size_t c = 0; c < row.size(); ++c) {
                 out += row[c];

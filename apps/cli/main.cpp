@@ -3,17 +3,64 @@
 #include "Arguments.h"
 #include "CliCommands.h"
 
+#include "shell/ProgramVersion.h"
+
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
 
 namespace {
 
+using tevano::cli::Command;
+
 void PrintUsage(std::FILE* out) {
-    std::fputs("usage: tevano-cli <command> [arguments]\n\n", out);
-    for (const tevano::cli::Command& command : tevano::cli::Commands()) {
-        std::fprintf(out, "  %s\n      %s\n", command.usage, command.summary);
+    std::fputs("usage: tevano-cli COMMAND [ARGUMENTS]\n"
+               "       tevano-cli help COMMAND   (or: tevano-cli COMMAND --help)\n"
+               "       tevano-cli --version\n\n"
+               "commands:\n",
+               out);
+    for (const Command& command : tevano::cli::Commands()) {
+        std::fprintf(out, "  %s\n      %s\n", tevano::cli::UsageLine(command).c_str(),
+                     command.summary);
     }
+    std::fputs(
+        "\nExit status: 0 success, 1 failure (a message on stderr), 2 a wrong command line.\n",
+        out);
+}
+
+const Command* Find(const std::string& name) {
+    for (const Command& command : tevano::cli::Commands()) {
+        if (name == command.name) {
+            return &command;
+        }
+    }
+    return nullptr;
+}
+
+int UnknownCommand(const std::string& name) {
+    std::fprintf(stderr, "tevano-cli: unknown command %s\n", name.c_str());
+    PrintUsage(stderr);
+    return 2;
+}
+
+int ShowHelp(const Command& command) {
+    std::fputs(tevano::cli::CommandHelp(command).c_str(), stdout);
+    return std::fflush(stdout) == 0 ? 0 : 1;
+}
+
+// "tevano-cli help" and "tevano-cli help COMMAND".
+int HelpCommand(const std::vector<std::string>& args) {
+    if (args.empty()) {
+        PrintUsage(stdout);
+        return 0;
+    }
+    const Command* command = Find(args[0]);
+    if (args.size() > 1 || command == nullptr) {
+        return args.size() > 1 ? tevano::cli::Misuse("help takes one command", "help COMMAND")
+                               : UnknownCommand(args[0]);
+    }
+    return ShowHelp(*command);
 }
 
 } // namespace
@@ -24,17 +71,34 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::string name = argv[1];
-    if (name == "--help" || name == "-h" || name == "help") {
+    const std::vector<std::string> args(argv + 2, argv + argc);
+    if (name == "--help" || name == "-h") {
         PrintUsage(stdout);
         return 0;
     }
-    const std::vector<std::string> args(argv + 2, argv + argc);
-    for (const tevano::cli::Command& command : tevano::cli::Commands()) {
-        if (name == command.name) {
-            return command.run(args);
-        }
+    if (name == "--version") {
+        std::printf("tevano-cli %s\n", tevano::ProgramVersion());
+        return 0;
     }
-    std::fprintf(stderr, "tevano-cli: unknown command %s\n", name.c_str());
-    PrintUsage(stderr);
-    return 2;
+    if (name == "help") {
+        return HelpCommand(args);
+    }
+    const Command* command = Find(name);
+    if (command == nullptr) {
+        return UnknownCommand(name);
+    }
+    // --help anywhere before "--" asks for the command's help, whatever else is on the line.
+    const auto end = std::find(args.begin(), args.end(), "--");
+    if (std::find_if(args.begin(), end, [](const std::string& arg) {
+            return arg == "--help" || arg == "-h";
+        }) != end) {
+        return ShowHelp(*command);
+    }
+    std::string error;
+    const std::string usage = tevano::cli::UsageLine(*command);
+    const auto parsed = tevano::cli::Arguments::Parse(args, command->options, usage, error);
+    if (!parsed) {
+        return tevano::cli::Misuse(error, usage);
+    }
+    return command->run(*parsed);
 }

@@ -43,7 +43,8 @@ after another until it is killed (or --exchanges).
       no-confirm=FRAME[:N]
                           send no 0x48 after the calibration frame FRAME (item, frequency or
                           value) the first N times (default: every time)
-  --help              show this text
+  -h, --help          show this text and exit
+  --version           show the version and exit
 
 To point the program at it, put the link (or the printed path) under [PORTS] in MAIN.ini,
 the settings file of the desktop program (beside it, or in ~/.config/tevano/):
@@ -156,21 +157,42 @@ bool ParseFault(const std::string& fault, FaultPlan& faults) {
     return false;
 }
 
+constexpr const char* kValueOptions[] = {"--image",        "--save", "--link", "--trace",
+                                         "--calibrations", "--type", "--baud", "--reply-delay",
+                                         "--exchanges",    "--fault"};
+
+bool TakesValue(const std::string& option) {
+    for (const char* known : kValueOptions) {
+        if (option == known) {
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
-std::optional<RadioOptions> ParseRadioOptions(const std::vector<std::string>& args, bool& help,
-                                              std::string& error) {
+std::optional<RadioOptions> ParseRadioOptions(const std::vector<std::string>& args,
+                                              RadioRequest& request, std::string& error) {
     RadioOptions options;
-    help = false;
+    request = RadioRequest::Run;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& option = args[i];
         if (option == "--help" || option == "-h") {
-            help = true;
+            request = RadioRequest::Help;
             return options;
         }
+        if (option == "--version") {
+            request = RadioRequest::Version;
+            return options;
+        }
+        if (!TakesValue(option)) {
+            error = option.rfind('-', 0) == 0 ? "unknown option " + option
+                                              : "unexpected argument " + option;
+            return std::nullopt;
+        }
         if (i + 1 >= args.size()) {
-            error = option.rfind("--", 0) == 0 ? "option " + option + " needs a value"
-                                               : "unexpected argument " + option;
+            error = "option " + option + " needs a value";
             return std::nullopt;
         }
         const std::string& value = args[++i];
@@ -196,9 +218,6 @@ std::optional<RadioOptions> ParseRadioOptions(const std::vector<std::string>& ar
             good = ParseCount(value, options.exchanges);
         } else if (option == "--fault") {
             good = ParseFault(value, options.faults);
-        } else {
-            error = "unknown option " + option;
-            return std::nullopt;
         }
         if (!good) {
             error = "bad value for " + option + ": " + value;

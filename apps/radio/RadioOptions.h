@@ -42,10 +42,13 @@ struct RadioOptions {
     FaultPlan faults;
 };
 
+// What the command line asks for besides the options: a radio, or only a text.
+enum class RadioRequest { Run, Help, Version };
+
 // Parses the arguments (without the program name). On a mistake returns nothing and describes
-// it in `error`; `help` is set for --help.
-std::optional<RadioOptions> ParseRadioOptions(const std::vector<std::string>& args, bool& help,
-                                              std::string& error);
+// it in `error`: an option it does not know names itself. `request` tells --help and --version.
+std::optional<RadioOptions> ParseRadioOptions(const std::vector<std::string>& args,
+                                              RadioRequest& request, std::string& error);
 
 extern const char* const kRadioUsage;
 

@@ -6,6 +6,7 @@
 
 #include "image/ChannelFile.h"
 #include "image/RadioImage.h"
+#include "shell/ProgramVersion.h"
 
 #include <csignal>
 #include <cstdio>
@@ -37,16 +38,20 @@ void CatchStopSignals() {
 int main(int argc, char** argv) {
     using namespace tevano;
     using namespace tevano::radio;
-    bool help = false;
+    RadioRequest request = RadioRequest::Run;
     std::string error;
     const auto options =
-        ParseRadioOptions(std::vector<std::string>(argv + 1, argv + argc), help, error);
+        ParseRadioOptions(std::vector<std::string>(argv + 1, argv + argc), request, error);
     if (!options) {
         std::fprintf(stderr, "tevano-radio: %s\n%s", error.c_str(), kRadioUsage);
         return 2;
     }
-    if (help) {
+    if (request == RadioRequest::Help) {
         std::fputs(kRadioUsage, stdout);
+        return 0;
+    }
+    if (request == RadioRequest::Version) {
+        std::printf("tevano-radio %s\n", ProgramVersion());
         return 0;
     }
     RadioImage memory{};

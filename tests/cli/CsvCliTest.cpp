@@ -105,6 +105,41 @@ TEST_F(CsvCliTest, ExportToStdoutOrToAFile) {
     ASSERT_EQ(toFile.status, 0) << toFile.err;
     EXPECT_EQ(toFile.out, "");
     EXPECT_EQ(ReadText(Path("list.csv")), expected);
+
+    // "-" is standard output, not a file of that name.
+    const CliRun toDash = Cli("export-csv " + Quoted("radio.sin") + " -");
+    ASSERT_EQ(toDash.status, 0) << toDash.err;
+    EXPECT_EQ(toDash.out, expected);
+    EXPECT_FALSE(Exists("-"));
+}
+
+// "-" is standard input: a pipe from another program, read to its end (a list larger than a
+// pipe holds at once), and refused as a whole as a file would be.
+TEST_F(CsvCliTest, ImportFromStandardInput) {
+    std::string list = kHeader;
+    for (int channel = 1; channel <= 128; ++channel) {
+        list += std::to_string(channel) + ",CH" + std::to_string(channel) +
+                ",145.000000,,,,,,,,,,FM,,,5.0W," + std::string(600, 'c') + ",,,,\n";
+    }
+    ASSERT_GT(list.size(), 65536u);
+    WriteText("list.csv", list);
+    const auto piped = [this](const std::string& source, const std::string& sin) {
+        const std::string command = "cat " + Quoted(source) + " | " + TEVANO_CLI +
+                                    " import-csv - " + Quoted(sin) + " 2>" + Quoted("stderr");
+        const int raw = std::system(command.c_str());
+        return CliRun{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, "", ReadText(Path("stderr"))};
+    };
+    const CliRun run = piped("list.csv", "new.sin");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(Channel("new.sin", 1)[kColName], "CH1");
+    EXPECT_EQ(Channel("new.sin", 128)[kColName], "CH128");
+    EXPECT_FALSE(Exists("-"));
+
+    WriteText("bad.csv", kHeader + "1,,145.000000,,,,,,,,,,AM,,,,,,,,\n");
+    const CliRun refused = piped("bad.csv", "never.sin");
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_NE(refused.err.find("AM"), std::string::npos) << refused.err;
+    EXPECT_FALSE(Exists("never.sin"));
 }
 
 TEST_F(CsvCliTest, AChannelThatOnlyTransmitsIsNamedOnStderr) {

@@ -9,12 +9,19 @@
 namespace tevano {
 
 CsvFileText ReadCsvFile(const std::string& path) {
-    CsvFileText file;
     const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
+        CsvFileText file;
         file.result = {FileError::OpenFailed, errno};
         return file;
     }
+    CsvFileText file = ReadCsvStream(fd);
+    close(fd);
+    return file;
+}
+
+CsvFileText ReadCsvStream(int fd) {
+    CsvFileText file;
     char buffer[65536];
     for (;;) {
         const ssize_t got = read(fd, buffer, sizeof buffer);
@@ -36,7 +43,6 @@ CsvFileText ReadCsvFile(const std::string& path) {
             break;
         }
     }
-    close(fd);
     return file;
 }
 

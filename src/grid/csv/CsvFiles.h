@@ -19,6 +19,9 @@ struct CsvFileText {
 
 CsvFileText ReadCsvFile(const std::string& path);
 
+// The same from an open descriptor (standard input, a pipe), read to its end; not closed.
+CsvFileText ReadCsvStream(int fd);
+
 // Replaces the file only once all of the text is on the disk.
 FileResult StoreCsvFile(const std::string& path, const std::string& text);
 
