@@ -1,10 +1,17 @@
 #!/bin/sh
 # Installs the Debian 12 packages that building and testing Tevano need, when any is missing.
+#   tools/install-deps.sh             what the build and the tests need
+#   tools/install-deps.sh --package   also what building and checking the Debian package needs
 set -eu
 
 packages="build-essential cmake ninja-build pkg-config libgtest-dev libgmock-dev qt6-base-dev
 locales fonts-liberation2 fonts-wqy-microhei poppler-utils qt6-translations-l10n
 clang-14 libclang-rt-14-dev"
+if [ "${1:-}" = "--package" ]; then
+    # dpkg-shlibdeps (dpkg-dev) and file compute the package's Depends; the rest check the
+    # package and start its program on a virtual display.
+    packages="$packages dpkg-dev file lintian appstream desktop-file-utils xvfb xauth x11-utils"
+fi
 
 missing=""
 for package in $packages; do

@@ -1,0 +1,57 @@
+#!/bin/sh
+# Checks the Debian package as CI does, without installing it: lintian, the AppStream data and
+# the desktop entry; then the programs run from the package unpacked into a temporary folder:
+# tevano-cli --version, show and report on a demo file, tevano --version, and tevano started on
+# a virtual display with the file for two seconds. Its main window shows only when it found its
+# language modules through the installed layout, and its settings must land in the user's
+# configuration folder, not beside it.
+#
+#   tools/check-package.sh PACKAGE.deb
+set -eu
+deb=$(realpath "$1")
+work=$(mktemp -d /tmp/tevano-package.XXXXXX)
+trap 'rm -rf "$work"' EXIT INT TERM
+fail() {
+    echo "check-package: $*" >&2
+    exit 1
+}
+
+echo "== lintian"
+lintian --fail-on error --display-info "$deb"
+
+echo "== contents"
+dpkg-deb -x "$deb" "$work/root"
+appstreamcli validate --no-net "$work"/root/usr/share/metainfo/*.metainfo.xml
+desktop-file-validate "$work/root/usr/share/applications/tevano.desktop"
+
+echo "== programs"
+bin=$work/root/usr/bin
+# The unpacked programs keep their settings and backups in a home of their own.
+export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_DATA_HOME="$work/home/.local/share"
+"$bin/tevano-cli" --version
+"$bin/tevano-cli" new "$work/demo.sin" --demo
+"$bin/tevano-cli" show "$work/demo.sin" >"$work/show.txt"
+grep -q "145.00000" "$work/show.txt" || fail "tevano-cli show did not show the demo channels"
+"$bin/tevano-cli" report "$work/demo.sin" -o "$work/demo.pdf"
+[ "$(head -c 5 "$work/demo.pdf")" = "%PDF-" ] || fail "tevano-cli report wrote no PDF"
+echo "tevano-cli report: $(wc -c <"$work/demo.pdf") bytes of PDF"
+"$bin/tevano" --version
+
+xvfb-run -a -s "-screen 0 1280x1024x24" sh -c '
+    "$1" "$2" 2>"$3/tevano.err" &
+    pid=$!
+    sleep 2
+    xwininfo -root -tree >"$3/windows"
+    if ! kill "$pid" 2>/dev/null; then
+        echo "tevano ended within two seconds:" >&2
+        cat "$3/tevano.err" >&2
+        exit 1
+    fi
+    wait "$pid" 2>/dev/null || true
+' sh "$bin/tevano" "$work/demo.sin" "$work"
+grep -q '"Tevano Programing Software".* 1024x768+' "$work/windows" ||
+    fail "no main window; tevano said: $(cat "$work/tevano.err")"
+echo "tevano: main window shown"
+[ -f "$XDG_CONFIG_HOME/tevano/MAIN.ini" ] || fail "no settings file in the configuration folder"
+[ ! -e "$bin/MAIN.ini" ] || fail "the installed program made MAIN.ini beside itself"
+echo "Package checked: $deb"
