@@ -17,7 +17,7 @@ fail() {
 }
 
 echo "== lintian"
-lintian --fail-on error --display-info "$deb"
+lintian --fail-on error,warning --display-info "$deb"
 
 echo "== contents"
 dpkg-deb -x "$deb" "$work/root"

@@ -39,7 +39,8 @@ const Command* Find(const std::string& name) {
 }
 
 int UnknownCommand(const std::string& name) {
-    std::fprintf(stderr, "tevano-cli: unknown command %s\n", name.c_str());
+    std::fprintf(stderr, "tevano-cli: unknown %s %s\n",
+                 name.size() > 1 && name[0] == '-' ? "option" : "command", name.c_str());
     PrintUsage(stderr);
     return 2;
 }

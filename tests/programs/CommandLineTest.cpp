@@ -67,6 +67,7 @@ TEST_F(CommandLineTest, AnUnknownOptionNamesItself) {
         "env QT_QPA_PLATFORM=offscreen " + Quoted(TEVANO_GUI) + " file.sin --bogus",
         Quoted(TEVANO_RADIO) + " --bogus",
         Quoted(TEVANO_RADIO) + " --baud 0 --bogus",
+        Quoted(TEVANO_CLI) + " --bogus",
         Quoted(TEVANO_CLI) + " show file.sin --bogus",
         Quoted(TEVANO_CLI) + " read COM1 file.sin --bogus",
         Quoted(TEVANO_CLI) + " calibrate COM1 --item tx-power --bogus",
