@@ -1,6 +1,7 @@
 #!/bin/sh
 # Builds the Debian package tevano_<version>_<arch>.deb: a Release build for the prefix /usr with
-# Debian's hardening flags, then "cpack -G DEB". Prints the package's path on the last line.
+# Debian's hardening flags, then "cpack -G DEB". Prints the package's path on stdout (all else
+# goes to stderr).
 #
 #   tools/package.sh [BUILD_DIR]     (default build/package)
 set -eu
@@ -19,4 +20,4 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFI
 cmake --build "$build" -j "$(nproc)" >&2
 rm -f "$build"/tevano_*.deb
 (cd "$build" && cpack -G DEB >&2)
-ls "$PWD/$build"/tevano_*.deb
+realpath "$build"/tevano_*.deb
