@@ -1,18 +1,19 @@
 #include "grid/csv/CsvFiles.h"
 
 #include "image/AtomicFile.h"
+#include "image/FileChecks.h"
 
 #include <cerrno>
-#include <fcntl.h>
 #include <unistd.h>
 
 namespace tevano {
 
 CsvFileText ReadCsvFile(const std::string& path) {
     CsvFileText file;
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        file.result = {FileError::OpenFailed, errno};
+    // A FIFO or a device is refused at once: reading one could wait for ever.
+    int fd = -1;
+    file.result = OpenRegularFile(path, fd);
+    if (!file.result.Ok()) {
         return file;
     }
     char buffer[65536];
