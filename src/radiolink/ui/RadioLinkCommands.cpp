@@ -46,7 +46,8 @@ void OpenBackupFolder(CMainFrame& frame) {
 } // namespace
 
 void AddRadioLinkCommands(CTevApp& app) {
-    app.AddCommand(res::cmd::kPortSetup, [&app] { RunPortSetup(app.Ini(), app.MainFrame()); });
+    app.AddCommand(res::cmd::kPortSetup,
+                   [&app] { RunPortSetup(app.Ini(), app.Prompts(), app.MainFrame()); });
     app.AddCommand(res::cmd::kOpenBackupFolder, [&app] { OpenBackupFolder(*app.MainFrame()); });
 }
 

@@ -1,5 +1,9 @@
 #include "shell/ui/UserPrompts.h"
 
+#include "shell/DisplayLanguage.h"
+#include "shell/FileMessages.h"
+#include "shell/IniFile.h"
+
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -40,6 +44,15 @@ Answer QtUserPrompts::Ask(QWidget* parent, const QString& text, Buttons buttons)
         return Answer::No;
     default:
         return Answer::Ok;
+    }
+}
+
+void ReportSettingsSave(UserPrompts& prompts, QWidget* parent, const CIniFile& ini) {
+    if (!ini.LastSave().Ok()) {
+        prompts.Ask(
+            parent,
+            QString::fromStdString(SettingsSaveErrorText(ini.LastSave(), ini.Path(), IsEnglish())),
+            Buttons::Ok);
     }
 }
 
