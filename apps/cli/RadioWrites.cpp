@@ -5,6 +5,7 @@
 
 #include "radiolink/CloneExchange.h"
 #include "radiolink/PortOpenFailure.h"
+#include "shell/NoteTexts.h"
 
 #include <cstdio>
 #include <exception>
@@ -73,6 +74,10 @@ PortResult WriteOnePort(const PortTarget& target, const RadioImage& image,
     const CloneOutcome written = WriteToRadio(port, target.device, hook, image);
     if (written.ending == CloneEnding::PortOpenFailed) {
         hook.Note(PortOpenFailureText(target.device, port.OpenError(), english));
+    }
+    if (written.ending == CloneEnding::TypeMismatchRefused) {
+        // The question is on stderr already, with the --force hint; not a second time here.
+        return Failed(NoteText(NoteId::TypeRefusedWritten, english), english);
     }
     if (written.ending != CloneEnding::Completed) {
         return Failed(MessageText(MessageOf(written.ending), english), english);

@@ -9,6 +9,7 @@
 #include "radiolink/CloneExchange.h"
 #include "radiolink/PortNames.h"
 #include "radiolink/PosixSerialPort.h"
+#include "radiolink/ShortReplies.h"
 #include "radiolink/ui/CProgressDlg.h"
 #include "radiolink/ui/StatusBarNotes.h"
 #include "radiolink/ui/WindowExchangeHook.h"
@@ -18,6 +19,7 @@
 #include "shell/ui/CMainFrame.h"
 #include "shell/ui/CTevApp.h"
 #include "shell/ui/QtText.h"
+#include "shell/ui/UserPrompts.h"
 
 namespace tevano {
 
@@ -91,7 +93,9 @@ void TransferCommands::OnStartTransfer() {
                                      : WriteToRadio(port, device, hook, document.Image());
     if (direction == Direction::Read && outcome.ending == CloneEnding::Completed) {
         // The radio's memory as it came off the cable, before the grid or anything else sees it.
-        BackUpCompletedRead(document.Image(), app_.MainFrame());
+        BackUpCompletedRead(document.Image(),
+                            outcome.shortReplies.empty() ? ReadKind::Whole : ReadKind::Incomplete,
+                            app_.MainFrame());
     }
     const bool completed = outcome.ending == CloneEnding::Completed;
     if (completed && progress_ != nullptr) {
@@ -108,6 +112,11 @@ void TransferCommands::OnStartTransfer() {
     }
     if (direction == Direction::Read) {
         view.Undo().EndBulkChange();
+    }
+    if (direction == Direction::Read && completed && !outcome.shortReplies.empty()) {
+        // The read stands; the user learns which bytes did not come from the radio.
+        prompts_.Ask(app_.MainFrame(), ToQt(ShortRepliesText(outcome.shortReplies, IsEnglish())),
+                     Buttons::Ok);
     }
 }
 
