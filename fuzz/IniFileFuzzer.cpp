@@ -15,7 +15,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <dirent.h>
 #include <fstream>
 #include <iterator>
 #include <memory>
@@ -204,26 +203,12 @@ FileSystemCalls FailingCalls(std::uint32_t pick, std::size_t textSize) {
     return calls;
 }
 
-std::vector<std::string> FilesBeside(const std::string& path) {
-    std::vector<std::string> names;
-    const std::size_t slash = path.rfind('/');
-    if (DIR* listing = opendir(path.substr(0, slash).c_str())) {
-        while (const dirent* item = readdir(listing)) {
-            const std::string name = item->d_name;
-            if (name != "." && name != "..") {
-                names.push_back(name);
-            }
-        }
-        closedir(listing);
-    }
-    return names;
-}
-
 // A save that fails at a point the input picks leaves the old text on the disk, one that works
 // the new text: never a mix, and no temporary file beside it.
-void CheckFailingSave(const std::string& path, std::uint32_t pick) {
+void CheckFailingSave(const ScratchDirectory& scratch, const std::string& path,
+                      std::uint32_t pick) {
     const std::string oldText = ReadAll(path);
-    const std::vector<std::string> filesBefore = FilesBeside(path);
+    const std::vector<std::string> filesBefore = scratch.Names();
     CIniFile ini;
     FUZZ_CHECK(ini.Load(path, false, true, false), "a saved file loads");
     SwitchTheLanguage(ini);
@@ -232,7 +217,7 @@ void CheckFailingSave(const std::string& path, std::uint32_t pick) {
     ini.Save(false);
     const FileResult failed = ini.LastSave();
     const std::string afterFailure = ReadAll(path);
-    FUZZ_CHECK(FilesBeside(path) == filesBefore, "a save leaves no temporary file");
+    FUZZ_CHECK(scratch.Names() == filesBefore, "a save leaves no temporary file");
 
     ini.SetFileSystemCalls(FileSystemCalls::Posix());
     ini.Save(false);
@@ -262,6 +247,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Names names = NamesIn(text);
     scratch.WriteFile("prog.ini", data, size);
     CheckRoundTrip(scratch.Path("prog.ini"), names);
-    CheckFailingSave(scratch.Path("prog.ini"), Pick(data, size));
+    CheckFailingSave(scratch, scratch.Path("prog.ini"), Pick(data, size));
     return 0;
 }

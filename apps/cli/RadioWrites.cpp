@@ -3,6 +3,7 @@
 #include "CliExchangeHook.h"
 #include "RadioPort.h"
 
+#include "image/PrintableText.h"
 #include "radiolink/CloneExchange.h"
 #include "radiolink/PortOpenFailure.h"
 #include "shell/NoteTexts.h"
@@ -20,8 +21,11 @@ struct PortResult {
     std::string text; // what the result line says after the port's label
 };
 
+// The device may come from the INI file: it is shown escaped.
 std::string LabelOf(const PortTarget& port) {
-    return port.name == port.device ? port.name : port.name + " (" + port.device + ")";
+    const std::string label =
+        port.name == port.device ? port.name : port.name + " (" + port.device + ")";
+    return PrintableText(label);
 }
 
 // The message the user was shown for an ending other than Completed.

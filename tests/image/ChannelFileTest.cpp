@@ -1,6 +1,7 @@
 #include "image/ChannelFile.h"
 #include "image/AtomicFile.h"
 #include "image/FileChecks.h"
+#include "support/FailingFileCalls.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -31,18 +32,7 @@ protected:
     std::string Path(const std::string& name) const { return temp_.Path(name); }
 
     // Names in the directory; a failed save must leave no temporary file behind.
-    std::vector<std::string> Entries() const {
-        std::vector<std::string> names;
-        DIR* d = opendir(temp_.path().c_str());
-        while (dirent* e = readdir(d)) {
-            const std::string name = e->d_name;
-            if (name != "." && name != "..") {
-                names.push_back(name);
-            }
-        }
-        closedir(d);
-        return names;
-    }
+    std::vector<std::string> Entries() const { return temp_.Names(); }
 
     static RadioImage Pattern() {
         RadioImage image{};
@@ -113,26 +103,10 @@ TEST_F(ChannelFileTest, FailedSaveKeepsTheOldFile) {
         const char* step;
         FileSystemCalls calls;
     };
-    FileSystemCalls diskFull = FileSystemCalls::Posix();
-    diskFull.write = [](int fd, const void* data, std::size_t size) -> ssize_t {
-        // Half the image goes out, then the disk is full.
-        if (lseek(fd, 0, SEEK_CUR) >= static_cast<off_t>(kImageSize / 2)) {
-            errno = ENOSPC;
-            return -1;
-        }
-        return ::write(fd, data, std::min(size, kImageSize / 2));
-    };
-    FileSystemCalls syncFails = FileSystemCalls::Posix();
-    syncFails.fsync = [](int) {
-        errno = EIO;
-        return -1;
-    };
-    FileSystemCalls renameFails = FileSystemCalls::Posix();
-    renameFails.rename = [](const char*, const char*) {
-        errno = EXDEV;
-        return -1;
-    };
-    const Failure failures[] = {{"write", diskFull}, {"fsync", syncFails}, {"rename", renameFails}};
+    // Half the image goes out, then the disk is full.
+    const Failure failures[] = {{"write", testing::DiskFullAfter(kImageSize / 2)},
+                                {"fsync", testing::FlushFails()},
+                                {"rename", testing::RenameFails(EXDEV)}};
     for (const Failure& failure : failures) {
         WriteBytes(Path("keep.sin"), old);
         const RadioImage image = Pattern();

@@ -1,14 +1,13 @@
 #include "shell/IniFile.h"
 
+#include "support/FailingFileCalls.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
-#include <dirent.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -246,45 +245,14 @@ TEST(IniFileSave, UnwritableFileWritesNothing) {
     EXPECT_TRUE(S_ISDIR(info.st_mode));
 }
 
-std::vector<std::string> Entries(const std::string& directory) {
-    std::vector<std::string> names;
-    if (DIR* listing = opendir(directory.c_str())) {
-        while (const dirent* item = readdir(listing)) {
-            const std::string name = item->d_name;
-            if (name != "." && name != "..") {
-                names.push_back(name);
-            }
-        }
-        closedir(listing);
-    }
-    return names;
-}
-
 // A save that fails at any step (the disk full halfway, the flush, the replacing) leaves the
 // old file whole and no temporary file, and says so; the next save writes the new text.
 TEST(IniFileSave, FailedSaveLeavesTheOldFileAndIsReported) {
     TempDir dir;
     const std::string path = dir.Path("a.ini");
     const std::string old = "[MAIN]\nLANGUAGE=prog_EN\n";
-    FileSystemCalls diskFull = FileSystemCalls::Posix();
-    diskFull.write = [](int fd, const void* data, std::size_t size) -> ssize_t {
-        if (lseek(fd, 0, SEEK_CUR) >= 10) {
-            errno = ENOSPC;
-            return -1;
-        }
-        return ::write(fd, data, std::min<std::size_t>(size, 10));
-    };
-    FileSystemCalls syncFails = FileSystemCalls::Posix();
-    syncFails.fsync = [](int) {
-        errno = EIO;
-        return -1;
-    };
-    FileSystemCalls renameFails = FileSystemCalls::Posix();
-    renameFails.rename = [](const char*, const char*) {
-        errno = EIO;
-        return -1;
-    };
-    for (const FileSystemCalls& calls : {diskFull, syncFails, renameFails}) {
+    for (const FileSystemCalls& calls :
+         {testing::DiskFullAfter(10), testing::FlushFails(), testing::RenameFails(EIO)}) {
         WriteText(path, old);
         CIniFile ini;
         ASSERT_TRUE(ini.Load(path, false, true, false));
@@ -294,7 +262,7 @@ TEST(IniFileSave, FailedSaveLeavesTheOldFileAndIsReported) {
         EXPECT_EQ(ini.LastSave().error, FileError::WriteFailed);
         EXPECT_NE(ini.LastSave().systemError, 0);
         EXPECT_EQ(ReadText(path), old);
-        EXPECT_EQ(Entries(dir.path()), std::vector<std::string>{"a.ini"});
+        EXPECT_EQ(dir.Names(), std::vector<std::string>{"a.ini"});
         ini.SetFileSystemCalls(FileSystemCalls::Posix());
         ini.Save(false);
         EXPECT_TRUE(ini.LastSave().Ok());
@@ -307,23 +275,12 @@ TEST(IniFileSave, FailedSaveLeavesTheOldFileAndIsReported) {
 TEST(IniFileSave, RewrittenInPlaceOnlyWhereItCannotBeReplaced) {
     TempDir dir;
     const std::string path = dir.Path("a.ini");
-    const auto failingCreate = [](int error) {
-        FileSystemCalls calls = FileSystemCalls::Posix();
-        calls.open = [error](const char*, int, mode_t) {
-            errno = error;
-            return -1;
-        };
-        return calls;
-    };
-    FileSystemCalls mounted = FileSystemCalls::Posix();
-    mounted.rename = [](const char*, const char*) {
-        errno = EBUSY;
-        return -1;
-    };
     const struct {
         FileSystemCalls calls;
         bool inPlace;
-    } cases[] = {{failingCreate(EACCES), true}, {mounted, true}, {failingCreate(ENOSPC), false}};
+    } cases[] = {{testing::CreateFails(EACCES), true},
+                 {testing::RenameFails(EBUSY), true},
+                 {testing::CreateFails(ENOSPC), false}};
     for (const auto& c : cases) {
         WriteText(path, "[MAIN]\nk=old value that is longer\n");
         struct stat before {};
@@ -339,7 +296,7 @@ TEST(IniFileSave, RewrittenInPlaceOnlyWhereItCannotBeReplaced) {
         struct stat after {};
         ASSERT_EQ(stat(path.c_str(), &after), 0);
         EXPECT_EQ(after.st_ino, before.st_ino);
-        EXPECT_EQ(Entries(dir.path()), std::vector<std::string>{"a.ini"});
+        EXPECT_EQ(dir.Names(), std::vector<std::string>{"a.ini"});
     }
 }
 
