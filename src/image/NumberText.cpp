@@ -37,6 +37,10 @@ locale_t CLocale() {
 } // namespace
 
 double LeadingDouble(std::string_view text) {
+    return LeadingNumber(text).value_or(0.0);
+}
+
+std::optional<double> LeadingNumber(std::string_view text) {
     std::size_t i = SkipSpace(text);
     const std::size_t start = i;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
@@ -55,7 +59,7 @@ double LeadingDouble(std::string_view text) {
         }
     }
     if (digits == 0) {
-        return 0.0;
+        return std::nullopt;
     }
     // An exponent counts only when at least one digit follows the "e" and its sign.
     if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -11,6 +12,9 @@ namespace tevano {
 // The leading decimal number of the text, as atof reads it: leading white space skipped,
 // an optional sign, digits with an optional point and exponent; 0 when there is none.
 double LeadingDouble(std::string_view text);
+
+// The same number, or nothing when the text does not begin with one (empty, or letters first).
+std::optional<double> LeadingNumber(std::string_view text);
 
 // The leading integer of the text, as atol reads it, held to the 32-bit range.
 std::int32_t LeadingLong(std::string_view text);

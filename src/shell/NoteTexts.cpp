@@ -1,5 +1,6 @@
 #include "shell/NoteTexts.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 
@@ -37,14 +38,31 @@ std::string NoteText(NoteId id, bool english) {
 
 std::string FillNote(NoteId id, bool english,
                      std::initializer_list<std::pair<std::string_view, std::string>> parts) {
-    std::string text = NoteText(id, english);
-    for (const auto& [placeholder, part] : parts) {
-        for (std::size_t at = text.find(placeholder); at != std::string::npos;
-             at = text.find(placeholder, at + part.size())) {
-            text.replace(at, placeholder.size(), part);
+    // One pass over the text, so that a part that itself holds "<...>" (a file name) is never
+    // taken for a placeholder.
+    const std::string text = NoteText(id, english);
+    std::string filled;
+    std::size_t at = 0;
+    while (at < text.size()) {
+        const std::size_t open = text.find('<', at);
+        const std::size_t close = open == std::string::npos ? open : text.find('>', open);
+        if (close == std::string::npos) {
+            filled.append(text, at, std::string::npos);
+            break;
         }
+        filled.append(text, at, open - at);
+        const std::string_view placeholder(text.data() + open, close - open + 1);
+        const auto part = std::find_if(parts.begin(), parts.end(), [&](const auto& given) {
+            return given.first == placeholder;
+        });
+        if (part != parts.end()) {
+            filled += part->second;
+        } else {
+            filled += placeholder;
+        }
+        at = close + 1;
     }
-    return text;
+    return filled;
 }
 
 } // namespace tevano

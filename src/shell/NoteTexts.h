@@ -22,7 +22,8 @@ enum class NoteId {
 // The text with its placeholders.
 std::string NoteText(NoteId id, bool english);
 
-// The text with each placeholder given replaced (every occurrence).
+// The text with each placeholder given replaced (every occurrence); the parts are put in as
+// they are, never searched for placeholders themselves.
 std::string FillNote(NoteId id, bool english,
                      std::initializer_list<std::pair<std::string_view, std::string>> parts);
 

@@ -70,6 +70,9 @@ TEST(NoteTexts, BothLanguagesCarryTheSamePlaceholders) {
     }
     EXPECT_EQ(FillNote(NoteId::FileNotRegular, false, {{"<file>", "a.sin"}}),
               "\"a.sin\" 不是普通文件。");
+    // A file named like a placeholder stays as it is named.
+    EXPECT_EQ(FillNote(NoteId::FileReadOnly, true, {{"<file>", "<reason>"}, {"<reason>", ": x"}}),
+              "\"<reason>\" is read-only: x. It was left as it was; save to another place.");
 }
 
 } // namespace

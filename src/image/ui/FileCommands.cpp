@@ -79,7 +79,7 @@ bool FileCommands::SaveTo(const QString& path) {
     if (!result.Ok()) {
         prompts_.Ask(window_,
                      QString::fromStdString(FileErrorText(result, path.toStdString(), IsEnglish())),
-                     Buttons::Ok);
+                     Buttons::Ok, BoxIcon::Error);
         // A read-only file stays as its owner left it; the work goes to another file.
         return result.error == FileError::ReadOnly && SaveAs();
     }

@@ -26,8 +26,7 @@ PortReasonHook::PortReasonHook(ExchangeHook& inner, const PosixSerialPort& port,
 
 Answer PortReasonHook::Ask(MessageId message) {
     if (message == MessageId::PortOpenFailed && frame_ != nullptr) {
-        frame_->SetMessageText(
-            ToQt(PortOpenFailureText(devicePath_, port_.OpenError(), IsEnglish())));
+        frame_->ShowNote(ToQt(PortOpenFailureText(devicePath_, port_.OpenError(), IsEnglish())));
     }
     return inner_.Ask(message);
 }
@@ -36,8 +35,8 @@ void BackUpCompletedRead(const RadioImage& image, ReadKind kind, CMainFrame* fra
     const BackupResult backup = SaveReadBackup(
         image, BackupDirectory(), std::chrono::system_clock::now(), kBackupsKept, kind);
     if (frame != nullptr) {
-        frame->SetMessageText(ToQt(backup.Ok() ? BackupSavedText(backup.path, IsEnglish())
-                                               : BackupFailedText(backup, IsEnglish())));
+        frame->ShowNote(ToQt(backup.Ok() ? BackupSavedText(backup.path, IsEnglish())
+                                         : BackupFailedText(backup, IsEnglish())));
     }
 }
 

@@ -43,18 +43,27 @@ CProgressDlg* TransferCommands::ProgressWindow() const {
 void TransferCommands::OpenProgress(Direction direction) {
     CTevView& view = *app_.View();
     view.Commit();
+    CProgressDlg* open = ProgressWindow();
+    if (transferring_ || (open != nullptr && open->Running())) {
+        // Start was pressed: the transfer goes the way its window says, even while it waits
+        // for its turn in the event loop.
+        return;
+    }
     direction_ = direction;
-    if (ProgressWindow() != nullptr) {
-        // A window opened before and not started keeps its caption; Start goes the new way.
+    const TextId titleId =
+        direction == Direction::Read ? TextId::ReadingTitle : TextId::WritingTitle;
+    const QString title = ToQt(UiText(titleId, IsEnglish()));
+    if (open != nullptr) {
+        // A window opened before and not started: its Start now goes the new way, and its
+        // caption must say which way that is.
+        open->Retitle(title);
         return;
     }
     const res::DialogTemplate* layout = app_.Module().FindDialog(res::ids::kProgressDialog);
     if (layout == nullptr) {
         return;
     }
-    const TextId title = direction == Direction::Read ? TextId::ReadingTitle : TextId::WritingTitle;
-    auto* dialog =
-        new CProgressDlg(*layout, ToQt(UiText(title, IsEnglish())), prompts_, app_.MainFrame());
+    auto* dialog = new CProgressDlg(*layout, title, prompts_, app_.MainFrame());
     connect(dialog, &CProgressDlg::StartTransfer, this, &TransferCommands::OnStartTransfer,
             Qt::QueuedConnection);
     progress_ = dialog;
@@ -107,8 +116,9 @@ void TransferCommands::OnStartTransfer() {
         DecodeChannels(document.Image(), view.Form(), IsEnglish());
         view.ReloadCurrentCell();
         view.Grid().Refresh();
-        // The grid now shows what is in the radio, not what is in the file.
-        document.SetModifiedFlag(true);
+        // The grid now shows what is in the radio, not what is in the file: the file that was
+        // open is no place to save another radio's memory without being asked.
+        document.DetachFromFile();
     }
     if (direction == Direction::Read) {
         view.Undo().EndBulkChange();
@@ -116,7 +126,13 @@ void TransferCommands::OnStartTransfer() {
     if (direction == Direction::Read && completed && !outcome.shortReplies.empty()) {
         // The read stands; the user learns which bytes did not come from the radio.
         prompts_.Ask(app_.MainFrame(), ToQt(ShortRepliesText(outcome.shortReplies, IsEnglish())),
-                     Buttons::Ok);
+                     Buttons::Ok, BoxIcon::Warning);
+    }
+    if (direction == Direction::Write && WriteEndedPartway(outcome)) {
+        // However it ended (Cancel, Esc, the close box, an interruption, a refused block), the
+        // radio must not be taken away believing it holds the file.
+        prompts_.ShowWith(app_.MainFrame(), MessageId::PartlyWritten,
+                          std::to_string(outcome.blocksDone), IsEnglish(), BoxIcon::Warning);
     }
 }
 
