@@ -1,7 +1,7 @@
 // The radio's side of a clone read, from the fuzzer's bytes. Whatever the radio sends, the read
 // ends with one of its endings, closes the port it opened exactly once, asks for blocks only
 // inside the image, and hands back either the document's image untouched or, when it completed,
-// exactly the bytes the radio sent.
+// exactly the bytes the radio sent, with every reply of 10 or 11 bytes listed.
 //
 // Input: a flags byte (bit 0: the port cannot be opened), a write-failure mask (send k fails
 // when bit k mod 8 is set), the cancel check from which the user cancels (16 bits, low byte
@@ -15,6 +15,7 @@
 #include "radiolink/CloneFrames.h"
 
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -58,9 +59,14 @@ struct RadioSide {
             std::memcpy(memory.data() + blockAddress, data + kReadReplyHeaderSize,
                         result.count - kReadReplyHeaderSize);
         }
+        if (result.count >= kReadReplyMinimum && result.count < kReadReplySize) {
+            shortReplies.push_back(
+                {static_cast<std::uint16_t>(blockAddress), kReadReplySize - result.count});
+        }
     }
 
-    RadioImage memory; // the image as the radio's replies make it
+    RadioImage memory;                    // the image as the radio's replies make it
+    std::vector<ShortReply> shortReplies; // the replies of 10 and 11 bytes
     std::size_t nextAddress = 0;
     std::size_t blockAddress = kImageSize;
 };
@@ -96,6 +102,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(outcome.blocksDone == kBlockCount, "a completed read moved every block");
         FUZZ_CHECK(radio.nextAddress == kImageSize, "a completed read asked for every block");
         FUZZ_CHECK(image == radio.memory, "a completed read holds the radio's bytes");
+        FUZZ_CHECK(outcome.shortReplies == radio.shortReplies,
+                   "a completed read lists every short reply, and only those");
     } else {
         FUZZ_CHECK(image == before, "a read that did not complete leaves the image untouched");
     }

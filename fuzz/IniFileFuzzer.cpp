@@ -2,6 +2,7 @@
 // changed as the language switch changes it, saved and loaded again. Every lookup answers a
 // value, the trimmed default or the default itself; after one save the file is in the store's
 // own form, whose save and load keep every lookup and whose second save writes the same text.
+// A save that fails at a point the input picks leaves the old text, never a mix of old and new.
 //
 // Input: the file's bytes. The store is opened as the program opens it: without regard to case.
 
@@ -12,9 +13,13 @@
 #include "shell/DisplayLanguage.h"
 #include "shell/IniFile.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <string>
+#include <unistd.h>
 #include <utility>
 #include <vector>
 
@@ -161,6 +166,79 @@ void CheckRoundTrip(const std::string& path, const Names& names) {
     FUZZ_CHECK(second.saved == first.saved, "saving a saved file writes the same text");
 }
 
+// The point at which a save fails, picked by the input: a write that stops after some bytes
+// (the disk full), the flush, or the replacing step.
+FileSystemCalls FailingCalls(std::uint32_t pick, std::size_t textSize) {
+    FileSystemCalls calls = FileSystemCalls::Posix();
+    switch (pick % 3) {
+    case 0: {
+        const std::size_t failAt = (pick / 3) % (textSize + 2);
+        auto written = std::make_shared<std::size_t>(0);
+        calls.write = [written, failAt](int fd, const void* data, std::size_t size) -> ssize_t {
+            if (*written >= failAt) {
+                errno = ENOSPC;
+                return -1;
+            }
+            const ssize_t done = ::write(fd, data, std::min(size, failAt - *written));
+            if (done > 0) {
+                *written += static_cast<std::size_t>(done);
+            }
+            return done;
+        };
+        break;
+    }
+    case 1:
+        calls.fsync = [](int) {
+            errno = EIO;
+            return -1;
+        };
+        break;
+    default:
+        calls.rename = [](const char*, const char*) {
+            errno = EIO;
+            return -1;
+        };
+        break;
+    }
+    return calls;
+}
+
+// A save that fails at a point the input picks leaves the old text on the disk, one that works
+// the new text: never a mix, and no temporary file beside it.
+void CheckFailingSave(const ScratchDirectory& scratch, const std::string& path,
+                      std::uint32_t pick) {
+    const std::string oldText = ReadAll(path);
+    const std::vector<std::string> filesBefore = scratch.Names();
+    CIniFile ini;
+    FUZZ_CHECK(ini.Load(path, false, true, false), "a saved file loads");
+    SwitchTheLanguage(ini);
+    ini.SetValue("MAIN", "PICK", std::to_string(pick));
+    ini.SetFileSystemCalls(FailingCalls(pick, oldText.size() + 32));
+    ini.Save(false);
+    const FileResult failed = ini.LastSave();
+    const std::string afterFailure = ReadAll(path);
+    FUZZ_CHECK(scratch.Names() == filesBefore, "a save leaves no temporary file");
+
+    ini.SetFileSystemCalls(FileSystemCalls::Posix());
+    ini.Save(false);
+    FUZZ_CHECK(ini.LastSave().Ok(), "a save without failures works");
+    const std::string newText = ReadAll(path);
+    FUZZ_CHECK(newText != oldText, "the change reaches the file");
+    if (failed.Ok()) {
+        FUZZ_CHECK(afterFailure == newText, "a save that reports success wrote the new text");
+    } else {
+        FUZZ_CHECK(afterFailure == oldText, "a failed save leaves the old text whole");
+    }
+}
+
+std::uint32_t Pick(const std::uint8_t* data, std::size_t size) {
+    std::uint32_t hash = 2166136261u;
+    for (std::size_t i = 0; i < size; ++i) {
+        hash = (hash ^ data[i]) * 16777619u;
+    }
+    return hash;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -169,5 +247,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Names names = NamesIn(text);
     scratch.WriteFile("prog.ini", data, size);
     CheckRoundTrip(scratch.Path("prog.ini"), names);
+    CheckFailingSave(scratch, scratch.Path("prog.ini"), Pick(data, size));
     return 0;
 }

@@ -12,6 +12,7 @@
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace tevano::fuzz {
 
@@ -32,6 +33,21 @@ public:
         FUZZ_CHECK(size == 0 || std::fwrite(data, 1, size, file) == size,
                    "the scratch file takes every byte");
         FUZZ_CHECK(std::fclose(file) == 0, "the scratch file is written");
+    }
+
+    // The names of the files in it.
+    std::vector<std::string> Names() const {
+        std::vector<std::string> names;
+        if (DIR* listing = opendir(path_.c_str())) {
+            while (const dirent* item = readdir(listing)) {
+                const std::string name = item->d_name;
+                if (name != "." && name != "..") {
+                    names.push_back(name);
+                }
+            }
+            closedir(listing);
+        }
+        return names;
     }
 
     ~ScratchDirectory() { RemoveAll(); }
@@ -56,14 +72,8 @@ private:
     }
 
     void RemoveAll() const {
-        if (DIR* listing = opendir(path_.c_str())) {
-            while (const dirent* item = readdir(listing)) {
-                const std::string name = item->d_name;
-                if (name != "." && name != "..") {
-                    unlink(Path(name).c_str());
-                }
-            }
-            closedir(listing);
+        for (const std::string& name : Names()) {
+            unlink(Path(name).c_str());
         }
         rmdir(path_.c_str());
     }

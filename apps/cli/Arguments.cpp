@@ -1,5 +1,7 @@
 #include "Arguments.h"
 
+#include "image/PrintableText.h"
+
 #include <cstdio>
 
 namespace tevano::cli {
@@ -73,13 +75,15 @@ int Arguments::Misuse(const std::string& problem) const {
     return cli::Misuse(problem, usage_);
 }
 
+// What a message may carry from a file or the command line never reaches the terminal raw.
 int Fail(const std::string& message) {
-    std::fprintf(stderr, "tevano-cli: %s\n", message.c_str());
+    std::fprintf(stderr, "tevano-cli: %s\n", PrintableText(message, true).c_str());
     return 1;
 }
 
 int Misuse(const std::string& problem, const std::string& usage) {
-    std::fprintf(stderr, "tevano-cli: %s\nusage: tevano-cli %s\n", problem.c_str(), usage.c_str());
+    std::fprintf(stderr, "tevano-cli: %s\nusage: tevano-cli %s\n",
+                 PrintableText(problem, true).c_str(), usage.c_str());
     return 2;
 }
 

@@ -40,9 +40,11 @@ private:
 };
 
 // Prints "tevano-cli: <message>" on stderr and returns 1, the status of a failed command.
+// Control characters and bytes that are not UTF-8 are printed as \xNN.
 int Fail(const std::string& message);
 
-// Prints "tevano-cli: <problem>" and the usage line on stderr and returns 2.
+// Prints "tevano-cli: <problem>" and the command's usage line on stderr and returns 2, escaped
+// as Fail escapes.
 int Misuse(const std::string& problem, const std::string& usage);
 
 } // namespace tevano::cli

@@ -6,6 +6,9 @@
 #include "CliExchangeHook.h"
 #include "RadioPort.h"
 
+#include "image/NumberText.h"
+#include "image/TextCase.h"
+#include "image/ToneTable.h"
 #include "radiolink/PortOpenFailure.h"
 #include "testmode/CalibrationExchange.h"
 #include "testmode/CalibrationFrames.h"
@@ -52,8 +55,38 @@ std::optional<std::uint8_t> ValueOf(const std::string& text) {
     return static_cast<std::uint8_t>(value);
 }
 
-// The dialog holds its fields inside the frames' range; a text given here that does not fit is
-// refused rather than sent as another number than the one typed.
+// The band of the radios: a test frequency outside it is no test the radio can make.
+constexpr double kLowestMHz = 67;
+constexpr double kHighestMHz = 521;
+
+// Blanks, then a number: an optional sign, digits, or a point followed by digits. What follows
+// the number is read past, as the dialog's fields read it.
+bool BeginsWithNumber(const std::string& text) {
+    std::size_t at = text.find_first_not_of(" \t");
+    if (at == std::string::npos) {
+        return false;
+    }
+    if (text[at] == '+' || text[at] == '-') {
+        ++at;
+    }
+    if (at < text.size() && text[at] == '.') {
+        ++at;
+    }
+    return at < text.size() && text[at] >= '0' && text[at] <= '9';
+}
+
+bool IsToneName(const std::string& text) {
+    static const ToneTable tones;
+    for (const std::string& name : tones.Names()) {
+        if (EqualsNoCase(text, name)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Why a field given on the command line cannot be sent: a text without a number would go out
+// as 0, a frequency outside the radio's band is no test, and a tone must fit the frame's digits.
 std::optional<std::string> UnsendableField(const CalibrationInputs& inputs) {
     const struct {
         const char* option;
@@ -66,14 +99,19 @@ std::optional<std::string> UnsendableField(const CalibrationInputs& inputs) {
         {"--tx-tone", inputs.txTone, false},
     };
     for (const auto& field : fields) {
-        if (field.frequency && !FrequencyTextFitsFrame(field.text)) {
-            return std::string(field.option) + " " + field.text +
-                   ": a test frequency must lie below 1000 MHz (0 to 999.99999), the most the "
-                   "radio's 8 digits hold";
+        const std::string named = std::string(field.option) + " " + field.text + ": ";
+        if (field.frequency && !BeginsWithNumber(field.text)) {
+            return named + "a test frequency is a number of MHz";
+        }
+        if (field.frequency &&
+            (LeadingDouble(field.text) < kLowestMHz || LeadingDouble(field.text) > kHighestMHz)) {
+            return named + "a test frequency must lie from 67 to 521 MHz, the band of the radio";
+        }
+        if (!field.frequency && !BeginsWithNumber(field.text) && !IsToneName(field.text)) {
+            return named + "a tone is a number of Hz, OFF or a DCS code such as D023N";
         }
         if (!field.frequency && !ToneTextFitsFrame(field.text)) {
-            return std::string(field.option) + " " + field.text +
-                   ": a tone must lie from 0 to 999.9 Hz, the most the radio's 4 digits hold";
+            return named + "a tone must lie from 0 to 999.9 Hz, the most the radio's 4 digits hold";
         }
     }
     return std::nullopt;
@@ -116,7 +154,7 @@ int CalibrateCommand(const Arguments& args) {
     inputs.rxTone = args.Value("--rx-tone").value_or("OFF");
     inputs.txTone = args.Value("--tx-tone").value_or("OFF");
     if (const std::optional<std::string> refusal = UnsendableField(inputs)) {
-        return Fail(*refusal);
+        return args.Misuse(*refusal);
     }
     try {
         const bool english = !args.Has("--chinese");

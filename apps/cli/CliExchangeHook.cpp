@@ -1,5 +1,6 @@
 #include "CliExchangeHook.h"
 
+#include "image/PrintableText.h"
 #include "radiolink/CloneFrames.h"
 
 #include <string>
@@ -28,7 +29,7 @@ std::string CliExchangeHook::LinePrefix() const {
 
 void CliExchangeHook::Note(const std::string& text) {
     EndProgressLine();
-    std::fprintf(err_, "%s%s\n", LinePrefix().c_str(), text.c_str());
+    std::fprintf(err_, "%s%s\n", LinePrefix().c_str(), PrintableText(text).c_str());
     std::fflush(err_);
 }
 
@@ -69,9 +70,10 @@ Answer CliExchangeHook::Ask(MessageId message) {
         }
         break;
     case Buttons::OkCancel:
-        if (force_) {
-            std::fprintf(err_, "%sgoing on (--force)\n", LinePrefix().c_str());
-        }
+        // The question speaks of an OK button, which the command line has in --force.
+        std::fprintf(err_,
+                     force_ ? "%sgoing on (--force)\n" : "%snot written; --force writes anyway\n",
+                     LinePrefix().c_str());
         answer = force_ ? Answer::Ok : Answer::Cancel;
         break;
     default:

@@ -3,8 +3,10 @@
 #include "CliExchangeHook.h"
 #include "RadioPort.h"
 
+#include "image/PrintableText.h"
 #include "radiolink/CloneExchange.h"
 #include "radiolink/PortOpenFailure.h"
+#include "shell/NoteTexts.h"
 
 #include <cstdio>
 #include <exception>
@@ -19,8 +21,11 @@ struct PortResult {
     std::string text; // what the result line says after the port's label
 };
 
+// The device may come from the INI file: it is shown escaped.
 std::string LabelOf(const PortTarget& port) {
-    return port.name == port.device ? port.name : port.name + " (" + port.device + ")";
+    const std::string label =
+        port.name == port.device ? port.name : port.name + " (" + port.device + ")";
+    return PrintableText(label);
 }
 
 // The message the user was shown for an ending other than Completed.
@@ -73,6 +78,10 @@ PortResult WriteOnePort(const PortTarget& target, const RadioImage& image,
     const CloneOutcome written = WriteToRadio(port, target.device, hook, image);
     if (written.ending == CloneEnding::PortOpenFailed) {
         hook.Note(PortOpenFailureText(target.device, port.OpenError(), english));
+    }
+    if (written.ending == CloneEnding::TypeMismatchRefused) {
+        // The question is on stderr already, with the --force hint; not a second time here.
+        return Failed(NoteText(NoteId::TypeRefusedWritten, english), english);
     }
     if (written.ending != CloneEnding::Completed) {
         std::string reason = MessageText(MessageOf(written.ending), english);

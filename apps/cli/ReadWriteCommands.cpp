@@ -10,11 +10,14 @@
 #include "RadioWrites.h"
 
 #include "image/ChannelFile.h"
+#include "image/FileChecks.h"
 #include "radiolink/CloneExchange.h"
 #include "radiolink/PortOpenFailure.h"
 #include "radiolink/ReadBackups.h"
+#include "radiolink/ShortReplies.h"
 #include "shell/FileMessages.h"
 
+#include <chrono>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
@@ -83,8 +86,9 @@ int ResolvePorts(const Arguments& args, const TransferArguments& transfer,
 
 // The radio's memory exactly as it came, kept whatever becomes of FILE; a backup that cannot be
 // saved is reported and does not fail the read.
-void BackUp(const RadioImage& image, CliExchangeHook& hook, bool english) {
-    const BackupResult backup = SaveReadBackup(image, BackupDirectory());
+void BackUp(const RadioImage& image, ReadKind kind, CliExchangeHook& hook, bool english) {
+    const BackupResult backup = SaveReadBackup(
+        image, BackupDirectory(), std::chrono::system_clock::now(), kBackupsKept, kind);
     if (backup.Ok()) {
         std::printf("%s\n", BackupSavedText(backup.path, english).c_str());
         std::fflush(stdout);
@@ -101,6 +105,10 @@ int ReadCommand(const Arguments& args) {
         return misuse;
     }
     try {
+        // Eighteen seconds with the radio are not spent on a file that cannot be saved.
+        if (const FileResult target = CheckSaveTarget(transfer.file); !target.Ok()) {
+            return Fail(FileErrorText(target, transfer.file, transfer.english));
+        }
         const std::string device = DevicePathOf(transfer.ports[0]);
         // What a new document holds: the bytes a short block reply leaves alone.
         RadioImage image{};
@@ -115,7 +123,12 @@ int ReadCommand(const Arguments& args) {
         if (outcome.ending != CloneEnding::Completed) {
             return 1;
         }
-        BackUp(image, hook, transfer.english);
+        // The protocol takes a reply of 10 or 11 bytes; what it left out is said, block by block.
+        for (const ShortReply& reply : outcome.shortReplies) {
+            hook.Note("warning: " + ShortReplyText(reply, transfer.english));
+        }
+        BackUp(image, outcome.shortReplies.empty() ? ReadKind::Whole : ReadKind::Incomplete, hook,
+               transfer.english);
         const FileResult stored = StoreChannelFile(transfer.file, image);
         if (!stored.Ok()) {
             return Fail(FileErrorText(stored, transfer.file, transfer.english));

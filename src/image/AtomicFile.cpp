@@ -1,9 +1,9 @@
 #include "image/AtomicFile.h"
 
+#include "image/FileChecks.h"
+
 #include <atomic>
 #include <cerrno>
-#include <climits>
-#include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -12,36 +12,17 @@ namespace tevano {
 
 namespace {
 
-std::string DirectoryOf(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos) {
-        return ".";
-    }
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-// The file that will really be replaced: the target of a symbolic link, else the path itself.
-std::string ResolveTarget(const std::string& path) {
-    struct stat linkInfo {};
-    if (lstat(path.c_str(), &linkInfo) == 0 && S_ISLNK(linkInfo.st_mode)) {
-        char resolved[PATH_MAX];
-        if (realpath(path.c_str(), resolved) != nullptr) {
-            return resolved;
-        }
-    }
-    return path;
-}
-
-// Creates a new, empty file beside the target, readable like the file it will replace.
-int CreateTemporary(const std::string& target, std::string& temporaryPath) {
+// Creates a new, empty file beside the target. Its name is short whatever the target's, so that
+// a target with a name near the system's longest still gets one.
+int CreateTemporary(const FileSystemCalls& calls, const std::string& target,
+                    std::string& temporaryPath) {
     static std::atomic<unsigned> counter{0};
-    const std::string directory = DirectoryOf(target);
-    const std::size_t slash = target.rfind('/');
-    const std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
+    const std::string folder = FolderOf(target);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        temporaryPath = directory + "/." + base + "." + std::to_string(getpid()) + "." +
+        temporaryPath = folder + "/.tevano-" + std::to_string(getpid()) + "-" +
                         std::to_string(counter++) + ".tmp";
-        const int fd = open(temporaryPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        const int fd =
+            calls.open(temporaryPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) {
             return fd;
         }
@@ -80,19 +61,28 @@ void SyncDirectory(const std::string& directory) {
 } // namespace
 
 FileSystemCalls FileSystemCalls::Posix() {
-    return FileSystemCalls{::write, ::fsync, ::rename};
+    return FileSystemCalls{
+        [](const char* path, int flags, mode_t mode) { return ::open(path, flags, mode); }, ::write,
+        ::fsync, ::rename};
 }
 
 FileResult WriteFileAtomically(const std::string& path, const std::uint8_t* data, std::size_t size,
                                const FileSystemCalls& calls) {
-    const std::string target = ResolveTarget(path);
+    const std::string target = SaveTarget(path);
+    if (const FileResult replaceable = CheckReplaceable(target); !replaceable.Ok()) {
+        return replaceable;
+    }
     std::string temporaryPath;
-    const int fd = CreateTemporary(target, temporaryPath);
+    const int fd = CreateTemporary(calls, target, temporaryPath);
     if (fd < 0) {
         return {FileError::CreateFailed, errno};
     }
     struct stat targetInfo {};
     if (stat(target.c_str(), &targetInfo) == 0 && S_ISREG(targetInfo.st_mode)) {
+        // A file someone else owns (root saving a user's file) stays theirs where allowed.
+        if (fchown(fd, targetInfo.st_uid, targetInfo.st_gid) != 0) {
+            (void)fchown(fd, static_cast<uid_t>(-1), targetInfo.st_gid);
+        }
         fchmod(fd, targetInfo.st_mode & 07777);
     }
     const bool written = WriteAll(calls, fd, data, size) && calls.fsync(fd) == 0;
@@ -107,7 +97,7 @@ FileResult WriteFileAtomically(const std::string& path, const std::uint8_t* data
         unlink(temporaryPath.c_str());
         return {FileError::WriteFailed, error};
     }
-    SyncDirectory(DirectoryOf(target));
+    SyncDirectory(FolderOf(target));
     return {};
 }
 

@@ -8,12 +8,14 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <sys/stat.h>
 #include <sys/types.h>
 
 namespace tevano {
 
 // The system calls that can fail while a file is replaced; tests put failing ones in their place.
 struct FileSystemCalls {
+    std::function<int(const char* path, int flags, mode_t mode)> open; // makes the new file
     std::function<ssize_t(int fd, const void* data, std::size_t size)> write;
     std::function<int(int fd)> fsync;
     std::function<int(const char* from, const char* to)> rename;
@@ -22,7 +24,10 @@ struct FileSystemCalls {
 };
 
 // Writes the bytes to the path. On failure the previous file (if any) is left byte for byte as
-// it was and no temporary file remains. A symbolic link is followed: its target is replaced.
+// it was and no temporary file remains. A symbolic link is followed: its target is replaced, or
+// made when it does not exist yet. A target that is not a regular file, or that its user could
+// not write in place (FileChecks.h), is refused and left alone. The replaced file keeps its
+// mode and, where the system lets it, its owner.
 FileResult WriteFileAtomically(const std::string& path, const std::uint8_t* data, std::size_t size,
                                const FileSystemCalls& calls = FileSystemCalls::Posix());
 

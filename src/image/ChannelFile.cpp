@@ -1,24 +1,18 @@
 #include "image/ChannelFile.h"
 
 #include "image/AtomicFile.h"
+#include "image/FileChecks.h"
 
 #include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace tevano {
 
 FileResult LoadChannelFile(const std::string& path, RadioImage& image) {
-    // Non-blocking, so that a device or a pipe named by mistake cannot hang the program.
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) {
-        return {FileError::OpenFailed, errno};
-    }
-    struct stat info {};
-    if (fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
-        close(fd);
-        return {FileError::OpenFailed, EISDIR};
+    // A device or a pipe named by mistake is refused at once rather than waited on.
+    int fd = -1;
+    if (const FileResult opened = OpenRegularFile(path, fd); !opened.Ok()) {
+        return opened;
     }
     RadioImage staging{};
     std::size_t total = 0;

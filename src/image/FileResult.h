@@ -11,6 +11,8 @@ enum class FileError {
     ReadFailed,   // reading stopped with an error
     CreateFailed, // no new file could be made beside the target
     WriteFailed,  // writing, flushing or replacing the file failed; the old file is intact
+    NotRegular,   // a FIFO, a device or a socket: nothing the program reads or replaces
+    ReadOnly,     // the file's own mode (or its file system) forbids writing it; left alone
 };
 
 struct FileResult {

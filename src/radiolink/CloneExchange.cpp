@@ -67,13 +67,14 @@ private:
     std::array<std::uint8_t, 20> receive_{};
     bool typeCheck_ = true; // cleared when the user accepts a mismatch: asked once per exchange
     int blocksDone_ = 0;
+    std::vector<ShortReply> shortReplies_;
 };
 
 CloneOutcome CloneExchange::Run(const std::string& devicePath) {
     if (!port_.Open(devicePath, kCloneTimeouts)) {
         hook_.SetInterruptionWatch(false);
         hook_.Ask(MessageId::PortOpenFailed);
-        return {CloneEnding::PortOpenFailed, 0};
+        return {CloneEnding::PortOpenFailed, 0, {}};
     }
     PortCloser closer(port_);
     hook_.ShowStatus(TextId::StatusDetectingPort);
@@ -218,7 +219,7 @@ CloneOutcome CloneExchange::WriteBlocks() {
     }
     port_.Close();
     hook_.SetInterruptionWatch(false);
-    return {CloneEnding::Completed, blocksDone_};
+    return {CloneEnding::Completed, blocksDone_, {}};
 }
 
 CloneOutcome CloneExchange::ReadBlocks() {
@@ -234,6 +235,9 @@ CloneOutcome CloneExchange::ReadBlocks() {
         // Only the data bytes that came: a short reply must not bring back bytes of an earlier one.
         const std::size_t dataBytes = std::min(reply.count, kReadReplySize) - kReadReplyHeaderSize;
         std::copy_n(receive_.begin() + kReadReplyHeaderSize, dataBytes, image_.begin() + address);
+        if (dataBytes < kBlockSize) {
+            shortReplies_.push_back({address, kBlockSize - dataBytes});
+        }
         blocksDone_ = block + 1;
         hook_.StepProgress(blocksDone_);
         port_.Pause(kReadAckDelay);
@@ -252,7 +256,7 @@ CloneOutcome CloneExchange::ReadBlocks() {
     }
     port_.Close();
     hook_.SetInterruptionWatch(false);
-    return {CloneEnding::Completed, blocksDone_};
+    return {CloneEnding::Completed, blocksDone_, shortReplies_};
 }
 
 bool CloneExchange::PausedTurns(int turns) {
@@ -280,7 +284,7 @@ void CloneExchange::Send(const std::uint8_t* data, std::size_t size) {
 
 CloneOutcome CloneExchange::End(CloneEnding ending) {
     port_.Close();
-    return {ending, blocksDone_};
+    return {ending, blocksDone_, shortReplies_};
 }
 
 CloneOutcome CloneExchange::EndWithMessage(CloneEnding ending, MessageId message) {

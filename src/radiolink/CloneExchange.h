@@ -8,7 +8,10 @@
 #include "radiolink/ExchangeHook.h"
 #include "radiolink/SerialPort.h"
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
+#include <vector>
 
 namespace tevano {
 
@@ -24,9 +27,19 @@ enum class CloneEnding {
     ReadAckMissing,      // the radio did not answer the program's acknowledgement of a block
 };
 
+// A read reply of 10 or 11 bytes, which the protocol takes: the last one or two data bytes of
+// its block did not arrive and keep the value the image had before the read.
+struct ShortReply {
+    std::uint16_t blockAddress = 0;
+    std::size_t bytesMissing = 0; // image offsets blockAddress + 8 - bytesMissing to + 7
+
+    bool operator==(const ShortReply&) const = default;
+};
+
 struct CloneOutcome {
     CloneEnding ending = CloneEnding::Completed;
-    int blocksDone = 0; // blocks moved and acknowledged before the end
+    int blocksDone = 0;                   // blocks moved and acknowledged before the end
+    std::vector<ShortReply> shortReplies; // a read's short blocks, in the order they came
 };
 
 // Whether a write ended after it had begun to send blocks but before the last one was
@@ -41,7 +54,7 @@ constexpr int kFinalAckSendAttempts = 3;
 
 // Reads the radio's memory into a copy of the image. Only when all 396 blocks have arrived does
 // the copy replace `image`; every other ending leaves `image` exactly as it was. Bytes that a
-// reply of 10 or 11 bytes did not bring keep the value `image` had.
+// reply of 10 or 11 bytes did not bring keep the value `image` had; the outcome lists them.
 CloneOutcome ReadFromRadio(SerialPort& port, const std::string& devicePath, ExchangeHook& hook,
                            RadioImage& image);
 

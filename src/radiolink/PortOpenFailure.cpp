@@ -1,5 +1,7 @@
 #include "radiolink/PortOpenFailure.h"
 
+#include "image/PrintableText.h"
+
 #include <cerrno>
 #include <cstring>
 #include <grp.h>
@@ -55,7 +57,9 @@ PortProblem ProblemOf(int systemError) {
     }
 }
 
-std::string PortOpenFailureText(const std::string& devicePath, int systemError, bool english) {
+std::string PortOpenFailureText(const std::string& device, int systemError, bool english) {
+    // The path may come from the INI file: nothing in it reaches the screen raw.
+    const std::string devicePath = PrintableText(device);
     switch (ProblemOf(systemError)) {
     case PortProblem::NoPermission: {
         const std::string group = DeviceGroupName(devicePath);

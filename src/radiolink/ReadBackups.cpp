@@ -1,6 +1,7 @@
 #include "radiolink/ReadBackups.h"
 
 #include "image/AtomicFile.h"
+#include "image/PrintableText.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -20,6 +21,7 @@ namespace {
 
 constexpr const char* kPrefix = "read-";
 constexpr const char* kExtension = ".sin";
+constexpr const char* kIncomplete = "-incomplete";
 // Reads in the same millisecond, more than any machine makes.
 constexpr int kMostInOneMillisecond = 1000;
 
@@ -44,12 +46,18 @@ bool DigitsAt(const std::string& text, std::size_t at, std::size_t count) {
 
 // The key of a backup's file name; nothing for any other file.
 std::optional<BackupKey> KeyOf(const std::string& name) {
-    // "read-" 8 digits "T" 6 digits "." 3 digits "Z", then "-N" or nothing, then ".sin".
+    // "read-" 8 digits "T" 6 digits "." 3 digits "Z", then "-N" or nothing, then "-incomplete"
+    // or nothing, then ".sin".
     const std::size_t prefix = std::strlen(kPrefix);
     const std::size_t stampSize = 8 + 1 + 6 + 1 + 3;
-    const std::size_t extension = std::strlen(kExtension);
+    const std::size_t incomplete = std::strlen(kIncomplete);
+    std::size_t extension = std::strlen(kExtension);
+    if (name.size() > extension + incomplete &&
+        name.compare(name.size() - extension - incomplete, incomplete, kIncomplete) == 0) {
+        extension += incomplete;
+    }
     if (name.size() < prefix + stampSize + 1 + extension || name.compare(0, prefix, kPrefix) != 0 ||
-        name.compare(name.size() - extension, extension, kExtension) != 0) {
+        name.compare(name.size() - std::strlen(kExtension), std::string::npos, kExtension) != 0) {
         return std::nullopt;
     }
     if (!DigitsAt(name, prefix, 8) || name[prefix + 8] != 'T' || !DigitsAt(name, prefix + 9, 6) ||
@@ -152,7 +160,8 @@ int MakeBackupDirectory(const std::string& directory) {
     return S_ISDIR(info.st_mode) ? 0 : ENOTDIR;
 }
 
-std::string BackupFileName(std::chrono::system_clock::time_point when, int sequence) {
+std::string BackupFileName(std::chrono::system_clock::time_point when, int sequence,
+                           ReadKind kind) {
     const auto sinceEpoch =
         std::chrono::duration_cast<std::chrono::milliseconds>(when.time_since_epoch()).count();
     const std::time_t seconds = static_cast<std::time_t>(sinceEpoch / 1000);
@@ -166,11 +175,14 @@ std::string BackupFileName(std::chrono::system_clock::time_point when, int seque
     if (sequence > 1) {
         name += "-" + std::to_string(sequence);
     }
+    if (kind == ReadKind::Incomplete) {
+        name += kIncomplete;
+    }
     return name + kExtension;
 }
 
 BackupResult SaveReadBackup(const RadioImage& image, const std::string& directory,
-                            std::chrono::system_clock::time_point when, int keep) {
+                            std::chrono::system_clock::time_point when, int keep, ReadKind kind) {
     BackupResult result;
     result.directory = directory;
     if (directory.empty()) {
@@ -186,7 +198,7 @@ BackupResult SaveReadBackup(const RadioImage& image, const std::string& director
     // window and the command line) never write over each other's backup.
     std::string path;
     for (int sequence = 1; sequence <= kMostInOneMillisecond && path.empty(); ++sequence) {
-        const std::string candidate = directory + "/" + BackupFileName(when, sequence);
+        const std::string candidate = directory + "/" + BackupFileName(when, sequence, kind);
         const int fd = open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
         if (fd >= 0) {
             close(fd);
@@ -222,7 +234,8 @@ std::vector<std::string> ListBackups(const std::string& directory) {
     return paths;
 }
 
-std::string BackupSavedText(const std::string& path, bool english) {
+std::string BackupSavedText(const std::string& backupPath, bool english) {
+    const std::string path = PrintableText(backupPath);
     return english ? "A backup of the read is in " + path : "读取的数据已备份到 " + path;
 }
 
@@ -233,9 +246,10 @@ std::string BackupFailedText(const BackupResult& result, bool english) {
                        : "读取已完成，但没有保存备份：XDG_DATA_HOME 和 HOME 都没有设置。";
     }
     const std::string reason = SystemWords(result.systemError);
-    return english ? "The read is complete, but its backup could not be saved in " +
-                         result.directory + ": " + reason
-                   : "读取已完成，但无法在 " + result.directory + " 中保存备份：" + reason;
+    const std::string directory = PrintableText(result.directory);
+    return english ? "The read is complete, but its backup could not be saved in " + directory +
+                         ": " + reason
+                   : "读取已完成，但无法在 " + directory + " 中保存备份：" + reason;
 }
 
 } // namespace tevano

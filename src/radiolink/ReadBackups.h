@@ -38,16 +38,21 @@ struct BackupResult {
     bool Ok() const { return error == BackupError::None; }
 };
 
+// A read in which the radio sent short replies: some bytes did not come from the radio.
+enum class ReadKind { Whole, Incomplete };
+
 // The backup's file name for a read completed at `when`: "read-20240131T142501.123Z.sin" in UTC,
 // so that names sort by time; `sequence` > 0 adds "-2", "-3"... for reads in the same millisecond.
-std::string BackupFileName(std::chrono::system_clock::time_point when, int sequence);
+// An incomplete read's name ends in "-incomplete.sin", so that it stands out.
+std::string BackupFileName(std::chrono::system_clock::time_point when, int sequence,
+                           ReadKind kind = ReadKind::Whole);
 
 // Saves the image as a new backup in `directory` (made when missing) and then removes the
 // oldest backups beyond `keep`. Files in the directory that are not backups are left alone.
 BackupResult
 SaveReadBackup(const RadioImage& image, const std::string& directory,
                std::chrono::system_clock::time_point when = std::chrono::system_clock::now(),
-               int keep = kBackupsKept);
+               int keep = kBackupsKept, ReadKind kind = ReadKind::Whole);
 
 // The backups in the directory, full paths, oldest first.
 std::vector<std::string> ListBackups(const std::string& directory);

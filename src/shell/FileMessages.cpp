@@ -1,5 +1,8 @@
 #include "shell/FileMessages.h"
 
+#include "image/PrintableText.h"
+#include "shell/NoteTexts.h"
+
 #include <cstring>
 
 namespace tevano {
@@ -19,7 +22,8 @@ std::string SystemText(int error) {
 } // namespace
 
 std::string FileErrorText(const FileResult& result, const std::string& path, bool english) {
-    const std::string name = "\"" + path + "\"";
+    const std::string shownPath = PrintableText(path);
+    const std::string name = "\"" + shownPath + "\"";
     const std::string reason = SystemText(result.systemError);
     switch (result.error) {
     case FileError::None:
@@ -40,8 +44,22 @@ std::string FileErrorText(const FileResult& result, const std::string& path, boo
                              ". The file on disk was left as it was; save to another place."
                        : "无法保存文件 " + name + reason +
                              "。磁盘上的原文件未被改动，请另存到其他位置。";
+    case FileError::NotRegular:
+        return FillNote(NoteId::FileNotRegular, english, {{"<file>", shownPath}});
+    case FileError::ReadOnly:
+        return FillNote(NoteId::FileReadOnly, english,
+                        {{"<file>", shownPath}, {"<reason>", reason}});
     }
     return std::string();
+}
+
+std::string SettingsSaveErrorText(const FileResult& result, const std::string& path, bool english) {
+    if (result.Ok()) {
+        return std::string();
+    }
+    return FillNote(
+        NoteId::SettingsNotSaved, english,
+        {{"<file>", PrintableText(path)}, {"<reason>", SystemText(result.systemError)}});
 }
 
 } // namespace tevano

@@ -1,5 +1,5 @@
-// What the user is told when a channel data file cannot be opened or saved, in English or
-// Chinese: the file's name, what went wrong, and what to do about it.
+// What the user is told when a channel data file (or the settings file) cannot be opened or
+// saved, in English or Chinese: the file's name, what went wrong, and what to do about it.
 #pragma once
 
 #include "image/FileResult.h"
@@ -8,6 +8,10 @@
 
 namespace tevano {
 
+// The path is shown with its control characters and stray bytes escaped.
 std::string FileErrorText(const FileResult& result, const std::string& path, bool english);
+
+// Why the program's settings file (the INI file at `path`) could not be saved; "" for success.
+std::string SettingsSaveErrorText(const FileResult& result, const std::string& path, bool english);
 
 } // namespace tevano

@@ -76,13 +76,16 @@ bool ReadFile(const std::string& path, bool createMissing, std::string& text) {
     return true;
 }
 
-bool WriteAll(int fd, const std::string& text) {
+bool WriteAll(const FileSystemCalls& calls, int fd, const std::string& text) {
     const char* data = text.data();
     std::size_t left = text.size();
     while (left > 0) {
-        const ssize_t written = write(fd, data, left);
+        const ssize_t written = calls.write(fd, data, left);
         if (written < 0 && errno == EINTR) {
             continue;
+        }
+        if (written == 0) {
+            errno = EIO;
         }
         if (written <= 0) {
             return false;
@@ -91,6 +94,15 @@ bool WriteAll(int fd, const std::string& text) {
         left -= static_cast<std::size_t>(written);
     }
     return true;
+}
+
+// A program's folder may be closed to new files while the file itself is writable, and a file
+// mounted on its own (a container's settings) cannot be replaced, only rewritten. A full disk is
+// no reason to rewrite: that would cut the file.
+bool FolderRefusesNewFiles(const FileResult& result) {
+    const int error = result.systemError;
+    return (result.error == FileError::CreateFailed && (error == EACCES || error == EPERM)) ||
+           (result.error == FileError::WriteFailed && error == EBUSY);
 }
 
 // Leading decimal digits of the last three characters of a file name, 0 when there are none.
@@ -235,8 +247,18 @@ std::string CIniFile::Save(bool makeBackup) {
         }
     }
 
-    // The file is rewritten in place rather than replaced: the program's directory may be
-    // closed to new files while the file itself is writable.
+    const std::string text = FileText();
+    lastSave_ = WriteFileAtomically(path_, reinterpret_cast<const std::uint8_t*>(text.data()),
+                                    text.size(), calls_);
+    if (FolderRefusesNewFiles(lastSave_)) {
+        lastSave_ = RewriteInPlace(text);
+    }
+    return madeBackup;
+}
+
+// The old way, for where no new file can be made: emptied and written, or, when it cannot be
+// emptied on opening, written over from its start and cut to the new length.
+FileResult CIniFile::RewriteInPlace(const std::string& text) const {
     bool cutAfterWriting = false;
     int fd = open(path_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_CLOEXEC, 0666);
     if (fd < 0) {
@@ -244,18 +266,21 @@ std::string CIniFile::Save(bool makeBackup) {
         cutAfterWriting = true;
     }
     if (fd < 0) {
-        return std::string();
+        return {FileError::CreateFailed, errno};
     }
     if (!IsRegularFile(fd)) {
         close(fd);
-        return std::string();
+        return {FileError::NotRegular, 0};
     }
-    const std::string text = FileText();
-    if (WriteAll(fd, text) && cutAfterWriting) {
-        (void)ftruncate(fd, static_cast<off_t>(text.size()));
+    FileResult result;
+    if (!WriteAll(calls_, fd, text) ||
+        (cutAfterWriting && ftruncate(fd, static_cast<off_t>(text.size())) != 0)) {
+        result = {FileError::WriteFailed, errno};
     }
-    close(fd);
-    return madeBackup;
+    if (close(fd) != 0 && result.Ok()) {
+        result = {FileError::WriteFailed, errno};
+    }
+    return result;
 }
 
 void CIniFile::Clear() {
@@ -266,9 +291,8 @@ void CIniFile::Clear() {
 }
 
 CIniFile::Section& CIniFile::AppendSection(const std::string& name) {
-    if (sections_.size() == sections_.capacity()) {
-        sections_.reserve(sections_.capacity() + static_cast<std::size_t>(growthStep_));
-    }
+    // Growing by a fixed step would move every section at every step: a file of many sections
+    // would take time in the square of its size to load.
     sections_.push_back({name, {}});
     return sections_.back();
 }

@@ -3,6 +3,9 @@
 // It holds the display language keys of section MAIN and the serial port devices of PORTS.
 #pragma once
 
+#include "image/AtomicFile.h"
+#include "image/FileResult.h"
+
 #include <string>
 #include <vector>
 
@@ -10,7 +13,8 @@ namespace tevano {
 
 class CIniFile {
 public:
-    // An empty store. The slot table grows by growthStep slots whenever it is full.
+    // An empty store. growthStep slots are made ready at each load; beyond them the table grows
+    // by half its size, so that a load takes time in proportion to the file.
     explicit CIniFile(int growthStep = 4);
     // Saves first when save-at-destruction was asked for by the last Load.
     ~CIniFile();
@@ -35,9 +39,18 @@ public:
     // Sets the value, adding section and key when missing. Ignored while nothing is loaded.
     void SetValue(const std::string& section, const std::string& key, const std::string& value);
 
-    // Rewrites the file when anything changed since the load. Returns the name of the backup
-    // copy made first, or "" when none was made.
+    // Writes the file anew when anything changed since the load: the text goes to a new file
+    // beside it, which then replaces it, so that the file is always either the old text or the
+    // new one. Only when the folder takes no new file (or the file cannot be replaced, being
+    // mounted on its own) is the file rewritten in place. Returns the name of the backup copy
+    // made first, or "" when none was made; how the writing went is LastSave().
     std::string Save(bool makeBackup);
+
+    // The outcome of the last Save that had something to write (Ok before the first).
+    const FileResult& LastSave() const { return lastSave_; }
+
+    // The system calls that replace the file; tests and the fuzzer put failing ones in place.
+    void SetFileSystemCalls(FileSystemCalls calls) { calls_ = std::move(calls); }
 
     // Forgets the loaded file and its contents (not the flags nor the backup name).
     void Clear();
@@ -65,6 +78,7 @@ private:
     bool SameText(const std::string& a, const std::string& b) const;
     std::string ChooseBackupName() const;
     std::string FileText() const;
+    FileResult RewriteInPlace(const std::string& text) const;
 
     std::vector<Section> sections_;
     int growthStep_;
@@ -74,6 +88,8 @@ private:
     bool makeBackup_ = false;
     bool changed_ = false;
     std::string path_;
+    FileResult lastSave_;
+    FileSystemCalls calls_ = FileSystemCalls::Posix();
 };
 
 // The full path Open uses for fileName in programDirectory (the current directory when empty).

@@ -151,6 +151,35 @@ TEST_F(CliTest, FailuresExitWithOneLineOnStderr) {
               std::string::npos);
 }
 
+// A file whose mode forbids writing is not replaced, and what is not a regular file (a FIFO,
+// a pipe) is refused at once instead of waited on. `timeout` ends a tool that would hang.
+TEST_F(CliTest, ReadOnlyTargetsAndInputsThatAreNoFiles) {
+    ASSERT_EQ(Cli("new '" + Path("good.sin") + "' --demo").status, 0);
+    ASSERT_EQ(Cli("new '" + Path("locked.sin") + "'").status, 0);
+    ASSERT_EQ(chmod(Path("locked.sin").c_str(), 0444), 0);
+    const std::string locked = ReadText(Path("locked.sin"));
+    CliRun run = Cli("resave '" + Path("good.sin") + "' '" + Path("locked.sin") + "'");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err.rfind("tevano-cli: \"" + Path("locked.sin") + "\" is read-only: ", 0), 0u)
+        << run.err;
+    EXPECT_EQ(ReadText(Path("locked.sin")), locked);
+
+    ASSERT_EQ(mkfifo(Path("pipe.sin").c_str(), 0644), 0);
+    const std::string notRegular = "\"" + Path("pipe.sin") + "\" is not a regular file.\n";
+    run = Cli("show '" + Path("pipe.sin") + "'");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "tevano-cli: " + notRegular);
+    run = Cli("resave '" + Path("good.sin") + "' '" + Path("pipe.sin") + "'");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "tevano-cli: " + notRegular);
+    // A pipe given as the file, as a script's process substitution gives one.
+    const int raw = std::system(("cat '" + Path("good.sin") + "' | timeout 10 " + TEVANO_CLI +
+                                 " show /dev/stdin >/dev/null 2>'" + Path("stderr") + "'")
+                                    .c_str());
+    EXPECT_EQ(WEXITSTATUS(raw), 1);
+    EXPECT_EQ(ReadText(Path("stderr")), "tevano-cli: \"/dev/stdin\" is not a regular file.\n");
+}
+
 TEST_F(CliTest, MisuseExitsWithUsage) {
     EXPECT_EQ(Cli("").status, 2);
     EXPECT_EQ(Cli("show").status, 2);

@@ -222,6 +222,31 @@ TEST_F(CsvCliTest, ARefusedListChangesNothingAndListsEveryRow) {
     EXPECT_NE(chinese.err.find("\n  第 4 行：Mode \"AM\"："), std::string::npos) << chinese.err;
 }
 
+// A FIFO named as the list is refused at once (`timeout` ends a tool that would wait on it),
+// and what a list holds reaches the terminal with its control bytes, NUL and stray bytes
+// escaped: nothing in a file can retitle or clear the terminal or cut the message short.
+TEST_F(CsvCliTest, AFifoIsRefusedAndControlBytesAreEscaped) {
+    ASSERT_EQ(mkfifo(Path("fifo.csv").c_str(), 0644), 0);
+    const int raw =
+        std::system((std::string("timeout 10 ") + TEVANO_CLI + " import-csv " + Quoted("fifo.csv") +
+                     " " + Quoted("x.sin") + " 2>" + Quoted("stderr"))
+                        .c_str());
+    EXPECT_EQ(WEXITSTATUS(raw), 1);
+    EXPECT_EQ(ReadText(Path("stderr")),
+              "tevano-cli: \"" + Path("fifo.csv") + "\" is not a regular file.\n");
+    EXPECT_FALSE(Exists("x.sin"));
+
+    using namespace std::string_literals;
+    WriteText("evil.csv", kHeader + "1,\x1b]0;owned\x07\xff\0z,145.000000,,,,,,,,,,FM,,,5.0W\n"s);
+    const CliRun run = Cli("import-csv " + Quoted("evil.csv") + " " + Quoted("x.sin"));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("Name \"\\x1B]0;owned\\x07\\xFF\\x00z\""), std::string::npos) << run.err;
+    for (const char c : run.err) {
+        const auto byte = static_cast<unsigned char>(c);
+        EXPECT_TRUE(c == '\n' || (byte >= 0x20 && byte < 0x7F)) << run.err;
+    }
+}
+
 // --skip-bad takes the accepted rows and names the skipped ones; it fails when none is left.
 // --cut-names takes long names cut to six characters.
 TEST_F(CsvCliTest, SkipBadRowsAndCutNames) {

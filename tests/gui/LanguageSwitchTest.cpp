@@ -73,6 +73,22 @@ private slots:
         QCOMPARE(program.Cell(0, 1), QString("接收频率"));
     }
 
+    // The switch is written as the program ends; a file that cannot be written then is named,
+    // with the reason, before the window goes.
+    void aSettingsFileThatCannotBeSavedIsReported() {
+        ProgramFixture program;
+        QVERIFY(program.Start());
+        Switch(program, Answer::Yes);
+        Switch(program, Answer::Yes);
+        QVERIFY(QFile::remove(program.Path("MAIN.ini")));
+        QVERIFY(QDir().mkdir(program.Path("MAIN.ini")));
+        program.prompts.Forget();
+        program.Stop();
+        QCOMPARE(program.prompts.Texts(),
+                 QStringList{"The settings could not be saved in \"" + program.Path("MAIN.ini") +
+                             "\": Is a directory."});
+    }
+
     void aMissingModuleKeepsTheLanguageInForce() {
         ProgramFixture program;
         QFile::remove(program.Path("MAIN_CH.so"));

@@ -190,6 +190,24 @@ private slots:
         QCOMPARE(dialog.ChosenPath(2), std::string("/tmp/radio"));
     }
 
+    // OK saves at once; a file that cannot be written is named with the reason.
+    void aSaveThatFailsIsReported() {
+        ProgramFixture program;
+        QVERIFY(program.Start());
+        QVERIFY(QFile::remove(program.Path("MAIN.ini")));
+        QVERIFY(QDir().mkdir(program.Path("MAIN.ini")));
+        const bool opened = WhileOpen<CPortSetupDlg>(
+            [&program] { program.App().OnCommand(res::cmd::kPortSetup); },
+            [](CPortSetupDlg& dialog) {
+                Type(dialog.PortBox(0), "/dev/ttyS3");
+                QTest::mouseClick(Button(dialog, QDialogButtonBox::Ok), Qt::LeftButton);
+            });
+        QVERIFY(opened);
+        QCOMPARE(program.prompts.Texts(),
+                 QStringList{"The settings could not be saved in \"" + program.Path("MAIN.ini") +
+                             "\": Is a directory."});
+    }
+
     void portSetupFromThePortMenuPointsAPortAtTheRadio() {
         ProgramFixture program;
         WriteSampleFile(program.Path("file.sin"));

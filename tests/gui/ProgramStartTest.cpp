@@ -166,6 +166,35 @@ private slots:
         QCOMPARE(FieldList(program)->currentIndex(), 0); // and then the new document
     }
 
+    // Saving over a file whose mode forbids writing: the message, then Save As for another file;
+    // the read-only file stays as it was.
+    void aReadOnlyFileIsNotReplaced() {
+        ProgramFixture program;
+        WriteSampleFile(program.Path("locked.sin"));
+        QFile locked(program.Path("locked.sin"));
+        QVERIFY(locked.setPermissions(QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+        QVERIFY(locked.open(QIODevice::ReadOnly));
+        const QByteArray before = locked.readAll();
+        locked.close();
+        QVERIFY(program.Start({program.Path("locked.sin")}));
+        PickBand(program, 2);
+        program.prompts.SaveFile(program.Path("copy.sin"));
+        program.App().OnCommand(res::cmd::kFileSave);
+
+        QCOMPARE(program.prompts.Texts(),
+                 QStringList{"\"" + program.Path("locked.sin") +
+                             "\" is read-only: Permission denied. It was left as it was; save to "
+                             "another place."});
+        QCOMPARE(program.prompts.lastSuggestion, program.Path("locked.sin"));
+        QCOMPARE(program.Document().PathName(), program.Path("copy.sin"));
+        QVERIFY(!program.Document().IsModified());
+        QVERIFY(locked.open(QIODevice::ReadOnly));
+        QCOMPARE(locked.readAll(), before);
+        QFile copy(program.Path("copy.sin"));
+        QVERIFY(copy.open(QIODevice::ReadOnly));
+        QCOMPARE(static_cast<unsigned char>(copy.readAll()[0x80A]), 0xF0u);
+    }
+
     // The keys that the Program menu shows beside Read From Radio and Test Mode open them.
     void ctrlROpensReadFromRadioAndCtrlTTestMode() {
         ProgramFixture program;

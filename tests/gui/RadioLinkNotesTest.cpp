@@ -137,6 +137,32 @@ private slots:
         QCOMPARE(ListBackups(Backups().toStdString()).size(), std::size_t(1));
     }
 
+    // A reply of 10 bytes is taken, as the radio's protocol takes it; the user learns after
+    // the read which bytes did not come, and the backup's name says the read is incomplete.
+    void aReadWithAShortReplyNamesTheBytesThatDidNotCome() {
+        ProgramFixture program;
+        WriteSampleFile(program.Path("radio.sin"));
+        VirtualRadioProcess radio(
+            {"--baud", "0", "--image", program.Path("radio.sin"), "--fault", "short-reply=300:10"});
+        QVERIFY(radio.Started());
+        radio.WritePortsIni(program.Path("MAIN.ini"));
+        QVERIFY(program.Start());
+
+        QVERIFY(Transfer(program, res::cmd::kReadFromRadio));
+        QCOMPARE(program.prompts.Texts(),
+                 QStringList{"The read is complete, but some of the radio's replies were short; "
+                             "the bytes that did not arrive keep their earlier values:\n"
+                             "The radio's reply to block 0x0960 was short: image offsets "
+                             "0x0966-0x0967 did not arrive."});
+        QCOMPARE(program.Cell(1, 1), QString("145.00000"));
+        const std::vector<std::string> backups = ListBackups(Backups().toStdString());
+        QCOMPARE(backups.size(), std::size_t(1));
+        QVERIFY2(QString::fromStdString(backups[0]).endsWith("Z-incomplete.sin"),
+                 backups[0].c_str());
+        QCOMPARE(StatusText(program),
+                 "A backup of the read is in " + QString::fromStdString(backups[0]));
+    }
+
     void aPortThatCannotBeOpenedSaysWhyInTheStatusBar() {
         ProgramFixture program;
         VirtualRadioProcess radio({"--baud", "0"});

@@ -1,5 +1,7 @@
 #include "image/ChannelFile.h"
 #include "image/AtomicFile.h"
+#include "image/FileChecks.h"
+#include "support/FailingFileCalls.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -30,18 +32,7 @@ protected:
     std::string Path(const std::string& name) const { return temp_.Path(name); }
 
     // Names in the directory; a failed save must leave no temporary file behind.
-    std::vector<std::string> Entries() const {
-        std::vector<std::string> names;
-        DIR* d = opendir(temp_.path().c_str());
-        while (dirent* e = readdir(d)) {
-            const std::string name = e->d_name;
-            if (name != "." && name != "..") {
-                names.push_back(name);
-            }
-        }
-        closedir(d);
-        return names;
-    }
+    std::vector<std::string> Entries() const { return temp_.Names(); }
 
     static RadioImage Pattern() {
         RadioImage image{};
@@ -112,26 +103,10 @@ TEST_F(ChannelFileTest, FailedSaveKeepsTheOldFile) {
         const char* step;
         FileSystemCalls calls;
     };
-    FileSystemCalls diskFull = FileSystemCalls::Posix();
-    diskFull.write = [](int fd, const void* data, std::size_t size) -> ssize_t {
-        // Half the image goes out, then the disk is full.
-        if (lseek(fd, 0, SEEK_CUR) >= static_cast<off_t>(kImageSize / 2)) {
-            errno = ENOSPC;
-            return -1;
-        }
-        return ::write(fd, data, std::min(size, kImageSize / 2));
-    };
-    FileSystemCalls syncFails = FileSystemCalls::Posix();
-    syncFails.fsync = [](int) {
-        errno = EIO;
-        return -1;
-    };
-    FileSystemCalls renameFails = FileSystemCalls::Posix();
-    renameFails.rename = [](const char*, const char*) {
-        errno = EXDEV;
-        return -1;
-    };
-    const Failure failures[] = {{"write", diskFull}, {"fsync", syncFails}, {"rename", renameFails}};
+    // Half the image goes out, then the disk is full.
+    const Failure failures[] = {{"write", testing::DiskFullAfter(kImageSize / 2)},
+                                {"fsync", testing::FlushFails()},
+                                {"rename", testing::RenameFails(EXDEV)}};
     for (const Failure& failure : failures) {
         WriteBytes(Path("keep.sin"), old);
         const RadioImage image = Pattern();
@@ -178,6 +153,76 @@ TEST_F(ChannelFileTest, SaveKeepsPermissionsAndFollowsSymbolicLinks) {
     RadioImage loaded{};
     ASSERT_TRUE(LoadChannelFile(Path("real.sin"), loaded).Ok());
     EXPECT_EQ(loaded, Pattern());
+}
+
+// A FIFO (which a blocking open would wait on for ever) and a device are refused at once, as
+// inputs and as targets; a target left alone stays what it was.
+TEST_F(ChannelFileTest, OnlyRegularFilesAreReadOrReplaced) {
+    ASSERT_EQ(mkfifo(Path("pipe").c_str(), 0644), 0);
+    for (const std::string& path : {Path("pipe"), std::string("/dev/null")}) {
+        RadioImage image = Pattern();
+        EXPECT_EQ(LoadChannelFile(path, image).error, FileError::NotRegular) << path;
+        EXPECT_EQ(image, Pattern());
+    }
+    EXPECT_EQ(StoreChannelFile(Path("pipe"), Pattern()).error, FileError::NotRegular);
+    ASSERT_EQ(symlink("/dev/null", Path("null.sin").c_str()), 0);
+    EXPECT_EQ(StoreChannelFile(Path("null.sin"), Pattern()).error, FileError::NotRegular);
+    struct stat info {};
+    ASSERT_EQ(lstat(Path("pipe").c_str(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
+    ASSERT_EQ(stat("/dev/null", &info), 0);
+    EXPECT_TRUE(S_ISCHR(info.st_mode));
+}
+
+// A mode without write bits says "do not change this file", to root as well; the folder's
+// permission to rename over it is no permission to replace it.
+TEST_F(ChannelFileTest, ReadOnlyTargetIsRefusedAndLeftAlone) {
+    const std::vector<std::uint8_t> old(kImageSize, 0x42);
+    WriteBytes(Path("locked.sin"), old);
+    ASSERT_EQ(chmod(Path("locked.sin").c_str(), 0444), 0);
+    const FileResult result = StoreChannelFile(Path("locked.sin"), Pattern());
+    EXPECT_EQ(result.error, FileError::ReadOnly);
+    EXPECT_NE(result.systemError, 0);
+    EXPECT_EQ(CheckSaveTarget(Path("locked.sin")).error, FileError::ReadOnly);
+    EXPECT_EQ(ReadBytes(Path("locked.sin")), old);
+    EXPECT_EQ(Entries(), std::vector<std::string>{"locked.sin"});
+}
+
+// What a read from the radio checks before it starts: the folder and the file it will save to.
+TEST_F(ChannelFileTest, SaveTargetIsCheckedBeforeTheWork) {
+    EXPECT_TRUE(CheckSaveTarget(Path("new.sin")).Ok());
+    WriteBytes(Path("old.sin"), {1, 2, 3});
+    EXPECT_TRUE(CheckSaveTarget(Path("old.sin")).Ok());
+    FileResult result = CheckSaveTarget(Path("missing/dir/x.sin"));
+    EXPECT_EQ(result.error, FileError::CreateFailed);
+    EXPECT_EQ(result.systemError, ENOENT);
+    result = CheckSaveTarget(Path("old.sin/x.sin"));
+    EXPECT_EQ(result.error, FileError::CreateFailed);
+    EXPECT_EQ(result.systemError, ENOTDIR);
+    ASSERT_EQ(mkfifo(Path("pipe").c_str(), 0644), 0);
+    EXPECT_EQ(CheckSaveTarget(Path("pipe")).error, FileError::NotRegular);
+    EXPECT_FALSE(CheckSaveTarget(dir_).Ok());
+}
+
+// A name near the system's longest still saves (its temporary file has a short name), and a
+// link to a file not made yet is followed: the file is made, the link stays a link.
+TEST_F(ChannelFileTest, LongNamesAndLinksToFilesNotMadeYet) {
+    const std::string longName = std::string(250, 'n') + ".sin";
+    ASSERT_TRUE(StoreChannelFile(Path(longName), Pattern()).Ok());
+    RadioImage loaded{};
+    ASSERT_TRUE(LoadChannelFile(Path(longName), loaded).Ok());
+    EXPECT_EQ(loaded, Pattern());
+
+    ASSERT_EQ(mkdir(Path("elsewhere").c_str(), 0755), 0);
+    ASSERT_EQ(symlink("elsewhere/later.sin", Path("link.sin").c_str()), 0);
+    ASSERT_EQ(symlink("link.sin", Path("chain.sin").c_str()), 0);
+    ASSERT_TRUE(StoreChannelFile(Path("chain.sin"), Pattern()).Ok());
+    struct stat info {};
+    ASSERT_EQ(lstat(Path("chain.sin").c_str(), &info), 0);
+    EXPECT_TRUE(S_ISLNK(info.st_mode));
+    ASSERT_EQ(lstat(Path("link.sin").c_str(), &info), 0);
+    EXPECT_TRUE(S_ISLNK(info.st_mode));
+    EXPECT_EQ(ReadBytes(Path("elsewhere/later.sin")).size(), kImageSize);
 }
 
 } // namespace

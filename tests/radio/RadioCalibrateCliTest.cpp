@@ -51,7 +51,7 @@ TEST_F(RadioCalibrateCliTest, ConfirmedCalibrationSendsTheTextsAsTheDialogWould)
 
     CliRun run =
         Calibrate(radio.Port() + " --item low-power-voltage --value 38 --rx ' 145.1325abc' --tx "
-                                 "145.123459 --rx-tone 88.57 --tx-tone D023N");
+                                 "145.123459 --rx-tone 88.57 --tx-tone d023n");
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "tevano-cli: Finish successfully!\n");
 
@@ -67,7 +67,9 @@ TEST_F(RadioCalibrateCliTest, ConfirmedCalibrationSendsTheTextsAsTheDialogWould)
               "confirmed\n");
 }
 
-TEST_F(RadioCalibrateCliTest, FieldThatDoesNotFitIsRefusedBeforeThePortOpens) {
+// A text without a number would go out as 0, a frequency outside the radio's band is no test:
+// both are refused as a wrong command line, naming the option, before the port is opened.
+TEST_F(RadioCalibrateCliTest, FieldThatCannotBeSentIsRefusedBeforeThePortOpens) {
     RadioProcess radio(RadioOptions({}));
     const struct {
         const char* fields;
@@ -77,6 +79,12 @@ TEST_F(RadioCalibrateCliTest, FieldThatDoesNotFitIsRefusedBeforeThePortOpens) {
         {"--rx 1234.5 --tx 400", "--rx 1234.5"},
         {"--rx -5 --tx 400", "--rx -5"},
         {"--rx 400 --tx 400 --tx-tone 1000", "--tx-tone 1000"},
+        {"--rx 400 --tx abc", "--tx abc"},
+        {"--rx '' --tx 400", "--rx "},
+        {"--rx 66.99999 --tx 400", "--rx 66.99999"},
+        {"--rx 400 --tx 521.00001", "--tx 521.00001"},
+        {"--rx 400 --tx 400 --rx-tone tone", "--rx-tone tone"},
+        {"--rx 400 --tx 400 --tx-tone D024N", "--tx-tone D024N"},
     };
     for (const auto& c : cases) {
         // Another program holds the port: had the tool tried it, it would say it cannot open it.
@@ -84,7 +92,7 @@ TEST_F(RadioCalibrateCliTest, FieldThatDoesNotFitIsRefusedBeforeThePortOpens) {
         ASSERT_TRUE(otherProgram.Open(radio.Port(), kCalibrationTimeouts));
         const CliRun run =
             Calibrate(radio.Port() + " --item tx-power --value 47 " + std::string(c.fields));
-        EXPECT_EQ(run.status, 1) << c.fields;
+        EXPECT_EQ(run.status, 2) << c.fields;
         EXPECT_EQ(run.err.rfind(std::string("tevano-cli: ") + c.named + ": ", 0), 0u) << run.err;
         EXPECT_EQ(run.err.find("Could not Open"), std::string::npos) << run.err;
     }

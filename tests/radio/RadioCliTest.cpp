@@ -5,6 +5,7 @@
 
 #include "image/ChannelFile.h"
 #include "radiolink/PosixSerialPort.h"
+#include "radiolink/ReadBackups.h"
 #include "shell/EnvironmentGuard.h"
 #include "support/TempDir.h"
 
@@ -18,6 +19,7 @@
 #include <fstream>
 #include <poll.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <termios.h>
 #include <thread>
@@ -95,6 +97,50 @@ TEST_F(RadioCliTest, FailedReadNeitherCreatesNorChangesTheFile) {
     EXPECT_EQ(ReadBytes(Path("old.sin")), before);
 }
 
+// The radio may leave out the last bytes of a block: the read stands (status 0), each such block
+// is named with the offsets that did not come, and the backup's name says it is incomplete.
+TEST_F(RadioCliTest, ShortRepliesAreNamedWithTheOffsetsThatDidNotCome) {
+    SaveImage("radio.sin", Pattern());
+    RadioProcess radio(
+        {"--baud", "0", "--image", Path("radio.sin"), "--fault", "short-reply=5:10"});
+    const CliRun run = Cli("read " + radio.Port() + " " + Quoted(Path("read.sin")));
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "tevano-cli: warning: The radio's reply to block 0x0028 was short: image "
+                       "offsets 0x002E-0x002F did not arrive.\n");
+    std::vector<std::uint8_t> expected = ReadBytes(Path("radio.sin"));
+    RadioImage fresh{};
+    MakeNewImage(fresh);
+    expected[0x2E] = fresh[0x2E];
+    expected[0x2F] = fresh[0x2F];
+    EXPECT_EQ(ReadBytes(Path("read.sin")), expected);
+    const std::vector<std::string> backups = ListBackups(Path("data/tevano/backups"));
+    ASSERT_EQ(backups.size(), 1u);
+    EXPECT_EQ(backups[0].substr(backups[0].size() - 15), "-incomplete.sin");
+}
+
+// A target the read could not be saved to is found before a byte goes to the radio.
+TEST_F(RadioCliTest, ReadTargetIsCheckedBeforeTheRadioIsTouched) {
+    RadioProcess radio({"--baud", "0", "--trace", Path("trace")});
+    SaveImage("locked.sin", Pattern());
+    ASSERT_EQ(chmod(Path("locked.sin").c_str(), 0444), 0);
+    const struct {
+        std::string file;
+        std::string says;
+    } cases[] = {
+        {"/missing/dir/x.sin", "No such file or directory"},
+        {Path("locked.sin"), "is read-only"},
+        {temp_.path(), "Is a directory"},
+    };
+    for (const auto& c : cases) {
+        const CliRun run = Cli("read " + radio.Port() + " " + Quoted(c.file));
+        EXPECT_EQ(run.status, 1) << c.file;
+        EXPECT_EQ(run.err.rfind("tevano-cli: ", 0), 0u) << run.err;
+        EXPECT_NE(run.err.find(c.says), std::string::npos) << run.err;
+    }
+    EXPECT_EQ(ReadText(Path("trace")), "");
+    EXPECT_EQ(ReadBytes(Path("locked.sin")).size(), kImageSize);
+}
+
 TEST_F(RadioCliTest, WriteSendsTheFileAsItStands) {
     SaveImage("demo.sin", Pattern());
     RadioProcess radio({"--baud", "0", "--save", Path("saved.sin")});
@@ -113,9 +159,10 @@ TEST_F(RadioCliTest, RadioTypeQuestionIsAnsweredOkOnlyWithForce) {
         "tevano-cli:  Radio Type are not match for your setting，If you want continue,push ok "
         "button\n";
 
+    // The question speaks of an OK button: the line after it says what stands for one here.
     CliRun run = Cli("write " + radio.Port() + " " + Quoted(Path("demo.sin")));
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, question);
+    EXPECT_EQ(run.err, question + "tevano-cli: not written; --force writes anyway\n");
     EXPECT_NE(access(Path("saved.sin").c_str(), F_OK), 0);
 
     run = Cli("write " + radio.Port() + " " + Quoted(Path("demo.sin")) + " --force");

@@ -1,9 +1,13 @@
 #include "shell/IniFile.h"
 
+#include "support/FailingFileCalls.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <chrono>
+#include <cstdio>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -235,9 +239,90 @@ TEST(IniFileSave, UnwritableFileWritesNothing) {
     unlink(path.c_str());
     mkdir(path.c_str(), 0755);
     EXPECT_EQ(ini.Save(true), "");
+    EXPECT_FALSE(ini.LastSave().Ok());
     struct stat info {};
     ASSERT_EQ(stat(path.c_str(), &info), 0);
     EXPECT_TRUE(S_ISDIR(info.st_mode));
+}
+
+// A save that fails at any step (the disk full halfway, the flush, the replacing) leaves the
+// old file whole and no temporary file, and says so; the next save writes the new text.
+TEST(IniFileSave, FailedSaveLeavesTheOldFileAndIsReported) {
+    TempDir dir;
+    const std::string path = dir.Path("a.ini");
+    const std::string old = "[MAIN]\nLANGUAGE=prog_EN\n";
+    for (const FileSystemCalls& calls :
+         {testing::DiskFullAfter(10), testing::FlushFails(), testing::RenameFails(EIO)}) {
+        WriteText(path, old);
+        CIniFile ini;
+        ASSERT_TRUE(ini.Load(path, false, true, false));
+        ini.SetValue("MAIN", "LANGUAGE", "prog_CH");
+        ini.SetFileSystemCalls(calls);
+        ini.Save(false);
+        EXPECT_EQ(ini.LastSave().error, FileError::WriteFailed);
+        EXPECT_NE(ini.LastSave().systemError, 0);
+        EXPECT_EQ(ReadText(path), old);
+        EXPECT_EQ(dir.Names(), std::vector<std::string>{"a.ini"});
+        ini.SetFileSystemCalls(FileSystemCalls::Posix());
+        ini.Save(false);
+        EXPECT_TRUE(ini.LastSave().Ok());
+        EXPECT_EQ(ReadText(path), "[MAIN]\nLANGUAGE=prog_CH\n");
+    }
+}
+
+// Where the folder takes no new file, or the file is mounted on its own and cannot be replaced,
+// the file is rewritten in place; a full disk is no such case (rewriting would cut the file).
+TEST(IniFileSave, RewrittenInPlaceOnlyWhereItCannotBeReplaced) {
+    TempDir dir;
+    const std::string path = dir.Path("a.ini");
+    const struct {
+        FileSystemCalls calls;
+        bool inPlace;
+    } cases[] = {{testing::CreateFails(EACCES), true},
+                 {testing::RenameFails(EBUSY), true},
+                 {testing::CreateFails(ENOSPC), false}};
+    for (const auto& c : cases) {
+        WriteText(path, "[MAIN]\nk=old value that is longer\n");
+        struct stat before {};
+        ASSERT_EQ(stat(path.c_str(), &before), 0);
+        CIniFile ini;
+        ASSERT_TRUE(ini.Load(path, false, true, false));
+        ini.SetValue("MAIN", "k", "new");
+        ini.SetFileSystemCalls(c.calls);
+        ini.Save(false);
+        EXPECT_EQ(ini.LastSave().Ok(), c.inPlace);
+        EXPECT_EQ(ReadText(path),
+                  c.inPlace ? "[MAIN]\nk=new\n" : "[MAIN]\nk=old value that is longer\n");
+        struct stat after {};
+        ASSERT_EQ(stat(path.c_str(), &after), 0);
+        EXPECT_EQ(after.st_ino, before.st_ino);
+        EXPECT_EQ(dir.Names(), std::vector<std::string>{"a.ini"});
+    }
+}
+
+// The time of a load grows with the file, not with its square. The bound is far above what any
+// machine needs; the figure is printed for the record.
+TEST(IniFileLoad, HundredThousandSectionsLoadQuickly) {
+    TempDir dir;
+    const std::string path = dir.Path("big.ini");
+    std::string text;
+    for (int section = 0; section < 100000; ++section) {
+        text += "[S" + std::to_string(section) + "]\nkey=" + std::to_string(section) + "\n";
+    }
+    WriteText(path, text);
+    CIniFile ini;
+    const auto start = std::chrono::steady_clock::now();
+    ASSERT_TRUE(ini.Load(path, false, true, false));
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    std::printf("loading 100000 INI sections took %.3f s\n", seconds);
+    EXPECT_LT(seconds, 10.0);
+    EXPECT_EQ(ini.GetValue("S99999", "KEY", "-"), "99999");
+    EXPECT_EQ(ini.GetValue("S0", "key", "-"), "0");
+    ini.SetValue("S50000", "key", "x");
+    ini.Save(false);
+    text.replace(text.find("[S50000]\nkey=50000\n"), 19, "[S50000]\nkey=x\n");
+    EXPECT_EQ(ReadText(path), text);
 }
 
 TEST(IniFileBackup, NumberFollowsTheLargestAmongSimilarNames) {

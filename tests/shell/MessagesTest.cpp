@@ -1,10 +1,13 @@
 #include "shell/Messages.h"
 #include "image/FileResult.h"
 #include "shell/FileMessages.h"
+#include "shell/NoteTexts.h"
 
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <string>
+#include <vector>
 
 namespace tevano {
 namespace {
@@ -47,6 +50,29 @@ TEST(FileMessages, SayWhatWentWrongAndWhatToDo) {
     EXPECT_NE(FileErrorText({FileError::TooShort, 0}, "a.sin", false).find("3168"),
               std::string::npos);
     EXPECT_EQ(FileErrorText({}, "a.sin", true), "");
+}
+
+// A Chinese text that lost a placeholder would show less than the English one.
+TEST(NoteTexts, BothLanguagesCarryTheSamePlaceholders) {
+    const auto placeholders = [](const std::string& text) {
+        std::vector<std::string> found;
+        for (std::size_t at = text.find('<'); at != std::string::npos;
+             at = text.find('<', at + 1)) {
+            found.push_back(text.substr(at, text.find('>', at) - at + 1));
+        }
+        return found;
+    };
+    for (int id = 0; id <= static_cast<int>(NoteId::TypeRefusedWritten); ++id) {
+        const std::string english = NoteText(static_cast<NoteId>(id), true);
+        const std::string chinese = NoteText(static_cast<NoteId>(id), false);
+        EXPECT_NE(english, chinese) << english;
+        EXPECT_EQ(placeholders(english), placeholders(chinese)) << english;
+    }
+    EXPECT_EQ(FillNote(NoteId::FileNotRegular, false, {{"<file>", "a.sin"}}),
+              "\"a.sin\" 不是普通文件。");
+    // A file named like a placeholder stays as it is named.
+    EXPECT_EQ(FillNote(NoteId::FileReadOnly, true, {{"<file>", "<reason>"}, {"<reason>", ": x"}}),
+              "\"<reason>\" is read-only: x. It was left as it was; save to another place.");
 }
 
 } // namespace

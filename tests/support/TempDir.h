@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <dirent.h>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -28,6 +29,21 @@ public:
 
     const std::string& path() const { return path_; }
     std::string Path(const std::string& name) const { return path_ + "/" + name; }
+
+    // The names in the directory, in no particular order.
+    std::vector<std::string> Names() const {
+        std::vector<std::string> names;
+        if (DIR* listing = opendir(path_.c_str())) {
+            while (const dirent* item = readdir(listing)) {
+                const std::string name = item->d_name;
+                if (name != "." && name != "..") {
+                    names.push_back(name);
+                }
+            }
+            closedir(listing);
+        }
+        return names;
+    }
 
 private:
     std::string path_;

@@ -1,18 +1,20 @@
 #include "grid/csv/CsvFiles.h"
 
 #include "image/AtomicFile.h"
+#include "image/FileChecks.h"
 
 #include <cerrno>
-#include <fcntl.h>
 #include <unistd.h>
 
 namespace tevano {
 
 CsvFileText ReadCsvFile(const std::string& path) {
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
+    // A FIFO or a device is refused at once: reading one could wait for ever.
+    int fd = -1;
+    const FileResult opened = OpenRegularFile(path, fd);
+    if (!opened.Ok()) {
         CsvFileText file;
-        file.result = {FileError::OpenFailed, errno};
+        file.result = opened;
         return file;
     }
     CsvFileText file = ReadCsvStream(fd);

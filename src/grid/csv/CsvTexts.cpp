@@ -1,6 +1,7 @@
 #include "grid/csv/CsvTexts.h"
 
 #include "grid/ChannelWords.h"
+#include "image/PrintableText.h"
 
 #include <algorithm>
 #include <array>
@@ -16,13 +17,13 @@ namespace {
 std::string Quoted(const std::string& value) {
     constexpr std::size_t kLongest = 40;
     if (value.size() <= kLongest) {
-        return "\"" + value + "\"";
+        return "\"" + PrintableText(value) + "\"";
     }
     std::size_t cut = kLongest;
     while (cut > 0 && (static_cast<unsigned char>(value[cut]) & 0xC0) == 0x80) {
         --cut;
     }
-    return "\"" + value.substr(0, cut) + "...\"";
+    return "\"" + PrintableText(value.substr(0, cut)) + "...\"";
 }
 
 std::string ChannelNumbers(const std::vector<int>& channels) {
@@ -111,8 +112,11 @@ std::string CsvText(CsvTextId id, bool english) {
     return Filled(id, english, {});
 }
 
-std::string CsvReasonText(const CsvReason& reason, bool english) {
-    const std::string value = Quoted(reason.value);
+std::string CsvReasonText(const CsvReason& given, bool english) {
+    const std::string value = Quoted(given.value);
+    // The file's text, where it is shown unquoted, with its control bytes escaped.
+    CsvReason reason = given;
+    reason.value = PrintableText(given.value);
     const std::string& column = reason.column;
     switch (reason.problem) {
     case CsvProblem::LocationNotChannel:
@@ -206,7 +210,8 @@ std::string CsvRefusalLine(const CsvRefusal& refusal, bool english) {
     return line;
 }
 
-std::string CsvRefusedHeadline(const std::string& path, bool english) {
+std::string CsvRefusedHeadline(const std::string& listPath, bool english) {
+    const std::string path = PrintableText(listPath);
     return english
                ? "The channel list \"" + path +
                      "\" was not imported, and nothing was changed. Correct these rows and "
@@ -216,7 +221,7 @@ std::string CsvRefusedHeadline(const std::string& path, bool english) {
 
 std::string CsvListProblemText(CsvListProblem problem, const std::string& missingColumn,
                                const std::string& path, bool english) {
-    const std::string name = "\"" + path + "\"";
+    const std::string name = "\"" + PrintableText(path) + "\"";
     switch (problem) {
     case CsvListProblem::None:
         break;
@@ -263,7 +268,7 @@ std::string CsvImportFailureText(const CsvImport& import, const std::string& pat
 }
 
 std::string CsvSkippedHeadline(const std::string& path, bool english) {
-    return Filled(CsvTextId::SkippedHeadline, english, {{"path", path}});
+    return Filled(CsvTextId::SkippedHeadline, english, {{"path", PrintableText(path)}});
 }
 
 std::string CsvPartialImportQuestion(const CsvImport& import, const std::string& path, bool english,
@@ -282,7 +287,7 @@ std::string CsvPartialImportQuestion(const CsvImport& import, const std::string&
     }
     std::stable_sort(lines.begin(), lines.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
-    std::string text = Filled(CsvTextId::PartialHeadline, english, {{"path", path}});
+    std::string text = Filled(CsvTextId::PartialHeadline, english, {{"path", PrintableText(path)}});
     const std::size_t shown = std::min(mostRows, lines.size());
     for (std::size_t i = 0; i < shown; ++i) {
         text += "\n" + lines[i].second;
@@ -360,14 +365,16 @@ std::string CsvLeftOutText(const std::vector<int>& channels, bool english) {
            (one ? "it" : "them") + " a receive frequency to export " + (one ? "it." : "them.");
 }
 
-std::string CsvImportedText(int channels, const std::string& path, bool english) {
+std::string CsvImportedText(int channels, const std::string& listPath, bool english) {
+    const std::string path = PrintableText(listPath);
     const std::string count = std::to_string(channels);
     return english ? "Imported " + count + (channels == 1 ? " channel" : " channels") + " from \"" +
                          path + "\"."
                    : "已从 \"" + path + "\" 导入 " + count + " 个频道。";
 }
 
-std::string CsvExportedText(int channels, const std::string& path, bool english) {
+std::string CsvExportedText(int channels, const std::string& listPath, bool english) {
+    const std::string path = PrintableText(listPath);
     const std::string count = std::to_string(channels);
     return english ? "Exported " + count + (channels == 1 ? " channel" : " channels") + " to \"" +
                          path + "\"."

@@ -80,7 +80,8 @@ bool FileCommands::SaveTo(const QString& path) {
         prompts_.Ask(window_,
                      QString::fromStdString(FileErrorText(result, path.toStdString(), IsEnglish())),
                      Buttons::Ok, BoxIcon::Error);
-        return false;
+        // A read-only file stays as its owner left it; the work goes to another file.
+        return result.error == FileError::ReadOnly && SaveAs();
     }
     return true;
 }

@@ -4,6 +4,7 @@
 #include "shell/DisplayLanguage.h"
 #include "shell/IniFile.h"
 #include "shell/ui/QtText.h"
+#include "shell/ui/UserPrompts.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -122,13 +123,16 @@ void CPortSetupDlg::accept() {
     }
     if (changed) {
         ini_.Save(false);
+        saved_ = true;
     }
     QDialog::accept();
 }
 
-void RunPortSetup(CIniFile& ini, QWidget* parent) {
+void RunPortSetup(CIniFile& ini, UserPrompts& prompts, QWidget* parent) {
     CPortSetupDlg dialog(ini, IsEnglish(), "", parent);
-    dialog.exec();
+    if (dialog.exec() == QDialog::Accepted && dialog.Saved()) {
+        ReportSettingsSave(prompts, parent, ini);
+    }
 }
 
 } // namespace tevano

@@ -18,6 +18,7 @@ class QPushButton;
 namespace tevano {
 
 class CIniFile;
+class UserPrompts;
 
 class CPortSetupDlg : public QDialog {
     Q_OBJECT
@@ -30,6 +31,8 @@ public:
     // Writes the rows that changed into [PORTS] and saves the file at once, so that a
     // tevano-cli started now finds them.
     void accept() override;
+    // Whether OK saved the file (its outcome is the store's LastSave).
+    bool Saved() const { return saved_; }
 
     QComboBox* PortBox(std::size_t index) const { return boxes_.at(index); }
     QPushButton* RefreshButton() const { return refresh_; }
@@ -50,9 +53,11 @@ private:
     std::array<QComboBox*, kPortNames.size()> boxes_{};
     QLabel* nothingFound_ = nullptr;
     QPushButton* refresh_ = nullptr;
+    bool saved_ = false;
 };
 
-// Opens the dialog over the program's window.
-void RunPortSetup(CIniFile& ini, QWidget* parent);
+// Opens the dialog over the program's window; a save of the INI file that failed is reported
+// when it closes.
+void RunPortSetup(CIniFile& ini, UserPrompts& prompts, QWidget* parent);
 
 } // namespace tevano

@@ -53,7 +53,8 @@ void OpenBackupFolder(CTevApp& app) {
 } // namespace
 
 void AddRadioLinkCommands(CTevApp& app) {
-    app.AddCommand(res::cmd::kPortSetup, [&app] { RunPortSetup(app.Ini(), app.MainFrame()); });
+    app.AddCommand(res::cmd::kPortSetup,
+                   [&app] { RunPortSetup(app.Ini(), app.Prompts(), app.MainFrame()); });
     app.AddCommand(res::cmd::kOpenBackupFolder, [&app] { OpenBackupFolder(app); });
 }
 

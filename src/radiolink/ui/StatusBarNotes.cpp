@@ -31,8 +31,9 @@ Answer PortReasonHook::Ask(MessageId message) {
     return inner_.Ask(message);
 }
 
-void BackUpCompletedRead(const RadioImage& image, CMainFrame* frame) {
-    const BackupResult backup = SaveReadBackup(image, BackupDirectory());
+void BackUpCompletedRead(const RadioImage& image, ReadKind kind, CMainFrame* frame) {
+    const BackupResult backup = SaveReadBackup(
+        image, BackupDirectory(), std::chrono::system_clock::now(), kBackupsKept, kind);
     if (frame != nullptr) {
         frame->ShowNote(ToQt(backup.Ok() ? BackupSavedText(backup.path, IsEnglish())
                                          : BackupFailedText(backup, IsEnglish())));

@@ -5,6 +5,7 @@
 
 #include "image/RadioImage.h"
 #include "radiolink/ExchangeHook.h"
+#include "radiolink/ReadBackups.h"
 
 #include <string>
 
@@ -42,6 +43,6 @@ private:
 
 // Saves the backup of a completed read and says in the status bar where it went, or that it
 // could not be saved. The read stands either way.
-void BackUpCompletedRead(const RadioImage& image, CMainFrame* frame);
+void BackUpCompletedRead(const RadioImage& image, ReadKind kind, CMainFrame* frame);
 
 } // namespace tevano

@@ -9,6 +9,7 @@
 #include "radiolink/CloneExchange.h"
 #include "radiolink/PortNames.h"
 #include "radiolink/PosixSerialPort.h"
+#include "radiolink/ShortReplies.h"
 #include "radiolink/ui/CProgressDlg.h"
 #include "radiolink/ui/StatusBarNotes.h"
 #include "radiolink/ui/WindowExchangeHook.h"
@@ -101,7 +102,9 @@ void TransferCommands::OnStartTransfer() {
                                      : WriteToRadio(port, device, hook, document.Image());
     if (direction == Direction::Read && outcome.ending == CloneEnding::Completed) {
         // The radio's memory as it came off the cable, before the grid or anything else sees it.
-        BackUpCompletedRead(document.Image(), app_.MainFrame());
+        BackUpCompletedRead(document.Image(),
+                            outcome.shortReplies.empty() ? ReadKind::Whole : ReadKind::Incomplete,
+                            app_.MainFrame());
     }
     const bool completed = outcome.ending == CloneEnding::Completed;
     if (completed && progress_ != nullptr) {
@@ -119,6 +122,11 @@ void TransferCommands::OnStartTransfer() {
     }
     if (direction == Direction::Read) {
         view.Undo().EndBulkChange();
+    }
+    if (direction == Direction::Read && completed && !outcome.shortReplies.empty()) {
+        // The read stands; the user learns which bytes did not come from the radio.
+        prompts_.Ask(app_.MainFrame(), ToQt(ShortRepliesText(outcome.shortReplies, IsEnglish())),
+                     Buttons::Ok, BoxIcon::Warning);
     }
     if (direction == Direction::Write && WriteEndedPartway(outcome)) {
         // However it ended (Cancel, Esc, the close box, an interruption, a refused block), the

@@ -145,6 +145,12 @@ bool CTevApp::InitInstance() {
 }
 
 int CTevApp::ExitInstance(int status) {
+    // The store would write a language switch when it goes, after the window: it is saved here,
+    // while a failure can still be told.
+    if (ini_.Changed()) {
+        ini_.Save(false);
+        ReportSettingsSave(prompts_, frame_.get(), ini_);
+    }
     frame_.reset();
     files_.reset();
     document_.reset();

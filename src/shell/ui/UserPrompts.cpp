@@ -1,5 +1,9 @@
 #include "shell/ui/UserPrompts.h"
 
+#include "shell/DisplayLanguage.h"
+#include "shell/FileMessages.h"
+#include "shell/IniFile.h"
+
 #include <QCheckBox>
 #include <QFileDialog>
 #include <QGridLayout>
@@ -50,6 +54,15 @@ Answer QtUserPrompts::Ask(QWidget* parent, const QString& text, Buttons buttons,
         return Answer::No;
     default:
         return Answer::Ok;
+    }
+}
+
+void ReportSettingsSave(UserPrompts& prompts, QWidget* parent, const CIniFile& ini) {
+    if (!ini.LastSave().Ok()) {
+        prompts.Ask(
+            parent,
+            QString::fromStdString(SettingsSaveErrorText(ini.LastSave(), ini.Path(), IsEnglish())),
+            Buttons::Ok, BoxIcon::Error);
     }
 }
 

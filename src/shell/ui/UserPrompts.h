@@ -66,6 +66,12 @@ private:
     QString title_ = QStringLiteral("Tevano Programing Software");
 };
 
+class CIniFile;
+
+// After a save of the program's settings file: when it failed, a message naming the file and
+// the reason; nothing when it went well.
+void ReportSettingsSave(UserPrompts& prompts, QWidget* parent, const CIniFile& ini);
+
 // The prompts of the desktop program: QMessageBox and QFileDialog.
 class QtUserPrompts : public UserPrompts {
 public:

@@ -1,0 +1,111 @@
+#include "image/FileChecks.h"
+
+#include <cerrno>
+#include <climits>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace tevano {
+
+namespace {
+
+// More links than this in a row is a loop; the open of the last one reports it.
+constexpr int kMostLinks = 40;
+
+FileResult NotRegularResult(const struct stat& info) {
+    return S_ISDIR(info.st_mode) ? FileResult{FileError::OpenFailed, EISDIR}
+                                 : FileResult{FileError::NotRegular, 0};
+}
+
+} // namespace
+
+std::string FolderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos) {
+        return ".";
+    }
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+FileResult OpenRegularFile(const std::string& path, int& fd) {
+    fd = -1;
+    // Looked at before the open, which on a device could already do something (a serial line
+    // drops its modem lines).
+    struct stat info {};
+    if (stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
+        return NotRegularResult(info);
+    }
+    const int opened = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (opened < 0) {
+        return {FileError::OpenFailed, errno};
+    }
+    // And after it: the path may have been swapped for something else in between.
+    if (fstat(opened, &info) != 0) {
+        const int error = errno;
+        close(opened);
+        return {FileError::OpenFailed, error};
+    }
+    if (!S_ISREG(info.st_mode)) {
+        close(opened);
+        return NotRegularResult(info);
+    }
+    fd = opened;
+    return {};
+}
+
+std::string SaveTarget(const std::string& path) {
+    std::string target = path;
+    for (int hop = 0; hop < kMostLinks; ++hop) {
+        struct stat info {};
+        if (lstat(target.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) {
+            return target;
+        }
+        char link[PATH_MAX];
+        const ssize_t size = readlink(target.c_str(), link, sizeof link);
+        if (size <= 0 || static_cast<std::size_t>(size) >= sizeof link) {
+            return target;
+        }
+        const std::string next(link, static_cast<std::size_t>(size));
+        target = next.front() == '/' ? next : FolderOf(target) + "/" + next;
+    }
+    return target;
+}
+
+FileResult CheckReplaceable(const std::string& target) {
+    struct stat info {};
+    if (stat(target.c_str(), &info) != 0) {
+        // Nothing there to protect; whatever keeps a new file from being made there is reported
+        // by the step that makes it.
+        return {};
+    }
+    if (!S_ISREG(info.st_mode)) {
+        return S_ISDIR(info.st_mode) ? FileResult{FileError::WriteFailed, EISDIR}
+                                     : FileResult{FileError::NotRegular, 0};
+    }
+    if (geteuid() == 0 && (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
+        return {FileError::ReadOnly, EACCES};
+    }
+    if (faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) {
+        return {FileError::ReadOnly, errno};
+    }
+    return {};
+}
+
+FileResult CheckSaveTarget(const std::string& path) {
+    const std::string target = SaveTarget(path);
+    const std::string folder = FolderOf(target);
+    struct stat info {};
+    if (stat(folder.c_str(), &info) != 0) {
+        return {FileError::CreateFailed, errno};
+    }
+    if (!S_ISDIR(info.st_mode)) {
+        return {FileError::CreateFailed, ENOTDIR};
+    }
+    if (faccessat(AT_FDCWD, folder.c_str(), W_OK | X_OK, AT_EACCESS) != 0) {
+        return {FileError::CreateFailed, errno};
+    }
+    return CheckReplaceable(target);
+}
+
+} // namespace tevano
