@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -11,6 +12,11 @@ namespace tevano {
 // The leading decimal number of the text, as atof reads it: leading white space skipped,
 // an optional sign, digits with an optional point and exponent; 0 when there is none.
 double LeadingDouble(std::string_view text);
+
+// A plain decimal number as people type it: digits with at most one decimal mark, "." or ","
+// ("145,5" in much of the world), no sign or exponent, blanks and tabs around it ignored. The
+// number with "." as its mark; nothing for any other text ("1e2", "145.5.1", "145abc", ",").
+std::optional<std::string> PlainDecimalText(std::string_view text);
 
 // The leading integer of the text, as atol reads it, held to the 32-bit range.
 std::int32_t LeadingLong(std::string_view text);
