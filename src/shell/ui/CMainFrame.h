@@ -41,6 +41,10 @@ public:
 
     QToolBar* ToolBar() const { return toolbar_; }
 
+    // The size the window opens at: 1024 by 768, or the largest size that fits, frame and all,
+    // on a screen with less room (a 1080p screen at 150 % scaling).
+    QSize FirstSize() const;
+
 signals:
     void Command(int commandId);
     // Asked before a menu opens, so that check marks and enabled states are up to date.
@@ -52,6 +56,7 @@ signals:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -63,6 +68,8 @@ private:
     void BuildToolbar(const res::Toolbar& toolbar, const ResourceModule& module);
     void BuildAccelerators(const res::AcceleratorTable& table);
     void CentreOnScreen();
+    QSize Decoration() const;
+    void FitFrameOnScreen();
 
     std::map<int, QAction*> actions_;
     std::vector<QShortcut*> accelerators_;
@@ -70,6 +77,7 @@ private:
     QLabel* messagePane_ = nullptr;
     LockKeyWatcher* lockKeys_ = nullptr;
     QString idleText_;
+    bool decorationKnown_ = false;
 };
 
 } // namespace tevano
