@@ -16,7 +16,7 @@ constexpr std::array<MessageInfo, 20> kMessages = {{
     {Buttons::Ok, "Error data Value，Please input according the step value(6.25K/5k/2.5k)",
      "输入数据错误，请按6.25K/5k/2.5K的倍数重新输入"},
     {Buttons::Ok, "Please input Number", "请输入数字"},
-    {Buttons::Ok, "This tone is not in the tone list，please choose one from the list",
+    {Buttons::Ok, "This tone is not in the tone list. Please choose one from the list.",
      "该亚音不在亚音列表中，请从列表中选择"},
     {Buttons::Ok,
      "Could not Open the Port,Please check whether the Port are occupied or the device are ok",

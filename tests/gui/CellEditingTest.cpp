@@ -317,7 +317,7 @@ private slots:
         Click(program, 5, 5);
         QCOMPARE(program.Cell(1, 4), QString("OFF"));
         const QString notInList =
-            "This tone is not in the tone list，please choose one from the list";
+            "This tone is not in the tone list. Please choose one from the list.";
         QCOMPARE(program.prompts.Texts(),
                  (QStringList{"Please input Number", notInList, notInList}));
     }
