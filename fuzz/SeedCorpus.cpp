@@ -264,6 +264,11 @@ void CsvImportSeeds() {
               "3,ok,145.5,split,146.0,DTCS,88.5,023,RN,FM\n"
               "3,\"again\nquoted\",145.5,,,,,,,\n"
               "4,\"open quote,145.5\n");
+    WriteSeed("csv-import", "without-location.csv",
+              "Name,Frequency,Duplex,Offset,Mode\n"
+              "Repeater,145.600000,-,0.600000,NFM\n"
+              "pmr1,446.00625,,,NFM\n"
+              "air,118.000000,,,AM\n");
     WriteSeed("csv-import", "header-only.csv", "Location,Frequency\n");
     WriteSeed("csv-import", "not-a-list.csv", "Name,Comment\nx,y\n");
 }

@@ -25,9 +25,11 @@ const std::vector<Command>& Commands() {
          CalibrateCommand},
         {"export-csv", "export-csv FILE.sin [OUT.csv] [--chinese]",
          "FILE's used channels as a CSV channel list (stdout without OUT)", ExportCsvCommand},
-        {"import-csv", "import-csv IN.csv FILE.sin [--chinese]",
+        {"import-csv",
+         "import-csv IN.csv FILE.sin [--skip-bad] [--cut-names] [--first-location N] [--chinese]",
          "put a CSV channel list's channels into FILE (a new one when it does not exist); all rows "
-         "or none",
+         "or none, or the good ones with --skip-bad; --cut-names cuts names to 6 characters; "
+         "--first-location N places the rows from channel N in file order",
          ImportCsvCommand},
     };
     return commands;

@@ -7,10 +7,12 @@
 #include "grid/ChannelFileOps.h"
 #include "grid/ChannelGridLayout.h"
 #include "grid/HeadlessChannelForm.h"
+#include "grid/csv/CsvBandCheck.h"
 #include "grid/csv/CsvChannelExport.h"
 #include "grid/csv/CsvChannelImport.h"
 #include "grid/csv/CsvFiles.h"
 #include "grid/csv/CsvTexts.h"
+#include "image/RadioImage.h"
 #include "shell/FileMessages.h"
 
 #include <cerrno>
@@ -22,6 +24,22 @@ namespace {
 
 void Warn(const std::string& text) {
     std::fprintf(stderr, "tevano-cli: %s\n", text.c_str());
+}
+
+// The channel --first-location names, 0 when the value is none from 1 to 128.
+int ChannelNumberOption(const std::string& value) {
+    if (value.empty() || value.size() > 3 ||
+        value.find_first_not_of("0123456789") != std::string::npos) {
+        return 0;
+    }
+    const int channel = std::stoi(value);
+    return channel >= 1 && channel <= kChannelCount ? channel : 0;
+}
+
+void ListRefusals(const std::vector<CsvRefusal>& refusals, bool english) {
+    for (const CsvRefusal& refusal : refusals) {
+        std::fprintf(stderr, "  %s\n", CsvRefusalLine(refusal, english).c_str());
+    }
 }
 
 } // namespace
@@ -64,14 +82,25 @@ int ExportCsvCommand(const std::vector<std::string>& argv) {
 }
 
 int ImportCsvCommand(const std::vector<std::string>& argv) {
-    constexpr const char* kUsage = "import-csv IN.csv FILE.sin [--chinese]";
+    constexpr const char* kUsage = "import-csv IN.csv FILE.sin [--skip-bad] [--cut-names] "
+                                   "[--first-location N] [--chinese]";
     std::string error;
-    const auto args = Arguments::Parse(argv, {"--chinese"}, {}, error);
+    const auto args = Arguments::Parse(argv, {"--chinese", "--skip-bad", "--cut-names"},
+                                       {"--first-location"}, error);
     if (!args || args->Positional().size() != 2) {
         return Misuse(args ? "import-csv takes a channel list and a channel data file" : error,
                       kUsage);
     }
     const bool english = !args->Has("--chinese");
+    const bool skipBad = args->Has("--skip-bad");
+    CsvImportOptions options;
+    options.cutNames = args->Has("--cut-names");
+    if (const auto first = args->Value("--first-location")) {
+        options.firstChannel = ChannelNumberOption(*first);
+        if (options.firstChannel == 0) {
+            return Misuse("--first-location takes a channel number from 1 to 128", kUsage);
+        }
+    }
     const std::string& in = args->Positional()[0];
     const std::string& path = args->Positional()[1];
 
@@ -83,15 +112,13 @@ int ImportCsvCommand(const std::vector<std::string>& argv) {
     if (file.tooLarge) {
         return Fail(CsvListProblemText(CsvListProblem::TooLarge, "", in, english));
     }
-    const CsvImport import = ReadChannelList(file.text, english);
+    const CsvImport import = ReadChannelList(file.text, english, options);
     if (import.listProblem != CsvListProblem::None) {
         return Fail(CsvImportFailureText(import, in, english));
     }
-    if (!import.refusals.empty()) {
+    if (!import.Takes(skipBad)) {
         Warn(CsvRefusedHeadline(in, english));
-        for (const CsvRefusal& refusal : import.refusals) {
-            std::fprintf(stderr, "  %s\n", CsvRefusalLine(refusal, english).c_str());
-        }
+        ListRefusals(import.refusals, english);
         return 1;
     }
 
@@ -108,6 +135,14 @@ int ImportCsvCommand(const std::vector<std::string>& argv) {
     const FileResult saved = SaveChannelFile(path, form.Form(), image);
     if (!saved.Ok()) {
         return Fail(FileErrorText(saved, path, english));
+    }
+    if (!import.refusals.empty()) {
+        Warn(CsvSkippedHeadline(in, english));
+        ListRefusals(import.refusals, english);
+    }
+    const CsvBandCheck band = CheckFieldBand(import.channels, form.field.CurSel());
+    for (const CsvBandWarning& warning : band.warnings) {
+        Warn(CsvBandWarningLine(warning, band.band, english));
     }
     return 0;
 }

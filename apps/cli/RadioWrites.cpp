@@ -75,7 +75,12 @@ PortResult WriteOnePort(const PortTarget& target, const RadioImage& image,
         hook.Note(PortOpenFailureText(target.device, port.OpenError(), english));
     }
     if (written.ending != CloneEnding::Completed) {
-        return Failed(MessageText(MessageOf(written.ending), english), english);
+        std::string reason = MessageText(MessageOf(written.ending), english);
+        if (WriteEndedPartway(written)) {
+            reason += " " + MessageTextWith(MessageId::PartlyWritten,
+                                            std::to_string(written.blocksDone), english);
+        }
+        return Failed(reason, english);
     }
     if (!settings.verify) {
         return {true, english ? "written" : "写入完成"};

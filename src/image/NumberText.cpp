@@ -67,6 +67,10 @@ std::optional<std::string> PlainDecimalText(std::string_view text) {
 }
 
 double LeadingDouble(std::string_view text) {
+    return LeadingNumber(text).value_or(0.0);
+}
+
+std::optional<double> LeadingNumber(std::string_view text) {
     std::size_t i = SkipSpace(text);
     const std::size_t start = i;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
@@ -85,7 +89,7 @@ double LeadingDouble(std::string_view text) {
         }
     }
     if (digits == 0) {
-        return 0.0;
+        return std::nullopt;
     }
     // An exponent counts only when at least one digit follows the "e" and its sign.
     if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {

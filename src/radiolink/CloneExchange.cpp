@@ -301,6 +301,14 @@ CloneOutcome ReadFromRadio(SerialPort& port, const std::string& devicePath, Exch
     return outcome;
 }
 
+bool WriteEndedPartway(const CloneOutcome& outcome) {
+    // A cancel seen in the pump turns after the last block comes when every block is in.
+    if (outcome.ending == CloneEnding::Completed || outcome.blocksDone >= kBlockCount) {
+        return false;
+    }
+    return outcome.ending == CloneEnding::WriteBlockRefused || outcome.blocksDone > 0;
+}
+
 CloneOutcome WriteToRadio(SerialPort& port, const std::string& devicePath, ExchangeHook& hook,
                           const RadioImage& image) {
     CloneExchange exchange(port, hook, CloneDirection::Write, image);

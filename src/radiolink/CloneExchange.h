@@ -29,6 +29,12 @@ struct CloneOutcome {
     int blocksDone = 0; // blocks moved and acknowledged before the end
 };
 
+// Whether a write ended after it had begun to send blocks but before the last one was
+// acknowledged: the radio then holds a partly written memory and must not be used so. A refused
+// first block counts, its bytes may have reached the radio; a cancel once all 396 blocks were
+// acknowledged does not.
+bool WriteEndedPartway(const CloneOutcome& outcome);
+
 // Sends of the handshake's final acknowledgement that may fail before the exchange gives up
 // with the communication-error question.
 constexpr int kFinalAckSendAttempts = 3;

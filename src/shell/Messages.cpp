@@ -8,7 +8,7 @@ namespace tevano {
 namespace {
 
 // In the order of MessageId. Leading blanks, double blanks and full-width commas are the texts'.
-constexpr std::array<MessageInfo, 20> kMessages = {{
+constexpr std::array<MessageInfo, 24> kMessages = {{
     {Buttons::Ok, "Error Data Format，Please input again",
      "输入数据错误，请按正确的格式及大小重新输入"},
     {Buttons::Ok, "Error data Value，Please input according the step value(6.25K/5k/2.5k)",
@@ -33,9 +33,27 @@ constexpr std::array<MessageInfo, 20> kMessages = {{
     {Buttons::Ok, "not received enough  byte", "未收到足够字节"},
     {Buttons::Ok, "Error had happen,please try again", "接收出错中断，请重试"},
     {Buttons::Ok, "Communication had been interrupted,please try again", "通讯已被中断,请重新开始"},
+    {Buttons::Ok,
+     "The write to the radio stopped after <value> of its 396 blocks. The radio now holds a "
+     "partly written memory: write it again before using the radio.",
+     "写入对讲机时中止：396 块中只写入了 <value> 块。对讲机中现在是只写入了一部分的数据，"
+     "使用对讲机之前必须重新写入。"},
+    {Buttons::Ok,
+     "No file manager could be started to show the backups. They are kept in the folder <value>",
+     "无法启动文件管理器来显示备份。备份保存在文件夹 <value>"},
     {Buttons::Ok, " There are no Visible information", " 没有可视信息"},
     {Buttons::Ok, "Finish successfully!", "对讲机已收到!"},
     {Buttons::RetryCancel, " Error had happen ,need try again", " 错误需延时再试"},
+    {Buttons::Ok,
+     "The Receive frequency is empty or not a number, so nothing was sent. Choose a test "
+     "frequency under Debug Frequency and type the frequency in MHz.",
+     "接收频率为空或不是数字，没有发送任何数据。请在“调试频率”下选择测试频率并输入以 MHz "
+     "为单位的频率。"},
+    {Buttons::Ok,
+     "The Transmit frequency is empty or not a number, so nothing was sent. Choose a test "
+     "frequency under Debug Frequency and type the frequency in MHz.",
+     "发射频率为空或不是数字，没有发送任何数据。请在“调试频率”下选择测试频率并输入以 MHz "
+     "为单位的频率。"},
     {Buttons::YesNo, "Confirm change language", " 请确认是否修改语言"},
     {Buttons::Ok, "Load Resource DLL english.dll Fail", "Load Resource DLL english.dll Fail"},
     {Buttons::Ok, "Load Dll Resources fail", "Load Dll Resources fail"},
@@ -72,11 +90,26 @@ std::string MessageText(MessageId id, bool english) {
     return english ? info.english : info.chinese;
 }
 
-std::string SaveChangesText(const std::string& documentName, bool english) {
-    std::string text = MessageText(MessageId::SaveChanges, english);
-    const std::string placeholder = "<name>";
-    text.replace(text.find(placeholder), placeholder.size(), documentName);
+namespace {
+
+std::string Filled(MessageId id, const std::string& placeholder, const std::string& value,
+                   bool english) {
+    std::string text = MessageText(id, english);
+    const std::size_t at = text.find(placeholder);
+    if (at != std::string::npos) {
+        text.replace(at, placeholder.size(), value);
+    }
     return text;
+}
+
+} // namespace
+
+std::string SaveChangesText(const std::string& documentName, bool english) {
+    return Filled(MessageId::SaveChanges, "<name>", documentName, english);
+}
+
+std::string MessageTextWith(MessageId id, const std::string& value, bool english) {
+    return Filled(id, "<value>", value, english);
 }
 
 std::string UiText(TextId id, bool english) {

@@ -29,11 +29,15 @@ enum class MessageId {
     ProgramInterrupted, // a write block not acknowledged
     NotEnoughBytes,     // a read reply shorter than 10 bytes
     ReadAckMissing,
-    TransferInterrupted, // the progress dialog moved or left during a transfer
+    TransferInterrupted,  // the progress dialog moved or left during a transfer
+    PartlyWritten,        // a write ended before its last block; "<value>" is the blocks written
+    BackupFolderNotShown, // no file manager opened the backup folder; "<value>" is the folder
     // Test mode
     NoVisibleInformation,
     CalibrationFinished,
     CalibrationFailed,
+    ReceiveFrequencyMissing,  // Start with an empty receive frequency field, or no number in it
+    TransmitFrequencyMissing, // the same for the transmit frequency field
     // Application shell
     ConfirmLanguageChange,
     ResourceModuleMissingAtStart,  // English only
@@ -54,6 +58,9 @@ std::string MessageText(MessageId id, bool english);
 
 // The "save changes" question for a document name.
 std::string SaveChangesText(const std::string& documentName, bool english);
+
+// The text of a message that holds "<value>", with `value` in its place.
+std::string MessageTextWith(MessageId id, const std::string& value, bool english);
 
 // Fixed texts that code writes into controls (status line, status bar, captions).
 enum class TextId {

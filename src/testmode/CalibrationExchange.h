@@ -25,8 +25,8 @@ enum class CalibrationEnding {
 
 // Runs one calibration exchange on the caller's thread without pumping. Every message, the
 // success included, goes through hook.Ask. A frequency text of 1000 MHz or more does not fit
-// the frame: callers clamp it (ClampedStartFrequency) or refuse it first; the engine holds it
-// to 999.99999 MHz rather than send invalid BCD.
+// the frame: callers hold it to the band or refuse it first; the engine holds it to
+// 999.99999 MHz rather than send invalid BCD.
 CalibrationEnding RunCalibration(SerialPort& port, const std::string& devicePath,
                                  ExchangeHook& hook, const CalibrationInputs& inputs);
 

@@ -84,15 +84,4 @@ std::array<std::uint8_t, 8> ValueFrame(std::string_view rxTone, std::string_view
     return {rx[0], rx[1], tx[0], tx[1], 0xFB, 0x01, 0x01, value};
 }
 
-std::optional<std::string> ClampedStartFrequency(std::string_view text, double baseMHz) {
-    const std::int64_t n = CalibrationFrequency10Hz(text);
-    if (n >= kFrequencyLimit10Hz) {
-        return FixedText(baseMHz + 20, 5, 8);
-    }
-    if (n < 0) {
-        return FixedText(baseMHz, 5, 8);
-    }
-    return std::nullopt;
-}
-
 } // namespace tevano

@@ -5,7 +5,6 @@
 
 #include <array>
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -54,10 +53,5 @@ std::array<std::uint8_t, 8> FrequencyFrame(std::string_view rxFrequency,
 // Receive tone, transmit tone, 0xFB 0x01 0x01, then the value as a plain byte.
 std::array<std::uint8_t, 8> ValueFrame(std::string_view rxTone, std::string_view txTone,
                                        std::uint8_t value);
-
-// What Start puts in a frequency field before sending it: a text of 1000 MHz or more becomes
-// the upper limit base + 20 MHz, a negative one the lower limit base ("%8.5f"); nothing for a
-// text that fits.
-std::optional<std::string> ClampedStartFrequency(std::string_view text, double baseMHz);
 
 } // namespace tevano

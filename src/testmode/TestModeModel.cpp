@@ -197,20 +197,28 @@ std::optional<MessageId> TestModeModel::Default() {
     return MessageId::NoVisibleInformation;
 }
 
-CalibrationRequest TestModeModel::PrepareStart() {
+StartInputs TestModeModel::PrepareStart() {
+    StartInputs start;
     for (TestSide side : kSides) {
-        if (std::optional<std::string> clamped = ClampedStartFrequency(FieldText(side), base_)) {
-            Side(side).fieldText = *clamped;
+        if (!LeadingNumber(FieldText(side))) {
+            // Sent, it would calibrate the radio at 0 MHz.
+            start.emptyField = side;
+            return start;
         }
     }
-    CalibrationRequest request;
+    // What the fields show is what goes out: a frequency outside the band or off the step
+    // would calibrate at a frequency nobody chose.
+    for (TestSide side : kSides) {
+        RoundField(side);
+    }
+    CalibrationRequest& request = start.request;
     request.rxFrequency = FieldText(TestSide::Receive);
     request.txFrequency = FieldText(TestSide::Transmit);
     request.rxTone = SelectedTone(TestSide::Receive);
     request.txTone = SelectedTone(TestSide::Transmit);
     request.item = currentItem_;
     request.value = static_cast<std::uint8_t>(itemValues_[Index(currentItem_)]);
-    return request;
+    return start;
 }
 
 } // namespace tevano

@@ -55,6 +55,12 @@ struct CalibrationRequest {
     std::uint8_t value = 0;
 };
 
+// What Start found: the inputs to send, or the frequency field that stops it.
+struct StartInputs {
+    std::optional<TestSide> emptyField; // empty or no number in it: nothing is sent
+    CalibrationRequest request;
+};
+
 class TestModeModel {
 public:
     // The base frequency is the leading number of the band list's text ("400 - 480MHz" gives
@@ -104,9 +110,11 @@ public:
     void RoundField(TestSide side);
     // The Default button; with neither view shown yet it has only a message to give.
     std::optional<MessageId> Default();
-    // Start: a field whose text cannot be sent is first clamped (and shows the clamped text),
-    // then the inputs of the calibration exchange are taken as they stand.
-    CalibrationRequest PrepareStart();
+    // Start: a frequency field that is empty or does not begin with a number stops it (the
+    // receive field is named first). Otherwise both fields first get what Enter gives them,
+    // held to the band and rounded to their step, and show it; then the inputs of the
+    // calibration exchange are taken as they stand.
+    StartInputs PrepareStart();
 
     // The field text rounded as Enter rounds it, for a base and a step.
     static std::string RoundedFrequencyText(std::string_view text, double baseMHz,

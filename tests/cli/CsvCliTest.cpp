@@ -1,6 +1,7 @@
 // tevano-cli export-csv and import-csv as scripts use them: the list on stdout or in a file,
-// a list put into a new or an existing channel data file, and a refused list that leaves the
-// file as it was with every refused row on stderr.
+// a list put into a new or an existing channel data file, a refused list that leaves the file
+// as it was with every refused row on stderr, and the options that take part of a list, cut its
+// names or place it from a channel.
 
 #include "grid/ChannelDecode.h"
 #include "grid/ChannelFileOps.h"
@@ -11,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <sys/stat.h>
@@ -91,7 +93,7 @@ TEST_F(CsvCliTest, ExportToStdoutOrToAFile) {
                                  {"446.00625", "446.00625", "OFF", "OFF", "Wide", "Yes", "High",
                                   "DTMF", "ON", "Close", "Forward", ""}}});
     const std::string expected =
-        kHeader + "1,RPT,145.600000,-,0.600000,DTCS,88.5,88.5,023,NN,023,Tone->Tone,NFM,2.50,S,"
+        kHeader + "1,RPT,145.600000,-,0.600000,DTCS,88.5,88.5,023,NN,023,Tone->Tone,NFM,5.00,S,"
                   "1.0W,,,,,\n"
                   "3,,446.006250,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,6.25,,5.0W,,,,,\n";
     const CliRun toStdout = Cli("export-csv " + Quoted("radio.sin"));
@@ -129,24 +131,34 @@ TEST_F(CsvCliTest, ImportIntoANewOrAnExistingFile) {
     const ChannelRowTexts two = Channel("new.sin", 2);
     EXPECT_EQ(std::vector<std::string>(two.begin() + 1, two.end()),
               (std::vector<std::string>{"145.00000", "145.00000", "67.0", "67.0", "Wide", "Yes",
-                                        "High", "DTMF", "ON", "Close", "Forward", "CALL"}));
+                                        "High", "None", "OFF", "Close", "Forward", "CALL"}));
     const ChannelRowTexts five = Channel("new.sin", 5);
     EXPECT_EQ(five[kColTxFrequency], "145.00000");
     EXPECT_EQ(five[kColName], "RPT");
 
-    // An existing file keeps the channels the list does not name.
+    // An existing file keeps the channels the list does not name, and a channel the list
+    // replaces keeps the options a list does not carry.
     WriteChannels("old.sin", {{1,
                                {"430.00000", "430.00000", "OFF", "OFF", "Wide", "Yes", "High",
                                 "None", "OFF", "Carrier", "Reverse", "KEEP"}},
                               {2,
                                {"150.00000", "150.00000", "OFF", "OFF", "Wide", "Yes", "High",
-                                "None", "OFF", "Carrier", "Reverse", "GONE"}}});
+                                "MSK", "ON", "Carrier", "Reverse", "GONE"}}});
     const CliRun merged = Cli("import-csv " + Quoted("list.csv") + " " + Quoted("old.sin"));
     ASSERT_EQ(merged.status, 0) << merged.err;
     EXPECT_EQ(Channel("old.sin", 1)[kColName], "KEEP");
     EXPECT_EQ(Channel("old.sin", 1)[kColBusyLock], "Carrier");
-    EXPECT_EQ(Channel("old.sin", 2)[kColName], "CALL");
-    EXPECT_EQ(Channel("old.sin", 2)[kColRxFrequency], "145.00000");
+    const ChannelRowTexts replaced = Channel("old.sin", 2);
+    EXPECT_EQ(std::vector<std::string>(replaced.begin() + 1, replaced.end()),
+              (std::vector<std::string>{"145.00000", "145.00000", "67.0", "67.0", "Wide", "Yes",
+                                        "High", "MSK", "ON", "Carrier", "Reverse", "CALL"}));
+
+    // A list exported from a file and imported back into it changes no byte.
+    const std::vector<std::uint8_t> before = ReadBytes(Path("old.sin"));
+    ASSERT_EQ(Cli("export-csv " + Quoted("old.sin") + " " + Quoted("back.csv")).status, 0);
+    const CliRun back = Cli("import-csv " + Quoted("back.csv") + " " + Quoted("old.sin"));
+    ASSERT_EQ(back.status, 0) << back.err;
+    EXPECT_EQ(ReadBytes(Path("old.sin")), before);
 }
 
 TEST_F(CsvCliTest, ARefusedListChangesNothingAndListsEveryRow) {
@@ -173,6 +185,83 @@ TEST_F(CsvCliTest, ARefusedListChangesNothingAndListsEveryRow) {
         Cli("import-csv " + Quoted("bad.csv") + " " + Quoted("old.sin") + " --chinese");
     EXPECT_EQ(chinese.status, 1);
     EXPECT_NE(chinese.err.find("\n  第 4 行：Mode \"AM\"："), std::string::npos) << chinese.err;
+}
+
+// --skip-bad takes the accepted rows and names the skipped ones; it fails when none is left.
+// --cut-names takes long names cut to six characters.
+TEST_F(CsvCliTest, SkipBadRowsAndCutNames) {
+    WriteText("mixed.csv", kHeader + "1,GOOD,145.000000\n"
+                                     "2,,700\n"
+                                     "3,REPEATER,146.000000\n");
+    const CliRun strict = Cli("import-csv " + Quoted("mixed.csv") + " " + Quoted("a.sin"));
+    EXPECT_EQ(strict.status, 1);
+    EXPECT_NE(strict.err.find("  Line 4: Name \"REPEATER\" is longer than a channel name's 6 "
+                              "characters\n"),
+              std::string::npos)
+        << strict.err;
+    EXPECT_FALSE(Exists("a.sin"));
+
+    const CliRun skipping =
+        Cli("import-csv " + Quoted("mixed.csv") + " " + Quoted("a.sin") + " --skip-bad");
+    EXPECT_EQ(skipping.status, 0);
+    EXPECT_EQ(skipping.err, "tevano-cli: These rows of the channel list \"" + Path("mixed.csv") +
+                                "\" were skipped, the others imported:\n"
+                                "  Line 3: the receive frequency 700 MHz is outside 67-521 MHz\n"
+                                "  Line 4: Name \"REPEATER\" is longer than a channel name's 6 "
+                                "characters\n");
+    EXPECT_EQ(Channel("a.sin", 1)[kColName], "GOOD");
+    EXPECT_EQ(Channel("a.sin", 3)[kColRxFrequency], "");
+
+    const CliRun both = Cli("import-csv " + Quoted("mixed.csv") + " " + Quoted("b.sin") +
+                            " --skip-bad --cut-names");
+    EXPECT_EQ(both.status, 0) << both.err;
+    EXPECT_EQ(std::count(both.err.begin(), both.err.end(), '\n'), 2) << both.err;
+    EXPECT_EQ(Channel("b.sin", 3)[kColName], "REPEAT");
+
+    // Nothing left to take: the list is refused as without the option.
+    WriteText("bad.csv", kHeader + "1,,700\n2,,145.001\n");
+    const CliRun none =
+        Cli("import-csv " + Quoted("bad.csv") + " " + Quoted("c.sin") + " --skip-bad --chinese");
+    EXPECT_EQ(none.status, 1);
+    EXPECT_EQ(none.err.rfind("tevano-cli: 频道列表 \"" + Path("bad.csv") + "\" 未导入", 0), 0u)
+        << none.err;
+    EXPECT_FALSE(Exists("c.sin"));
+}
+
+// --first-location places the rows from a channel in file order, as a list without Location is
+// placed from channel 1; rows that would go past 128 are refused. Channels outside the file's
+// "Field" band are taken and named.
+TEST_F(CsvCliTest, PlacementAndBandWarnings) {
+    WriteText("zero.csv", kHeader + "0,A,145.000000\n1,B,435.000000\n2,C,146.000000\n");
+    const CliRun past =
+        Cli("import-csv " + Quoted("zero.csv") + " " + Quoted("a.sin") + " --first-location 127");
+    EXPECT_EQ(past.status, 1);
+    EXPECT_NE(past.err.find("  Line 4: placed in file order from channel 127, this row would go "
+                            "to channel 129, past the last channel 128\n"),
+              std::string::npos)
+        << past.err;
+    EXPECT_FALSE(Exists("a.sin"));
+
+    const CliRun placed =
+        Cli("import-csv " + Quoted("zero.csv") + " " + Quoted("a.sin") + " --first-location 126");
+    ASSERT_EQ(placed.status, 0) << placed.err;
+    EXPECT_EQ(placed.err, "tevano-cli: warning: line 3: channel 127's receive frequency "
+                          "435.00000 MHz and transmit frequency 435.00000 MHz are outside the "
+                          "\"Field\" band 134 - 176MHz\n");
+    EXPECT_EQ(Channel("a.sin", 126)[kColName], "A");
+    EXPECT_EQ(Channel("a.sin", 128)[kColName], "C");
+
+    WriteText("plain.csv", "Name;Frequency\nA;145\nB;146\n");
+    ASSERT_EQ(Cli("import-csv " + Quoted("plain.csv") + " " + Quoted("b.sin")).status, 0);
+    EXPECT_EQ(Channel("b.sin", 1)[kColName], "A");
+    EXPECT_EQ(Channel("b.sin", 2)[kColName], "B");
+
+    for (const char* value : {"0", "129", "x", "1000"}) {
+        const CliRun misuse = Cli("import-csv " + Quoted("plain.csv") + " " + Quoted("c.sin") +
+                                  " --first-location " + value);
+        EXPECT_EQ(misuse.status, 2) << value;
+    }
+    EXPECT_FALSE(Exists("c.sin"));
 }
 
 TEST_F(CsvCliTest, FailuresAndMisuse) {

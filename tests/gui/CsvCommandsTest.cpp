@@ -1,6 +1,8 @@
 // File menu's Import Channels (CSV) and Export Channels (CSV) through the window: the list a
-// grid is saved as, the channels an import puts into the grid, and the messages of a refused
-// list and of an export that leaves channels out, in both languages.
+// grid is saved as, the channels an import puts into the grid, the question of a list with rows
+// that cannot be taken as they are, placement from a channel, and the messages of a refused
+// list, of channels outside the band and of an export that leaves channels out, in both
+// languages.
 
 #include "ProgramFixture.h"
 #include "SampleFiles.h"
@@ -82,13 +84,22 @@ private slots:
         Trigger(program, res::cmd::kFileExportCsv);
         QCOMPARE(ReadFile(program.Path("list.csv")),
                  kHeader + "1,CALL,145.000000,,0.000000,Tone,88.5,88.5,023,NN,023,Tone->Tone,FM,"
-                           "2.50,,5.0W,,,,,\n"
+                           "5.00,,5.0W,,,,,\n"
                            "2,UHF-2,439.993750,off,0.000000,Cross,88.5,88.5,023,NN,023,->DTCS,NFM,"
                            "6.25,S,1.0W,,,,,\n");
         QVERIFY(program.prompts.Questions().empty());
-        QCOMPARE(program.Frame().MessageText(),
-                 "Exported 2 channels to \"" + program.Path("list.csv") + "\".");
+        const QString exported = "Exported 2 channels to \"" + program.Path("list.csv") + "\".";
+        QCOMPARE(program.Frame().MessageText(), exported);
         QVERIFY(!program.View().NameEdit()->isVisible());
+
+        // The word stays while the mouse goes over the form, and gives way after a click.
+        QWidget* grid = program.Grid().viewport();
+        QTest::mouseMove(grid, grid->rect().center());
+        QCOMPARE(program.Frame().MessageText(), exported);
+        QWidget* other = program.View().Control(2003);
+        QTest::mouseClick(other, Qt::LeftButton);
+        QTest::mouseMove(other, other->rect().topLeft() + QPoint(2, 2));
+        QCOMPARE(program.Frame().MessageText(), QString("For help，please press F1"));
     }
 
     void exportNamesTheChannelsItLeavesOut() {
@@ -123,16 +134,26 @@ private slots:
                   "100;\"A B\";446.00625;;;;;FM;;5.0W\r\n");
         program.prompts.OpenFile(program.Path("in.csv"));
         Trigger(program, res::cmd::kFileImportCsv);
-        QVERIFY(program.prompts.Questions().empty());
+        QCOMPARE(program.prompts.lastOption,
+                 QString("Place channels from channel %1 in file order"));
+        // Taken, and named for lying outside the "Field" band, after the import.
+        QCOMPARE(program.prompts.Texts(),
+                 QStringList{"The channels were imported. These lie outside the band chosen in "
+                             "the \"Field\" list; pick the radio's band there, or check these "
+                             "rows:\n"
+                             "Line 3: channel 100's receive frequency 446.00625 MHz and transmit "
+                             "frequency 446.00625 MHz are outside the \"Field\" band 134 - "
+                             "176MHz"});
         QCOMPARE(Row(program, 1),
                  (QStringList{"145.00000", "145.00000", "OFF", "88.5", "Wide", "Yes", "High",
                               "DTMF", "ON", "Close", "Forward", "CALL"}));
+        // Channel 2 was there: it keeps what a list does not carry.
         QCOMPARE(Row(program, 2),
                  (QStringList{"145.60000", "145.00000", "67.0", "67.0", "Narrow", "No", "Low",
-                              "DTMF", "ON", "Close", "Forward", "RPT"}));
+                              "None", "OFF", "Carrier", "Reverse", "RPT"}));
         QCOMPARE(Row(program, 100),
-                 (QStringList{"446.00625", "446.00625", "OFF", "OFF", "Wide", "Yes", "High", "DTMF",
-                              "ON", "Close", "Forward", "A B"}));
+                 (QStringList{"446.00625", "446.00625", "OFF", "OFF", "Wide", "Yes", "High", "None",
+                              "OFF", "Close", "Forward", "A B"}));
         QVERIFY(program.Document().IsModified());
         QCOMPARE(program.Frame().MessageText(),
                  "Imported 2 channels from \"" + program.Path("in.csv") + "\".");
@@ -164,27 +185,60 @@ private slots:
         QCOMPARE(program.Cell(1, 5), QString("Narrow"));
     }
 
-    void aRefusedListLeavesGridAndDocumentAsTheyWere() {
+    // Some rows refused and a name too long: the question lists them; No changes nothing, Yes
+    // takes the accepted rows with the name cut, as one step of Undo.
+    void aListWithRefusedRowsAsksFirst() {
         ProgramFixture program;
         WriteSampleFile(program.Path("sample.sin"));
         QVERIFY(program.Start({program.Path("sample.sin")}));
         const QStringList before = Row(program, 1);
         WriteFile(program.Path("bad.csv"), kHeader + "1,NEW,146.000000\n"
                                                      "2,,145.001\n"
-                                                     "3,,145.000000,,,,,,,,,,WFM\n");
+                                                     "3,Repeater,145.000000,,,,,,,,,,WFM\n"
+                                                     "4,Repeater,145.000000\n");
+        const QString question =
+            "Not every row of the channel list \"" + program.Path("bad.csv") +
+            "\" can be imported as it is:\n"
+            "Line 3: the receive frequency 145.001 MHz is not a multiple of 6.25, 5 or 2.5 kHz\n"
+            "Line 4: Mode \"WFM\": the radio has FM (wide) and NFM (narrow) only\n"
+            "Line 5: Name \"Repeater\" is longer than a channel name's 6 characters and becomes "
+            "\"REPEAT\"\n\n"
+            "Import the 2 accepted rows and skip the 2 refused ones?";
         program.prompts.OpenFile(program.Path("bad.csv"));
+        program.prompts.Answer(Answer::No);
         Trigger(program, res::cmd::kFileImportCsv);
-        QCOMPARE(
-            program.prompts.Texts(),
-            QStringList{"The channel list \"" + program.Path("bad.csv") +
-                        "\" was not imported, and nothing was changed. Correct these rows "
-                        "and import it again:\n"
-                        "Line 3: the receive frequency 145.001 MHz is not a multiple of "
-                        "6.25, 5 or 2.5 kHz\n"
-                        "Line 4: Mode \"WFM\": the radio has FM (wide) and NFM (narrow) only"});
+        QCOMPARE(program.prompts.Texts(), QStringList{question});
+        QCOMPARE(program.prompts.Questions().front().buttons, Buttons::YesNo);
         QCOMPARE(Row(program, 1), before);
-        QCOMPARE(Row(program, 3), QStringList(12, QString()));
+        QCOMPARE(Row(program, 4), QStringList(12, QString()));
         QVERIFY(!program.Document().IsModified());
+
+        program.prompts.Forget();
+        program.prompts.OpenFile(program.Path("bad.csv"));
+        program.prompts.Answer(Answer::Yes);
+        Trigger(program, res::cmd::kFileImportCsv);
+        QCOMPARE(program.prompts.Texts(), QStringList{question});
+        QCOMPARE(program.Cell(1, 12), QString("NEW"));
+        QCOMPARE(program.Cell(4, 12), QString("REPEAT"));
+        QCOMPARE(Row(program, 3), QStringList(12, QString()));
+        QVERIFY(program.Document().IsModified());
+        program.App().OnCommand(res::cmd::kEditUndo);
+        QCOMPARE(Row(program, 1), before);
+        QCOMPARE(Row(program, 4), QStringList(12, QString()));
+        QVERIFY(!program.Document().IsModified());
+
+        // With no row to take, the list is refused and nothing is asked.
+        program.prompts.Forget();
+        WriteFile(program.Path("none.csv"), kHeader + "1,,145.001\n");
+        program.prompts.OpenFile(program.Path("none.csv"));
+        Trigger(program, res::cmd::kFileImportCsv);
+        QCOMPARE(program.prompts.Texts(),
+                 QStringList{"The channel list \"" + program.Path("none.csv") +
+                             "\" was not imported, and nothing was changed. Correct these rows "
+                             "and import it again:\n"
+                             "Line 2: the receive frequency 145.001 MHz is not a multiple of "
+                             "6.25, 5 or 2.5 kHz"});
+        QCOMPARE(Row(program, 1), before);
 
         // A file that is no channel list, and one that is not there.
         program.prompts.Forget();
@@ -199,6 +253,31 @@ private slots:
         QVERIFY(!program.Document().IsModified());
     }
 
+    // The open dialog's option places the rows from a channel in file order; past 128 they are
+    // refused, and the question says so.
+    void placedFromAChannel() {
+        ProgramFixture program;
+        QVERIFY(program.Start());
+        WriteFile(program.Path("list.csv"), "Name,Frequency\nA,145\nB,146\nC,147\n");
+        program.prompts.OpenFileWithNumber(program.Path("list.csv"), 127);
+        program.prompts.Answer(Answer::Yes);
+        Trigger(program, res::cmd::kFileImportCsv);
+        QCOMPARE(program.prompts.Texts().size(), 1);
+        QVERIFY(program.prompts.Texts()[0].contains(
+            "\nLine 4: placed in file order from channel 127, this row would go to channel 129, "
+            "past the last channel 128\n\nImport the 2 accepted rows and skip the refused one?"));
+        QCOMPARE(program.Cell(127, 12), QString("A"));
+        QCOMPARE(program.Cell(128, 12), QString("B"));
+
+        // Without the option, a list without Location goes to channel 1 on.
+        program.prompts.Forget();
+        program.prompts.OpenFile(program.Path("list.csv"));
+        Trigger(program, res::cmd::kFileImportCsv);
+        QVERIFY(program.prompts.Texts().empty());
+        QCOMPARE(program.Cell(1, 12), QString("A"));
+        QCOMPARE(program.Cell(3, 12), QString("C"));
+    }
+
     void chineseWordsAndMessages() {
         ProgramFixture program;
         QVERIFY(program.Start());
@@ -210,7 +289,7 @@ private slots:
         program.prompts.OpenFile(program.Path("in.csv"));
         Trigger(program, res::cmd::kFileImportCsv);
         QCOMPARE(Row(program, 5), (QStringList{"145.00000", "145.00000", "OFF", "OFF", "窄", "否",
-                                               "低", "DTMF", "开", "关闭", "正向", ""}));
+                                               "低", "无", "关", "关闭", "正向", ""}));
         WriteFile(program.Path("bad.csv"), kHeader + "5,,145.000000,,,,,,,,,,AM\n");
         program.prompts.OpenFile(program.Path("bad.csv"));
         Trigger(program, res::cmd::kFileImportCsv);

@@ -1,11 +1,14 @@
 // The desktop program from start to exit: its first document, opening and saving files, the
-// port menu and the question that keeps unsaved changes.
+// port menu, the menu keys and the question that keeps unsaved changes.
 
+#include "DialogRunner.h"
 #include "ProgramFixture.h"
 #include "SampleFiles.h"
 
+#include "radiolink/ui/CProgressDlg.h"
 #include "resources/CommandIds.h"
 #include "shell/DisplayLanguage.h"
+#include "testmode/ui/CTestModeDlg.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -182,6 +185,35 @@ private slots:
         QCOMPARE(bytes.size(), 3168);
         QCOMPARE(static_cast<unsigned char>(bytes[0x80A]), 0xF0u);
         QCOMPARE(FieldList(program)->currentIndex(), 0); // and then the new document
+    }
+
+    // The keys that the Program menu shows beside Read From Radio and Test Mode open them.
+    void ctrlROpensReadFromRadioAndCtrlTTestMode() {
+        ProgramFixture program;
+        QVERIFY(program.Start());
+        program.Frame().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&program.Frame()));
+        QTest::keyClick(program.Grid().viewport(), Qt::Key_R, Qt::ControlModifier);
+        CProgressDlg* progress = nullptr;
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (auto* dialog = qobject_cast<CProgressDlg*>(window); dialog && dialog->isVisible()) {
+                progress = dialog;
+            }
+        }
+        QVERIFY(progress != nullptr);
+        QCOMPARE(progress->windowTitle(), QString("Reading Data Progress"));
+        progress->reject();
+
+        program.Frame().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&program.Frame()));
+        QString caption;
+        QVERIFY(WhileOpen<CTestModeDlg>(
+            [&program] {
+                QTest::keyClick(program.Grid().viewport(), Qt::Key_T, Qt::ControlModifier);
+            },
+            [&caption](CTestModeDlg& dialog) { caption = dialog.windowTitle(); }));
+        QCOMPARE(caption, QString("Debug Mode for Tevano"));
+        QVERIFY(program.prompts.Questions().empty());
     }
 
     void closingWithChangesCanBeCancelled() {

@@ -27,11 +27,13 @@ class BusyPrompts : public ScriptedPrompts {
 public:
     std::function<void()> whileOpen;
 
-    tevano::Answer Ask(QWidget* parent, const QString& text, Buttons buttons) override {
+    using ScriptedPrompts::Ask;
+    tevano::Answer Ask(QWidget* parent, const QString& text, Buttons buttons,
+                       BoxIcon icon) override {
         if (whileOpen) {
             whileOpen();
         }
-        return ScriptedPrompts::Ask(parent, text, buttons);
+        return ScriptedPrompts::Ask(parent, text, buttons, icon);
     }
 };
 

@@ -149,8 +149,9 @@ private slots:
         const bool opened = WhileOpen<CTestModeDlg>(
             [&program] { program.App().OnCommand(res::cmd::kTestMode); },
             [](CTestModeDlg& dialog) {
-                qobject_cast<QTreeWidget*>(dialog.Control(res::testmode::kTree))
-                    ->setCurrentItem(dialog.TreeItem(TestModeTreeItem::TxPower));
+                auto* tree = qobject_cast<QTreeWidget*>(dialog.Control(res::testmode::kTree));
+                tree->setCurrentItem(dialog.TreeItem(TestModeTreeItem::LowFrequency));
+                tree->setCurrentItem(dialog.TreeItem(TestModeTreeItem::TxPower));
                 qobject_cast<QPushButton*>(dialog.Control(res::testmode::kStart))->click();
             });
         QVERIFY(opened);
@@ -174,6 +175,17 @@ private slots:
         QCOMPARE(QFileInfo(Backups()).permissions() & (QFile::ReadGroup | QFile::ReadOther),
                  QFileDevice::Permissions());
         QCOMPARE(StatusText(program), "Backups of the reads are kept in " + Backups());
+        QVERIFY(program.prompts.Questions().empty());
+
+        // No file manager can be started: a message gives the folder's path.
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", "");
+        program.App().OnCommand(res::cmd::kOpenBackupFolder);
+        qputenv("PATH", path);
+        QCOMPARE(program.prompts.Texts(),
+                 QStringList{"No file manager could be started to show the backups. They are "
+                             "kept in the folder " +
+                             Backups()});
 
         // Nowhere to keep backups: nothing to open, and the status bar says why.
         qunsetenv("XDG_DATA_HOME");

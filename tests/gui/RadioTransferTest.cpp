@@ -39,6 +39,12 @@ const QString kProgramInterrupted = " Program Interrupt，Please reset the radio
 const QString kPortOpenFailed =
     "Could not Open the Port,Please check whether the Port are occupied or the device are ok";
 
+QString PartlyWritten(int blocks) {
+    return QString("The write to the radio stopped after %1 of its 396 blocks. The radio now "
+                   "holds a partly written memory: write it again before using the radio.")
+        .arg(blocks);
+}
+
 // The open progress window, found among the program's windows.
 CProgressDlg* ProgressWindow() {
     for (QWidget* window : QApplication::topLevelWidgets()) {
@@ -208,6 +214,38 @@ private slots:
         QCOMPARE(highestBar, 394);
     }
 
+    // Open a file, read another radio, save: the file that was open keeps its own radio.
+    void aReadLeavesTheDocumentUntitled() {
+        ProgramFixture program;
+        WriteSampleFile(program.Path("radio.sin"));
+        QFile opened(program.Path("ff.sin"));
+        QVERIFY(opened.open(QIODevice::WriteOnly));
+        opened.write(QByteArray(3168, '\xFF'));
+        opened.close();
+        VirtualRadioProcess radio({"--baud", "0", "--image", program.Path("radio.sin")});
+        QVERIFY(StartWith(program, radio, {program.Path("ff.sin")}));
+        QVERIFY(OpenAndStart(program, res::cmd::kReadFromRadio) != nullptr);
+        QVERIFY(Finished(30000));
+        QCOMPARE(program.Cell(1, 1), QString("145.00000"));
+        QVERIFY(program.Document().PathName().isEmpty());
+        QVERIFY(program.Document().IsModified());
+
+        // Save asks where to; a place that cannot be written is a failure, told as one.
+        program.prompts.SaveFile(program.Path("no/such/dir/radio.sin"));
+        program.App().OnCommand(res::cmd::kFileSave);
+        QCOMPARE(program.prompts.lastSuggestion, QString("Untitled.sin"));
+        QVERIFY(!program.prompts.Questions().empty());
+        QVERIFY(program.prompts.Texts().first().startsWith("Cannot save"));
+        QCOMPARE(program.prompts.Questions().front().icon, BoxIcon::Error);
+        QVERIFY(opened.open(QIODevice::ReadOnly));
+        QCOMPARE(opened.readAll(), QByteArray(3168, '\xFF'));
+
+        program.prompts.Forget();
+        program.prompts.Answer(Answer::Cancel);
+        program.App().OnCommand(res::cmd::kFileNew);
+        QCOMPARE(program.prompts.Texts(), QStringList{"Save changes to Untitled?"});
+    }
+
     void writeSendsTheGridWithTheCellBeingEdited() {
         ProgramFixture program;
         WriteSampleFile(program.Path("file.sin"));
@@ -220,11 +258,23 @@ private slots:
                           grid.visualRect(cell).center());
         QTest::keyClicks(QApplication::focusWidget(), "146.5");
 
-        // Read, then Write before Start: the window keeps its caption and Start writes.
+        // Read, then Write before Start: the open window now says what its Start does.
         program.App().OnCommand(res::cmd::kReadFromRadio);
-        CProgressDlg* dialog = OpenAndStart(program, res::cmd::kWriteToRadio);
+        CProgressDlg* dialog = ProgressWindow();
         QVERIFY(dialog != nullptr);
+        dialog->StatusLine()->setText("Waiting"); // whatever it showed, it shows "not started"
+        program.App().OnCommand(res::cmd::kWriteToRadio);
+        QCOMPARE(ProgressWindow(), dialog);
+        QCOMPARE(dialog->windowTitle(), QString("Writing Data Progress"));
+        QCOMPARE(dialog->StatusLine()->text(), kNotStarted);
+        program.App().OnCommand(res::cmd::kReadFromRadio);
         QCOMPARE(dialog->windowTitle(), QString("Reading Data Progress"));
+        CProgressDlg* started = OpenAndStart(program, res::cmd::kWriteToRadio);
+        QCOMPARE(started, dialog);
+        QCOMPARE(dialog->windowTitle(), QString("Writing Data Progress"));
+        // Once running, another command changes neither the caption nor the direction.
+        program.App().OnCommand(res::cmd::kReadFromRadio);
+        QCOMPARE(dialog->windowTitle(), QString("Writing Data Progress"));
         QVERIFY(Finished(30000));
 
         QVERIFY(program.prompts.Questions().empty());
@@ -296,6 +346,7 @@ private slots:
         QVERIFY(PortIsFree(radio.Port()));
     }
 
+    // However a write ends before its last block, the user is told how far it got.
     void aRefusedWriteBlockEndsTheWriteWithItsMessage() {
         ProgramFixture program;
         VirtualRadioProcess radio(
@@ -303,8 +354,30 @@ private slots:
         QVERIFY(StartWith(program, radio));
         QVERIFY(OpenAndStart(program, res::cmd::kWriteToRadio) != nullptr);
         QVERIFY(Finished(30000));
-        QCOMPARE(program.prompts.Texts(), QStringList{kProgramInterrupted});
+        QCOMPARE(program.prompts.Texts(), (QStringList{kProgramInterrupted, PartlyWritten(7)}));
+        QCOMPARE(program.prompts.Questions().back().icon, BoxIcon::Warning);
         QVERIFY(!QFile::exists(program.Path("radio.sin")));
+        QVERIFY(PortIsFree(radio.Port()));
+    }
+
+    void aCancelledWriteIsNeverSilent() {
+        ProgramFixture program;
+        qputenv("LANGUAGE", "zh_CN");
+        VirtualRadioProcess radio({"--baud", "0"});
+        QVERIFY(StartWith(program, radio));
+        const QPointer<CProgressDlg> dialog = OpenAndStart(program, res::cmd::kWriteToRadio);
+        QVERIFY(dialog != nullptr);
+        int lastBlock = 0;
+        connect(dialog->Bar(), &QProgressBar::valueChanged, this,
+                [&lastBlock](int value) { lastBlock = value; });
+        AtBlock(dialog, 126, [dialog] { QTest::keyClick(dialog, Qt::Key_Escape); });
+        QVERIFY(Finished(30000));
+        QVERIFY(lastBlock >= 126 && lastBlock < 394);
+        QCOMPARE(
+            program.prompts.Texts(),
+            QStringList{QString("写入对讲机时中止：396 块中只写入了 %1 块。对讲机中现在是只写入"
+                                "了一部分的数据，使用对讲机之前必须重新写入。")
+                            .arg(lastBlock)});
         QVERIFY(PortIsFree(radio.Port()));
     }
 

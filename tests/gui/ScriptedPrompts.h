@@ -17,11 +17,17 @@ public:
     struct Asked {
         QString text;
         Buttons buttons;
+        BoxIcon icon;
     };
 
     // The answers to the next questions, in order; a question beyond them gets Ok or Cancel.
     void Answer(tevano::Answer answer) { answers_.push_back(answer); }
-    void OpenFile(const QString& path) { openPaths_.push_back(path); }
+    void OpenFile(const QString& path) { OpenFileWithNumber(path, 0); }
+    // A file picked in a dialog that offers a numbered option, with the option set to the number.
+    void OpenFileWithNumber(const QString& path, int number) {
+        openPaths_.push_back(path);
+        openNumbers_.push_back(number);
+    }
     void SaveFile(const QString& path) { savePaths_.push_back(path); }
 
     const std::vector<Asked>& Questions() const { return asked_; }
@@ -34,8 +40,9 @@ public:
     }
     void Forget() { asked_.clear(); }
 
-    tevano::Answer Ask(QWidget*, const QString& text, Buttons buttons) override {
-        asked_.push_back({text, buttons});
+    using UserPrompts::Ask;
+    tevano::Answer Ask(QWidget*, const QString& text, Buttons buttons, BoxIcon icon) override {
+        asked_.push_back({text, buttons, icon});
         if (!answers_.empty()) {
             const tevano::Answer answer = answers_.front();
             answers_.pop_front();
@@ -43,15 +50,33 @@ public:
         }
         return buttons == Buttons::Ok ? tevano::Answer::Ok : tevano::Answer::Cancel;
     }
-    QString OpenFileName(QWidget*, const QString&) override { return Take(openPaths_); }
+    QString OpenFileName(QWidget*, const QString&) override {
+        TakeNumber();
+        return Take(openPaths_);
+    }
+    FileWithNumber OpenFileWithOption(QWidget*, const QString&,
+                                      const NumberOption& option) override {
+        lastOption = option.text;
+        const int number = TakeNumber();
+        return {Take(openPaths_), number};
+    }
     QString SaveFileName(QWidget*, const QString& suggestion, const QString&) override {
         lastSuggestion = suggestion;
         return Take(savePaths_);
     }
 
     QString lastSuggestion;
+    QString lastOption; // the text of the option the last open dialog offered
 
 private:
+    int TakeNumber() {
+        if (openNumbers_.empty()) {
+            return 0;
+        }
+        const int number = openNumbers_.front();
+        openNumbers_.pop_front();
+        return number;
+    }
     static QString Take(std::deque<QString>& paths) {
         if (paths.empty()) {
             return QString();
@@ -63,6 +88,7 @@ private:
 
     std::deque<tevano::Answer> answers_;
     std::deque<QString> openPaths_;
+    std::deque<int> openNumbers_;
     std::deque<QString> savePaths_;
     std::vector<Asked> asked_;
 };

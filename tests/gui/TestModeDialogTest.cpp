@@ -144,7 +144,7 @@ private slots:
         auto* receive = Get<QLineEdit>(*dialog, ids::kReceiveFrequency);
         Enter(*dialog, ids::kReceiveFrequency, "145.13");
         QCOMPARE(receive->text(), QString("145.13000"));
-        QVERIFY(dialog->focusWidget() != receive);          // Enter moved on
+        QVERIFY(dialog->focusWidget() != receive); // Enter moved on
         Click(*dialog, ids::kReceiveStep625);
         QVERIFY(!Get<QRadioButton>(*dialog, ids::kReceiveStep500)->isChecked());
         Enter(*dialog, ids::kReceiveFrequency, "145.13");
@@ -235,13 +235,21 @@ private slots:
         auto* start = Get<QPushButton>(*dialog, ids::kStart);
         start->setFocus();
         QTest::keyClick(start, Qt::Key_Return); // Enter on Start is Start
+        // No test frequency was ever chosen: the empty fields stop it, and the message says so.
+        QVERIFY(started_.empty());
+        QCOMPARE(program.prompts.Texts(), QStringList{QString::fromStdString(MessageText(
+                                              MessageId::ReceiveFrequencyMissing, true))});
+
+        Select(*dialog, TestModeTreeItem::HighFrequency);
+        Select(*dialog, TestModeTreeItem::TxPower);
+        start->setFocus();
+        QTest::keyClick(start, Qt::Key_Return);
         QCOMPARE(started_.size(), std::size_t{1});
-        // No test frequency was ever chosen: both fields empty, both tones "OFF".
         const CalibrationRequest& sent = started_.front();
         QCOMPARE(sent.item, CalibrationItem::TxPower);
         QCOMPARE(int(sent.value), 48);
-        QCOMPARE(QString::fromStdString(sent.rxFrequency), QString());
-        QCOMPARE(QString::fromStdString(sent.txFrequency), QString());
+        QCOMPARE(QString::fromStdString(sent.rxFrequency), QString("154.00000"));
+        QCOMPARE(QString::fromStdString(sent.txFrequency), QString("154.00000"));
         QCOMPARE(QString::fromStdString(sent.rxTone), QString("OFF"));
         QCOMPARE(QString::fromStdString(sent.txTone), QString("OFF"));
     }
@@ -266,15 +274,29 @@ private slots:
         QCOMPARE(program.prompts.Texts().size(), 1);
     }
 
-    void startSendsTheFieldsAsTheyStandButClampsWhatTheFrameCannotHold() {
+    // Start applies what Enter would to fields typed into and never confirmed, and shows it;
+    // a field left empty is named and nothing goes out.
+    void startSendsTheFieldsAsEnterMakesThem() {
         ProgramFixture program;
         QVERIFY(program.Start());
         auto dialog = Open(program);
         Select(*dialog, TestModeTreeItem::LowFrequency);
         auto* receive = Get<QLineEdit>(*dialog, ids::kReceiveFrequency);
         receive->selectAll();
-        QTest::keyClicks(receive, "145.5001"); // no Enter: not rounded
+        QTest::keyClicks(receive, "145.5001"); // no Enter
         auto* transmit = Get<QLineEdit>(*dialog, ids::kTransmitFrequency);
+        transmit->selectAll();
+        QTest::keyClick(transmit, Qt::Key_Delete);
+        Select(*dialog, TestModeTreeItem::LowPowerVoltage);
+        Click(*dialog, ids::kStart);
+        QVERIFY(started_.empty());
+        QCOMPARE(program.prompts.Texts(), QStringList{QString::fromStdString(MessageText(
+                                              MessageId::TransmitFrequencyMissing, true))});
+        QCOMPARE(receive->text(), QString("145.5001"));
+
+        Select(*dialog, TestModeTreeItem::LowFrequency);
+        receive->selectAll();
+        QTest::keyClicks(receive, "145.5001");
         transmit->selectAll();
         QTest::keyClicks(transmit, "1500");
         Click(*dialog, ids::kTransmitDqt);
@@ -282,15 +304,16 @@ private slots:
         Select(*dialog, TestModeTreeItem::LowPowerVoltage);
         QTest::keyClick(Get<QSlider>(*dialog, ids::kValueSlider), Qt::Key_End);
         Click(*dialog, ids::kStart);
-
         QCOMPARE(started_.size(), std::size_t{1});
         const CalibrationRequest& sent = started_.front();
         QCOMPARE(sent.item, CalibrationItem::LowPowerVoltage);
         QCOMPARE(int(sent.value), 255);
-        QCOMPARE(QString::fromStdString(sent.rxFrequency), QString("145.5001"));
+        QCOMPARE(QString::fromStdString(sent.rxFrequency), QString("145.50000"));
         QCOMPARE(QString::fromStdString(sent.txFrequency), QString("154.00000"));
         QCOMPARE(QString::fromStdString(sent.txTone), QString("D023N"));
-        QCOMPARE(transmit->text(), QString("154.00000")); // the user sees what went out
+        // The user sees what went out.
+        QCOMPARE(receive->text(), QString("145.50000"));
+        QCOMPARE(transmit->text(), QString("154.00000"));
     }
 
     void theDialogSpeaksTheLanguageInForce() {

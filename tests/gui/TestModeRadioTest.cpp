@@ -51,16 +51,32 @@ private:
         return lines;
     }
 
+    // The program with the radio on `port` and the band list at `band` (2 is 400 MHz).
+    static bool StartOn(ProgramFixture& program, const VirtualRadioProcess& radio,
+                        const QByteArray& port, int band) {
+        if (!radio.Started()) {
+            return false;
+        }
+        WriteIni(program, port + "=" + radio.Port().toUtf8() + "\n");
+        if (!program.Start()) {
+            return false;
+        }
+        program.View().SetPortName(port.toStdString());
+        qobject_cast<QComboBox*>(program.View().Control(1011))->setCurrentIndex(band);
+        return true;
+    }
+
     static void Select(CTestModeDlg& dialog, TestModeTreeItem item) {
         qobject_cast<QTreeWidget*>(dialog.Control(ids::kTree))
             ->setCurrentItem(dialog.TreeItem(item));
     }
     static void Press(CTestModeDlg& dialog, int id) {
-        qobject_cast<QPushButton*>(dialog.Control(id))->click();
+        qobject_cast<QAbstractButton*>(dialog.Control(id))->click();
     }
 
     // Opens the Test Mode from the menu and sends TX Power at its default value, 47, with the
-    // low test frequency of the band, transmit 400.00625 MHz as typed and receive tone 67.0.
+    // low test frequency of the band, transmit 400.00625 MHz as typed (on the 6.25 kHz step)
+    // and receive tone 67.0.
     static bool CalibrateTxPower(ProgramFixture& program) {
         return WhileOpen<CTestModeDlg>(
             [&program] { program.App().OnCommand(res::cmd::kTestMode); },
@@ -68,6 +84,7 @@ private:
                 // Too late to change the dialog's port.
                 program.View().SetPortName("COM4");
                 Select(dialog, TestModeTreeItem::LowFrequency);
+                Press(dialog, ids::kTransmitStep625);
                 auto* transmit = qobject_cast<QLineEdit*>(dialog.Control(ids::kTransmitFrequency));
                 transmit->selectAll();
                 QTest::keyClicks(transmit, "400.00625");
@@ -87,11 +104,7 @@ private slots:
         ProgramFixture program;
         const QString record = program.Path("calibrations.txt");
         VirtualRadioProcess radio({"--baud", "0", "--calibrations", record});
-        QVERIFY(radio.Started());
-        WriteIni(program, "COM2=" + radio.Port().toUtf8() + "\n");
-        QVERIFY(program.Start());
-        program.View().SetPortName("COM2");
-        qobject_cast<QComboBox*>(program.View().Control(1011))->setCurrentIndex(2); // 400 MHz
+        QVERIFY(StartOn(program, radio, "COM2", 2));
 
         QVERIFY(CalibrateTxPower(program));
         QCOMPARE(program.prompts.Texts(), QStringList{"Finish successfully!"});
@@ -100,15 +113,50 @@ private slots:
                              "tx-tone=0.0 value=47 confirmed"});
     }
 
+    // Start with no test frequency chosen sends nothing; fields typed into and not confirmed
+    // with Enter go out held to the band and rounded to the step, as the fields then show.
+    void startNeverCalibratesAtAFrequencyNobodyChose() {
+        ProgramFixture program;
+        const QString record = program.Path("calibrations.txt");
+        VirtualRadioProcess radio({"--baud", "0", "--calibrations", record});
+        QVERIFY(StartOn(program, radio, "COM1", 0)); // 134 MHz
+        QStringList shown;
+        QVERIFY(WhileOpen<CTestModeDlg>(
+            [&program] { program.App().OnCommand(res::cmd::kTestMode); },
+            [&shown](CTestModeDlg& dialog) {
+                Select(dialog, TestModeTreeItem::SquelchLevel);
+                Press(dialog, ids::kStart);
+                Select(dialog, TestModeTreeItem::HighFrequency);
+                for (const auto& [id, typed] : {std::pair{ids::kReceiveFrequency, "300"},
+                                                std::pair{ids::kTransmitFrequency, "145.1337"}}) {
+                    auto* field = qobject_cast<QLineEdit*>(dialog.Control(id));
+                    field->selectAll();
+                    QTest::keyClicks(field, typed);
+                }
+                Select(dialog, TestModeTreeItem::SquelchLevel);
+                Press(dialog, ids::kDefault);
+                Press(dialog, ids::kStart);
+                for (const int id : {ids::kReceiveFrequency, ids::kTransmitFrequency}) {
+                    shown << qobject_cast<QLineEdit*>(dialog.Control(id))->text();
+                }
+            }));
+        QCOMPARE(program.prompts.Texts(),
+                 (QStringList{
+                     QString::fromStdString(MessageText(MessageId::ReceiveFrequencyMissing, true)),
+                     "Finish successfully!"}));
+        QCOMPARE(shown, (QStringList{"154.00000", "145.13500"}));
+        // One calibration only: the first Start never reached the radio.
+        QCOMPARE(Recorded(record, 1),
+                 QStringList{"item=squelch-level rx=154.00000 tx=145.13500 rx-tone=0.0 "
+                             "tx-tone=0.0 value=160 confirmed"});
+    }
+
     void aMissingConfirmationIsRetriedWhenTheUserSaysSo() {
         ProgramFixture program;
         const QString record = program.Path("calibrations.txt");
         VirtualRadioProcess radio(
             {"--baud", "0", "--calibrations", record, "--fault", "no-confirm=value:1"});
-        QVERIFY(radio.Started());
-        WriteIni(program, "COM1=" + radio.Port().toUtf8() + "\n");
-        QVERIFY(program.Start());
-        qobject_cast<QComboBox*>(program.View().Control(1011))->setCurrentIndex(2);
+        QVERIFY(StartOn(program, radio, "COM1", 2));
         program.prompts.Answer(Answer::Retry);
 
         QVERIFY(CalibrateTxPower(program));

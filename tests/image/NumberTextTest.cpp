@@ -25,6 +25,12 @@ TEST(NumberText, LeadingDoubleReadsLikeAtof) {
     EXPECT_EQ(LeadingDouble("-"), 0.0);
     EXPECT_EQ(LeadingDouble("D023N"), 0.0);
     EXPECT_TRUE(std::isinf(LeadingDouble("1e999")));
+    // Without a number there is nothing, which a typed 0 is not.
+    for (const char* none : {"", "OFF", ".", "-", " e5"}) {
+        EXPECT_EQ(LeadingNumber(none), std::nullopt) << none;
+    }
+    EXPECT_EQ(LeadingNumber(" 0MHz"), 0.0);
+    EXPECT_EQ(LeadingNumber("-.5x"), -0.5);
 }
 
 TEST(NumberText, LeadingLongReadsLikeAtol) {

@@ -176,7 +176,10 @@ TEST_F(RadioFleetCliTest, OneFailedRadioFailsTheCommandAndIsNamed) {
         Lines(run.out),
         (std::vector<std::string>{
             good->Port() + ": written",
-            refusing->Port() + ": failed:  Program Interrupt，Please reset the radio and try again",
+            refusing->Port() + ": failed:  Program Interrupt，Please reset the radio and try again "
+                               "The write to the radio stopped after 7 of its 396 blocks. The "
+                               "radio now holds a partly written memory: write it again before "
+                               "using the radio.",
             missing + ": failed: " + kOpenFailed}));
     EXPECT_EQ(Sorted(Lines(run.err)),
               Sorted({"tevano-cli: " + refusing->Port() +

@@ -250,6 +250,27 @@ TEST_F(CloneTransferTest, WriteBlockNotAcknowledgedEndsTheWrite) {
     }
 }
 
+// Only a write that ended among its blocks leaves the radio to be written again.
+TEST(CloneOutcome, AWriteEndedPartwayBetweenTheFirstBlockAndTheLast) {
+    const struct {
+        CloneOutcome outcome;
+        bool partway;
+    } cases[] = {
+        {{CloneEnding::Completed, 396}, false},
+        {{CloneEnding::Cancelled, 0}, false}, // in the handshake: the radio is untouched
+        {{CloneEnding::CommunicationFailed, 0}, false},
+        {{CloneEnding::TypeMismatchRefused, 0}, false},
+        {{CloneEnding::WriteBlockRefused, 0}, true}, // the first block may have gone in
+        {{CloneEnding::Cancelled, 1}, true},
+        {{CloneEnding::WriteBlockRefused, 395}, true},
+        {{CloneEnding::Cancelled, 396}, false}, // in the pump turns after the last block
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(WriteEndedPartway(c.outcome), c.partway)
+            << static_cast<int>(c.outcome.ending) << " " << c.outcome.blocksDone;
+    }
+}
+
 // Whatever a radio sends, the exchange ends with one of its endings, the port closed once, and
 // a read's image either complete or untouched.
 TEST_F(CloneTransferTest, GarbageFromTheRadioNeverCrashesOrHalfFillsTheImage) {

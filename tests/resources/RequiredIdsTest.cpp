@@ -135,7 +135,8 @@ TEST_P(EachLanguage, HasTheMainFramesMenuToolbarKeysAndIcons) {
     EXPECT_EQ(std::vector<int>(toolbar->commandIds, toolbar->commandIds + toolbar->count),
               (std::vector<int>{57600, 57601, 57603, 0, 32771, 32772, 32778, 0, 57607, 57664}));
 
-    // Only these keys: the Ctrl shortcuts shown in the Program and Port menus are not bound.
+    // Only these keys: of the Ctrl shortcuts shown in the Program and Port menus, only Ctrl+R
+    // and Ctrl+T are bound.
     const AcceleratorTable* keys = module.FindAccelerators(ids::kMainFrame);
     ASSERT_NE(keys, nullptr);
     std::set<std::tuple<int, unsigned, int>> bound;
@@ -146,8 +147,9 @@ TEST_P(EachLanguage, HasTheMainFramesMenuToolbarKeysAndIcons) {
         {'N', kCtrl, 57600},  {'O', kCtrl, 57601},   {'P', kCtrl, 57607},  {'S', kCtrl, 57603},
         {0x70, kNone, 57670}, {0x70, kShift, 57669}, {0x75, kNone, 57680}, {0x75, kShift, 57681},
         {'Z', kCtrl, 57643},  {'Y', kCtrl, 57644}, // undo and redo, added by the Linux program
+        {'R', kCtrl, 32771},  {'T', kCtrl, 32778}, // Read From Radio and Test Mode
     };
-    EXPECT_EQ(keys->count, 10);
+    EXPECT_EQ(keys->count, 12);
     EXPECT_EQ(bound, expected);
 
     EXPECT_TRUE(module.HasIcon(ids::kMainFrame));

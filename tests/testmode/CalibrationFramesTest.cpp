@@ -51,15 +51,6 @@ TEST(CalibrationFrames, FrequenciesBeyondEightDigitsAreRefusedAndNeverSentAsInva
     EXPECT_EQ(CalibrationFrequency10Hz("1000"), 100000000);
 }
 
-TEST(CalibrationFrames, StartClampsWhatCannotBeSent) {
-    EXPECT_EQ(ClampedStartFrequency("1000", 400), "420.00000");
-    EXPECT_EQ(ClampedStartFrequency("12345.6", 134), "154.00000");
-    EXPECT_EQ(ClampedStartFrequency("-5", 134), "134.00000");
-    EXPECT_EQ(ClampedStartFrequency("999.99999", 134), std::nullopt);
-    EXPECT_EQ(ClampedStartFrequency("", 134), std::nullopt);
-    EXPECT_EQ(ClampedStartFrequency("200", 134), std::nullopt); // Enter clamps that, Start not
-}
-
 TEST(CalibrationFrames, ToneTextsInBcd) {
     struct Case {
         const char* text;

@@ -201,32 +201,56 @@ TEST_F(TestModeModelTest, SliderValuesBelongToTheirItems) {
 }
 
 TEST_F(TestModeModelTest, StartSendsTxPowerDefaultWithItsCode) {
+    model_.SelectTreeItem(Item::LowFrequency);
     model_.SelectTreeItem(Item::TxPower);
     model_.Default();
     EXPECT_EQ(model_.PositionText(true), "Current Position:47");
-    const CalibrationRequest request = model_.PrepareStart();
+    const StartInputs start = model_.PrepareStart();
+    ASSERT_FALSE(start.emptyField);
+    const CalibrationRequest& request = start.request;
     EXPECT_EQ(request.item, CalibrationItem::TxPower);
     EXPECT_EQ(request.value, 47);
-    // No test frequency was ever chosen: both fields are empty and go out as 0.
-    EXPECT_EQ(request.rxFrequency, "");
     EXPECT_EQ(FrequencyFrame(request.rxFrequency, request.txFrequency),
-              (std::array<std::uint8_t, 8>{}));
+              (std::array<std::uint8_t, 8>{0x00, 0x00, 0x40, 0x13, 0x00, 0x00, 0x40, 0x13}));
     EXPECT_EQ(ValueFrame(request.rxTone, request.txTone, request.value),
               (std::array<std::uint8_t, 8>{0x00, 0x00, 0x00, 0x00, 0xFB, 0x01, 0x01, 0x2F}));
 }
 
-TEST_F(TestModeModelTest, StartSendsTheFieldsAsTheyStandAndClampsOnlyWhatCannotBeSent) {
+// Start never calibrates at a frequency nobody chose: what Enter would make of a field is what
+// goes out (and what the field then shows), and an empty field or one without a number stops it.
+TEST_F(TestModeModelTest, StartSendsTheFieldsAsEnterMakesThemAndNothingForAFieldWithoutANumber) {
+    // No test frequency was ever chosen: both fields are empty.
+    EXPECT_EQ(model_.PrepareStart().emptyField, kRx);
+
     model_.SelectTreeItem(Item::LowFrequency);
-    model_.EditField(kRx, "145.1337"); // not rounded: Enter was never pressed
-    model_.EditField(kTx, "1000");
+    model_.ClickStep(kTx, FrequencyStep::Khz6_25);
+    model_.EditField(kRx, "145.1337"); // Enter was never pressed
+    model_.EditField(kTx, "abc");
+    EXPECT_EQ(model_.PrepareStart().emptyField, kTx);
+    EXPECT_EQ(model_.FieldText(kRx), "145.1337"); // a refused Start changes no field
+
+    const struct {
+        const char* typed;
+        const char* sent;
+    } cases[] = {
+        {"145.13", "145.13125"},                       // rounded to the transmit side's 6.25 kHz
+        {"300", "154.00000"},                          // held to the band's top
+        {"1234.5", "154.00000"},                       // beyond what the frame could carry
+        {"12345.6", "154.00000"}, {"-5", "134.00000"}, // held to the band's foot
+        {" 140MHz", "140.00000"},                      // a leading number is read as Enter reads it
+    };
     model_.PickTone(kTx, 1);
-    const CalibrationRequest request = model_.PrepareStart();
-    EXPECT_EQ(request.rxFrequency, "145.1337");
-    EXPECT_EQ(request.txFrequency, "154.00000");
-    EXPECT_EQ(model_.FieldText(kTx), "154.00000");
-    EXPECT_EQ(request.rxTone, "OFF");
-    EXPECT_EQ(request.txTone, "67.0");
-    EXPECT_EQ(request.item, CalibrationItem::TxFrequency);
+    for (const auto& c : cases) {
+        model_.EditField(kTx, c.typed);
+        const StartInputs start = model_.PrepareStart();
+        ASSERT_FALSE(start.emptyField) << c.typed;
+        EXPECT_EQ(start.request.txFrequency, c.sent) << c.typed;
+        EXPECT_EQ(model_.FieldText(kTx), c.sent) << c.typed;
+        EXPECT_EQ(start.request.rxFrequency, "145.13500");
+        EXPECT_EQ(start.request.txTone, "67.0");
+    }
+    // As with Enter, the test frequency's stored value stays as it was.
+    EXPECT_EQ(model_.StoredFrequency(TestFrequency::Low, kTx), 134);
 }
 
 } // namespace

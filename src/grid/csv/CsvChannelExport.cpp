@@ -9,6 +9,7 @@
 #include "image/RadioImage.h"
 
 #include <array>
+#include <utility>
 
 namespace tevano {
 
@@ -25,16 +26,25 @@ std::uint32_t StoredFrequency(const std::string& text) {
     return units10Hz < 1000000 ? 0 : units10Hz;
 }
 
-// The finest of the radio's steps that divides the frequency.
-std::string TuningStep(std::uint32_t units10Hz) {
-    if (units10Hz % 250 == 0) {
-        return "2.50";
+// The tuning step a channel list gives: the first of 5, 6.25 and 2.5 kHz that divides the
+// channel's frequencies, as other tools and their users expect it (146.520 MHz is on 5 kHz,
+// though 2.5 kHz divides it too). Frequencies without a common step get the receive frequency's.
+std::string TuningStep(std::uint32_t rx, std::uint32_t tx) {
+    constexpr std::pair<std::uint32_t, const char*> kSteps[] = {
+        {500, "5.00"}, {625, "6.25"}, {250, "2.50"}};
+    const auto firstDividing = [&kSteps, rx](std::uint32_t other) -> const char* {
+        for (const auto& [units10Hz, text] : kSteps) {
+            if (rx % units10Hz == 0 && other % units10Hz == 0) {
+                return text;
+            }
+        }
+        return nullptr;
+    };
+    if (const char* both = firstDividing(tx)) { // an absent transmit frequency, 0, takes any
+        return both;
     }
-    if (units10Hz % 500 == 0) {
-        return "5.00";
-    }
-    if (units10Hz % 625 == 0) {
-        return "6.25";
+    if (const char* receive = firstDividing(rx)) {
+        return receive;
     }
     return "5.00"; // off every step: only an image from elsewhere holds such a frequency
 }
@@ -99,7 +109,7 @@ std::optional<std::vector<std::string>> ChannelCsvFields(const ChannelRowTexts& 
     set(CsvColumn::CrossMode, tones.crossMode);
     // Encoding reads any word but the wide, scan and high ones as narrow, no scan and low.
     set(CsvColumn::Mode, words::kWide.Matches(cells[kColBandwidth]) ? "FM" : "NFM");
-    set(CsvColumn::TStep, TuningStep(rx));
+    set(CsvColumn::TStep, TuningStep(rx, tx));
     set(CsvColumn::Skip, words::kYes.Matches(cells[kColScan]) ? "" : "S");
     set(CsvColumn::Power, words::kHigh.Matches(cells[kColTxPower]) ? "5.0W" : "1.0W");
     return fields;

@@ -32,7 +32,7 @@ ColumnPlaces PlacesOf(const CsvRecord& header) {
 
 } // namespace
 
-CsvImport ReadChannelList(std::string_view text, bool english) {
+CsvImport ReadChannelList(std::string_view text, bool english, const CsvImportOptions& options) {
     CsvImport result;
     const std::vector<CsvRecord> records = ReadCsvRecords(text, DetectCsvSeparator(text));
     if (records.empty()) {
@@ -40,12 +40,15 @@ CsvImport ReadChannelList(std::string_view text, bool english) {
         return result;
     }
     const ColumnPlaces places = PlacesOf(records.front());
-    for (const CsvColumn required : {CsvColumn::Location, CsvColumn::Frequency}) {
-        if (!places[static_cast<std::size_t>(required)]) {
-            result.listProblem = CsvListProblem::MissingColumn;
-            result.missingColumn = std::string(CsvColumnName(required));
-            return result;
-        }
+    if (!places[static_cast<std::size_t>(CsvColumn::Frequency)]) {
+        result.listProblem = CsvListProblem::MissingColumn;
+        result.missingColumn = std::string(CsvColumnName(CsvColumn::Frequency));
+        return result;
+    }
+    CsvRowRules rules;
+    rules.cutNames = options.cutNames;
+    if (options.firstChannel != 0 || !places[static_cast<std::size_t>(CsvColumn::Location)]) {
+        rules.firstChannel = options.firstChannel != 0 ? options.firstChannel : 1;
     }
     if (records.size() == 1) {
         result.listProblem = CsvListProblem::NoRows;
@@ -59,7 +62,12 @@ CsvImport ReadChannelList(std::string_view text, bool english) {
             const std::optional<std::size_t> place = places[static_cast<std::size_t>(column)];
             return place && *place < record.fields.size() ? record.fields[*place] : std::string();
         };
-        CsvRowOutcome row = CheckChannelRow(field, english);
+        // In file order every row takes the next channel, a refused one too: a row's channel
+        // does not depend on whether the rows above it were taken.
+        if (rules.firstChannel != 0) {
+            rules.placedAt = rules.firstChannel + static_cast<int>(r) - 1;
+        }
+        CsvRowOutcome row = CheckChannelRow(field, english, rules);
         if (record.unclosedQuote) {
             row.reasons.insert(row.reasons.begin(), {CsvProblem::UnclosedQuote, "", "", 0});
         }
@@ -74,20 +82,23 @@ CsvImport ReadChannelList(std::string_view text, bool english) {
         if (!row.reasons.empty()) {
             result.refusals.push_back({record.line, std::move(row.reasons)});
         } else {
-            result.channels.push_back({row.channel, std::move(row.cells)});
+            result.channels.push_back(
+                {row.channel, record.line, std::move(row.cells), std::move(row.fullName)});
         }
-    }
-    if (!result.refusals.empty()) {
-        result.channels.clear();
     }
     return result;
 }
 
 void ApplyImportedChannels(GridControl& grid, const std::vector<ImportedChannel>& channels) {
     for (const ImportedChannel& imported : channels) {
+        const int row = imported.channel;
+        const bool used = !grid.TextMatrix(row, kColRxFrequency).empty() ||
+                          !grid.TextMatrix(row, kColTxFrequency).empty();
         for (int col = kColRxFrequency; col <= kColName; ++col) {
-            grid.SetTextMatrix(imported.channel, col,
-                               imported.cells[static_cast<std::size_t>(col)]);
+            const bool carried = col < kColOptSignal || col > kColRepeatInvert;
+            if (carried || !used) {
+                grid.SetTextMatrix(row, col, imported.cells[static_cast<std::size_t>(col)]);
+            }
         }
     }
 }

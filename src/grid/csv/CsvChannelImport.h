@@ -1,6 +1,6 @@
 // A channel list read into the grid: columns are found by their header names, "," or ";"
-// separated, and every row is checked before any is taken. One refused row refuses the list,
-// so a grid is changed by all of a list's rows or by none.
+// separated, and every row is checked before any is taken. The caller takes all of a list's
+// rows when none was refused; the accepted ones only when the user chose to skip the others.
 #pragma once
 
 #include "grid/ChannelDecode.h"
@@ -13,25 +13,47 @@
 
 namespace tevano {
 
-// A channel of the list: its number and the texts of its cells, columns 1 to 12.
+// How a list's rows are placed and named.
+struct CsvImportOptions {
+    // 1 to 128: the rows go to this channel and on, in file order, whatever Location says.
+    // 0: each row goes to its Location; a list without that column is placed from channel 1.
+    int firstChannel = 0;
+    // Names longer than a channel name are cut to its six characters instead of refused.
+    bool cutNames = false;
+};
+
+// An accepted row: its channel, its line in the file and the texts of its cells, columns 1 to
+// 12, with the quiet defaults in the columns the list does not carry.
 struct ImportedChannel {
     int channel = 0;
+    int line = 0;
     ChannelRowTexts cells;
+    std::string fullName; // the name as the list gives it, when it was cut; else empty
 };
 
 struct CsvImport {
     CsvListProblem listProblem = CsvListProblem::None;
     std::string missingColumn;             // for CsvListProblem::MissingColumn
     std::vector<CsvRefusal> refusals;      // every refused row, in file order
-    std::vector<ImportedChannel> channels; // empty unless every row was taken
+    std::vector<ImportedChannel> channels; // every accepted row, in file order
 
+    // The list can be taken whole.
     bool Ok() const { return listProblem == CsvListProblem::None && refusals.empty(); }
+    // Whether rows are taken: all of them when none was refused; the accepted ones when the
+    // refused ones are to be skipped and some are left; else none.
+    bool Takes(bool skipRefused) const {
+        return listProblem == CsvListProblem::None && !channels.empty() &&
+               (refusals.empty() || skipRefused);
+    }
 };
 
 // Reads and checks the whole list; the cells hold the words of the display language.
-CsvImport ReadChannelList(std::string_view text, bool english);
+CsvImport ReadChannelList(std::string_view text, bool english,
+                          const CsvImportOptions& options = {});
 
-// Writes the channels' cells into their rows; the other rows stay as they are.
+// Writes the channels' cells into their rows; the other rows stay as they are. A row that
+// already holds a channel keeps its optional signal, PTT ID, busy lock and repeat invert, which
+// a channel list does not carry.
 void ApplyImportedChannels(GridControl& grid, const std::vector<ImportedChannel>& channels);
 
 } // namespace tevano

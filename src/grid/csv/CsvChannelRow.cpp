@@ -21,20 +21,23 @@ constexpr double kHighPowerFromWatts = 3.0; // between the radio's 1 W and 5 W
 
 class RowChecker {
 public:
-    RowChecker(const std::function<std::string(CsvColumn)>& field, bool english)
-        : field_(field), english_(english) {}
+    RowChecker(const std::function<std::string(CsvColumn)>& field, bool english,
+               const CsvRowRules& rules)
+        : field_(field), english_(english), rules_(rules) {}
 
     CsvRowOutcome Check() {
-        outcome_.channel = Location();
+        outcome_.channel = rules_.placedAt == 0 ? Location() : Placed();
         Frequencies();
         Tones();
         Mode();
         Skip();
         Power();
         Name();
-        // The options a channel list does not carry: those of a channel typed into the grid.
-        Set(kColOptSignal, words::kDtmf.In(english_));
-        Set(kColPttId, words::kOn.In(english_));
+        // The options a channel list does not carry. A list of repeaters must not come in with
+        // signalling switched on: no optional signal and no PTT ID, where a channel typed into
+        // the grid gets DTMF and ON.
+        Set(kColOptSignal, words::kNone.In(english_));
+        Set(kColPttId, words::kOff.In(english_));
         Set(kColBusyLock, words::kClose.In(english_));
         Set(kColRepeatInvert, words::kForward.In(english_));
         return std::move(outcome_);
@@ -64,6 +67,15 @@ private:
             return 0;
         }
         return channel;
+    }
+
+    int Placed() {
+        if (rules_.placedAt > kChannelCount) {
+            outcome_.reasons.push_back({CsvProblem::PastLastChannel, "",
+                                        std::to_string(rules_.placedAt), rules_.firstChannel});
+            return 0;
+        }
+        return rules_.placedAt;
     }
 
     // The grid's check of a frequency text; the cell gets the value that was checked, so that a
@@ -208,14 +220,20 @@ private:
         Set(kColTxPower, (*high ? words::kHigh : words::kLow).In(english_));
     }
 
-    // Letters are taken in upper case, as the grid's name edit turns them.
+    // Letters are taken in upper case, as the grid's name edit turns them, and no more than
+    // it takes. A name cut short is checked for what is left of it.
     void Name() {
         const std::string given = Field(CsvColumn::Name);
-        const std::string name = UpperAscii(given);
+        std::string name = UpperAscii(given);
+        const bool tooLong = name.size() > kCsvNameLength;
+        if (tooLong && rules_.cutNames) {
+            name.resize(kCsvNameLength);
+            outcome_.fullName = given;
+        }
         if (!std::all_of(name.begin(), name.end(),
                          [](char c) { return NameCode::Code(c) != NameCode::kEnd; })) {
             Refuse(CsvProblem::NameCharacters, CsvColumn::Name, given);
-        } else if (name.size() > kNameSize) {
+        } else if (tooLong && !rules_.cutNames) {
             Refuse(CsvProblem::NameTooLong, CsvColumn::Name, given);
         }
         Set(kColName, name);
@@ -223,13 +241,15 @@ private:
 
     const std::function<std::string(CsvColumn)>& field_;
     bool english_;
+    const CsvRowRules& rules_;
     CsvRowOutcome outcome_;
 };
 
 } // namespace
 
-CsvRowOutcome CheckChannelRow(const std::function<std::string(CsvColumn)>& field, bool english) {
-    return RowChecker(field, english).Check();
+CsvRowOutcome CheckChannelRow(const std::function<std::string(CsvColumn)>& field, bool english,
+                              const CsvRowRules& rules) {
+    return RowChecker(field, english, rules).Check();
 }
 
 } // namespace tevano

@@ -10,6 +10,7 @@ namespace tevano {
 enum class CsvProblem {
     LocationNotChannel, // value: the Location field
     LocationRepeated,   // value: the channel; number: the line that gave it first
+    PastLastChannel,    // value: the channel the row would go to; number: the first channel
     FrequencyMissing,
     NotANumber,       // column, value
     RxOutOfRange,     // value: the receive frequency as given

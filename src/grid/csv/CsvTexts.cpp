@@ -1,6 +1,12 @@
 #include "grid/csv/CsvTexts.h"
 
+#include "grid/ChannelWords.h"
+
 #include <algorithm>
+#include <array>
+#include <initializer_list>
+#include <string_view>
+#include <utility>
 
 namespace tevano {
 
@@ -29,7 +35,81 @@ std::string ChannelNumbers(const std::vector<int>& channels) {
 
 const char* const kHeaderExample = "\"Location,Name,Frequency,...\"";
 
+struct TextPair {
+    const char* english;
+    const char* chinese;
+};
+
+// In the order of CsvTextId. "{name}" stands for a value the text is filled with.
+constexpr std::array<TextPair, static_cast<std::size_t>(CsvTextId::Count)> kTexts = {{
+    {"placed in file order from channel {first}, this row would go to channel {channel}, past "
+     "the last channel 128",
+     "从频道 {first} 起按文件顺序放置，此行将排到频道 {channel}，超出最后的频道 128"},
+    {"These rows of the channel list \"{path}\" were skipped, the others imported:",
+     "频道列表 \"{path}\" 中的以下各行已跳过，其余各行已导入："},
+    {"Not every row of the channel list \"{path}\" can be imported as it is:",
+     "频道列表 \"{path}\" 中并非每一行都能按原样导入："},
+    {"Line {line}: Name {name} is longer than a channel name's 6 characters and becomes "
+     "\"{cut}\"",
+     "第 {line} 行：Name {name} 超过频道名称的 6 个字符，将改为 \"{cut}\""},
+    {"... and {count} more rows.", "……另有 {count} 行。"},
+    {"Import the accepted row and skip the refused one?",
+     "是否导入可导入的 1 行并跳过被拒绝的 1 行？"},
+    {"Import the accepted row and skip the {refused} refused ones?",
+     "是否导入可导入的 1 行并跳过被拒绝的 {refused} 行？"},
+    {"Import the {accepted} accepted rows and skip the refused one?",
+     "是否导入可导入的 {accepted} 行并跳过被拒绝的 1 行？"},
+    {"Import the {accepted} accepted rows and skip the {refused} refused ones?",
+     "是否导入可导入的 {accepted} 行并跳过被拒绝的 {refused} 行？"},
+    {"Import every row with these names cut to 6 characters?",
+     "是否导入全部各行，并将这些名称截为 6 个字符？"},
+    {"channel {channel}'s receive frequency {rx} MHz is outside the \"Field\" band {band}",
+     "频道 {channel} 的接收频率 {rx} MHz 超出频段 {band}"},
+    {"channel {channel}'s transmit frequency {tx} MHz is outside the \"Field\" band {band}",
+     "频道 {channel} 的发射频率 {tx} MHz 超出频段 {band}"},
+    {"channel {channel}'s receive frequency {rx} MHz and transmit frequency {tx} MHz are outside "
+     "the \"Field\" band {band}",
+     "频道 {channel} 的接收频率 {rx} MHz 和发射频率 {tx} MHz 超出频段 {band}"},
+    {"warning: line {line}: {text}", "警告：第 {line} 行：{text}"},
+    {"The channels were imported. These lie outside the band chosen in the \"Field\" list; "
+     "pick the radio's band there, or check these rows:",
+     "频道已导入。以下频道超出\"频段\"列表所选的频段；请在该列表中选择电台的频段，或检查这些行："},
+    {"Line {line}: {text}", "第 {line} 行：{text}"},
+    {"Place channels from channel %1 in file order", "从频道 %1 起按文件顺序放置频道"},
+}};
+
+using Values = std::initializer_list<std::pair<std::string_view, std::string>>;
+
+// The text with each "{name}" replaced by its value, in one pass, so that a value that itself
+// holds braces (a file name) is never read as a name.
+std::string Filled(CsvTextId id, bool english, Values values) {
+    const TextPair& pair = kTexts[static_cast<std::size_t>(id)];
+    const std::string_view text = english ? pair.english : pair.chinese;
+    std::string filled;
+    std::size_t at = 0;
+    while (at < text.size()) {
+        const std::size_t open = text.find('{', at);
+        const std::size_t close = open == std::string_view::npos ? open : text.find('}', open);
+        if (close == std::string_view::npos) {
+            break;
+        }
+        filled.append(text.substr(at, open - at));
+        const std::string_view name = text.substr(open + 1, close - open - 1);
+        const auto value = std::find_if(values.begin(), values.end(),
+                                        [name](const auto& entry) { return entry.first == name; });
+        filled.append(value != values.end() ? value->second
+                                            : std::string(text.substr(open, close - open + 1)));
+        at = close + 1;
+    }
+    filled.append(text.substr(std::min(at, text.size())));
+    return filled;
+}
+
 } // namespace
+
+std::string CsvText(CsvTextId id, bool english) {
+    return Filled(id, english, {});
+}
 
 std::string CsvReasonText(const CsvReason& reason, bool english) {
     const std::string value = Quoted(reason.value);
@@ -38,6 +118,9 @@ std::string CsvReasonText(const CsvReason& reason, bool english) {
     case CsvProblem::LocationNotChannel:
         return english ? "Location " + value + " is not a channel number from 1 to 128"
                        : "Location " + value + " 不是 1 至 128 的频道号";
+    case CsvProblem::PastLastChannel:
+        return Filled(CsvTextId::PastLastChannel, english,
+                      {{"first", std::to_string(reason.number)}, {"channel", reason.value}});
     case CsvProblem::LocationRepeated:
         return english ? "channel " + reason.value + " is already given on line " +
                              std::to_string(reason.number)
@@ -102,8 +185,8 @@ std::string CsvReasonText(const CsvReason& reason, bool english) {
                          "and blanks)"
                    : "Name " + value + " 含有本机无法显示的字符（只能使用 A-Z、0-9、\"-\" 和空格）";
     case CsvProblem::NameTooLong:
-        return english ? "Name " + value + " is longer than the radio's 8 characters"
-                       : "Name " + value + " 超过本机的 8 个字符";
+        return english ? "Name " + value + " is longer than a channel name's 6 characters"
+                       : "Name " + value + " 超过频道名称的 6 个字符";
     case CsvProblem::UnclosedQuote:
         return english ? "a quoted field is not closed before the end of the file"
                        : "引号括起的字段直到文件末尾都未结束";
@@ -175,6 +258,87 @@ std::string CsvImportFailureText(const CsvImport& import, const std::string& pat
         const std::string more = std::to_string(import.refusals.size() - shown);
         text += english ? "\n... and " + more + " more refused rows."
                         : "\n……另有 " + more + " 行被拒绝。";
+    }
+    return text;
+}
+
+std::string CsvSkippedHeadline(const std::string& path, bool english) {
+    return Filled(CsvTextId::SkippedHeadline, english, {{"path", path}});
+}
+
+std::string CsvPartialImportQuestion(const CsvImport& import, const std::string& path, bool english,
+                                     std::size_t mostRows) {
+    std::vector<std::pair<int, std::string>> lines;
+    for (const CsvRefusal& refusal : import.refusals) {
+        lines.emplace_back(refusal.line, CsvRefusalLine(refusal, english));
+    }
+    for (const ImportedChannel& channel : import.channels) {
+        if (!channel.fullName.empty()) {
+            lines.emplace_back(channel.line, Filled(CsvTextId::NameCut, english,
+                                                    {{"line", std::to_string(channel.line)},
+                                                     {"name", Quoted(channel.fullName)},
+                                                     {"cut", channel.cells[kColName]}}));
+        }
+    }
+    std::stable_sort(lines.begin(), lines.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::string text = Filled(CsvTextId::PartialHeadline, english, {{"path", path}});
+    const std::size_t shown = std::min(mostRows, lines.size());
+    for (std::size_t i = 0; i < shown; ++i) {
+        text += "\n" + lines[i].second;
+    }
+    if (shown < lines.size()) {
+        text += "\n" + Filled(CsvTextId::MoreRows, english,
+                              {{"count", std::to_string(lines.size() - shown)}});
+    }
+    const std::size_t accepted = import.channels.size();
+    const std::size_t refused = import.refusals.size();
+    CsvTextId question = CsvTextId::ImportWithCutNames;
+    if (refused > 0) {
+        question =
+            accepted == 1
+                ? (refused == 1 ? CsvTextId::ImportOneSkipOne : CsvTextId::ImportOneSkipMany)
+                : (refused == 1 ? CsvTextId::ImportManySkipOne : CsvTextId::ImportManySkipMany);
+    }
+    return text + "\n\n" +
+           Filled(question, english,
+                  {{"accepted", std::to_string(accepted)}, {"refused", std::to_string(refused)}});
+}
+
+std::string CsvBandWarningText(const CsvBandWarning& warning, const std::string& band,
+                               bool english) {
+    const CsvTextId id = warning.tx.empty()   ? CsvTextId::BandRx
+                         : warning.rx.empty() ? CsvTextId::BandTx
+                                              : CsvTextId::BandRxTx;
+    return Filled(id, english,
+                  {{"channel", std::to_string(warning.channel)},
+                   {"rx", warning.rx},
+                   {"tx", warning.tx},
+                   {"band", band}});
+}
+
+std::string CsvBandWarningLine(const CsvBandWarning& warning, const std::string& band,
+                               bool english) {
+    return Filled(CsvTextId::BandWarningLine, english,
+                  {{"line", std::to_string(warning.line)},
+                   {"text", CsvBandWarningText(warning, band, english)}});
+}
+
+std::string CsvBandWarningsMessage(const CsvBandCheck& check, bool english, std::size_t mostRows) {
+    if (check.warnings.empty()) {
+        return std::string();
+    }
+    std::string text = CsvText(CsvTextId::BandHeadline, english);
+    const std::size_t shown = std::min(mostRows, check.warnings.size());
+    for (std::size_t i = 0; i < shown; ++i) {
+        const CsvBandWarning& warning = check.warnings[i];
+        text += "\n" + Filled(CsvTextId::LineText, english,
+                              {{"line", std::to_string(warning.line)},
+                               {"text", CsvBandWarningText(warning, check.band, english)}});
+    }
+    if (shown < check.warnings.size()) {
+        text += "\n" + Filled(CsvTextId::MoreRows, english,
+                              {{"count", std::to_string(check.warnings.size() - shown)}});
     }
     return text;
 }

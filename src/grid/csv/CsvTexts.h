@@ -2,6 +2,7 @@
 // were refused, which channels an export left out, and what an import or export did.
 #pragma once
 
+#include "grid/csv/CsvBandCheck.h"
 #include "grid/csv/CsvChannelImport.h"
 #include "grid/csv/CsvProblems.h"
 
@@ -10,6 +11,32 @@
 #include <vector>
 
 namespace tevano {
+
+// The texts below by id, in the order of their table; those that name values are filled in by
+// the functions that use them.
+enum class CsvTextId {
+    PastLastChannel,
+    SkippedHeadline,
+    PartialHeadline,
+    NameCut,
+    MoreRows,
+    ImportOneSkipOne,
+    ImportOneSkipMany,
+    ImportManySkipOne,
+    ImportManySkipMany,
+    ImportWithCutNames,
+    BandRx,
+    BandTx,
+    BandRxTx,
+    BandWarningLine,
+    BandHeadline,
+    LineText,
+    PlacementOption, // the open dialog's option; "%1" stands where the channel number is set
+    Count,
+};
+
+// A text of the table as it stands, with its "{name}" marks unfilled.
+std::string CsvText(CsvTextId id, bool english);
 
 // One reason a row was refused, for example: Mode "AM": the radio has FM (wide) and NFM only.
 std::string CsvReasonText(const CsvReason& reason, bool english);
@@ -29,6 +56,26 @@ std::string CsvListProblemText(CsvListProblem problem, const std::string& missin
 // Empty for an import that did.
 std::string CsvImportFailureText(const CsvImport& import, const std::string& path, bool english,
                                  std::size_t mostRows = SIZE_MAX);
+
+// The first line of the rows that import-csv --skip-bad skipped; the rows' lines follow it.
+std::string CsvSkippedHeadline(const std::string& path, bool english);
+
+// The question of an import some of whose rows cannot be taken as they are: every refused row
+// and every name that would be cut, in file order, up to `mostRows` of them and then how many
+// more, and whether to import the accepted rows (names cut) and skip the refused ones.
+std::string CsvPartialImportQuestion(const CsvImport& import, const std::string& path, bool english,
+                                     std::size_t mostRows = SIZE_MAX);
+
+// What lies outside the band: "channel 12's receive frequency 430.00000 MHz is outside ...".
+std::string CsvBandWarningText(const CsvBandWarning& warning, const std::string& band,
+                               bool english);
+// The same as a line of the command line's: "warning: line 4: channel 12's ...".
+std::string CsvBandWarningLine(const CsvBandWarning& warning, const std::string& band,
+                               bool english);
+// The message after an import that took such channels, up to `mostRows` of them; empty when
+// there are none.
+std::string CsvBandWarningsMessage(const CsvBandCheck& check, bool english,
+                                   std::size_t mostRows = SIZE_MAX);
 
 // The channels an export left out because they have no receive frequency.
 std::string CsvLeftOutText(const std::vector<int>& channels, bool english);

@@ -1,12 +1,14 @@
 #include "grid/ui/CsvCommands.h"
 
 #include "grid/ChannelWords.h"
+#include "grid/csv/CsvBandCheck.h"
 #include "grid/csv/CsvChannelExport.h"
 #include "grid/csv/CsvFiles.h"
 #include "grid/csv/CsvTexts.h"
 #include "grid/ui/CMSFlexGrid.h"
 #include "grid/ui/CTevView.h"
 #include "grid/ui/GridUndo.h"
+#include "image/RadioImage.h"
 #include "image/ui/CTevDoc.h"
 #include "resources/CommandIds.h"
 #include "shell/DisplayLanguage.h"
@@ -18,6 +20,8 @@
 
 #include <QDir>
 #include <QFileInfo>
+
+#include <algorithm>
 
 namespace tevano {
 
@@ -54,12 +58,14 @@ void ImportChannelsCsv(CTevApp& app) {
     CTevView& view = *app.View();
     view.Commit();
     const bool english = IsEnglish();
-    const QString chosen =
-        app.Prompts().OpenFileName(app.MainFrame(), ToQt(CsvFileFilter(english)));
-    if (chosen.isEmpty()) {
+    const NumberOption placement{ToQt(CsvText(CsvTextId::PlacementOption, english)), 1,
+                                 kChannelCount};
+    const FileWithNumber chosen =
+        app.Prompts().OpenFileWithOption(app.MainFrame(), ToQt(CsvFileFilter(english)), placement);
+    if (chosen.path.isEmpty()) {
         return;
     }
-    const std::string path = FromQt(chosen);
+    const std::string path = FromQt(chosen.path);
     const CsvFileText file = ReadCsvFile(path);
     if (!file.result.Ok()) {
         Tell(app, FileErrorText(file.result, path, english));
@@ -69,16 +75,32 @@ void ImportChannelsCsv(CTevApp& app) {
         Tell(app, CsvListProblemText(CsvListProblem::TooLarge, "", path, english));
         return;
     }
-    const CsvImport import = ReadChannelList(file.text, english);
-    if (!import.Ok()) {
-        // A box taller than the screen could not be answered; so many refused rows come only
-        // from a file that is no list for this radio, and tevano-cli import-csv lists them all.
+    // Long names are cut here; the question below names each one, so nothing is cut unasked.
+    CsvImportOptions options;
+    options.firstChannel = chosen.number;
+    options.cutNames = true;
+    const CsvImport import = ReadChannelList(file.text, english, options);
+    // A box taller than the screen could not be answered; so many refused rows come only from a
+    // file that is no list for this radio, and tevano-cli import-csv lists them all.
+    if (import.listProblem != CsvListProblem::None || import.channels.empty()) {
         Tell(app, CsvImportFailureText(import, path, english, kMostRefusalsShown));
         return;
     }
+    const bool cut = std::any_of(import.channels.begin(), import.channels.end(),
+                                 [](const ImportedChannel& c) { return !c.fullName.empty(); });
+    if ((!import.refusals.empty() || cut) &&
+        app.Prompts().Ask(app.MainFrame(),
+                          ToQt(CsvPartialImportQuestion(import, path, english, kMostRefusalsShown)),
+                          Buttons::YesNo) != Answer::Yes) {
+        return;
+    }
     ApplyImport(view, import.channels);
-    app.MainFrame()->SetMessageText(
+    app.MainFrame()->ShowNote(
         ToQt(CsvImportedText(static_cast<int>(import.channels.size()), path, english)));
+    const CsvBandCheck band = CheckFieldBand(import.channels, view.Form().field.CurSel());
+    if (!band.warnings.empty()) {
+        Tell(app, CsvBandWarningsMessage(band, english, kMostRefusalsShown));
+    }
 }
 
 void ExportChannelsCsv(CTevApp& app) {
@@ -100,7 +122,7 @@ void ExportChannelsCsv(CTevApp& app) {
         Tell(app, FileErrorText(result, path, english));
         return;
     }
-    app.MainFrame()->SetMessageText(ToQt(CsvExportedText(list.rows, path, english)));
+    app.MainFrame()->ShowNote(ToQt(CsvExportedText(list.rows, path, english)));
     if (!list.leftOut.empty()) {
         Tell(app, CsvLeftOutText(list.leftOut, english));
     }

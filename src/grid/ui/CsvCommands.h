@@ -13,7 +13,8 @@ class CTevView;
 
 void AddCsvCommands(CTevApp& app);
 
-// Asks for a channel list and puts all of its channels into the grid, or none and says why.
+// Asks for a channel list and puts its channels into the grid: all of them, or, when some rows
+// cannot be taken as they are, the accepted ones if the user says so; or none, and says why.
 void ImportChannelsCsv(CTevApp& app);
 
 // Asks for a file and saves the grid's used channels in it as a channel list.

@@ -35,6 +35,11 @@ FileResult CTevDoc::OnSaveDocument(const QString& path, const ChannelForm& form)
     return result;
 }
 
+void CTevDoc::DetachFromFile() {
+    path_.clear();
+    SetModifiedFlag(true);
+}
+
 QString CTevDoc::Title(bool english) const {
     if (path_.isEmpty()) {
         return english ? QStringLiteral("Untitled") : QStringLiteral("无标题");

@@ -31,6 +31,10 @@ public:
     // The file's name, or "Untitled" for a document never saved.
     QString Title(bool english) const;
 
+    // The image no longer is the file's (a read from a radio replaced it): no file name, so the
+    // next Save asks where to, and changes to save.
+    void DetachFromFile();
+
     bool IsModified() const { return modified_; }
     void SetModifiedFlag(bool modified = true);
 

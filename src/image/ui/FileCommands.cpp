@@ -79,7 +79,7 @@ bool FileCommands::SaveTo(const QString& path) {
     if (!result.Ok()) {
         prompts_.Ask(window_,
                      QString::fromStdString(FileErrorText(result, path.toStdString(), IsEnglish())),
-                     Buttons::Ok);
+                     Buttons::Ok, BoxIcon::Error);
         return false;
     }
     return true;

@@ -29,6 +29,9 @@ CProgressDlg::CProgressDlg(const res::DialogTemplate& dialog, const QString& tit
     cancel_ = built.As<QPushButton>(res::progress::kCancel);
     bar_ = built.As<QProgressBar>(res::progress::kProgressBar);
     status_ = built.As<QLabel>(res::progress::kStatusLine);
+    if (status_ != nullptr) {
+        notStarted_ = status_->text();
+    }
     if (bar_ != nullptr) {
         bar_->setRange(0, kProgressBarEnd);
         bar_->setValue(0);
@@ -44,6 +47,14 @@ CProgressDlg::CProgressDlg(const res::DialogTemplate& dialog, const QString& tit
 
 bool CProgressDlg::Running() const {
     return start_ != nullptr && !start_->isEnabled();
+}
+
+void CProgressDlg::Retitle(const QString& title) {
+    if (Running()) {
+        return;
+    }
+    setWindowTitle(title);
+    ShowStatus(notStarted_);
 }
 
 void CProgressDlg::ShowStatus(const QString& text) {

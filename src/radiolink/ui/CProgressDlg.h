@@ -26,6 +26,10 @@ public:
     // Start has been pressed: a disabled Start is how the dialog knows that a transfer runs.
     bool Running() const;
 
+    // Another direction chosen before Start: the caption names it, the status line reads as
+    // before any transfer. A running transfer keeps the caption it started with.
+    void Retitle(const QString& title);
+
     // Set by Cancel, by a move and by leaving the dialog; the exchange ends at its next check.
     bool CancelRequested() const { return cancelRequested_; }
 
@@ -66,6 +70,7 @@ private:
     QPushButton* cancel_ = nullptr;
     QProgressBar* bar_ = nullptr;
     QLabel* status_ = nullptr;
+    QString notStarted_; // the status line's text before Start
     bool cancelRequested_ = false;
     bool interruptionWatch_ = true;
     // The interruption message is open: a drag goes on moving the window under it, and each

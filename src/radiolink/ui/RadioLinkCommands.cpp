@@ -7,6 +7,7 @@
 #include "shell/ui/CMainFrame.h"
 #include "shell/ui/CTevApp.h"
 #include "shell/ui/QtText.h"
+#include "shell/ui/UserPrompts.h"
 
 #include <QDesktopServices>
 #include <QUrl>
@@ -33,13 +34,19 @@ std::string FolderText(const std::string& directory, int systemError, bool engli
 }
 
 // Made first when no read has been backed up yet, so that the file manager has a folder to
-// show. The status bar names it too: a desktop without a file manager opens nothing.
-void OpenBackupFolder(CMainFrame& frame) {
+// show. The status bar names it too, and when no file manager could be started a message
+// gives the path, which the user would otherwise be left without.
+void OpenBackupFolder(CTevApp& app) {
+    CMainFrame& frame = *app.MainFrame();
+    const bool english = IsEnglish();
     const std::string directory = BackupDirectory();
     const int error = directory.empty() ? 0 : MakeBackupDirectory(directory);
-    frame.SetMessageText(ToQt(FolderText(directory, error, IsEnglish())));
-    if (!directory.empty() && error == 0) {
-        QDesktopServices::openUrl(QUrl::fromLocalFile(ToQt(directory)));
+    frame.ShowNote(ToQt(FolderText(directory, error, english)));
+    if (directory.empty() || error != 0) {
+        return;
+    }
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(ToQt(directory)))) {
+        app.Prompts().ShowWith(&frame, MessageId::BackupFolderNotShown, directory, english);
     }
 }
 
@@ -47,7 +54,7 @@ void OpenBackupFolder(CMainFrame& frame) {
 
 void AddRadioLinkCommands(CTevApp& app) {
     app.AddCommand(res::cmd::kPortSetup, [&app] { RunPortSetup(app.Ini(), app.MainFrame()); });
-    app.AddCommand(res::cmd::kOpenBackupFolder, [&app] { OpenBackupFolder(*app.MainFrame()); });
+    app.AddCommand(res::cmd::kOpenBackupFolder, [&app] { OpenBackupFolder(app); });
 }
 
 } // namespace tevano

@@ -26,8 +26,7 @@ PortReasonHook::PortReasonHook(ExchangeHook& inner, const PosixSerialPort& port,
 
 Answer PortReasonHook::Ask(MessageId message) {
     if (message == MessageId::PortOpenFailed && frame_ != nullptr) {
-        frame_->SetMessageText(
-            ToQt(PortOpenFailureText(devicePath_, port_.OpenError(), IsEnglish())));
+        frame_->ShowNote(ToQt(PortOpenFailureText(devicePath_, port_.OpenError(), IsEnglish())));
     }
     return inner_.Ask(message);
 }
@@ -35,8 +34,8 @@ Answer PortReasonHook::Ask(MessageId message) {
 void BackUpCompletedRead(const RadioImage& image, CMainFrame* frame) {
     const BackupResult backup = SaveReadBackup(image, BackupDirectory());
     if (frame != nullptr) {
-        frame->SetMessageText(ToQt(backup.Ok() ? BackupSavedText(backup.path, IsEnglish())
-                                               : BackupFailedText(backup, IsEnglish())));
+        frame->ShowNote(ToQt(backup.Ok() ? BackupSavedText(backup.path, IsEnglish())
+                                         : BackupFailedText(backup, IsEnglish())));
     }
 }
 

@@ -18,6 +18,7 @@
 #include "shell/ui/CMainFrame.h"
 #include "shell/ui/CTevApp.h"
 #include "shell/ui/QtText.h"
+#include "shell/ui/UserPrompts.h"
 
 namespace tevano {
 
@@ -41,18 +42,27 @@ CProgressDlg* TransferCommands::ProgressWindow() const {
 void TransferCommands::OpenProgress(Direction direction) {
     CTevView& view = *app_.View();
     view.Commit();
+    CProgressDlg* open = ProgressWindow();
+    if (transferring_ || (open != nullptr && open->Running())) {
+        // Start was pressed: the transfer goes the way its window says, even while it waits
+        // for its turn in the event loop.
+        return;
+    }
     direction_ = direction;
-    if (ProgressWindow() != nullptr) {
-        // A window opened before and not started keeps its caption; Start goes the new way.
+    const TextId titleId =
+        direction == Direction::Read ? TextId::ReadingTitle : TextId::WritingTitle;
+    const QString title = ToQt(UiText(titleId, IsEnglish()));
+    if (open != nullptr) {
+        // A window opened before and not started: its Start now goes the new way, and its
+        // caption must say which way that is.
+        open->Retitle(title);
         return;
     }
     const res::DialogTemplate* layout = app_.Module().FindDialog(res::ids::kProgressDialog);
     if (layout == nullptr) {
         return;
     }
-    const TextId title = direction == Direction::Read ? TextId::ReadingTitle : TextId::WritingTitle;
-    auto* dialog =
-        new CProgressDlg(*layout, ToQt(UiText(title, IsEnglish())), prompts_, app_.MainFrame());
+    auto* dialog = new CProgressDlg(*layout, title, prompts_, app_.MainFrame());
     connect(dialog, &CProgressDlg::StartTransfer, this, &TransferCommands::OnStartTransfer,
             Qt::QueuedConnection);
     progress_ = dialog;
@@ -103,11 +113,18 @@ void TransferCommands::OnStartTransfer() {
         DecodeChannels(document.Image(), view.Form(), IsEnglish());
         view.ShowFromChannelOne();
         view.Grid().Refresh();
-        // The grid now shows what is in the radio, not what is in the file.
-        document.SetModifiedFlag(true);
+        // The grid now shows what is in the radio, not what is in the file: the file that was
+        // open is no place to save another radio's memory without being asked.
+        document.DetachFromFile();
     }
     if (direction == Direction::Read) {
         view.Undo().EndBulkChange();
+    }
+    if (direction == Direction::Write && WriteEndedPartway(outcome)) {
+        // However it ended (Cancel, Esc, the close box, an interruption, a refused block), the
+        // radio must not be taken away believing it holds the file.
+        prompts_.ShowWith(app_.MainFrame(), MessageId::PartlyWritten,
+                          std::to_string(outcome.blocksDone), IsEnglish(), BoxIcon::Warning);
     }
 }
 

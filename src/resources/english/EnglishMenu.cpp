@@ -1,5 +1,6 @@
 // The English menu bar of the main frame (menu 128), word for word as the radio tool has always
-// shown it. The Ctrl shortcuts written in the Program and Port items are not bound to keys.
+// shown it. Of the Ctrl shortcuts written in the Program and Port items only Ctrl+R and Ctrl+T
+// are bound to keys (the accelerator table).
 #include "resources/CommandIds.h"
 #include "resources/layout/MenuBuilders.h"
 #include "resources/module/LanguageParts.h"

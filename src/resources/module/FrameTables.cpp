@@ -15,8 +15,10 @@ constexpr int kMainToolbarButtons[] = {
     cmd::kWriteToRadio, cmd::kTestMode, kSeparator,     cmd::kFilePrint, cmd::kAppAbout,
 };
 
-// Only these keys: the Ctrl shortcuts that the Program and Port menus show (Ctrl+R, Ctrl+W,
-// Ctrl+T, Ctrl+C...) have never been bound, and Ctrl+O opens a file rather than the Optional
+// Only these keys. Of the Ctrl shortcuts that the Program and Port menus show, Ctrl+R (Read
+// From Radio) and Ctrl+T (Test Mode) are bound, since they only open a dialog; Ctrl+W would
+// start towards overwriting a radio from a slip of the finger, Ctrl+C to Ctrl+F would take the
+// keys of copying and of the port choice, and Ctrl+O opens a file rather than the Optional
 // Features dialog.
 constexpr Accelerator kMainAccelerators[] = {
     {'N', kCtrl, cmd::kFileNew},
@@ -30,6 +32,8 @@ constexpr Accelerator kMainAccelerators[] = {
     // Undo and redo of the channel edits, which the Linux program added.
     {'Z', kCtrl, cmd::kEditUndo},
     {'Y', kCtrl, cmd::kEditRedo},
+    {'R', kCtrl, cmd::kReadFromRadio},
+    {'T', kCtrl, cmd::kTestMode},
 };
 
 } // namespace

@@ -76,6 +76,7 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
 
 CMainFrame::~CMainFrame() {
     qApp->removeEventFilter(lockKeys_);
+    qApp->removeEventFilter(this);
 }
 
 void CMainFrame::LoadFrameResources(const ResourceModule& module) {
@@ -125,6 +126,31 @@ void CMainFrame::SetMessageText(const QString& text) {
 
 QString CMainFrame::MessageText() const {
     return messagePane_->text();
+}
+
+void CMainFrame::ShowNote(const QString& text) {
+    SetMessageText(text);
+    if (!noteKept_) {
+        noteKept_ = true;
+        // Watched only while a note is kept: the first click or key in this window lets go.
+        qApp->installEventFilter(this);
+    }
+}
+
+void CMainFrame::ShowHelpText(const QString& text) {
+    if (!noteKept_) {
+        SetMessageText(text);
+    }
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (noteKept_ && (type == QEvent::MouseButtonPress || type == QEvent::KeyPress) &&
+        watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this) {
+        noteKept_ = false;
+        qApp->removeEventFilter(this);
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void CMainFrame::BuildMenu(QMenu* menu, const res::MenuItem* items, int count,

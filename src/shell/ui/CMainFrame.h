@@ -37,6 +37,11 @@ public:
     // Pane 0 of the status bar: a help text until the next prompt or the idle text.
     void SetMessageText(const QString& text);
     QString MessageText() const;
+    // What a command did (a list exported, a backup saved): pane 0 keeps it, whatever help
+    // texts the mouse brings, until the user next clicks or types in this window.
+    void ShowNote(const QString& text);
+    // The help text of the form's control under the mouse; it waits while a note is kept.
+    void ShowHelpText(const QString& text);
     QString IdleText() const { return idleText_; }
 
     QToolBar* ToolBar() const { return toolbar_; }
@@ -55,6 +60,7 @@ signals:
     void CloseRequested(bool& accept);
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -77,6 +83,7 @@ private:
     QLabel* messagePane_ = nullptr;
     LockKeyWatcher* lockKeys_ = nullptr;
     QString idleText_;
+    bool noteKept_ = false;
     bool decorationKnown_ = false;
 };
 

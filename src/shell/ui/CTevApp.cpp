@@ -115,7 +115,7 @@ bool CTevApp::InitInstance() {
             [this] { document_->SetModifiedFlag(true); });
     connect(view_, &CTevView::EditMessage, this,
             [this](MessageId id) { prompts_.Show(frame_.get(), id, IsEnglish()); });
-    connect(view_, &CTevView::StatusHelp, frame_.get(), &CMainFrame::SetMessageText);
+    connect(view_, &CTevView::StatusHelp, frame_.get(), &CMainFrame::ShowHelpText);
 
     // The window has its size before the form is first shown in it, so that the grid's
     // columns are sized to the grid as the user will see it.

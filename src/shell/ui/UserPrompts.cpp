@@ -1,34 +1,44 @@
 #include "shell/ui/UserPrompts.h"
 
+#include <QCheckBox>
 #include <QFileDialog>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QMessageBox>
+#include <QSpinBox>
 
 namespace tevano {
 
-Answer QtUserPrompts::Ask(QWidget* parent, const QString& text, Buttons buttons) {
+Answer QtUserPrompts::Ask(QWidget* parent, const QString& text, Buttons buttons, BoxIcon icon) {
     QMessageBox::StandardButtons standard = QMessageBox::Ok;
-    QMessageBox::Icon icon = QMessageBox::Information;
+    QMessageBox::Icon shown = QMessageBox::Information;
     switch (buttons) {
     case Buttons::Ok:
         break;
     case Buttons::OkCancel:
         standard = QMessageBox::Ok | QMessageBox::Cancel;
-        icon = QMessageBox::Question;
+        shown = QMessageBox::Question;
         break;
     case Buttons::RetryCancel:
         standard = QMessageBox::Retry | QMessageBox::Cancel;
-        icon = QMessageBox::Warning;
+        shown = QMessageBox::Warning;
         break;
     case Buttons::YesNo:
         standard = QMessageBox::Yes | QMessageBox::No;
-        icon = QMessageBox::Question;
+        shown = QMessageBox::Question;
         break;
     case Buttons::YesNoCancel:
         standard = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-        icon = QMessageBox::Question;
+        shown = QMessageBox::Question;
         break;
     }
-    QMessageBox box(icon, Title(), text, standard, parent);
+    if (icon == BoxIcon::Warning) {
+        shown = QMessageBox::Warning;
+    } else if (icon == BoxIcon::Error) {
+        shown = QMessageBox::Critical;
+    }
+    QMessageBox box(shown, Title(), text, standard, parent);
     switch (box.exec()) {
     case QMessageBox::Cancel:
         return Answer::Cancel;
@@ -45,6 +55,40 @@ Answer QtUserPrompts::Ask(QWidget* parent, const QString& text, Buttons buttons)
 
 QString QtUserPrompts::OpenFileName(QWidget* parent, const QString& filter) {
     return QFileDialog::getOpenFileName(parent, QString(), QString(), filter);
+}
+
+FileWithNumber QtUserPrompts::OpenFileWithOption(QWidget* parent, const QString& filter,
+                                                 const NumberOption& option) {
+    // Qt's own dialog, which takes a row of widgets below its file list; a desktop's dialog
+    // would not show the option.
+    QFileDialog dialog(parent, QString(), QString(), filter);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    QCheckBox* check = nullptr;
+    QSpinBox* number = nullptr;
+    auto* grid = qobject_cast<QGridLayout*>(dialog.layout());
+    const int mark = option.text.indexOf("%1");
+    if (grid != nullptr && mark >= 0) {
+        check = new QCheckBox(option.text.left(mark).trimmed(), &dialog);
+        number = new QSpinBox(&dialog);
+        number->setRange(option.lowest, option.highest);
+        number->setEnabled(false);
+        auto* after = new QLabel(option.text.mid(mark + 2).trimmed(), &dialog);
+        after->setBuddy(number);
+        QObject::connect(check, &QCheckBox::toggled, number, &QSpinBox::setEnabled);
+        auto* row = new QHBoxLayout;
+        row->addWidget(check);
+        row->addWidget(number);
+        row->addWidget(after);
+        row->addStretch();
+        grid->addLayout(row, grid->rowCount(), 0, 1, grid->columnCount());
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return {dialog.selectedFiles().first(),
+            check != nullptr && check->isChecked() ? number->value() : 0};
 }
 
 QString QtUserPrompts::SaveFileName(QWidget* parent, const QString& suggestion,

@@ -10,14 +10,40 @@ class QWidget;
 
 namespace tevano {
 
+// An option the open dialog offers below its file list: a check box whose text holds a number
+// field where "%1" stands ("Place channels from channel %1 in file order").
+struct NumberOption {
+    QString text;
+    int lowest = 1;
+    int highest = 1;
+};
+
+// The file picked ("" when the user cancels) and the option's number, 0 when left unchecked.
+struct FileWithNumber {
+    QString path;
+    int number = 0;
+};
+
+// The icon beside a message box's text: the one its buttons call for (a question mark for a
+// question, a warning for Retry and Cancel, information for OK), or one that marks a failure.
+enum class BoxIcon { FromButtons, Warning, Error };
+
 class UserPrompts {
 public:
     virtual ~UserPrompts() = default;
 
     // A message box captioned with the application title; returns the button pressed.
-    virtual Answer Ask(QWidget* parent, const QString& text, Buttons buttons) = 0;
+    virtual Answer Ask(QWidget* parent, const QString& text, Buttons buttons, BoxIcon icon) = 0;
+    Answer Ask(QWidget* parent, const QString& text, Buttons buttons) {
+        return Ask(parent, text, buttons, BoxIcon::FromButtons);
+    }
     // A file to open, "" when the user cancels.
     virtual QString OpenFileName(QWidget* parent, const QString& filter) = 0;
+    // A file to open with the option; without a dialog that shows it, the option stays off.
+    virtual FileWithNumber OpenFileWithOption(QWidget* parent, const QString& filter,
+                                              const NumberOption& /*option*/) {
+        return {OpenFileName(parent, filter), 0};
+    }
     // A file to save to, "" when the user cancels.
     virtual QString SaveFileName(QWidget* parent, const QString& suggestion,
                                  const QString& filter) = 0;
@@ -29,6 +55,12 @@ public:
     Answer Show(QWidget* parent, MessageId id, bool english) {
         return Ask(parent, QString::fromStdString(MessageText(id, english)), Message(id).buttons);
     }
+    // A message whose text holds "<value>".
+    Answer ShowWith(QWidget* parent, MessageId id, const std::string& value, bool english,
+                    BoxIcon icon = BoxIcon::FromButtons) {
+        return Ask(parent, QString::fromStdString(MessageTextWith(id, value, english)),
+                   Message(id).buttons, icon);
+    }
 
 private:
     QString title_ = QStringLiteral("Tevano Programing Software");
@@ -37,8 +69,11 @@ private:
 // The prompts of the desktop program: QMessageBox and QFileDialog.
 class QtUserPrompts : public UserPrompts {
 public:
-    Answer Ask(QWidget* parent, const QString& text, Buttons buttons) override;
+    using UserPrompts::Ask;
+    Answer Ask(QWidget* parent, const QString& text, Buttons buttons, BoxIcon icon) override;
     QString OpenFileName(QWidget* parent, const QString& filter) override;
+    FileWithNumber OpenFileWithOption(QWidget* parent, const QString& filter,
+                                      const NumberOption& option) override;
     QString SaveFileName(QWidget* parent, const QString& suggestion,
                          const QString& filter) override;
 };

@@ -221,11 +221,18 @@ void CTestModeDlg::OnDefault() {
 }
 
 void CTestModeDlg::OnStart() {
-    // A field too large for the frame has been clamped: the user sees what goes out.
-    const CalibrationRequest request = model_.PrepareStart();
+    const StartInputs start = model_.PrepareStart();
+    // The fields show what goes out, rounded and held to the band as Enter does it.
     Refresh();
+    if (start.emptyField) {
+        prompts_.Show(this,
+                      *start.emptyField == TestSide::Receive ? MessageId::ReceiveFrequencyMissing
+                                                             : MessageId::TransmitFrequencyMissing,
+                      IsEnglish());
+        return;
+    }
     if (start_) {
-        start_(this, request);
+        start_(this, start.request);
     }
 }
 

@@ -50,15 +50,20 @@ TEST(CsvExport, FrequenciesAndDuplexKinds) {
         const char* step;
     };
     const Case cases[] = {
-        {"145.00000", "145.00000", "145.000000", "", "0.000000", "2.50"},
-        {"145.60000", "145.00000", "145.600000", "-", "0.600000", "2.50"},
+        // The step is the first of 5, 6.25 and 2.5 kHz that divides both frequencies.
+        {"145.00000", "145.00000", "145.000000", "", "0.000000", "5.00"},
+        {"146.52000", "146.52000", "146.520000", "", "0.000000", "5.00"},
+        {"145.60000", "145.00000", "145.600000", "-", "0.600000", "5.00"},
         {"439.99375", "444.99375", "439.993750", "+", "5.000000", "6.25"},
+        {"446.00625", "446.00625", "446.006250", "", "0.000000", "6.25"},
         {"145.00625", "", "145.006250", "off", "0.000000", "6.25"},
-        {"145.01250", "215.01250", "145.012500", "split", "215.012500", "2.50"}, // exactly 70 MHz
-        {"145.01250", "215.00625", "145.012500", "+", "69.993750", "2.50"},
-        {"435.00000", "145.00000", "435.000000", "split", "145.000000", "2.50"},
-        {"521.00000", "67.00000", "521.000000", "split", "67.000000", "2.50"},
+        {"145.01250", "215.01250", "145.012500", "split", "215.012500", "6.25"}, // exactly 70 MHz
+        {"145.01250", "215.00625", "145.012500", "+", "69.993750", "6.25"},
+        {"145.00250", "145.00750", "145.002500", "+", "0.005000", "2.50"},
+        {"435.00000", "145.00000", "435.000000", "split", "145.000000", "5.00"},
+        {"521.00000", "67.00000", "521.000000", "split", "67.000000", "5.00"},
         {"67.0025", "67.0025", "67.002500", "", "0.000000", "2.50"},
+        {"145.00250", "146.00625", "145.002500", "+", "1.003750", "2.50"}, // no common step
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.rx) + " / " + c.tx);
@@ -81,19 +86,19 @@ TEST(CsvExport, OptionsAndNameInEitherLanguage) {
                            "低",        "MSK",       "关",  "载波", "反向", "ab-1 z"};
     // The name ends where saving would end it: at the first lower-case letter.
     const std::string expected = "3||146.520000||0.000000|Tone|88.5|88.5|023|NN|023|Tone->Tone|"
-                                 "NFM|2.50|S|1.0W|||||";
+                                 "NFM|5.00|S|1.0W|||||";
     EXPECT_EQ(Joined(*ChannelCsvFields(Row(english), 3)), expected);
     EXPECT_EQ(Joined(*ChannelCsvFields(Row(chinese), 3)), expected);
 
     const Cells wide = {"146.52000", "146.52000", "D023N", "D023N",  "宽",      "是",
                         "高",        "None",      "ON",    "QT/DQT", "Forward", "REPEAT 1"};
     EXPECT_EQ(Joined(*ChannelCsvFields(Row(wide), 128)),
-              "128|REPEAT 1|146.520000||0.000000|DTCS|88.5|88.5|023|NN|023|Tone->Tone|FM|2.50||"
+              "128|REPEAT 1|146.520000||0.000000|DTCS|88.5|88.5|023|NN|023|Tone->Tone|FM|5.00||"
               "5.0W|||||");
     // Words encoding does not know (lower case, empty) are narrow, no scan and low, as saved.
     const Cells odd = {"146.52000", "146.52000", "", "", "wide", "yes", "high", "", "", "", "", ""};
     EXPECT_EQ(Joined(*ChannelCsvFields(Row(odd), 1)),
-              "1||146.520000||0.000000||88.5|88.5|023|NN|023|Tone->Tone|NFM|2.50|S|1.0W|||||");
+              "1||146.520000||0.000000||88.5|88.5|023|NN|023|Tone->Tone|NFM|5.00|S|1.0W|||||");
 }
 
 TEST(CsvExport, OneRowPerUsedChannelAndTheLeftOutNamed) {
@@ -117,7 +122,7 @@ TEST(CsvExport, OneRowPerUsedChannelAndTheLeftOutNamed) {
     EXPECT_EQ(list.leftOut, (std::vector<int>{5, 40}));
     EXPECT_EQ(list.text,
               CsvHeaderLine() +
-                  "2,TWO,145.000000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,2.50,,5.0W,,,,,\n"
+                  "2,TWO,145.000000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,5.0W,,,,,\n"
                   "128,LAST,446.006250,off,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,6.25,,"
                   "5.0W,,,,,\n");
 

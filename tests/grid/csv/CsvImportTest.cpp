@@ -1,5 +1,6 @@
 // Channel lists read into the grid: columns by header name, ";" files, the cell texts a row
-// gives, the defaults of the options a list does not carry, and refusals with their lines.
+// gives, the options a list does not carry, refusals with their lines, placement in file order
+// and names cut to six characters.
 
 #include "EditorBench.h"
 
@@ -9,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 namespace tevano {
@@ -35,7 +37,7 @@ TEST(CsvImport, RowsBecomeTheCellsOfTheirChannels) {
     const CsvImport import = ReadChannelList(list, true);
     ASSERT_TRUE(import.Ok()) << CsvImportFailureText(import, "list.csv", true);
     ASSERT_EQ(import.channels.size(), 5u);
-    const Cells tail = {"DTMF", "ON", "Close", "Forward"};
+    const Cells tail = {"None", "OFF", "Close", "Forward"};
     const auto row = [&tail](Cells head, const char* name) {
         head.insert(head.end(), tail.begin(), tail.end());
         head.push_back(name);
@@ -70,28 +72,47 @@ TEST(CsvImport, ColumnsAreFoundByNameInAnyOrderAndSemicolonFiles) {
     EXPECT_EQ(import.channels[0].channel, 3);
     // Without Duplex, Tone, Mode and Skip columns: same frequency both ways, no tones, wide,
     // scanned; the words in the display language.
-    EXPECT_EQ(CellsOf(import.channels[0]),
-              (Cells{"146.52000", "146.52000", "OFF", "OFF", "宽", "是", "低", "DTMF", "开", "关闭",
-                     "正向", "A-1"}));
+    EXPECT_EQ(CellsOf(import.channels[0]), (Cells{"146.52000", "146.52000", "OFF", "OFF", "宽",
+                                                  "是", "低", "无", "关", "关闭", "正向", "A-1"}));
     EXPECT_EQ(import.channels[1].channel, 4);
     EXPECT_EQ(CellsOf(import.channels[1]), (Cells{"446.00625", "446.00625", "OFF", "OFF", "宽",
-                                                  "是", "高", "DTMF", "开", "关闭", "正向", ""}));
+                                                  "是", "高", "无", "关", "关闭", "正向", ""}));
 }
 
-TEST(CsvImport, OptionsTheListDoesNotCarryAreThoseOfAChannelTypedIntoTheGrid) {
+// A list of repeaters must not switch signalling on: an empty channel gets no optional signal
+// and no PTT ID, and busy lock and repeat invert of a channel typed in; a channel already there
+// keeps all four, and the grid's own defaults for a typed channel stay as they are.
+TEST(CsvImport, OptionsTheListDoesNotCarryAreQuietOrKept) {
     for (const bool english : {true, false}) {
         testing::EditorBench bench(english);
         bench.Click(9, 1);
         bench.Type("145");
         bench.Leave();
-        const CsvImport import = ReadChannelList(kHeader + "9,,145.000000\n", english);
+        Cells typed = bench.Row(9);
+        EXPECT_EQ(typed[kColOptSignal - 1], words::kDtmf.In(english));
+        EXPECT_EQ(typed[kColPttId - 1], words::kOn.In(english));
+        const CsvImport import =
+            ReadChannelList(kHeader + "10,,145.000000\n8,NEW,146.000000\n", english);
         ASSERT_TRUE(import.Ok());
-        ASSERT_EQ(import.channels.size(), 1u);
-        EXPECT_EQ(CellsOf(import.channels[0]), bench.Row(9));
+        ASSERT_EQ(import.channels.size(), 2u);
+        typed[kColOptSignal - 1] = words::kNone.In(english);
+        typed[kColPttId - 1] = words::kOff.In(english);
+        EXPECT_EQ(CellsOf(import.channels[0]), typed);
+
+        bench.FillChannel(8, "430.00000", ""); // MSK, busy lock on carrier, reverse
+        bench.grid.SetTextMatrix(8, kColPttId, words::kOn.In(english));
+        const Cells before = bench.Row(8);
+        const Cells kept(before.begin() + kColOptSignal - 1, before.begin() + kColRepeatInvert);
+        ApplyImportedChannels(bench.grid, import.channels);
+        EXPECT_EQ(bench.Row(10), CellsOf(import.channels[0]));
+        const Cells eight = bench.Row(8);
+        EXPECT_EQ(eight[kColRxFrequency - 1], "146.00000");
+        EXPECT_EQ(eight[kColName - 1], "NEW");
+        EXPECT_EQ(Cells(eight.begin() + kColOptSignal - 1, eight.begin() + kColRepeatInvert), kept);
     }
 }
 
-TEST(CsvImport, EveryRefusedRowIsListedWithItsLineAndNothingIsTaken) {
+TEST(CsvImport, EveryRefusedRowIsListedWithItsLineApartFromTheAcceptedOnes) {
     struct Case {
         const char* row;
         CsvProblem problem;
@@ -126,6 +147,7 @@ TEST(CsvImport, EveryRefusedRowIsListedWithItsLineAndNothingIsTaken) {
         {"31,,145.000000,,,,,,,,,,,,,lots", P::PowerUnknown},
         {"32,A_B,145.000000", P::NameCharacters},
         {"33,ABCDEFGHI,145.000000", P::NameTooLong},
+        {"35,abcdefg,145.000000", P::NameTooLong},
         {"34,ÄB,145.000000", P::NameCharacters},
     };
     std::string list = kHeader + "100,GOOD,145.000000\n";
@@ -135,7 +157,10 @@ TEST(CsvImport, EveryRefusedRowIsListedWithItsLineAndNothingIsTaken) {
     const CsvImport import = ReadChannelList(list, true);
     EXPECT_FALSE(import.Ok());
     EXPECT_EQ(import.listProblem, CsvListProblem::None);
-    EXPECT_TRUE(import.channels.empty()); // the good row on line 2 is not taken either
+    // The good row on line 2 is accepted; the caller takes it only when told to skip the others.
+    ASSERT_EQ(import.channels.size(), 1u);
+    EXPECT_EQ(import.channels[0].line, 2);
+    EXPECT_EQ(import.channels[0].channel, 100);
     ASSERT_EQ(import.refusals.size(), std::size(cases));
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         SCOPED_TRACE(cases[i].row);
@@ -159,7 +184,8 @@ TEST(CsvImport, EveryRefusedRowIsListedWithItsLineAndNothingIsTaken) {
               std::string::npos)
         << message;
     const std::string chinese = CsvImportFailureText(import, "list.csv", false);
-    EXPECT_NE(chinese.find("\n第 30 行：Name \"ABCDEFGHI\" 超过本机的 8 个字符"), std::string::npos)
+    EXPECT_NE(chinese.find("\n第 30 行：Name \"ABCDEFGHI\" 超过频道名称的 6 个字符"),
+              std::string::npos)
         << chinese;
 }
 
@@ -190,9 +216,6 @@ TEST(CsvImport, FilesThatAreNoChannelList) {
     EXPECT_EQ(ReadChannelList("\n\r\n", true).listProblem, CsvListProblem::NoHeader);
     EXPECT_EQ(ReadChannelList(kHeader, true).listProblem, CsvListProblem::NoRows);
 
-    const CsvImport noLocation = ReadChannelList("Channel,Name,Frequency\n1,A,145\n", true);
-    EXPECT_EQ(noLocation.listProblem, CsvListProblem::MissingColumn);
-    EXPECT_EQ(noLocation.missingColumn, "Location");
     const CsvImport noFrequency = ReadChannelList("Location;Name;Freq\n1;A;145\n", true);
     EXPECT_EQ(noFrequency.missingColumn, "Frequency");
     EXPECT_EQ(CsvImportFailureText(noFrequency, "x.csv", true),
@@ -218,9 +241,16 @@ TEST(CsvImport, AnyTextIsReadOrRefused) {
         }
         const CsvImport import = ReadChannelList(text, pass % 4 < 2);
         if (!import.Ok()) {
-            EXPECT_TRUE(import.channels.empty());
             EXPECT_FALSE(CsvImportFailureText(import, "x.csv", true).empty());
+        }
+        if (import.listProblem != CsvListProblem::None) {
+            EXPECT_TRUE(import.channels.empty());
             continue;
+        }
+        for (const CsvRefusal& refusal : import.refusals) {
+            EXPECT_TRUE(std::none_of(
+                import.channels.begin(), import.channels.end(),
+                [&refusal](const ImportedChannel& c) { return c.line == refusal.line; }));
         }
         for (const ImportedChannel& channel : import.channels) {
             EXPECT_GE(channel.channel, 1);
@@ -242,6 +272,64 @@ TEST(CsvImport, ApplyingWritesOnlyTheListsChannels) {
     EXPECT_EQ(grid.TextMatrix(2, kColTxFrequency), "");
     EXPECT_EQ(grid.TextMatrix(2, kColName), "NEW");
     EXPECT_EQ(grid.TextMatrix(2, kColChannel), "");
+}
+
+// From a first channel on, in file order, whatever Location says; a list without Location from
+// channel 1. A row that would go past channel 128 is refused, and still counts in the order.
+TEST(CsvImport, PlacedInFileOrder) {
+    const std::string list = kHeader + "0,A,145.000000\n"
+                                       "0,B,145.001\n"
+                                       "7,C,146.000000\n"
+                                       "x,D,147.000000\n";
+    CsvImportOptions options;
+    options.firstChannel = 126;
+    const CsvImport placed = ReadChannelList(list, true, options);
+    ASSERT_EQ(placed.channels.size(), 2u);
+    EXPECT_EQ(placed.channels[0].channel, 126);
+    EXPECT_EQ(placed.channels[1].channel, 128); // line 3, for 127, is refused for its frequency
+    EXPECT_EQ(placed.channels[1].cells[kColName], "C");
+    ASSERT_EQ(placed.refusals.size(), 2u);
+    EXPECT_EQ(placed.refusals[0].reasons[0].problem, CsvProblem::RxOffStep);
+    EXPECT_EQ(CsvRefusalLine(placed.refusals[1], true),
+              "Line 5: placed in file order from channel 126, this row would go to channel 129, "
+              "past the last channel 128");
+    EXPECT_EQ(CsvRefusalLine(placed.refusals[1], false),
+              "第 5 行：从频道 126 起按文件顺序放置，此行将排到频道 129，超出最后的频道 128");
+
+    const CsvImport unnumbered =
+        ReadChannelList("Name;Frequency\nA;145\nB;146\n", true, CsvImportOptions{});
+    ASSERT_TRUE(unnumbered.Ok());
+    ASSERT_EQ(unnumbered.channels.size(), 2u);
+    EXPECT_EQ(unnumbered.channels[0].channel, 1);
+    EXPECT_EQ(unnumbered.channels[1].channel, 2);
+}
+
+// Names as the grid's name edit takes them: six characters at most, refused when longer unless
+// they are to be cut; a cut name is checked for what is left and remembers what it was.
+TEST(CsvImport, LongNamesRefusedOrCut) {
+    const std::string list = kHeader + "1,abcdef,145.000000\n"
+                                       "2,Repeater,145.000000\n"
+                                       "3,ABCDEF_,145.000000\n"
+                                       "4,AB_DEFGH,145.000000\n";
+    const CsvImport strict = ReadChannelList(list, true);
+    ASSERT_EQ(strict.channels.size(), 1u);
+    EXPECT_EQ(strict.channels[0].cells[kColName], "ABCDEF");
+    EXPECT_TRUE(strict.channels[0].fullName.empty());
+    ASSERT_EQ(strict.refusals.size(), 3u);
+    EXPECT_EQ(strict.refusals[0].reasons[0].problem, CsvProblem::NameTooLong);
+    EXPECT_EQ(CsvReasonText(strict.refusals[0].reasons[0], true),
+              "Name \"Repeater\" is longer than a channel name's 6 characters");
+
+    CsvImportOptions cut;
+    cut.cutNames = true;
+    const CsvImport cutting = ReadChannelList(list, true, cut);
+    ASSERT_EQ(cutting.channels.size(), 3u);
+    EXPECT_EQ(cutting.channels[1].cells[kColName], "REPEAT");
+    EXPECT_EQ(cutting.channels[1].fullName, "Repeater");
+    EXPECT_EQ(cutting.channels[2].cells[kColName], "ABCDEF");
+    ASSERT_EQ(cutting.refusals.size(), 1u);
+    EXPECT_EQ(cutting.refusals[0].line, 5);
+    EXPECT_EQ(cutting.refusals[0].reasons[0].problem, CsvProblem::NameCharacters);
 }
 
 } // namespace
