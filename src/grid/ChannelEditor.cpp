@@ -127,10 +127,16 @@ void ChannelEditor::MouseDown(short button, short /*shift*/, std::int32_t /*x*/,
     }
 }
 
-void ChannelEditor::Scroll() {
+bool ChannelEditor::Scroll() {
+    if (const std::optional<MessageId> refused = Refusal()) {
+        hooks_.message(*refused);
+        return false;
+    }
+    Commit();
     // An overlay left in place would float over another channel's row.
     HideOverlays();
     grid_.Refresh();
+    return true;
 }
 
 // The overlay takes the cell's text, still hidden. A list picks the first entry that begins

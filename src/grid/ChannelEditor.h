@@ -11,6 +11,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace tevano {
@@ -41,6 +42,7 @@ enum class KeyOutcome {
     PassOn,     // the focused control gets it as it is
     Swallow,    // nobody gets it
     Tab,        // the focused control gets Tab instead
+    ShiftTab,   // the focused control gets Shift+Tab instead
     RightArrow, // the focused control gets the Right arrow instead
 };
 
@@ -61,7 +63,9 @@ public:
     void KeyPress(std::uint16_t& key) override;
     void DblClick() override;
     void MouseDown(short button, short shift, std::int32_t x, std::int32_t y) override;
-    void Scroll() override;
+    // Commits the cell being edited as leaving it does. A value the checks refuse gets its
+    // message and keeps its editor open over its cell, and the grid does not scroll.
+    bool Scroll() override;
 
     // Commits the cell being edited into the grid, as leaving the cell does. Read From Radio and
     // Write To Radio call it before a transfer.
@@ -72,8 +76,9 @@ public:
     void StartEditing(std::uint16_t key);
 
     // A key-down before the focused control sees it: the name edit's filter, then Enter, which
-    // commits the focused overlay and walks on to the next cell. `listColumn` names the list
-    // when the focus is on one of the option lists.
+    // commits the focused overlay and walks on to the next cell. Tab in an open overlay does what
+    // Enter does; Shift+Tab commits it and walks back. `listColumn` names the list when the focus
+    // is on one of the option lists.
     KeyOutcome PreTranslateKeyDown(FocusedControl focus, int virtualKey, int listColumn = 0);
 
     // Hides all ten overlays without committing them.
@@ -95,12 +100,18 @@ private:
     void Place(CellOverlay& overlay, bool isList);
     void PrepareEdit(OverlayEdit& edit, std::uint16_t key);
     void CommitList(int row, int col, OverlayList& list);
+    void CommitTone(int row, int col);
+    std::optional<std::string> TypedTone(int row, int col) const;
+    // The message committing the open overlay would show for a value it refuses.
+    std::optional<MessageId> Refusal();
     void CommitFrequency(int row, int col, const std::string& typed, MessageId offStepMessage,
                          ClearRule rule);
     void WriteChannelDefaults(int row);
     KeyOutcome EnterOnToneEditField();
     KeyOutcome EnterOnOptionList(int listColumn);
     KeyOutcome EnterOnNameEdit();
+    bool IsOpen(FocusedControl focus, int listColumn);
+    KeyOutcome WalkBack();
     void WalkToNextColumn();
 
     bool IsEmpty(int row, int col) const { return grid_.TextMatrix(row, col).empty(); }

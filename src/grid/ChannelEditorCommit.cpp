@@ -1,5 +1,5 @@
-// Committing an overlay into its cell: the list words, the name, and the frequency checks with
-// the defaults of a new channel and the clearing of an emptied one.
+// Committing an overlay into its cell: the list words, the typed tones, the name, and the
+// frequency checks with the defaults of a new channel and the clearing of an emptied one.
 
 #include "grid/ChannelEditor.h"
 
@@ -7,6 +7,25 @@
 #include "grid/FrequencyEntry.h"
 
 namespace tevano {
+
+namespace {
+
+std::optional<MessageId> RefusalOf(FrequencyVerdict verdict, MessageId offStepMessage) {
+    switch (verdict) {
+    case FrequencyVerdict::NotANumber:
+        return MessageId::InputNumber;
+    case FrequencyVerdict::OutOfRange:
+        return MessageId::FrequencyOutOfRange;
+    case FrequencyVerdict::OffStep:
+        return offStepMessage;
+    case FrequencyVerdict::Empty:
+    case FrequencyVerdict::Accepted:
+        break;
+    }
+    return std::nullopt;
+}
+
+} // namespace
 
 void ChannelEditor::Commit() {
     const int row = grid_.Row();
@@ -18,7 +37,9 @@ void ChannelEditor::Commit() {
     if (!overlay.IsVisible()) {
         return;
     }
-    if (OverlayList* list = ListOf(col)) {
+    if (col == kColRxTone || col == kColTxTone) {
+        CommitTone(row, col);
+    } else if (OverlayList* list = ListOf(col)) {
         CommitList(row, col, *list);
     } else if (col == kColName) {
         SetCell(row, col, overlays_.name.Text());
@@ -38,13 +59,60 @@ void ChannelEditor::CommitList(int row, int col, OverlayList& list) {
     }
 }
 
+// A tone counts when the list's edit field names an entry, apart from case; the cell gets the
+// entry as the list spells it, since the encoder reads "D023N" but not "d023n". An emptied field
+// means no tone, and the cell's own text left as it was (a tone the list does not offer) stays.
+std::optional<std::string> ChannelEditor::TypedTone(int row, int col) const {
+    const std::string typed = overlays_.tones.EditText();
+    const int index = overlays_.tones.Choices().FindExact(typed);
+    if (index >= 0) {
+        return overlays_.tones.Choices().ItemText(index);
+    }
+    if (typed == grid_.TextMatrix(row, col)) {
+        return typed;
+    }
+    if (typed.empty()) {
+        return std::string(words::kToneOff);
+    }
+    return std::nullopt;
+}
+
+// An empty channel takes no tone; a tone the table does not hold is refused and the cell keeps
+// the one it had.
+void ChannelEditor::CommitTone(int row, int col) {
+    if (ChannelIsEmpty(row)) {
+        SetCell(row, col, std::string());
+    } else if (const std::optional<std::string> tone = TypedTone(row, col)) {
+        SetCell(row, col, *tone);
+    } else {
+        hooks_.message(MessageId::ToneNotInTable);
+    }
+}
+
+std::optional<MessageId> ChannelEditor::Refusal() {
+    const int row = grid_.Row();
+    const int col = grid_.Col();
+    if (row == 0 || !OverlayOf(col).IsVisible()) {
+        return std::nullopt;
+    }
+    if ((col == kColRxTone || col == kColTxTone) && !ChannelIsEmpty(row) && !TypedTone(row, col)) {
+        return MessageId::ToneNotInTable;
+    }
+    if (col == kColRxFrequency || col == kColTxFrequency) {
+        return RefusalOf(CheckFrequencyEntry(overlays_.frequency.Text()).verdict,
+                         MessageId::FrequencyOffStep);
+    }
+    return std::nullopt;
+}
+
 void ChannelEditor::CommitFrequency(int row, int col, const std::string& typed,
                                     MessageId offStepMessage, ClearRule rule) {
     const FrequencyEntry entry = CheckFrequencyEntry(typed);
-    if (entry.verdict == FrequencyVerdict::OutOfRange) {
-        hooks_.message(MessageId::FrequencyOutOfRange);
-    } else if (entry.verdict == FrequencyVerdict::OffStep) {
-        hooks_.message(offStepMessage);
+    if (const std::optional<MessageId> refused = RefusalOf(entry.verdict, offStepMessage)) {
+        hooks_.message(*refused);
+    }
+    if (entry.verdict == FrequencyVerdict::NotANumber) {
+        return; // the cell keeps what it had
     }
 
     if (!entry.text.empty()) {

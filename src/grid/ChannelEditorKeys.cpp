@@ -11,6 +11,14 @@ namespace tevano {
 
 KeyOutcome ChannelEditor::PreTranslateKeyDown(FocusedControl focus, int virtualKey,
                                               int listColumn) {
+    // Tab would take the focus away and leave the overlay open over its cell, holding what was
+    // typed; it commits and walks on instead.
+    if ((virtualKey == vk::kTab || virtualKey == vk::kShiftTab) && IsOpen(focus, listColumn)) {
+        if (virtualKey == vk::kShiftTab) {
+            return WalkBack();
+        }
+        virtualKey = vk::kEnter;
+    }
     if (focus == FocusedControl::NameEdit && !NameEditAcceptsKey(virtualKey)) {
         return KeyOutcome::Swallow;
     }
@@ -66,30 +74,55 @@ KeyOutcome ChannelEditor::EnterOnOptionList(int listColumn) {
     return KeyOutcome::Swallow;
 }
 
-// A typed tone counts when it names an entry of the list, apart from case; the cell gets the
-// entry as the list spells it, since the encoder reads "D023N" but not "d023n". Any other text
-// gives "OFF", except the cell's own text left untouched.
 KeyOutcome ChannelEditor::EnterOnToneEditField() {
     OverlayList& tones = overlays_.tones;
     if (!tones.IsVisible()) {
         return KeyOutcome::Tab;
     }
-    const int row = grid_.Row();
     const int col = grid_.Col();
-    const bool toneColumn = col == kColRxTone || col == kColTxTone;
-    if (toneColumn && ChannelIsEmpty(row)) {
-        SetCell(row, col, std::string());
-    } else if (toneColumn) {
-        const std::string typed = tones.EditText();
-        const int index = tones.Choices().FindExact(typed);
-        if (index >= 0) {
-            SetCell(row, col, tones.Choices().ItemText(index));
-        } else if (typed != grid_.TextMatrix(row, col)) {
-            SetCell(row, col, std::string(words::kToneOff));
-        }
+    if (col == kColRxTone || col == kColTxTone) {
+        CommitTone(grid_.Row(), col);
     }
     tones.Hide();
     WalkToNextColumn();
+    return KeyOutcome::Swallow;
+}
+
+bool ChannelEditor::IsOpen(FocusedControl focus, int listColumn) {
+    switch (focus) {
+    case FocusedControl::FrequencyEdit:
+        return overlays_.frequency.IsVisible();
+    case FocusedControl::NameEdit:
+        return overlays_.name.IsVisible();
+    case FocusedControl::ToneEditField:
+    case FocusedControl::ToneList:
+        return overlays_.tones.IsVisible();
+    case FocusedControl::OptionList: {
+        const OverlayList* list = ListOf(listColumn);
+        return list != nullptr && list->IsVisible();
+    }
+    case FocusedControl::Grid:
+    case FocusedControl::Other:
+        break;
+    }
+    return false;
+}
+
+// The previous cell, from channel 1's receive frequency out of the grid. Moving the current cell
+// commits the overlay as leaving the cell does.
+KeyOutcome ChannelEditor::WalkBack() {
+    const int row = grid_.Row();
+    const int col = grid_.Col();
+    if (col > kColRxFrequency) {
+        grid_.SetCol(col - 1);
+    } else if (row > 1) {
+        grid_.SetRow(row - 1);
+        grid_.SetCol(kColName);
+    } else {
+        Commit();
+        return KeyOutcome::ShiftTab;
+    }
+    StartEditing(vk::kEnter);
     return KeyOutcome::Swallow;
 }
 

@@ -3,6 +3,8 @@
 #include "grid/FrequencyText.h"
 #include "image/NumberText.h"
 
+#include <optional>
+
 namespace tevano {
 
 namespace {
@@ -20,10 +22,14 @@ bool OnChannelStep(std::uint32_t units10Hz) {
 } // namespace
 
 FrequencyEntry CheckFrequencyEntry(std::string_view typed) {
-    if (typed.empty()) {
+    if (typed.find_first_not_of(" \t") == std::string_view::npos) {
         return {FrequencyVerdict::Empty, std::string()};
     }
-    const double megahertz = LeadingDouble(typed);
+    const std::optional<std::string> number = PlainDecimalText(typed);
+    if (!number) {
+        return {FrequencyVerdict::NotANumber, std::string()};
+    }
+    const double megahertz = LeadingDouble(*number);
     const std::uint32_t units10Hz = MegahertzTo10Hz(megahertz);
     if (units10Hz < kLowestFrequency10Hz || units10Hz > kHighestFrequency10Hz) {
         return {FrequencyVerdict::OutOfRange, std::string()};

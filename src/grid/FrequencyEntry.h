@@ -1,6 +1,7 @@
-// A frequency typed into a receive or transmit cell, checked as the radio takes it: from 67 to
-// 521 MHz, on a channel step of 6.25, 5 or 2.5 kHz. The check works on the count of 10 Hz units
-// (the value cut after the fifth decimal); the cell shows the value rounded to five decimals.
+// A frequency typed into a receive or transmit cell, checked as the radio takes it: a plain
+// decimal number ("," taken as the decimal mark), from 67 to 521 MHz, on a channel step of 6.25,
+// 5 or 2.5 kHz. The check works on the count of 10 Hz units (the value cut after the fifth
+// decimal); the cell shows the value rounded to five decimals.
 #pragma once
 
 #include <cstdint>
@@ -13,9 +14,10 @@ constexpr std::uint32_t kLowestFrequency10Hz = 6700000;   // 67 MHz
 constexpr std::uint32_t kHighestFrequency10Hz = 52100000; // 521 MHz
 
 enum class FrequencyVerdict {
-    Empty,      // nothing typed: the cell is cleared
+    Empty,      // nothing typed, or only blanks: the cell is cleared
     Accepted,   // the cell gets the value with five decimals
-    OutOfRange, // below 67 or above 521 MHz, or not a number
+    NotANumber, // letters, a sign, an exponent, two decimal marks: the cell keeps its text
+    OutOfRange, // below 67 or above 521 MHz
     OffStep,    // a multiple of none of 6.25, 5 and 2.5 kHz
 };
 
@@ -24,7 +26,7 @@ struct FrequencyEntry {
     std::string text; // what the cell gets: empty unless accepted
 };
 
-// The typed text read as atof reads it and checked.
+// The typed text read as a plain decimal number and checked.
 FrequencyEntry CheckFrequencyEntry(std::string_view typed);
 
 } // namespace tevano

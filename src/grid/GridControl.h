@@ -19,7 +19,8 @@ public:
     // button 1 left, 2 right, 4 middle; x and y in twips inside the control
     virtual void MouseDown(short /*button*/, short /*shift*/, std::int32_t /*x*/,
                            std::int32_t /*y*/) {}
-    virtual void Scroll() {}
+    // Raised as the grid scrolls to show other rows or columns; false keeps it where it was.
+    virtual bool Scroll() { return true; }
 };
 
 class GridControl {

@@ -27,6 +27,8 @@ constexpr int kDigit0 = 48;
 constexpr int kLetterA = 65;
 constexpr int kNumpad0 = 96;
 constexpr int kMinus = 189;
+// Tab with Shift held, which the radio tool's keyboard did not tell apart from Tab.
+constexpr int kShiftTab = 0x109;
 // Any other key above the blank: one the name edit never lets through.
 constexpr int kOther = 255;
 } // namespace vk

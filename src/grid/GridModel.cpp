@@ -98,9 +98,8 @@ void GridModel::SetTextMatrix(std::int32_t row, std::int32_t col, const std::str
 
 void GridModel::SetTopRow(std::int32_t row) {
     row = std::clamp<std::int32_t>(row, 1, std::max<std::int32_t>(rows_ - 1, 1));
-    if (row != topRow_) {
+    if (row != topRow_ && (events_ == nullptr || events_->Scroll())) {
         topRow_ = row;
-        Raise(&GridEvents::Scroll);
     }
 }
 

@@ -47,7 +47,8 @@ public:
     void Refresh() override { ++refreshCount_; }
     int RefreshCount() const { return refreshCount_; }
 
-    // The first non-fixed row shown below the header; changing it scrolls and raises Scroll.
+    // The first non-fixed row shown below the header; changing it raises Scroll and scrolls
+    // unless the event refuses.
     std::int32_t TopRow() const { return topRow_; }
     void SetTopRow(std::int32_t row);
 

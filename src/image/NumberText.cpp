@@ -28,6 +28,10 @@ std::size_t SkipSpace(std::string_view text) {
     return i;
 }
 
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
 // The C locale, so that a decimal point is always "." whatever the environment says.
 locale_t CLocale() {
     static const locale_t locale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
@@ -35,6 +39,32 @@ locale_t CLocale() {
 }
 
 } // namespace
+
+std::optional<std::string> PlainDecimalText(std::string_view text) {
+    while (!text.empty() && IsBlank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && IsBlank(text.back())) {
+        text.remove_suffix(1);
+    }
+    std::string number(text);
+    int digits = 0;
+    int marks = 0;
+    for (char& c : number) {
+        if (IsDigit(c)) {
+            ++digits;
+        } else if (c == '.' || c == ',') {
+            c = '.';
+            ++marks;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (digits == 0 || marks > 1) {
+        return std::nullopt;
+    }
+    return number;
+}
 
 double LeadingDouble(std::string_view text) {
     return LeadingNumber(text).value_or(0.0);

@@ -16,6 +16,11 @@ double LeadingDouble(std::string_view text);
 // The same number, or nothing when the text does not begin with one (empty, or letters first).
 std::optional<double> LeadingNumber(std::string_view text);
 
+// A plain decimal number as people type it: digits with at most one decimal mark, "." or ","
+// ("145,5" in much of the world), no sign or exponent, blanks and tabs around it ignored. The
+// number with "." as its mark; nothing for any other text ("1e2", "145.5.1", "145abc", ",").
+std::optional<std::string> PlainDecimalText(std::string_view text);
+
 // The leading integer of the text, as atol reads it, held to the 32-bit range.
 std::int32_t LeadingLong(std::string_view text);
 

@@ -41,12 +41,33 @@ std::int32_t DrawSettingsBlock(std::int32_t y, std::int32_t w, std::int32_t line
     return y;
 }
 
+// The headings of the printed columns: the grid's own headers of columns 0, 3 and 4 and the
+// report's words for the others.
+std::array<std::string, kPrintedColumns> ChannelHeadings(const GridControl& grid, bool english) {
+    const std::string channel = grid.TextMatrix(0, 0);
+    const std::string rxTone = grid.TextMatrix(0, 3);
+    const std::string txTone = grid.TextMatrix(0, 4);
+    if (english) {
+        return {channel,    "Rx(MHz)",  "Tx(MHz)",    rxTone,  txTone, "W/N",
+                "Scan Add", "Tx Power", "Opt Signal", "PTTID", "Busy"};
+    }
+    return {channel,    "接收频率", "发射频率", rxTone,  txTone,    "宽/窄",
+            "扫描添加", "发射功率", "可选信令", "PTTID", "繁忙锁定"};
+}
+
 void DrawChannelSection(int page, std::int32_t y, std::int32_t w, std::int32_t lineHeight,
                         const GridControl& grid, bool english, ReportPainter& painter) {
     painter.DrawText(5 * w, y, english ? "Channel Setting:" : "频道设置:");
     y = StepDownOneAndAFifth(y, lineHeight);
-    painter.DrawText(w, y, ChannelHeaderLine(grid, english));
     const std::array<int, kPrintedColumns>& columnX = english ? kEnglishColumnX : kChineseColumnX;
+    // Each heading stands at its column's x. Spaced out with blanks in one line, the headings
+    // drift from their columns with the widths of the face and the size of the sheet: in English
+    // by 5 pt on A4 and 7 pt on Letter, in Chinese by 11 pt, whatever the Chinese face, since
+    // every one draws its ideographs a full em wide.
+    const std::array<std::string, kPrintedColumns> headings = ChannelHeadings(grid, english);
+    for (std::size_t col = 0; col < headings.size(); ++col) {
+        painter.DrawText(columnX[col] * w, y, headings[col]);
+    }
     const ChannelSpan span = ReportPageChannels(page);
     for (int row = span.first; row <= span.last; ++row) {
         y -= lineHeight;
@@ -93,20 +114,6 @@ ChannelSpan ReportPageChannels(int page) {
         return {1, 0};
     }
     return kSpans[static_cast<std::size_t>(page - 1)];
-}
-
-std::string ChannelHeaderLine(const GridControl& grid, bool english) {
-    const std::string channel = grid.TextMatrix(0, 0);
-    const std::string rxTone = grid.TextMatrix(0, 3);
-    const std::string txTone = grid.TextMatrix(0, 4);
-    if (english) {
-        return channel + "   " + "Rx(MHz)" + "   " + "Tx(MHz)" + "    " + rxTone + "  " + txTone +
-               "  " + "W/N" + "    " + "Scan Add" + "   " + "Tx Power" + "   " + "Opt Signal" +
-               "   " + "PTTID" + "   " + "Busy";
-    }
-    return channel + "   " + "接收频率" + "     " + "发射频率" + "     " + rxTone + "   " + txTone +
-           "   " + "宽/窄" + "     " + "扫描添加" + "    " + "发射功率" + "   " + "可选信令" +
-           "     " + "PTTID" + "   " + "繁忙锁定";
 }
 
 bool DrawReportPage(int page, const PageRect& rect, int dpiX, int dpiY, const RadioImage& image,

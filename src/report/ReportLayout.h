@@ -42,10 +42,6 @@ struct ChannelSpan {
 };
 ChannelSpan ReportPageChannels(int page);
 
-// The column header line of the channel section, built from the grid's own headers of
-// columns 0, 3 and 4 and the report's words for the others.
-std::string ChannelHeaderLine(const GridControl& grid, bool english);
-
 // Draws one page (1 to 5). The channel rows are the grid's texts as they stand; the settings
 // are read from the image. Draws nothing and returns false for another page number or a
 // device that reports no resolution.

@@ -8,7 +8,7 @@ namespace tevano {
 namespace {
 
 // In the order of MessageId. Leading blanks, double blanks and full-width commas are the texts'.
-constexpr std::array<MessageInfo, 23> kMessages = {{
+constexpr std::array<MessageInfo, 24> kMessages = {{
     {Buttons::Ok, "Error Data Format，Please input again",
      "输入数据错误，请按正确的格式及大小重新输入"},
     {Buttons::Ok, "Error data Value，Please input according the step value(6.25K/5k/2.5k)",
@@ -16,6 +16,8 @@ constexpr std::array<MessageInfo, 23> kMessages = {{
     {Buttons::Ok, "Error data Value，Please input according the step value(6.25K/5k/2.5k)",
      "输入数据错误，请按6.25K/5k/2.5K的倍数重新输入"},
     {Buttons::Ok, "Please input Number", "请输入数字"},
+    {Buttons::Ok, "This tone is not in the tone list. Please choose one from the list.",
+     "该亚音不在亚音列表中，请从列表中选择"},
     {Buttons::Ok,
      "Could not Open the Port,Please check whether the Port are occupied or the device are ok",
      "无法打开串口，请检查该设备是否正常，或是否被占用"},

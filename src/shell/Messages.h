@@ -18,7 +18,9 @@ enum class MessageId {
     FrequencyOutOfRange,   // outside 67-521 MHz, or not a number
     FrequencyOffStep,      // not a multiple of 6.25, 5 or 2.5 kHz, when the cell is left
     FrequencyOffStepEnter, // the same when Enter commits (its Chinese text differs by one letter)
-    InputNumber,           // a character other than a digit typed on a cell
+    InputNumber,           // a character other than a digit typed on a cell, or a frequency
+                           // that is not a plain decimal number
+    ToneNotInTable,        // a typed tone that is no entry of the tone list
     // Radio link
     PortOpenFailed,
     RadioTypeMismatch,

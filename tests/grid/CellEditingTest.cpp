@@ -30,13 +30,23 @@ TEST(FrequencyEntry, BoundariesOfRangeAndStep) {
         {"145.0125001", V::Accepted, "145.01250"},
         {"145.012549", V::OffStep, ""},
         {"145.0125", V::Accepted, "145.01250"},
-        {" 145abc", V::Accepted, "145.00000"}, // read as atof reads it
-        {"abc", V::OutOfRange, ""},            // no number reads as 0
-        {".", V::OutOfRange, ""},
-        {"-145", V::OutOfRange, ""},
-        {"1e300", V::OutOfRange, ""},
-        {"nan", V::OutOfRange, ""},
+        // numbers as people type them: a comma for the decimal mark, blanks around
+        {"145,5", V::Accepted, "145.50000"},
+        {" 145.5\t", V::Accepted, "145.50000"},
+        {"145,", V::Accepted, "145.00000"},
+        // anything but a plain decimal number, never read as its leading number
+        {" 145abc", V::NotANumber, ""},
+        {"1e2", V::NotANumber, ""},
+        {"145.5.1", V::NotANumber, ""},
+        {"145,5.1", V::NotANumber, ""},
+        {"1 45", V::NotANumber, ""},
+        {"abc", V::NotANumber, ""},
+        {".", V::NotANumber, ""},
+        {"-145", V::NotANumber, ""},
+        {"+145", V::NotANumber, ""},
+        {"nan", V::NotANumber, ""},
         {"", V::Empty, ""},
+        {"  ", V::Empty, ""},
     };
     for (const auto& c : cases) {
         const FrequencyEntry entry = CheckFrequencyEntry(c.typed);
@@ -55,9 +65,12 @@ TEST(CellEditing, RefusedFrequenciesShowTheirMessageAndLeaveTheCellEmpty) {
         {"521.00001", {MessageId::FrequencyOutOfRange}, ""},
         {"145.012549", {MessageId::FrequencyOffStep}, ""},
         {"145.0125001", {}, "145.01250"},
+        {"145,5", {}, "145.50000"},
+        {"1e2", {MessageId::InputNumber}, "146.52000"}, // the cell keeps what it had
     };
     for (const auto& c : cases) {
         EditorBench bench;
+        bench.FillChannel(3, "146.52000", "146.52000");
         bench.Click(3, 1);
         bench.Type(c.typed);
         bench.Leave();
@@ -137,7 +150,7 @@ TEST(CellEditing, ListsCommitTheirPickOnAUsedChannelAndNothingOnAnEmptyOne) {
     EXPECT_EQ(bench.Cell(2, kColTxPower), "High");
     EXPECT_EQ(bench.tones.choices.CurrentText(), "88.5");
     EXPECT_EQ(bench.tones.editText, "88.5");
-    bench.tones.choices.SetCurSel(bench.tones.choices.FindExact("D754I"));
+    bench.tones.Pick(bench.tones.choices.FindExact("D754I"));
     bench.Leave();
     EXPECT_EQ(bench.Cell(2, kColRxTone), "D754I");
 
@@ -234,7 +247,9 @@ TEST(CellEditing, TheOverlayIsLaidOverTheCell) {
     EXPECT_EQ(bench.tones.rect, (Rect{left, 855 / 10 - 3, 100, 28 + 100}));
 }
 
-TEST(CellEditing, ScrollingHidesAllTenOverlaysWithoutCommitting) {
+// A scroll commits as a click elsewhere would, then hides every overlay; a value the checks
+// refuse keeps its editor and the rows where they were.
+TEST(CellEditing, ScrollingCommitsAndARefusalKeepsTheEditorAndTheRows) {
     EditorBench bench;
     bench.FillChannel(1, "145.00000", "145.00000", "A");
     bench.Click(1, kColName);
@@ -244,10 +259,33 @@ TEST(CellEditing, ScrollingHidesAllTenOverlaysWithoutCommitting) {
     }
     const int refreshes = bench.grid.RefreshCount();
     bench.grid.SetTopRow(40);
+    EXPECT_EQ(bench.grid.TopRow(), 40);
     EXPECT_TRUE(bench.Visible().empty());
     EXPECT_GT(bench.grid.RefreshCount(), refreshes);
-    bench.Click(2, 1);
-    EXPECT_EQ(bench.Cell(1, kColName), "A");
+    EXPECT_EQ(bench.Cell(1, kColName), "CHANGED");
+
+    const struct {
+        int col;
+        const char* typed;
+        MessageId message;
+    } refused[] = {
+        {kColRxFrequency, "600", MessageId::FrequencyOutOfRange},
+        {kColTxFrequency, "145.001", MessageId::FrequencyOffStep},
+        {kColRxFrequency, "145.5x", MessageId::InputNumber},
+        {kColTxTone, "123.4", MessageId::ToneNotInTable},
+    };
+    for (const auto& c : refused) {
+        bench.messages.clear();
+        bench.Click(1, c.col);
+        bench.Type(c.typed);
+        bench.grid.SetTopRow(60);
+        EXPECT_EQ(bench.messages, std::vector<MessageId>{c.message}) << c.typed;
+        EXPECT_EQ(bench.grid.TopRow(), 40) << c.typed;
+        EXPECT_EQ(bench.Visible(), std::vector<const CellOverlay*>{&bench.editor.OverlayOf(c.col)})
+            << c.typed;
+        EXPECT_EQ(bench.Cell(1, c.col), c.col == kColTxTone ? "D023N" : "145.00000") << c.typed;
+        bench.editor.HideOverlays(); // put away unchanged, so that the next click commits nothing
+    }
 }
 
 TEST(CellEditing, CommitWithoutAnOpenOverlayDoesNothing) {

@@ -86,6 +86,11 @@ public:
             editSelection = Selection::All;
         }
     }
+    // A pick from the drop-down part, which an edit field then shows.
+    void Pick(int index) {
+        choices.SetCurSel(index);
+        SetEditText(choices.CurrentText());
+    }
 
     ChoiceListModel choices;
     std::string editText;

@@ -145,10 +145,14 @@ TEST(EnterKey, ATypedToneMustNameAnEntry) {
     const struct {
         const char* typed;
         const char* cell;
+        std::vector<MessageId> messages;
     } cases[] = {
-        {"d023n", "D023N"},                // matched apart from case, stored as the list spells it
-        {"100.0", "100.0"}, {"67", "OFF"}, // no entry is "67"
-        {"", "OFF"},        {"88.5", "88.5"}, // the cell's own text, which the list offers too
+        {"d023n", "D023N", {}}, // matched apart from case, stored as the list spells it
+        {"100.0", "100.0", {}},
+        {"", "OFF", {}},      // no tone
+        {"88.5", "88.5", {}}, // the cell's own text, which the list offers too
+        {"67", "88.5", {MessageId::ToneNotInTable}}, // no entry is "67": the cell keeps its tone
+        {"88.6", "88.5", {MessageId::ToneNotInTable}},
     };
     for (const auto& c : cases) {
         EditorBench bench;
@@ -158,6 +162,7 @@ TEST(EnterKey, ATypedToneMustNameAnEntry) {
         bench.tones.editText = c.typed;
         bench.Enter();
         EXPECT_EQ(bench.Cell(1, kColRxTone), c.cell) << c.typed;
+        EXPECT_EQ(bench.messages, c.messages) << c.typed;
         EXPECT_EQ(bench.grid.Col(), kColTxTone);
     }
 
@@ -247,6 +252,33 @@ TEST(EnterKey, OnTheGridAndElsewhereBecomesAnotherKey) {
         EXPECT_EQ(bench.editor.PreTranslateKeyDown(focus, vk::kOther), KeyOutcome::PassOn);
     }
     EXPECT_TRUE(bench.Visible().empty());
+}
+
+// Tab in an open overlay does what Enter does; Shift+Tab commits and walks back, over the start
+// of a channel to the name of the one before, and out of the grid from channel 1.
+TEST(TabKey, WalksOnLikeEnterAndShiftTabWalksBack) {
+    EditorBench bench;
+    bench.Click(5, 1);
+    bench.Type("145");
+    EXPECT_EQ(bench.KeyDown(vk::kTab), KeyOutcome::Swallow);
+    EXPECT_EQ(bench.Cell(5, 1), "145.00000");
+    EXPECT_EQ(bench.grid.Col(), 2);
+    bench.Type("146");
+    EXPECT_EQ(bench.KeyDown(vk::kShiftTab), KeyOutcome::Swallow);
+    EXPECT_EQ(bench.Cell(5, 2), "146.00000");
+    EXPECT_EQ(bench.grid.Col(), 1);
+    EXPECT_EQ(bench.KeyDown(vk::kShiftTab), KeyOutcome::Swallow);
+    EXPECT_EQ(bench.grid.Row(), 4);
+    EXPECT_EQ(bench.grid.Col(), kColName);
+    EXPECT_EQ(bench.Visible(), std::vector<const CellOverlay*>{&bench.name});
+
+    bench.Click(1, 1);
+    EXPECT_EQ(bench.KeyDown(vk::kShiftTab), KeyOutcome::ShiftTab);
+    EXPECT_TRUE(bench.Visible().empty());
+    // Without an open overlay the keys move the focus as usual.
+    EXPECT_EQ(bench.editor.PreTranslateKeyDown(FocusedControl::FrequencyEdit, vk::kTab),
+              KeyOutcome::PassOn);
+    EXPECT_TRUE(bench.messages.empty());
 }
 
 TEST(NameFilter, LetsThroughOnlyTheKeysOfAName) {

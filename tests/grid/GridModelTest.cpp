@@ -20,7 +20,10 @@ public:
         Add("mouse" + std::to_string(button));
     }
     void KeyPress(std::uint16_t& key) override { Add("key" + std::to_string(key)); }
-    void Scroll() override { Add("scroll"); }
+    bool Scroll() override {
+        Add("scroll");
+        return true;
+    }
     std::vector<std::string> events;
 
 private:

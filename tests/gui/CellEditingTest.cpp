@@ -3,6 +3,8 @@
 
 #include "ProgramFixture.h"
 #include "SampleFiles.h"
+#include "TransferRunner.h"
+#include "VirtualRadioProcess.h"
 
 #include "resources/CommandIds.h"
 #include "shell/DisplayLanguage.h"
@@ -14,6 +16,7 @@
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTest>
+#include <QWheelEvent>
 
 namespace tevano::testing {
 
@@ -49,6 +52,15 @@ private:
 
     static QWidget* Focus() { return QApplication::focusWidget(); }
 
+    // A turn of the mouse wheel over the grid; a negative turn scrolls down.
+    static void Wheel(ProgramFixture& program, int angle) {
+        QWidget* viewport = program.Grid().viewport();
+        const QPointF at = viewport->rect().center();
+        QWheelEvent wheel(at, viewport->mapToGlobal(at), QPoint(), QPoint(0, angle), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(viewport, &wheel);
+    }
+
     static void Type(const QString& text) { QTest::keyClicks(Focus(), text); }
     static void Enter() { QTest::keyClick(Focus(), Qt::Key_Return); }
 
@@ -67,21 +79,22 @@ private slots:
         ProgramFixture program;
         WriteSampleFile(program.Path("sample.sin"));
         QVERIFY(StartActive(program, {program.Path("sample.sin")}));
-        Click(program, 1, 5);
-        QCOMPARE(program.View().OverlayList(5)->currentText(), QString("Wide"));
-        program.View().Commit(); // the list closes, the cell stays current
-        // Channel 1 of the second document is narrow.
+        Click(program, 1, 1);
+        QCOMPARE(program.View().FrequencyEdit()->text(), QString("145.00000"));
+        program.View().Commit(); // the edit closes, the cell stays current
+        // Channel 1 of the second document receives on 146.52 MHz.
         QVERIFY(program.Document().OnOpenDocument(program.Path("sample.sin")).Ok());
-        program.Document().Image()[0 * 16 + 13] &= static_cast<std::uint8_t>(~0x10);
+        const std::uint8_t rx[] = {0x00, 0x20, 0x65, 0x14};
+        std::copy(std::begin(rx), std::end(rx), program.Document().Image().begin());
         program.View().OnInitialUpdate();
-        QCOMPARE(program.Cell(1, 5), QString("Narrow"));
+        QCOMPARE(program.Cell(1, 1), QString("146.52000"));
         QCOMPARE(program.Grid().Row(), 1);
-        QCOMPARE(program.Grid().Col(), 5);
+        QCOMPARE(program.Grid().Col(), 1);
         QTest::mouseDClick(program.Grid().viewport(), Qt::LeftButton, Qt::NoModifier,
-                           program.Grid().visualRect(Index(program, 1, 5)).center());
-        QCOMPARE(program.View().OverlayList(5)->currentText(), QString("Narrow"));
+                           program.Grid().visualRect(Index(program, 1, 1)).center());
+        QCOMPARE(program.View().FrequencyEdit()->text(), QString("146.52000"));
         program.View().Commit();
-        QCOMPARE(program.Cell(1, 5), QString("Narrow"));
+        QCOMPARE(program.Cell(1, 1), QString("146.52000"));
     }
 
     void typedFrequencyFillsANewChannelAndEnterWalksOn() {
@@ -188,6 +201,12 @@ private slots:
         Click(program, 7, 1);
         QCOMPARE(Row(program, 6), (QStringList{"439.99375", "439.99375", "OFF", "OFF", "宽", "是",
                                                "高", "DTMF", "开", "关闭", "正向", ""}));
+        program.prompts.Forget();
+        Click(program, 6, 3);
+        Type("88.6");
+        Click(program, 7, 1);
+        QCOMPARE(program.prompts.Texts(), QStringList{"该亚音不在亚音列表中，请从列表中选择"});
+        QCOMPARE(program.Cell(6, 3), QString("OFF"));
     }
 
     void aListPickIsCommittedOnLeaving() {
@@ -244,15 +263,131 @@ private slots:
         QVERIFY(!program.View().NameEdit()->isVisible());
     }
 
-    void scrollingHidesTheOverlayWithoutCommitting() {
+    // A wheel turn or a scroll-bar move commits the cell being edited as a click on another cell
+    // would; a value the checks refuse keeps its editor over its cell and the grid where it was.
+    void scrollingCommitsTheCellBeingEdited() {
         ProgramFixture program;
         QVERIFY(StartActive(program));
+        CMSFlexGrid& grid = program.Grid();
+        QScrollBar* bar = grid.verticalScrollBar();
         Click(program, 2, 12);
-        Type("LOST");
-        program.Grid().verticalScrollBar()->setValue(20);
+        Type("KEPT");
+        Wheel(program, -120);
+        QVERIFY(bar->value() > 0);
+        QCOMPARE(program.Cell(2, 12), QString("KEPT"));
         QVERIFY(!program.View().NameEdit()->isVisible());
-        Click(program, 30, 1);
-        QCOMPARE(program.Cell(2, 12), QString());
+
+        bar->setValue(0);
+        Click(program, 3, 1);
+        Type("600");
+        bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        Wheel(program, -120);
+        QCOMPARE(program.prompts.Texts(), QStringList(2, "Error Data Format，Please input again"));
+        QCOMPARE(bar->value(), 0);
+        QLineEdit* edit = program.View().FrequencyEdit();
+        QVERIFY(edit->isVisible());
+        QCOMPARE(edit->geometry(), CellRect(program, 3, 1).adjusted(0, 0, 1, 1));
+        QCOMPARE(edit->text(), QString("600"));
+        QCOMPARE(program.Cell(3, 1), QString());
+
+        edit->selectAll();
+        Type("145");
+        bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        QVERIFY(bar->value() > 0);
+        QCOMPARE(program.Cell(3, 1), QString("145.00000"));
+        QVERIFY(!edit->isVisible());
+    }
+
+    // "145,5" as people write it; "1e2" is no plain number and the cell keeps its value; a tone
+    // the list does not hold is refused, with Enter and with a click on another cell alike.
+    void numbersAndTonesAsPeopleTypeThem() {
+        ProgramFixture program;
+        QVERIFY(StartActive(program));
+        Click(program, 1, 1);
+        Type("145,5");
+        Enter();
+        QCOMPARE(program.Cell(1, 1), QString("145.50000"));
+        Type("1e2"); // over the transmit frequency's text
+        Enter();
+        QCOMPARE(program.Cell(1, 2), QString("145.50000"));
+        Type("88.6"); // the receive tone
+        Enter();
+        QCOMPARE(program.Cell(1, 3), QString("OFF"));
+        Type("123.4"); // the transmit tone, then a click elsewhere
+        Click(program, 5, 5);
+        QCOMPARE(program.Cell(1, 4), QString("OFF"));
+        const QString notInList =
+            "This tone is not in the tone list. Please choose one from the list.";
+        QCOMPARE(program.prompts.Texts(),
+                 (QStringList{"Please input Number", notInList, notInList}));
+    }
+
+    // New, Open, a dropped file and a read show channel 1 at the top with the current cell on
+    // it, however far down the user was.
+    void aDocumentThatComesInShowsChannelOne() {
+        ProgramFixture program;
+        WriteSampleFile(program.Path("sample.sin"));
+        VirtualRadioProcess radio({"--baud", "0", "--image", program.Path("sample.sin")});
+        QVERIFY(radio.Started());
+        radio.WritePortsIni(program.Path("MAIN.ini"));
+        QVERIFY(StartActive(program));
+        CMSFlexGrid& grid = program.Grid();
+        const auto farDown = [&] {
+            Click(program, 100, 6);
+            return grid.verticalScrollBar()->value() > 0 && grid.Row() == 100;
+        };
+        const auto onChannelOne = [&] {
+            return grid.Row() == 1 && grid.Col() == 1 && grid.rowAt(0) == 0 &&
+                   grid.currentRow() == 0 && grid.currentColumn() == 0;
+        };
+        QVERIFY(farDown());
+        program.prompts.OpenFile(program.Path("sample.sin"));
+        program.App().OnCommand(res::cmd::kFileOpen);
+        QVERIFY(onChannelOne());
+        QCOMPARE(program.Cell(1, 1), QString("145.00000"));
+        QVERIFY(farDown());
+        program.App().OnCommand(res::cmd::kFileNew);
+        QVERIFY(onChannelOne());
+        QVERIFY(farDown());
+        emit program.Frame().FilesDropped({program.Path("sample.sin")});
+        QVERIFY(onChannelOne());
+        QVERIFY(farDown());
+        QVERIFY(RunTransfer(program, res::cmd::kReadFromRadio));
+        QCOMPARE(program.Cell(2, 12), QString("UHF"));
+        QVERIFY(onChannelOne());
+        QVERIFY(!program.View().OverlayList(6)->isVisible());
+    }
+
+    // Tab in a cell's editor commits it and walks on as Enter does, Shift+Tab walks back; the
+    // focus never leaves an editor open behind it.
+    void tabCommitsAndWalksOnLikeEnter() {
+        ProgramFixture program;
+        QVERIFY(StartActive(program));
+        QLineEdit* edit = program.View().FrequencyEdit();
+        Click(program, 3, 1);
+        Type("145");
+        QTest::keyClick(Focus(), Qt::Key_Tab);
+        QCOMPARE(program.Cell(3, 1), QString("145.00000"));
+        QCOMPARE(program.Grid().Col(), 2);
+        QCOMPARE(Focus(), edit);
+        QCOMPARE(edit->selectedText(), QString("145.00000"));
+        QTest::keyClick(Focus(), Qt::Key_Tab);
+        QCOMPARE(Focus(), program.View().ToneList());
+        Type("88.5");
+        QTest::keyClick(Focus(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(program.Cell(3, 3), QString("88.5"));
+        QCOMPARE(program.Grid().Col(), 2);
+        QCOMPARE(Focus(), edit);
+        QVERIFY(!program.View().ToneList()->isVisible());
+
+        Click(program, 128, 1);
+        Type("446.00625");
+        Click(program, 128, 12); // the last cell: Tab leaves the grid, the name committed
+        Type("END");
+        QTest::keyClick(Focus(), Qt::Key_Tab);
+        QCOMPARE(program.Cell(128, 12), QString("END"));
+        QVERIFY(Focus() != &program.Grid() && !program.Grid().isAncestorOf(Focus()));
+        QVERIFY(!program.View().NameEdit()->isVisible());
     }
 
     // The table scrolls a half-shown cell into view a moment after the click; that must not

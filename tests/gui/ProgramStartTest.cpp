@@ -13,6 +13,8 @@
 #include <QAction>
 #include <QComboBox>
 #include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
 #include <QTest>
 
 namespace tevano::testing {
@@ -52,6 +54,27 @@ private slots:
         QVERIFY(program.prompts.Questions().empty());
         // The desktop ties the window to the program's entry, tevano.desktop.
         QCOMPARE(QGuiApplication::desktopFileName(), QString("tevano"));
+    }
+
+    // On a screen with less room than 1024 x 768 the window opens as large as fits, frame, menu
+    // bar and status bar all on the screen. CTest runs this on a 1280 x 720 screen as well.
+    void theFirstWindowFitsTheScreen() {
+        ProgramFixture program;
+        QVERIFY(program.Start());
+        CMainFrame& frame = program.Frame();
+        const QRect available = frame.screen()->availableGeometry();
+        QVERIFY(available.contains(frame.frameGeometry()));
+        for (const QWidget* bar :
+             {static_cast<QWidget*>(frame.menuBar()), static_cast<QWidget*>(frame.statusBar())}) {
+            QVERIFY(bar->isVisible());
+            QVERIFY(available.contains(QRect(bar->mapToGlobal(QPoint(0, 0)), bar->size())));
+        }
+        QCOMPARE(frame.width(), 1024);
+        if (available.height() < 768) {
+            QCOMPARE(frame.frameGeometry().height(), available.height());
+        } else {
+            QCOMPARE(frame.height(), 768);
+        }
     }
 
     void startsWithTheFileNamedOnTheCommandLine() {

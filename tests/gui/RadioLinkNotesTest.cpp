@@ -6,18 +6,17 @@
 #include "DialogRunner.h"
 #include "ProgramFixture.h"
 #include "SampleFiles.h"
+#include "TransferRunner.h"
 #include "VirtualRadioProcess.h"
 
 #include "image/ChannelFile.h"
 #include "radiolink/PosixSerialPort.h"
 #include "radiolink/ReadBackups.h"
-#include "radiolink/ui/CProgressDlg.h"
 #include "resources/CommandIds.h"
 #include "resources/layout/TestModeLayout.h"
 #include "testmode/ui/CTestModeDlg.h"
 
 #include <QDesktopServices>
-#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -33,31 +32,6 @@ namespace {
 
 const QString kPortOpenFailed =
     "Could not Open the Port,Please check whether the Port are occupied or the device are ok";
-
-CProgressDlg* ProgressWindow() {
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (auto* dialog = qobject_cast<CProgressDlg*>(window); dialog && !dialog->isHidden()) {
-            return dialog;
-        }
-    }
-    return nullptr;
-}
-
-// Runs a transfer command from its progress window to the window's end.
-bool Transfer(ProgramFixture& program, int command) {
-    program.App().OnCommand(command);
-    CProgressDlg* dialog = ProgressWindow();
-    if (dialog == nullptr) {
-        return false;
-    }
-    QTest::mouseClick(dialog->StartButton(), Qt::LeftButton);
-    QElapsedTimer timer;
-    timer.start();
-    while (ProgressWindow() != nullptr && timer.elapsed() < 30000) {
-        QTest::qWait(20);
-    }
-    return ProgressWindow() == nullptr;
-}
 
 QByteArray FileBytes(const QString& path) {
     QFile file(path);
@@ -105,7 +79,7 @@ private slots:
         radio.WritePortsIni(program.Path("MAIN.ini"));
         QVERIFY(program.Start());
 
-        QVERIFY(Transfer(program, res::cmd::kReadFromRadio));
+        QVERIFY(RunTransfer(program, res::cmd::kReadFromRadio));
         QVERIFY(program.prompts.Questions().empty());
         QCOMPARE(program.Cell(1, 1), QString("145.00000"));
         const std::vector<std::string> backups = ListBackups(Backups().toStdString());
@@ -127,7 +101,7 @@ private slots:
         program.App().OnCommand(res::cmd::kFileNew);
         QCOMPARE(program.Cell(1, 1), QString());
         program.prompts.Forget();
-        QVERIFY(Transfer(program, res::cmd::kReadFromRadio));
+        QVERIFY(RunTransfer(program, res::cmd::kReadFromRadio));
         QVERIFY(program.prompts.Questions().empty());
         QCOMPARE(program.Cell(1, 1), QString("145.00000"));
         QVERIFY2(StatusText(program).startsWith(
@@ -148,7 +122,7 @@ private slots:
         radio.WritePortsIni(program.Path("MAIN.ini"));
         QVERIFY(program.Start());
 
-        QVERIFY(Transfer(program, res::cmd::kReadFromRadio));
+        QVERIFY(RunTransfer(program, res::cmd::kReadFromRadio));
         QCOMPARE(program.prompts.Texts(),
                  QStringList{"The read is complete, but some of the radio's replies were short; "
                              "the bytes that did not arrive keep their earlier values:\n"
@@ -175,7 +149,7 @@ private slots:
         QVERIFY(program.Start());
 
         // The message box stays the one it always was; the status bar adds the reason.
-        QVERIFY(Transfer(program, res::cmd::kReadFromRadio));
+        QVERIFY(RunTransfer(program, res::cmd::kReadFromRadio));
         QCOMPARE(program.prompts.Texts(), QStringList{kPortOpenFailed});
         QCOMPARE(StatusText(program),
                  missing + " does not exist: the programming cable is not plugged in, or the "
@@ -185,7 +159,7 @@ private slots:
         program.App().OnCommand(res::cmd::kPortCom2);
         PosixSerialPort otherProgram;
         QVERIFY(otherProgram.Open(radio.Port().toStdString(), kCloneTimeouts));
-        QVERIFY(Transfer(program, res::cmd::kWriteToRadio));
+        QVERIFY(RunTransfer(program, res::cmd::kWriteToRadio));
         QCOMPARE(program.prompts.Texts(), QStringList{kPortOpenFailed});
         QCOMPARE(StatusText(program), radio.Port() + " is in use by another program: close that "
                                                      "program and try again.");

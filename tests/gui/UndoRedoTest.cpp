@@ -6,12 +6,12 @@
 #include "DialogRunner.h"
 #include "ProgramFixture.h"
 #include "SampleFiles.h"
+#include "TransferRunner.h"
 #include "VirtualRadioProcess.h"
 
 #include "grid/ui/GridUndo.h"
 #include "image/ChannelFile.h"
 #include "options/ui/CSideKeyDlg.h"
-#include "radiolink/ui/CProgressDlg.h"
 #include "resources/CommandIds.h"
 #include "resources/layout/SideKeyLayout.h"
 #include "shell/DisplayLanguage.h"
@@ -19,7 +19,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -78,15 +77,6 @@ private:
 
     static QComboBox* FieldList(ProgramFixture& program) {
         return qobject_cast<QComboBox*>(program.View().Control(1011));
-    }
-
-    static CProgressDlg* ProgressWindow() {
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            if (auto* dialog = qobject_cast<CProgressDlg*>(window); dialog && !dialog->isHidden()) {
-                return dialog;
-            }
-        }
-        return nullptr;
     }
 
     const QStringList kNewChannel145 = {"145.00000", "145.00000", "OFF", "OFF",   "Wide",    "Yes",
@@ -303,16 +293,7 @@ private slots:
         const RadioImage imageBefore = program.Document().Image();
         const QStringList channel5 = Row(program, 5);
 
-        program.App().OnCommand(res::cmd::kReadFromRadio);
-        CProgressDlg* dialog = ProgressWindow();
-        QVERIFY(dialog != nullptr);
-        QTest::mouseClick(dialog->StartButton(), Qt::LeftButton);
-        QElapsedTimer timer;
-        timer.start();
-        while (ProgressWindow() != nullptr && timer.elapsed() < 30000) {
-            QTest::qWait(20);
-        }
-        QVERIFY(ProgressWindow() == nullptr);
+        QVERIFY(RunTransfer(program, res::cmd::kReadFromRadio));
         RadioImage radioImage{};
         QVERIFY(LoadChannelFile(program.Path("radio.sin").toStdString(), radioImage).Ok());
         QVERIFY(program.Document().Image() == radioImage);

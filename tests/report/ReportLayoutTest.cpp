@@ -99,9 +99,18 @@ TEST(ReportLayout, FirstPageOfANewDocumentInEnglish) {
         Text(35 * W, -3179, "End of Tx:  "),
         Text(2 * W, -3592, "Vox inhibit on recieve:Enable"),
         Text(5 * W, -4005, "Channel Setting:"),
-        Text(W, -4500,
-             "CH   Rx(MHz)   Tx(MHz)    Rx Tone  Tx Tone  W/N    Scan Add   Tx Power   "
-             "Opt Signal   PTTID   Busy"),
+        // each heading at its column's x
+        Text(W, -4500, "CH"),
+        Text(5 * W, -4500, "Rx(MHz)"),
+        Text(14 * W, -4500, "Tx(MHz)"),
+        Text(24 * W, -4500, "Rx Tone"),
+        Text(32 * W, -4500, "Tx Tone"),
+        Text(40 * W, -4500, "W/N"),
+        Text(46 * W, -4500, "Scan Add"),
+        Text(55 * W, -4500, "Tx Power"),
+        Text(64 * W, -4500, "Opt Signal"),
+        Text(74 * W, -4500, "PTTID"),
+        Text(82 * W, -4500, "Busy"),
     };
     ASSERT_EQ(texts.size(), expected.size() + 22u * 11u);
     for (std::size_t i = 0; i < expected.size(); ++i) {
@@ -117,32 +126,29 @@ TEST(ReportLayout, FirstPageOfANewDocumentInChinese) {
     const std::vector<Draw> texts = report.PageTexts(1);
     ASSERT_GT(texts.size(), 20u);
     const std::vector<std::string> expected = {
-        "整机设置",
-        "功能设置:",
-        "机型:   ",
-        "频段:134 - 176MHz",
-        "Pf1:   无",
-        "Pf2: 无",
-        "报警音提示: 关闭",
-        "静噪等级:  5",
-        "扰频器激活:打开",
-        "Vox 功能:关闭",
-        "Vox 增益电平: 1",
-        "Vox 延迟时间(秒): 1.5s",
-        "PTT ID: BOT",
-        "电池省电:关闭",
-        "发射时间(s):OFF",
-        "发射开始:",
-        "发射结束:",
-        "接收时禁止VOX:使能",
+        "整机设置",          "功能设置:",       "机型:   ",
+        "频段:134 - 176MHz", "Pf1:   无",       "Pf2: 无",
+        "报警音提示: 关闭",  "静噪等级:  5",    "扰频器激活:打开",
+        "Vox 功能:关闭",     "Vox 增益电平: 1", "Vox 延迟时间(秒): 1.5s",
+        "PTT ID: BOT",       "电池省电:关闭",   "发射时间(s):OFF",
+        "发射开始:",         "发射结束:",       "接收时禁止VOX:使能",
         "频道设置:",
-        "频道   接收频率     发射频率     接收信令   发射信令   宽/窄     扫描添加    发射功率   "
-        "可选信令     PTTID   繁忙锁定",
     };
     for (std::size_t i = 0; i < expected.size(); ++i) {
         EXPECT_EQ(texts[i].text, expected[i]) << i;
     }
     EXPECT_EQ(texts[16].x, 35 * W);
+    // Each heading stands at its column's x, on the header line.
+    const std::vector<std::pair<int, std::string>> headings = {
+        {1, "频道"},      {5, "接收频率"}, {14, "发射频率"}, {25, "接收信令"},
+        {33, "发射信令"}, {40, "宽/窄"},   {46, "扫描添加"}, {54, "发射功率"},
+        {62, "可选信令"}, {70, "PTTID"},   {78, "繁忙锁定"}};
+    ASSERT_EQ(texts.size(), expected.size() + headings.size() + 22u * 11u);
+    for (std::size_t i = 0; i < headings.size(); ++i) {
+        EXPECT_EQ(texts[expected.size() + i],
+                  Text(headings[i].first * W, -4500, headings[i].second))
+            << i;
+    }
 }
 
 TEST(ReportLayout, ChannelRowsComeFromTheGridTexts) {
@@ -155,15 +161,16 @@ TEST(ReportLayout, ChannelRowsComeFromTheGridTexts) {
             report.form.grid.SetTextMatrix(120, col, cells[static_cast<std::size_t>(col)]);
         }
         const std::vector<Draw> texts = report.PageTexts(5);
-        // Title, heading, header, then channels 119 to 128.
-        ASSERT_EQ(texts.size(), 3u + 10u * 11u) << english;
-        EXPECT_EQ(texts[3].text, "119");
+        // Title, heading, the eleven column headings, then channels 119 to 128.
+        const std::size_t header = 13u;
+        ASSERT_EQ(texts.size(), header + 10u * 11u) << english;
+        EXPECT_EQ(texts[header].text, "119");
         const std::vector<int> englishX = {1, 5, 14, 24, 32, 40, 46, 55, 64, 74, 82};
         const std::vector<int> chineseX = {1, 5, 14, 25, 33, 40, 46, 54, 62, 70, 78};
         const std::vector<int>& x = english ? englishX : chineseX;
         const std::int32_t headerY = (-619 - 495); // the heading's y less 1.2 L, cut
         for (std::size_t col = 0; col < 11; ++col) {
-            const Draw& draw = texts[3 + 11 + col];
+            const Draw& draw = texts[header + 11 + col];
             const std::string text = cells[col] + (col == 0 ? "" : " ");
             EXPECT_EQ(draw, Text(x[col] * W, headerY - 2 * 413, text)) << english << col;
         }
@@ -191,7 +198,7 @@ TEST(ReportLayout, EachPageListsItsChannels) {
         EXPECT_EQ(texts.front().text, page.title);
         std::vector<std::string> numbers;
         for (const Draw& draw : texts) {
-            if (draw.x == W && draw.text.find(' ') == std::string::npos) {
+            if (draw.x == W && draw.text.find_first_not_of("0123456789") == std::string::npos) {
                 numbers.push_back(draw.text);
             }
         }

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <regex>
 #include <sstream>
 #include <string>
@@ -158,6 +159,96 @@ TEST_F(ReportPdfTest, FivePagesInChinese) {
     ExpectContains(pages[1], {"第二页", "频道设置:"}, 2);
     ExpectContains(pages[4], {"第五页", "128"}, 5);
     ExpectReadableLayout(pdf);
+}
+
+// Every heading of the channel table starts within 6 pt of the left edge of its column's data,
+// on every page and in both languages.
+TEST_F(ReportPdfTest, HeadingsStandOverTheirColumns) {
+    // Every channel in use and every column filled: the demo's channels 2 to 5, over and over.
+    std::vector<std::uint8_t> image = testing::ReadBytes(Path("demo.sin"));
+    ASSERT_EQ(image.size(), 3168u);
+    for (std::size_t channel = 0; channel < 128; ++channel) {
+        std::copy_n(image.begin() + static_cast<std::ptrdiff_t>(16 * (1 + channel % 4)), 16,
+                    image.begin() + static_cast<std::ptrdiff_t>(16 * channel));
+    }
+    testing::WriteBytes(Path("full.sin"), image);
+    const struct {
+        const char* option;
+        std::vector<std::string> headings; // without their blanks, as the words join up
+    } languages[] = {
+        {"",
+         {"CH", "Rx(MHz)", "Tx(MHz)", "RxTone", "TxTone", "W/N", "ScanAdd", "TxPower", "OptSignal",
+          "PTTID", "Busy"}},
+        {"--chinese ",
+         {"频道", "接收频率", "发射频率", "接收信令", "发射信令", "宽/窄", "扫描添加", "发射功率",
+          "可选信令", "PTTID", "繁忙锁定"}},
+    };
+    for (const auto& language : languages) {
+        const std::string pdf = Path("full.pdf");
+        ASSERT_EQ(Report(language.option + ("'" + Path("full.sin") + "' -o '" + pdf + "'")).status,
+                  0);
+        for (int page = 1; page <= 5; ++page) {
+            double pageWidth = 0;
+            std::vector<Word> words = Words(pdf, page, pageWidth);
+            std::sort(words.begin(), words.end(),
+                      [](const Word& a, const Word& b) { return a.xMin < b.xMin; });
+            const auto second = std::find_if(words.begin(), words.end(), [&](const Word& word) {
+                return word.text == language.headings[1];
+            });
+            ASSERT_NE(second, words.end()) << language.option << page;
+            const double headerY = second->yMin;
+            // The header line's words, joined up into the headings in order.
+            std::vector<double> starts;
+            std::string joined;
+            for (const Word& word : words) {
+                if (std::abs(word.yMin - headerY) < 1.0) {
+                    if (joined.empty()) {
+                        starts.push_back(word.xMin);
+                    }
+                    joined += word.text;
+                    if (starts.size() <= language.headings.size() &&
+                        joined == language.headings[starts.size() - 1]) {
+                        joined.clear();
+                    }
+                }
+            }
+            EXPECT_EQ(joined, "") << "headings run into each other: " << language.option << page;
+            // The left edges of the columns: where the data below the headings starts.
+            std::vector<double> edges;
+            for (const Word& word : words) {
+                if (word.yMin > headerY + 1.0 && (edges.empty() || word.xMin > edges.back() + 2)) {
+                    edges.push_back(word.xMin);
+                }
+            }
+            ASSERT_EQ(starts.size(), language.headings.size()) << language.option << page;
+            ASSERT_EQ(edges.size(), language.headings.size()) << language.option << page;
+            for (std::size_t i = 0; i < starts.size(); ++i) {
+                EXPECT_NEAR(starts[i], edges[i], 6.0)
+                    << language.option << "page " << page << " " << language.headings[i];
+            }
+        }
+    }
+}
+
+// The body face is squeezed to 0.8 W as an average over English text, the figure the page was laid
+// out with; the average a font file declares (far wider for Liberation Serif) would squeeze a
+// line a quarter narrower.
+TEST_F(ReportPdfTest, EnglishTextHasTheAverageWidthThePageWasLaidOutWith) {
+    const std::string pdf = Path("report.pdf");
+    ASSERT_EQ(Report("'" + Path("demo.sin") + "' -o '" + pdf + "'").status, 0);
+    double pageWidth = 0;
+    const std::vector<Word> words = Words(pdf, 1, pageWidth);
+    const auto first = [&](const std::string& text) {
+        return *std::find_if(words.begin(), words.end(),
+                             [&](const Word& word) { return word.text == text; });
+    };
+    // "Function Setting:" stands at 5 W, "Type:" at 2 W.
+    const double w = (first("Function").xMin - first("Type:").xMin) / 3;
+    ASSERT_GT(w, 5.0);
+    // The last line of the settings, "Vox inhibit on recieve:Enable", from 2 W.
+    const std::string line = "Vox inhibit on recieve:Enable";
+    const double width = first("recieve:Enable").xMax - first("Type:").xMin;
+    EXPECT_NEAR(width / (line.size() * 0.8 * w), 1.0, 0.1) << width << " pt, W " << w << " pt";
 }
 
 TEST_F(ReportPdfTest, BadInputLeavesTheTargetAlone) {

@@ -30,23 +30,7 @@ bool SameWord(std::string_view a, std::string_view b) {
 }
 
 std::optional<std::string> DecimalFieldText(std::string_view field) {
-    std::string number(TrimmedField(field));
-    int digits = 0;
-    int marks = 0;
-    for (char& c : number) {
-        if (c >= '0' && c <= '9') {
-            ++digits;
-        } else if (c == '.' || c == ',') {
-            c = '.';
-            ++marks;
-        } else {
-            return std::nullopt;
-        }
-    }
-    if (digits == 0 || marks > 1) {
-        return std::nullopt;
-    }
-    return number;
+    return PlainDecimalText(field);
 }
 
 std::optional<double> DecimalField(std::string_view field) {

@@ -1,5 +1,5 @@
 // Reading the fields of a channel list strictly: a number is a number and nothing else, so that
-// "145,5" from a spreadsheet is never taken as 145 MHz the way the grid's lenient reading would.
+// "145,5" from a spreadsheet is never taken as 145 MHz the way atof would read it.
 #pragma once
 
 #include <optional>

@@ -75,13 +75,28 @@ CMSFlexGrid::CMSFlexGrid(QWidget* parent, std::int32_t rows, std::int32_t cols)
     }
     connect(this, &QTableWidget::currentCellChanged, this,
             [this](int row, int col, int, int) { OnCurrentCellChanged(row, col); });
-    const auto scrolled = [this] {
-        if (events_ != nullptr) {
-            events_->Scroll();
-        }
-    };
-    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, scrolled);
-    connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, scrolled);
+    for (QScrollBar* bar : {verticalScrollBar(), horizontalScrollBar()}) {
+        connect(bar, &QScrollBar::valueChanged, this, [this, bar] { OnScrolled(*bar); });
+    }
+}
+
+// The table has scrolled already when the bar reports it; nothing is painted yet, so a scroll the
+// editor refuses is put back before anyone sees it.
+void CMSFlexGrid::OnScrolled(QScrollBar& bar) {
+    int& shown = &bar == verticalScrollBar() ? shownTop_ : shownLeft_;
+    if (bar.value() == shown || checkingScroll_) {
+        return;
+    }
+    checkingScroll_ = true;
+    const bool accepted = events_ == nullptr || events_->Scroll();
+    checkingScroll_ = false;
+    if (accepted) {
+        shown = bar.value();
+        return;
+    }
+    // A drag of the slider ends here: the button went up over the message box.
+    bar.setSliderDown(false);
+    bar.setValue(shown);
 }
 
 void CMSFlexGrid::SetUnsizedColumnWidth(int pixels) {

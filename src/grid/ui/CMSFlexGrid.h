@@ -9,6 +9,7 @@
 #include <vector>
 
 class QAbstractButton;
+class QScrollBar;
 
 namespace tevano {
 
@@ -63,6 +64,7 @@ protected:
 
 private:
     void MoveTo(std::int32_t row, std::int32_t col);
+    void OnScrolled(QScrollBar& bar);
     void OnCurrentCellChanged(int row, int col);
     void PaintCorner();
     Qt::Alignment ColumnAlignment(std::int32_t col) const;
@@ -70,6 +72,10 @@ private:
     std::int32_t row_ = 1;
     std::int32_t col_ = 1;
     bool movingFromCode_ = false;
+    // The scroll bars' values the editor last agreed to, and whether it is being asked.
+    int shownTop_ = 0;
+    int shownLeft_ = 0;
+    bool checkingScroll_ = false;
     QString cornerText_;
     QAbstractButton* corner_ = nullptr;
     std::vector<short> alignments_;

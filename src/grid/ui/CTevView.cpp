@@ -100,9 +100,18 @@ void CTevView::OnInitialUpdate() {
     }
     HideOverlays();
     ShowImage(document_.Image(), *form_, english);
-    ReloadCurrentCell();
+    ShowFromChannelOne();
     undo_->Reset();
     type_->Combo()->setFocus();
+}
+
+void CTevView::ShowFromChannelOne() {
+    DropEditing();
+    grid_->SetRow(1);
+    grid_->SetCol(kColRxFrequency);
+    grid_->verticalScrollBar()->setValue(0);
+    grid_->horizontalScrollBar()->setValue(0);
+    ReloadCurrentCell();
 }
 
 void CTevView::ReloadCurrentCell() {

@@ -59,6 +59,10 @@ public:
     // Commits the cell being edited into the grid, as leaving the cell does.
     void Commit();
 
+    // Shows a document that has just come in (New, Open, a read): channel 1 at the top, the
+    // current cell on its receive frequency, nothing being edited.
+    void ShowFromChannelOne();
+
     // Loads the current cell's overlay again from the cell, after the grid changed under it (a
     // new document, a read, an import, undo), so that a later commit never writes back old text.
     void ReloadCurrentCell();

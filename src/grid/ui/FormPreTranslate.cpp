@@ -27,8 +27,9 @@ int VirtualKeyOf(const QKeyEvent& event) {
     case Qt::Key_Backspace:
         return vk::kBackspace;
     case Qt::Key_Tab:
+        return event.modifiers().testFlag(Qt::ShiftModifier) ? vk::kShiftTab : vk::kTab;
     case Qt::Key_Backtab:
-        return vk::kTab;
+        return vk::kShiftTab;
     case Qt::Key_Return:
     case Qt::Key_Enter:
         return vk::kEnter;
@@ -142,14 +143,16 @@ bool FormPreTranslate::OnKeyDown(QWidget* target, QKeyEvent& event) {
         return false;
     case KeyOutcome::Swallow:
         return true;
-    case KeyOutcome::Tab: {
+    case KeyOutcome::Tab:
+    case KeyOutcome::ShiftTab: {
         // From the grid or one of its overlays, Tab leaves the grid for the next control.
         QWidget* from = target;
         if (from == &view_.Grid() || view_.Grid().isAncestorOf(from)) {
             from = &view_.Grid();
             from->setFocus(Qt::TabFocusReason);
         }
-        QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+        QKeyEvent tab(QEvent::KeyPress, outcome == KeyOutcome::Tab ? Qt::Key_Tab : Qt::Key_Backtab,
+                      outcome == KeyOutcome::Tab ? Qt::NoModifier : Qt::ShiftModifier);
         QCoreApplication::sendEvent(from, &tab);
         return true;
     }

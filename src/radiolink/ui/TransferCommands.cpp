@@ -114,7 +114,7 @@ void TransferCommands::OnStartTransfer() {
     transferring_ = false;
     if (direction == Direction::Read && completed) {
         DecodeChannels(document.Image(), view.Form(), IsEnglish());
-        view.ReloadCurrentCell();
+        view.ShowFromChannelOne();
         view.Grid().Refresh();
         // The grid now shows what is in the radio, not what is in the file: the file that was
         // open is no place to save another radio's memory without being asked.

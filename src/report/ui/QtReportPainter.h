@@ -1,6 +1,7 @@
 // The settings report's painter on any Qt paint device (PDF writer, printer, print preview):
 // twips become device units at the device's resolution, fonts are taken by face name with
-// Qt's substitution and squeezed to the report's average character width.
+// Qt's substitution and drawn squeezed to the report's average character width. Characters the
+// face lacks (the Chinese ones) are drawn in the face Qt falls back to, squeezed on its own.
 #pragma once
 
 #include "report/ReportPainter.h"
@@ -8,6 +9,7 @@
 #include <QFont>
 #include <QPainter>
 
+#include <map>
 #include <vector>
 
 namespace tevano {
@@ -22,12 +24,27 @@ public:
     void DrawText(std::int32_t x, std::int32_t y, const std::string& text) override;
 
 private:
-    QFont MakeFont(const ReportFont& font) const;
+    // A face as it is drawn: the font, squeezed horizontally by the scale.
+    struct Face {
+        QFont font;
+        double scale = 1.0;
+    };
+    // The selected face and the average character width it was asked for, in device pixels
+    // (0: as the face comes).
+    struct Selection {
+        Face face;
+        double averageWidth = 0;
+    };
+
+    double Squeeze(double naturalAverageWidth) const;
+    Face FallbackFace(const QString& run);
 
     QPainter& painter_;
     double dpiX_;
     double dpiY_;
-    std::vector<QFont> previous_;
+    Selection current_;
+    std::vector<Selection> previous_;
+    std::map<QString, Face> fallbacks_; // by family, for the face in force
 };
 
 } // namespace tevano

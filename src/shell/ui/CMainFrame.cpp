@@ -15,6 +15,7 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
+#include <QStyle>
 #include <QToolBar>
 
 namespace tevano {
@@ -39,6 +40,12 @@ QKeySequence AcceleratorKeys(const res::Accelerator& accelerator) {
     return QKeySequence(key | modifiers);
 }
 
+constexpr QSize kDesignedSize(1024, 768);
+
+const QScreen* ScreenOf(const QWidget& widget) {
+    return widget.screen() != nullptr ? widget.screen() : qApp->primaryScreen();
+}
+
 QLabel* MakeIndicator(QStatusBar* bar) {
     auto* pane = new QLabel(bar);
     pane->setAlignment(Qt::AlignCenter);
@@ -51,7 +58,7 @@ QLabel* MakeIndicator(QStatusBar* bar) {
 
 CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
     setAcceptDrops(true);
-    resize(1024, 768);
+    resize(kDesignedSize);
     messagePane_ = new QLabel(statusBar());
     statusBar()->addWidget(messagePane_, 1);
     QLabel* caps = MakeIndicator(statusBar());
@@ -210,13 +217,53 @@ void CMainFrame::BuildAccelerators(const res::AcceleratorTable& table) {
     }
 }
 
+QSize CMainFrame::FirstSize() const {
+    const QScreen* screen = ScreenOf(*this);
+    if (screen == nullptr) {
+        return kDesignedSize;
+    }
+    return kDesignedSize.boundedTo(screen->availableGeometry().size() - Decoration());
+}
+
+// What the window system puts around the window. It is known once the window is on the screen;
+// before, a title bar as the style draws one and a thin border are assumed.
+QSize CMainFrame::Decoration() const {
+    const QSize known = frameGeometry().size() - size();
+    if (known.width() > 0 || known.height() > 0) {
+        return known;
+    }
+    const int border = 2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
+    const int titleBar = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+    return QSize(border, titleBar + border);
+}
+
+// Once the window system has said how large its frame is, a window opened on a small screen is
+// sized again to fit exactly, so that none of it lies off the screen and no room is left unused.
+void CMainFrame::FitFrameOnScreen() {
+    const QSize known = frameGeometry().size() - size();
+    if (decorationKnown_ || (known.width() <= 0 && known.height() <= 0)) {
+        return;
+    }
+    decorationKnown_ = true;
+    if (size() != FirstSize()) {
+        resize(FirstSize());
+        CentreOnScreen();
+    }
+}
+
 void CMainFrame::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     CentreOnScreen();
+    FitFrameOnScreen();
+}
+
+void CMainFrame::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    FitFrameOnScreen();
 }
 
 void CMainFrame::CentreOnScreen() {
-    const QScreen* screen = this->screen() != nullptr ? this->screen() : qApp->primaryScreen();
+    const QScreen* screen = ScreenOf(*this);
     if (screen == nullptr) {
         return;
     }

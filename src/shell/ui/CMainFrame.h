@@ -46,6 +46,10 @@ public:
 
     QToolBar* ToolBar() const { return toolbar_; }
 
+    // The size the window opens at: 1024 by 768, or the largest size that fits, frame and all,
+    // on a screen with less room (a 1080p screen at 150 % scaling).
+    QSize FirstSize() const;
+
 signals:
     void Command(int commandId);
     // Asked before a menu opens, so that check marks and enabled states are up to date.
@@ -58,6 +62,7 @@ signals:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -69,6 +74,8 @@ private:
     void BuildToolbar(const res::Toolbar& toolbar, const ResourceModule& module);
     void BuildAccelerators(const res::AcceleratorTable& table);
     void CentreOnScreen();
+    QSize Decoration() const;
+    void FitFrameOnScreen();
 
     std::map<int, QAction*> actions_;
     std::vector<QShortcut*> accelerators_;
@@ -77,6 +84,7 @@ private:
     LockKeyWatcher* lockKeys_ = nullptr;
     QString idleText_;
     bool noteKept_ = false;
+    bool decorationKnown_ = false;
 };
 
 } // namespace tevano

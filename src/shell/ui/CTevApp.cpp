@@ -124,7 +124,7 @@ bool CTevApp::InitInstance() {
 
     // The window has its size before the form is first shown in it, so that the grid's
     // columns are sized to the grid as the user will see it.
-    frame_->resize(1024, 768);
+    frame_->resize(frame_->FirstSize());
     frame_->layout()->activate();
     document_->OnNewDocument();
     if (!fileToOpen.isEmpty()) {
