@@ -6,9 +6,10 @@
 
 #include "FuzzCheck.h"
 
+#include "support/DirectoryNames.h"
+
 #include <cstdint>
 #include <cstdlib>
-#include <dirent.h>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -36,19 +37,7 @@ public:
     }
 
     // The names of the files in it.
-    std::vector<std::string> Names() const {
-        std::vector<std::string> names;
-        if (DIR* listing = opendir(path_.c_str())) {
-            while (const dirent* item = readdir(listing)) {
-                const std::string name = item->d_name;
-                if (name != "." && name != "..") {
-                    names.push_back(name);
-                }
-            }
-            closedir(listing);
-        }
-        return names;
-    }
+    std::vector<std::string> Names() const { return testing::DirectoryNames(path_); }
 
     ~ScratchDirectory() { RemoveAll(); }
     ScratchDirectory(const ScratchDirectory&) = delete;

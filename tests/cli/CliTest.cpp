@@ -3,6 +3,7 @@
 #include "grid/ChannelFileOps.h"
 #include "grid/HeadlessChannelForm.h"
 #include "image/ChannelFile.h"
+#include "support/ProcessRun.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -20,37 +21,17 @@
 namespace tevano {
 namespace {
 
+using testing::Lines;
+using testing::ProcessRun;
 using testing::ReadText;
 using testing::WriteBytes;
-
-struct CliRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
 
 class CliTest : public ::testing::Test {
 protected:
     std::string Path(const std::string& name) const { return temp_.Path(name); }
 
-    CliRun Cli(const std::string& arguments) const {
-        const std::string command = std::string(TEVANO_CLI) + " " + arguments + " >'" +
-                                    Path("stdout") + "' 2>'" + Path("stderr") + "'";
-        CliRun run;
-        const int raw = std::system(command.c_str());
-        run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : 128 + WTERMSIG(raw);
-        run.out = ReadText(Path("stdout"));
-        run.err = ReadText(Path("stderr"));
-        return run;
-    }
-
-    static std::vector<std::string> Lines(const std::string& text) {
-        std::vector<std::string> lines;
-        std::istringstream in(text);
-        for (std::string line; std::getline(in, line);) {
-            lines.push_back(line);
-        }
-        return lines;
+    ProcessRun Cli(const std::string& arguments) const {
+        return testing::RunCommand(testing::Quoted(TEVANO_CLI) + " " + arguments, temp_);
     }
 
     static std::vector<std::string> Fields(const std::string& line) {
@@ -72,7 +53,7 @@ protected:
 
 TEST_F(CliTest, ShowPrintsTheListsAndAllRows) {
     ASSERT_EQ(Cli("new '" + Path("demo.sin") + "' --demo").status, 0);
-    const CliRun run = Cli("show '" + Path("demo.sin") + "'");
+    const ProcessRun run = Cli("show '" + Path("demo.sin") + "'");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.err, "");
     const std::vector<std::string> lines = Lines(run.out);
@@ -88,7 +69,7 @@ TEST_F(CliTest, ShowPrintsTheListsAndAllRows) {
 TEST_F(CliTest, ShowTsvInBothLanguages) {
     ASSERT_EQ(Cli("new '" + Path("demo.sin") + "' --demo").status, 0);
     for (const bool chinese : {false, true}) {
-        const CliRun run =
+        const ProcessRun run =
             Cli("show '" + Path("demo.sin") + "' --tsv" + (chinese ? " --chinese" : ""));
         ASSERT_EQ(run.status, 0) << run.err;
         const std::vector<std::string> lines = Lines(run.out);
@@ -116,8 +97,8 @@ TEST_F(CliTest, ResaveEqualsOpenThenSave) {
     }
     WriteBytes(Path("in.sin"), bytes);
     for (const bool chinese : {false, true}) {
-        const CliRun run = Cli("resave '" + Path("in.sin") + "' '" + Path("out.sin") + "'" +
-                               (chinese ? " --chinese" : ""));
+        const ProcessRun run = Cli("resave '" + Path("in.sin") + "' '" + Path("out.sin") + "'" +
+                                   (chinese ? " --chinese" : ""));
         ASSERT_EQ(run.status, 0) << run.err;
         RadioImage image{};
         HeadlessChannelForm form(!chinese);
@@ -138,7 +119,7 @@ TEST_F(CliTest, FailuresExitWithOneLineOnStderr) {
         "show '" + dir_ + "'",
     };
     for (const std::string& arguments : cases) {
-        const CliRun run = Cli(arguments);
+        const ProcessRun run = Cli(arguments);
         EXPECT_EQ(run.status, 1) << arguments;
         EXPECT_EQ(run.out, "") << arguments;
         ASSERT_FALSE(run.err.empty()) << arguments;
@@ -158,7 +139,7 @@ TEST_F(CliTest, ReadOnlyTargetsAndInputsThatAreNoFiles) {
     ASSERT_EQ(Cli("new '" + Path("locked.sin") + "'").status, 0);
     ASSERT_EQ(chmod(Path("locked.sin").c_str(), 0444), 0);
     const std::string locked = ReadText(Path("locked.sin"));
-    CliRun run = Cli("resave '" + Path("good.sin") + "' '" + Path("locked.sin") + "'");
+    ProcessRun run = Cli("resave '" + Path("good.sin") + "' '" + Path("locked.sin") + "'");
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err.rfind("tevano-cli: \"" + Path("locked.sin") + "\" is read-only: ", 0), 0u)
         << run.err;
@@ -173,11 +154,10 @@ TEST_F(CliTest, ReadOnlyTargetsAndInputsThatAreNoFiles) {
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, "tevano-cli: " + notRegular);
     // A pipe given as the file, as a script's process substitution gives one.
-    const int raw = std::system(("cat '" + Path("good.sin") + "' | timeout 10 " + TEVANO_CLI +
-                                 " show /dev/stdin >/dev/null 2>'" + Path("stderr") + "'")
-                                    .c_str());
-    EXPECT_EQ(WEXITSTATUS(raw), 1);
-    EXPECT_EQ(ReadText(Path("stderr")), "tevano-cli: \"/dev/stdin\" is not a regular file.\n");
+    run = testing::RunCommand(
+        "cat '" + Path("good.sin") + "' | timeout 10 " + TEVANO_CLI + " show /dev/stdin", temp_);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "tevano-cli: \"/dev/stdin\" is not a regular file.\n");
 }
 
 TEST_F(CliTest, MisuseExitsWithUsage) {
@@ -199,7 +179,7 @@ TEST_F(CliTest, AnyBytesOpenOrAreRefused) {
             b = static_cast<std::uint8_t>(rng());
         }
         WriteBytes(Path("any.sin"), bytes);
-        const CliRun run = Cli("show '" + Path("any.sin") + "' --tsv");
+        const ProcessRun run = Cli("show '" + Path("any.sin") + "' --tsv");
         EXPECT_EQ(run.status, size >= kImageSize ? 0 : 1) << size;
     }
 }

@@ -8,6 +8,7 @@
 #include "grid/ChannelGridLayout.h"
 #include "grid/ChannelWords.h"
 #include "grid/HeadlessChannelForm.h"
+#include "support/ProcessRun.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -22,6 +23,7 @@
 namespace tevano {
 namespace {
 
+using testing::ProcessRun;
 using testing::ReadBytes;
 using testing::ReadText;
 
@@ -29,30 +31,17 @@ const std::string kHeader = "Location,Name,Frequency,Duplex,Offset,Tone,rToneFre
                             "DtcsCode,DtcsPolarity,RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,"
                             "Comment,URCALL,RPT1CALL,RPT2CALL,DVCODE\n";
 
-struct CliRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
 class CsvCliTest : public ::testing::Test {
 protected:
     std::string Path(const std::string& name) const { return temp_.Path(name); }
     std::string Quoted(const std::string& name) const { return "'" + Path(name) + "'"; }
 
-    CliRun Cli(const std::string& arguments) const {
-        const std::string command = std::string(TEVANO_CLI) + " " + arguments + " >" +
-                                    Quoted("stdout") + " 2>" + Quoted("stderr");
-        CliRun run;
-        const int raw = std::system(command.c_str());
-        run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : 128 + WTERMSIG(raw);
-        run.out = ReadText(Path("stdout"));
-        run.err = ReadText(Path("stderr"));
-        return run;
+    ProcessRun Cli(const std::string& arguments) const {
+        return testing::RunCommand(testing::Quoted(TEVANO_CLI) + " " + arguments, temp_);
     }
 
     void WriteText(const std::string& name, const std::string& text) const {
-        testing::WriteBytes(Path(name), std::vector<std::uint8_t>(text.begin(), text.end()));
+        testing::WriteText(Path(name), text);
     }
 
     // A channel data file with the given rows (columns 1 to 12), saved as the program saves.
@@ -96,18 +85,18 @@ TEST_F(CsvCliTest, ExportToStdoutOrToAFile) {
         kHeader + "1,RPT,145.600000,-,0.600000,DTCS,88.5,88.5,023,NN,023,Tone->Tone,NFM,5.00,S,"
                   "1.0W,,,,,\n"
                   "3,,446.006250,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,6.25,,5.0W,,,,,\n";
-    const CliRun toStdout = Cli("export-csv " + Quoted("radio.sin"));
+    const ProcessRun toStdout = Cli("export-csv " + Quoted("radio.sin"));
     ASSERT_EQ(toStdout.status, 0) << toStdout.err;
     EXPECT_EQ(toStdout.out, expected);
     EXPECT_EQ(toStdout.err, "");
 
-    const CliRun toFile = Cli("export-csv " + Quoted("radio.sin") + " " + Quoted("list.csv"));
+    const ProcessRun toFile = Cli("export-csv " + Quoted("radio.sin") + " " + Quoted("list.csv"));
     ASSERT_EQ(toFile.status, 0) << toFile.err;
     EXPECT_EQ(toFile.out, "");
     EXPECT_EQ(ReadText(Path("list.csv")), expected);
 
     // "-" is standard output, not a file of that name.
-    const CliRun toDash = Cli("export-csv " + Quoted("radio.sin") + " -");
+    const ProcessRun toDash = Cli("export-csv " + Quoted("radio.sin") + " -");
     ASSERT_EQ(toDash.status, 0) << toDash.err;
     EXPECT_EQ(toDash.out, expected);
     EXPECT_FALSE(Exists("-"));
@@ -124,19 +113,17 @@ TEST_F(CsvCliTest, ImportFromStandardInput) {
     ASSERT_GT(list.size(), 65536u);
     WriteText("list.csv", list);
     const auto piped = [this](const std::string& source, const std::string& sin) {
-        const std::string command = "cat " + Quoted(source) + " | " + TEVANO_CLI +
-                                    " import-csv - " + Quoted(sin) + " 2>" + Quoted("stderr");
-        const int raw = std::system(command.c_str());
-        return CliRun{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, "", ReadText(Path("stderr"))};
+        return testing::RunCommand(
+            "cat " + Quoted(source) + " | " + TEVANO_CLI + " import-csv - " + Quoted(sin), temp_);
     };
-    const CliRun run = piped("list.csv", "new.sin");
+    const ProcessRun run = piped("list.csv", "new.sin");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(Channel("new.sin", 1)[kColName], "CH1");
     EXPECT_EQ(Channel("new.sin", 128)[kColName], "CH128");
     EXPECT_FALSE(Exists("-"));
 
     WriteText("bad.csv", kHeader + "1,,145.000000,,,,,,,,,,AM,,,,,,,,\n");
-    const CliRun refused = piped("bad.csv", "never.sin");
+    const ProcessRun refused = piped("bad.csv", "never.sin");
     EXPECT_EQ(refused.status, 1);
     EXPECT_NE(refused.err.find("AM"), std::string::npos) << refused.err;
     EXPECT_FALSE(Exists("never.sin"));
@@ -146,7 +133,7 @@ TEST_F(CsvCliTest, AChannelThatOnlyTransmitsIsNamedOnStderr) {
     WriteChannels("radio.sin", {{7,
                                  {"", "146.00000", "OFF", "OFF", "Wide", "Yes", "High", "DTMF",
                                   "ON", "Close", "Forward", "TX"}}});
-    const CliRun run = Cli("export-csv " + Quoted("radio.sin"));
+    const ProcessRun run = Cli("export-csv " + Quoted("radio.sin"));
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, kHeader);
     EXPECT_EQ(run.err.rfind("tevano-cli: Channel 7 has a transmit frequency but no receive "
@@ -159,7 +146,7 @@ TEST_F(CsvCliTest, AChannelThatOnlyTransmitsIsNamedOnStderr) {
 TEST_F(CsvCliTest, ImportIntoANewOrAnExistingFile) {
     WriteText("list.csv", kHeader + "2,CALL,145.000000,,,TSQL,,67.0,,,,,FM,,,5.0W,,,,,\n"
                                     "5,rpt,145.600000,-,0.6,,,,,,,,NFM,,S,1.0W,,,,,\n");
-    const CliRun created = Cli("import-csv " + Quoted("list.csv") + " " + Quoted("new.sin"));
+    const ProcessRun created = Cli("import-csv " + Quoted("list.csv") + " " + Quoted("new.sin"));
     ASSERT_EQ(created.status, 0) << created.err;
     EXPECT_EQ(created.err, "");
     EXPECT_EQ(ReadBytes(Path("new.sin")).size(), kImageSize);
@@ -179,7 +166,7 @@ TEST_F(CsvCliTest, ImportIntoANewOrAnExistingFile) {
                               {2,
                                {"150.00000", "150.00000", "OFF", "OFF", "Wide", "Yes", "High",
                                 "MSK", "ON", "Carrier", "Reverse", "GONE"}}});
-    const CliRun merged = Cli("import-csv " + Quoted("list.csv") + " " + Quoted("old.sin"));
+    const ProcessRun merged = Cli("import-csv " + Quoted("list.csv") + " " + Quoted("old.sin"));
     ASSERT_EQ(merged.status, 0) << merged.err;
     EXPECT_EQ(Channel("old.sin", 1)[kColName], "KEEP");
     EXPECT_EQ(Channel("old.sin", 1)[kColBusyLock], "Carrier");
@@ -191,7 +178,7 @@ TEST_F(CsvCliTest, ImportIntoANewOrAnExistingFile) {
     // A list exported from a file and imported back into it changes no byte.
     const std::vector<std::uint8_t> before = ReadBytes(Path("old.sin"));
     ASSERT_EQ(Cli("export-csv " + Quoted("old.sin") + " " + Quoted("back.csv")).status, 0);
-    const CliRun back = Cli("import-csv " + Quoted("back.csv") + " " + Quoted("old.sin"));
+    const ProcessRun back = Cli("import-csv " + Quoted("back.csv") + " " + Quoted("old.sin"));
     ASSERT_EQ(back.status, 0) << back.err;
     EXPECT_EQ(ReadBytes(Path("old.sin")), before);
 }
@@ -203,7 +190,7 @@ TEST_F(CsvCliTest, ARefusedListChangesNothingAndListsEveryRow) {
     const std::vector<std::uint8_t> before = ReadBytes(Path("old.sin"));
     WriteText("bad.csv", "Location;Frequency;Mode\n1;145,000;FM\n2;700;FM\n3;145;AM\n");
     for (const char* target : {"old.sin", "never.sin"}) {
-        const CliRun run = Cli("import-csv " + Quoted("bad.csv") + " " + Quoted(target));
+        const ProcessRun run = Cli("import-csv " + Quoted("bad.csv") + " " + Quoted(target));
         EXPECT_EQ(run.status, 1);
         EXPECT_EQ(run.out, "");
         EXPECT_EQ(run.err, "tevano-cli: The channel list \"" + Path("bad.csv") +
@@ -216,7 +203,7 @@ TEST_F(CsvCliTest, ARefusedListChangesNothingAndListsEveryRow) {
     EXPECT_EQ(ReadBytes(Path("old.sin")), before);
     EXPECT_FALSE(Exists("never.sin"));
 
-    const CliRun chinese =
+    const ProcessRun chinese =
         Cli("import-csv " + Quoted("bad.csv") + " " + Quoted("old.sin") + " --chinese");
     EXPECT_EQ(chinese.status, 1);
     EXPECT_NE(chinese.err.find("\n  第 4 行：Mode \"AM\"："), std::string::npos) << chinese.err;
@@ -238,7 +225,7 @@ TEST_F(CsvCliTest, AFifoIsRefusedAndControlBytesAreEscaped) {
 
     using namespace std::string_literals;
     WriteText("evil.csv", kHeader + "1,\x1b]0;owned\x07\xff\0z,145.000000,,,,,,,,,,FM,,,5.0W\n"s);
-    const CliRun run = Cli("import-csv " + Quoted("evil.csv") + " " + Quoted("x.sin"));
+    const ProcessRun run = Cli("import-csv " + Quoted("evil.csv") + " " + Quoted("x.sin"));
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("Name \"\\x1B]0;owned\\x07\\xFF\\x00z\""), std::string::npos) << run.err;
     for (const char c : run.err) {
@@ -253,7 +240,7 @@ TEST_F(CsvCliTest, SkipBadRowsAndCutNames) {
     WriteText("mixed.csv", kHeader + "1,GOOD,145.000000\n"
                                      "2,,700\n"
                                      "3,REPEATER,146.000000\n");
-    const CliRun strict = Cli("import-csv " + Quoted("mixed.csv") + " " + Quoted("a.sin"));
+    const ProcessRun strict = Cli("import-csv " + Quoted("mixed.csv") + " " + Quoted("a.sin"));
     EXPECT_EQ(strict.status, 1);
     EXPECT_NE(strict.err.find("  Line 4: Name \"REPEATER\" is longer than a channel name's 6 "
                               "characters\n"),
@@ -261,7 +248,7 @@ TEST_F(CsvCliTest, SkipBadRowsAndCutNames) {
         << strict.err;
     EXPECT_FALSE(Exists("a.sin"));
 
-    const CliRun skipping =
+    const ProcessRun skipping =
         Cli("import-csv " + Quoted("mixed.csv") + " " + Quoted("a.sin") + " --skip-bad");
     EXPECT_EQ(skipping.status, 0);
     EXPECT_EQ(skipping.err, "tevano-cli: These rows of the channel list \"" + Path("mixed.csv") +
@@ -272,15 +259,15 @@ TEST_F(CsvCliTest, SkipBadRowsAndCutNames) {
     EXPECT_EQ(Channel("a.sin", 1)[kColName], "GOOD");
     EXPECT_EQ(Channel("a.sin", 3)[kColRxFrequency], "");
 
-    const CliRun both = Cli("import-csv " + Quoted("mixed.csv") + " " + Quoted("b.sin") +
-                            " --skip-bad --cut-names");
+    const ProcessRun both = Cli("import-csv " + Quoted("mixed.csv") + " " + Quoted("b.sin") +
+                                " --skip-bad --cut-names");
     EXPECT_EQ(both.status, 0) << both.err;
     EXPECT_EQ(std::count(both.err.begin(), both.err.end(), '\n'), 2) << both.err;
     EXPECT_EQ(Channel("b.sin", 3)[kColName], "REPEAT");
 
     // Nothing left to take: the list is refused as without the option.
     WriteText("bad.csv", kHeader + "1,,700\n2,,145.001\n");
-    const CliRun none =
+    const ProcessRun none =
         Cli("import-csv " + Quoted("bad.csv") + " " + Quoted("c.sin") + " --skip-bad --chinese");
     EXPECT_EQ(none.status, 1);
     EXPECT_EQ(none.err.rfind("tevano-cli: 频道列表 \"" + Path("bad.csv") + "\" 未导入", 0), 0u)
@@ -293,7 +280,7 @@ TEST_F(CsvCliTest, SkipBadRowsAndCutNames) {
 // "Field" band are taken and named.
 TEST_F(CsvCliTest, PlacementAndBandWarnings) {
     WriteText("zero.csv", kHeader + "0,A,145.000000\n1,B,435.000000\n2,C,146.000000\n");
-    const CliRun past =
+    const ProcessRun past =
         Cli("import-csv " + Quoted("zero.csv") + " " + Quoted("a.sin") + " --first-location 127");
     EXPECT_EQ(past.status, 1);
     EXPECT_NE(past.err.find("  Line 4: placed in file order from channel 127, this row would go "
@@ -302,7 +289,7 @@ TEST_F(CsvCliTest, PlacementAndBandWarnings) {
         << past.err;
     EXPECT_FALSE(Exists("a.sin"));
 
-    const CliRun placed =
+    const ProcessRun placed =
         Cli("import-csv " + Quoted("zero.csv") + " " + Quoted("a.sin") + " --first-location 126");
     ASSERT_EQ(placed.status, 0) << placed.err;
     EXPECT_EQ(placed.err, "tevano-cli: warning: line 3: channel 127's receive frequency "
@@ -317,8 +304,8 @@ TEST_F(CsvCliTest, PlacementAndBandWarnings) {
     EXPECT_EQ(Channel("b.sin", 2)[kColName], "B");
 
     for (const char* value : {"0", "129", "x", "1000"}) {
-        const CliRun misuse = Cli("import-csv " + Quoted("plain.csv") + " " + Quoted("c.sin") +
-                                  " --first-location " + value);
+        const ProcessRun misuse = Cli("import-csv " + Quoted("plain.csv") + " " + Quoted("c.sin") +
+                                      " --first-location " + value);
         EXPECT_EQ(misuse.status, 2) << value;
     }
     EXPECT_FALSE(Exists("c.sin"));
@@ -339,7 +326,7 @@ TEST_F(CsvCliTest, FailuresAndMisuse) {
         "export-csv " + Quoted("short.sin"),
     };
     for (const std::string& arguments : failures) {
-        const CliRun run = Cli(arguments);
+        const ProcessRun run = Cli(arguments);
         EXPECT_EQ(run.status, 1) << arguments;
         EXPECT_EQ(run.err.rfind("tevano-cli: ", 0), 0u) << run.err;
         EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << run.err;

@@ -1,20 +1,16 @@
-// Builds radio images for the grid tests: a new image with chosen channel bytes set.
+// Builds radio images for the grid tests: a new image (support/NewImage.h) with chosen channel
+// bytes set.
 #pragma once
 
 #include "image/ChannelRecord.h"
 #include "image/RadioImage.h"
+#include "support/NewImage.h"
 
 #include <array>
 #include <cstdint>
 #include <initializer_list>
 
 namespace tevano::testing {
-
-inline RadioImage NewImage() {
-    RadioImage image{};
-    MakeNewImage(image);
-    return image;
-}
 
 // Writes the 16 record bytes of a channel.
 inline void SetRecord(RadioImage& image, int channel, const std::array<std::uint8_t, 16>& record) {

@@ -4,6 +4,7 @@
 #include "grid/ChannelFileOps.h"
 #include "grid/ChannelGridLayout.h"
 #include "grid/HeadlessChannelForm.h"
+#include "support/NewImage.h"
 
 #include <QFile>
 #include <QString>
@@ -13,8 +14,7 @@ namespace tevano::testing {
 // A document with channel 1 at 145 MHz (wide, scan, high power) and channel 2 at 439.99375 MHz.
 inline void WriteSampleFile(const QString& path) {
     HeadlessChannelForm form(true);
-    RadioImage image{};
-    MakeNewImage(image);
+    RadioImage image = NewImage();
     ShowImage(image, form.Form(), true);
     const char* rows[2][12] = {
         {"145.00000", "145.00000", "OFF", "88.5", "Wide", "Yes", "High", "DTMF", "ON", "Close",

@@ -1,4 +1,5 @@
 #include "options/OptionalFeaturesForm.h"
+#include "support/NewImage.h"
 
 #include <gtest/gtest.h>
 
@@ -7,11 +8,7 @@
 namespace tevano {
 namespace {
 
-RadioImage NewImage() {
-    RadioImage image{};
-    MakeNewImage(image);
-    return image;
-}
+using testing::NewImage;
 
 RadioImage AllFF() {
     RadioImage image{};

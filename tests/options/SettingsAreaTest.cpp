@@ -1,4 +1,5 @@
 #include "options/SettingsArea.h"
+#include "support/NewImage.h"
 
 #include <gtest/gtest.h>
 
@@ -9,11 +10,7 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-RadioImage NewImage() {
-    RadioImage image{};
-    MakeNewImage(image);
-    return image;
-}
+using testing::NewImage;
 
 void Put(RadioImage& image, IdField field, const Bytes& bytes) {
     for (std::size_t i = 0; i < bytes.size(); ++i) {

@@ -1,15 +1,12 @@
 #include "options/SideKeyForm.h"
+#include "support/NewImage.h"
 
 #include <gtest/gtest.h>
 
 namespace tevano {
 namespace {
 
-RadioImage NewImage() {
-    RadioImage image{};
-    MakeNewImage(image);
-    return image;
-}
+using testing::NewImage;
 
 void ExpectOnlySideKeyBytesChanged(const RadioImage& before, const RadioImage& after) {
     for (std::size_t i = 0; i < before.size(); ++i) {

@@ -2,6 +2,8 @@
 // with status 0 (the desktop program's without a display), every tevano-cli command's own help
 // in both forms, and an unknown option that names itself with status 2.
 
+#include "CommandOverview.h"
+
 #include "support/ProcessRun.h"
 
 #include <gtest/gtest.h>
@@ -13,6 +15,7 @@
 namespace tevano {
 namespace {
 
+using testing::OverviewCommands;
 using testing::ProcessRun;
 using testing::Quoted;
 
@@ -91,13 +94,7 @@ TEST_F(CommandLineTest, AnUnknownOptionNamesItself) {
 TEST_F(CommandLineTest, EveryCommandHasItsOwnHelp) {
     const ProcessRun overview = Cli("--help");
     ASSERT_EQ(overview.status, 0);
-    std::vector<std::string> commands;
-    std::istringstream lines(overview.out);
-    for (std::string line; std::getline(lines, line);) {
-        if (line.rfind("  ", 0) == 0 && line.size() > 2 && line[2] != ' ') {
-            commands.push_back(line.substr(2, line.find(' ', 2) - 2));
-        }
-    }
+    const std::vector<std::string> commands = OverviewCommands(overview.out);
     ASSERT_NE(std::find(commands.begin(), commands.end(), "show"), commands.end()) << overview.out;
     ASSERT_NE(std::find(commands.begin(), commands.end(), "import-csv"), commands.end());
     for (const std::string& command : commands) {

@@ -1,6 +1,8 @@
 // The manual pages and the bash completion cannot drift from the programs: every command and
 // option that a program's --help prints is in its manual page, and the completion offers them.
 
+#include "CommandOverview.h"
+
 #include "support/ProcessRun.h"
 
 #include <gtest/gtest.h>
@@ -12,6 +14,7 @@
 namespace tevano {
 namespace {
 
+using testing::OverviewCommands;
 using testing::ProcessRun;
 using testing::Quoted;
 
@@ -32,18 +35,6 @@ std::set<std::string> Options(const std::string& help) {
         options.insert((*it)[2]);
     }
     return options;
-}
-
-// The commands of tevano-cli's overview: the first word of each two-space indented line.
-std::vector<std::string> Commands(const std::string& overview) {
-    std::vector<std::string> commands;
-    std::istringstream lines(overview);
-    for (std::string line; std::getline(lines, line);) {
-        if (line.rfind("  ", 0) == 0 && line.size() > 2 && line[2] != ' ') {
-            commands.push_back(line.substr(2, line.find(' ', 2) - 2));
-        }
-    }
-    return commands;
 }
 
 // Whether the word stands in the text on its own, not as part of a longer option or word.
@@ -102,7 +93,7 @@ TEST_F(ManualPagesTest, EveryOptionOfTheHelpIsInTheManualPage) {
         ASSERT_NE(page.find(".SH OPTIONS"), std::string::npos) << program.name;
         std::string help = Help(program.path, "--help");
         if (std::string(program.name) == "tevano-cli") {
-            for (const std::string& command : Commands(help)) {
+            for (const std::string& command : OverviewCommands(help)) {
                 EXPECT_TRUE(HasWord(page, command)) << "tevano-cli.1 lacks the command " << command;
                 help += Help(program.path, "help " + command);
             }
@@ -118,7 +109,7 @@ TEST_F(ManualPagesTest, EveryOptionOfTheHelpIsInTheManualPage) {
 TEST_F(ManualPagesTest, TheCompletionOffersEveryCommandAndItsOptions) {
     const std::string overview = Help(TEVANO_CLI, "--help");
     const std::set<std::string> offered = Completions("''");
-    for (const std::string& command : Commands(overview)) {
+    for (const std::string& command : OverviewCommands(overview)) {
         EXPECT_EQ(offered.count(command), 1u) << command;
         const std::set<std::string> options = Completions(command + " x -");
         for (const std::string& option : Options(Help(TEVANO_CLI, "help " + command))) {

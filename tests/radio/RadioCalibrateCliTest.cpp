@@ -4,6 +4,7 @@
 #include "RadioProcess.h"
 
 #include "radiolink/PosixSerialPort.h"
+#include "support/ProcessRun.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -14,13 +15,9 @@
 namespace tevano {
 namespace {
 
+using testing::ProcessRun;
 using testing::RadioProcess;
 using testing::ReadText;
-
-struct CliRun {
-    int status = -1;
-    std::string err;
-};
 
 class RadioCalibrateCliTest : public ::testing::Test {
 protected:
@@ -34,11 +31,8 @@ protected:
         return options;
     }
 
-    CliRun Calibrate(const std::string& arguments) const {
-        const std::string command = std::string("'") + TEVANO_CLI + "' calibrate " + arguments +
-                                    " >/dev/null 2>'" + Path("stderr") + "'";
-        const int raw = std::system(command.c_str());
-        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : 128 + WTERMSIG(raw), ReadText(Path("stderr"))};
+    ProcessRun Calibrate(const std::string& arguments) const {
+        return testing::RunCommand(testing::Quoted(TEVANO_CLI) + " calibrate " + arguments, temp_);
     }
 
     testing::TempDir temp_;
@@ -49,7 +43,7 @@ protected:
 TEST_F(RadioCalibrateCliTest, ConfirmedCalibrationSendsTheTextsAsTheDialogWould) {
     RadioProcess radio(RadioOptions({}));
 
-    CliRun run =
+    ProcessRun run =
         Calibrate(radio.Port() + " --item low-power-voltage --value 38 --rx ' 145.1325abc' --tx "
                                  "145.123459 --rx-tone 88.57 --tx-tone d023n");
     EXPECT_EQ(run.status, 0);
@@ -90,7 +84,7 @@ TEST_F(RadioCalibrateCliTest, FieldThatCannotBeSentIsRefusedBeforeThePortOpens) 
         // Another program holds the port: had the tool tried it, it would say it cannot open it.
         PosixSerialPort otherProgram;
         ASSERT_TRUE(otherProgram.Open(radio.Port(), kCalibrationTimeouts));
-        const CliRun run =
+        const ProcessRun run =
             Calibrate(radio.Port() + " --item tx-power --value 47 " + std::string(c.fields));
         EXPECT_EQ(run.status, 2) << c.fields;
         EXPECT_EQ(run.err.rfind(std::string("tevano-cli: ") + c.named + ": ", 0), 0u) << run.err;
@@ -103,7 +97,7 @@ TEST_F(RadioCalibrateCliTest, SilentRadioIsRetriedAsOftenAsAskedThenGivenUp) {
     RadioProcess radio(RadioOptions({"--fault", "silent"}));
     const std::string failed = "tevano-cli:  Error had happen ,need try again\n";
 
-    const CliRun run =
+    const ProcessRun run =
         Calibrate(radio.Port() + " --item tx-power --value 47 --rx 400 --tx 400 --retries 1");
 
     EXPECT_EQ(run.status, 1);
@@ -120,14 +114,14 @@ TEST_F(RadioCalibrateCliTest, SilentRadioIsRetriedAsOftenAsAskedThenGivenUp) {
 TEST_F(RadioCalibrateCliTest, MissingConfirmationThenRetryAndUnusablePorts) {
     {
         RadioProcess radio(RadioOptions({"--fault", "no-confirm=frequency:1"}));
-        const CliRun run = Calibrate(
+        const ProcessRun run = Calibrate(
             radio.Port() + " --item squelch-level --value 160 --rx 154 --tx 154 --retries 3");
         EXPECT_EQ(run.status, 0);
         EXPECT_EQ(run.err, "tevano-cli:  Error had happen ,need try again\n"
                            "tevano-cli: retry 1 of 3\n"
                            "tevano-cli: Finish successfully!\n");
     }
-    const CliRun run =
+    const ProcessRun run =
         Calibrate(Path("no-such-port") + " --item tx-power --value 47 --rx 400 --tx 400");
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, "tevano-cli: Could not Open the Port,Please check whether the Port are "
@@ -153,7 +147,7 @@ TEST_F(RadioCalibrateCliTest, WrongCommandLinesAreMisuse) {
              port + " --item tx-power --value 47 --rx 400 --tx 400 --retries many",
              port + " --item tx-power --value 47 --rx 400 --tx 400 --force",
          }) {
-        const CliRun run = Calibrate(arguments);
+        const ProcessRun run = Calibrate(arguments);
         EXPECT_EQ(run.status, 2) << arguments;
         EXPECT_NE(run.err.find("usage: tevano-cli calibrate PORT"), std::string::npos) << run.err;
     }

@@ -6,7 +6,7 @@
 
 #include "radiolink/CloneExchange.h"
 #include "radiolink/PosixSerialPort.h"
-#include "radiolink/ScriptedExchange.h"
+#include "support/ScriptedExchange.h"
 #include "support/TempDir.h"
 #include "testmode/CalibrationExchange.h"
 
@@ -18,25 +18,13 @@
 namespace tevano {
 namespace {
 
+using testing::LinesStartingWith;
 using testing::Log;
 using testing::RadioProcess;
 using testing::ScriptedHook;
 
 std::vector<std::string> LinesOf(const std::string& path) {
-    std::vector<std::string> lines;
-    std::ifstream in(path);
-    for (std::string line; std::getline(in, line);) {
-        lines.push_back(line);
-    }
-    return lines;
-}
-
-long LinesStartingWith(const std::vector<std::string>& lines, const std::string& prefix) {
-    long count = 0;
-    for (const std::string& line : lines) {
-        count += line.rfind(prefix, 0) == 0 ? 1 : 0;
-    }
-    return count;
+    return testing::Lines(testing::ReadText(path));
 }
 
 // How often the bytes appear in the trace: a run of bytes in one direction may go on over

@@ -6,7 +6,7 @@
 #include "image/ChannelFile.h"
 #include "radiolink/PosixSerialPort.h"
 #include "radiolink/ReadBackups.h"
-#include "shell/EnvironmentGuard.h"
+#include "support/EnvironmentGuard.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>

@@ -6,7 +6,7 @@
 #include "image/ChannelFile.h"
 #include "radiolink/CloneExchange.h"
 #include "radiolink/PosixSerialPort.h"
-#include "radiolink/ScriptedExchange.h"
+#include "support/ScriptedExchange.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -62,20 +62,11 @@ protected:
     std::string Path(const std::string& name) const { return temp_.Path(name); }
 
     std::vector<std::string> Trace() const {
-        std::vector<std::string> lines;
-        std::ifstream in(Path("trace"));
-        for (std::string line; std::getline(in, line);) {
-            lines.push_back(line);
-        }
-        return lines;
+        return testing::Lines(testing::ReadText(Path("trace")));
     }
 
     long TraceLinesStartingWith(const std::string& prefix) const {
-        long count = 0;
-        for (const std::string& line : Trace()) {
-            count += line.rfind(prefix, 0) == 0 ? 1 : 0;
-        }
-        return count;
+        return testing::LinesStartingWith(Trace(), prefix);
     }
 
     testing::TempDir temp_;

@@ -2,7 +2,7 @@
 // attempt and retry loops, the radio-type question, and the failures that end in the
 // communication-error question.
 
-#include "ScriptedExchange.h"
+#include "support/ScriptedExchange.h"
 
 #include "radiolink/CloneExchange.h"
 

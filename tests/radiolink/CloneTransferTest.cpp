@@ -1,7 +1,7 @@
 // The 396 blocks of the clone exchange against a scripted radio: what a read leaves in the
 // image on each ending, what a write sends, and that no bytes a radio sends can crash it.
 
-#include "ScriptedExchange.h"
+#include "support/ScriptedExchange.h"
 
 #include "radiolink/CloneExchange.h"
 

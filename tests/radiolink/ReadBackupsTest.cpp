@@ -3,7 +3,7 @@
 // kept, other files left alone, and a failure that is reported rather than thrown.
 
 #include "radiolink/ReadBackups.h"
-#include "shell/EnvironmentGuard.h"
+#include "support/EnvironmentGuard.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>

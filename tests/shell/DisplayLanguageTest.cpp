@@ -1,7 +1,7 @@
 #include "shell/DisplayLanguage.h"
 #include "shell/IniFile.h"
 
-#include "EnvironmentGuard.h"
+#include "support/EnvironmentGuard.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -12,10 +12,7 @@ namespace {
 using testing::EnvironmentGuard;
 using testing::ReadText;
 using testing::TempDir;
-
-void WriteText(const std::string& path, const std::string& text) {
-    testing::WriteBytes(path, std::vector<std::uint8_t>(text.begin(), text.end()));
-}
+using testing::WriteText;
 
 TEST(DisplayLanguage, EnglishOnlyForTheExactEnglishString) {
     EXPECT_TRUE(IsEnglishLanguage("prog", "prog_EN"));

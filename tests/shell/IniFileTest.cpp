@@ -16,10 +16,7 @@ namespace {
 
 using testing::ReadText;
 using testing::TempDir;
-
-void WriteText(const std::string& path, const std::string& text) {
-    testing::WriteBytes(path, std::vector<std::uint8_t>(text.begin(), text.end()));
-}
+using testing::WriteText;
 
 bool Exists(const std::string& path) {
     struct stat info {};

@@ -1,6 +1,6 @@
 #include "shell/IniFile.h"
 
-#include "EnvironmentGuard.h"
+#include "support/EnvironmentGuard.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -11,10 +11,7 @@ namespace {
 using testing::EnvironmentGuard;
 using testing::ReadText;
 using testing::TempDir;
-
-void WriteText(const std::string& path, const std::string& text) {
-    testing::WriteBytes(path, std::vector<std::uint8_t>(text.begin(), text.end()));
-}
+using testing::WriteText;
 
 TEST(ProgramIni, BesideAWritableProgram) {
     TempDir dir;

@@ -5,7 +5,7 @@
 #include "shell/ProgramLayout.h"
 #include "shell/IniFile.h"
 
-#include "EnvironmentGuard.h"
+#include "support/EnvironmentGuard.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>

@@ -24,10 +24,12 @@ inline std::string Quoted(const std::string& text) {
     return quoted + "'";
 }
 
-// Runs a shell command line (quote its words with Quoted), its output kept in `scratch`.
-inline ProcessRun RunCommand(const std::string& commandLine, const TempDir& scratch) {
-    const std::string out = scratch.Path("run-stdout");
-    const std::string err = scratch.Path("run-stderr");
+// Runs a shell command line (quote its words with Quoted), its output kept in `scratch` under
+// `name` (runs at the same time need names of their own).
+inline ProcessRun RunCommand(const std::string& commandLine, const TempDir& scratch,
+                             const std::string& name = "run") {
+    const std::string out = scratch.Path(name + "-stdout");
+    const std::string err = scratch.Path(name + "-stderr");
     const int raw = std::system((commandLine + " >" + Quoted(out) + " 2>" + Quoted(err)).c_str());
     ProcessRun run;
     run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : 128 + WTERMSIG(raw);

@@ -2,7 +2,7 @@
 // texts, every pause, purge and read of an attempt, a silent radio, and the Retry/Cancel loop
 // that only the user ends.
 
-#include "radiolink/ScriptedExchange.h"
+#include "support/ScriptedExchange.h"
 
 #include "testmode/CalibrationExchange.h"
 
