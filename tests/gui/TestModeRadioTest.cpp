@@ -13,7 +13,6 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -35,19 +34,16 @@ private:
 
     // The radio's record of its calibrations, a line each; waits until `count` lines are there.
     static QStringList Recorded(const QString& path, int count) {
-        QElapsedTimer waited;
-        waited.start();
         QStringList lines;
-        while (waited.elapsed() < 3000) {
-            QFile file(path);
-            if (file.open(QIODevice::ReadOnly)) {
-                lines = QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
-                if (lines.size() >= count) {
-                    break;
+        [[maybe_unused]] const bool complete = QTest::qWaitFor(
+            [&] {
+                QFile file(path);
+                if (file.open(QIODevice::ReadOnly)) {
+                    lines = QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
                 }
-            }
-            QTest::qWait(20);
-        }
+                return lines.size() >= count;
+            },
+            3000);
         return lines;
     }
 

@@ -7,7 +7,9 @@
 #include "radiolink/PosixSerialPort.h"
 #include "radiolink/ReadBackups.h"
 #include "support/EnvironmentGuard.h"
+#include "support/ProcessRun.h"
 #include "support/TempDir.h"
+#include "support/WaitUntil.h"
 
 #include <gtest/gtest.h>
 
@@ -17,6 +19,7 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <fstream>
+#include <optional>
 #include <poll.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
@@ -28,18 +31,11 @@
 namespace tevano {
 namespace {
 
+using testing::ProcessRun;
+using testing::Quoted;
 using testing::RadioProcess;
 using testing::ReadBytes;
 using testing::ReadText;
-
-struct CliRun {
-    int status = -1;
-    std::string err;
-};
-
-std::string Quoted(const std::string& text) {
-    return "'" + text + "'";
-}
 
 RadioImage Pattern() {
     RadioImage image{};
@@ -56,11 +52,8 @@ protected:
 
     std::string Path(const std::string& name) const { return temp_.Path(name); }
 
-    CliRun Cli(const std::string& arguments, const std::string& cli = TEVANO_CLI) const {
-        const std::string command =
-            Quoted(cli) + " " + arguments + " >/dev/null 2>" + Quoted(Path("stderr"));
-        const int raw = std::system(command.c_str());
-        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : 128 + WTERMSIG(raw), ReadText(Path("stderr"))};
+    ProcessRun Cli(const std::string& arguments, const std::string& cli = TEVANO_CLI) const {
+        return testing::RunCommand(Quoted(cli) + " " + arguments, temp_);
     }
 
     void SaveImage(const std::string& name, const RadioImage& image) const {
@@ -74,7 +67,7 @@ protected:
 TEST_F(RadioCliTest, ReadStoresTheRadiosMemoryInTheFile) {
     SaveImage("radio.sin", Pattern());
     RadioProcess radio({"--baud", "0", "--image", Path("radio.sin")});
-    const CliRun run = Cli("read " + radio.Port() + " " + Quoted(Path("read.sin")));
+    const ProcessRun run = Cli("read " + radio.Port() + " " + Quoted(Path("read.sin")));
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "");
     EXPECT_EQ(ReadBytes(Path("read.sin")), ReadBytes(Path("radio.sin")));
@@ -84,7 +77,7 @@ TEST_F(RadioCliTest, FailedReadNeitherCreatesNorChangesTheFile) {
     RadioProcess radio({"--baud", "0", "--fault", "short-reply=0:3"});
     const std::string port = radio.Port();
 
-    CliRun run = Cli("read " + port + " " + Quoted(Path("new.sin")));
+    ProcessRun run = Cli("read " + port + " " + Quoted(Path("new.sin")));
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, "tevano-cli: not received enough  byte\n");
     EXPECT_NE(access(Path("new.sin").c_str(), F_OK), 0);
@@ -103,7 +96,7 @@ TEST_F(RadioCliTest, ShortRepliesAreNamedWithTheOffsetsThatDidNotCome) {
     SaveImage("radio.sin", Pattern());
     RadioProcess radio(
         {"--baud", "0", "--image", Path("radio.sin"), "--fault", "short-reply=5:10"});
-    const CliRun run = Cli("read " + radio.Port() + " " + Quoted(Path("read.sin")));
+    const ProcessRun run = Cli("read " + radio.Port() + " " + Quoted(Path("read.sin")));
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "tevano-cli: warning: The radio's reply to block 0x0028 was short: image "
                        "offsets 0x002E-0x002F did not arrive.\n");
@@ -132,7 +125,7 @@ TEST_F(RadioCliTest, ReadTargetIsCheckedBeforeTheRadioIsTouched) {
         {temp_.path(), "Is a directory"},
     };
     for (const auto& c : cases) {
-        const CliRun run = Cli("read " + radio.Port() + " " + Quoted(c.file));
+        const ProcessRun run = Cli("read " + radio.Port() + " " + Quoted(c.file));
         EXPECT_EQ(run.status, 1) << c.file;
         EXPECT_EQ(run.err.rfind("tevano-cli: ", 0), 0u) << run.err;
         EXPECT_NE(run.err.find(c.says), std::string::npos) << run.err;
@@ -144,7 +137,7 @@ TEST_F(RadioCliTest, ReadTargetIsCheckedBeforeTheRadioIsTouched) {
 TEST_F(RadioCliTest, WriteSendsTheFileAsItStands) {
     SaveImage("demo.sin", Pattern());
     RadioProcess radio({"--baud", "0", "--save", Path("saved.sin")});
-    const CliRun run = Cli("write " + radio.Port() + " " + Quoted(Path("demo.sin")));
+    const ProcessRun run = Cli("write " + radio.Port() + " " + Quoted(Path("demo.sin")));
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "");
     EXPECT_EQ(ReadBytes(Path("saved.sin")), ReadBytes(Path("demo.sin")));
@@ -160,7 +153,7 @@ TEST_F(RadioCliTest, RadioTypeQuestionIsAnsweredOkOnlyWithForce) {
         "button\n";
 
     // The question speaks of an OK button: the line after it says what stands for one here.
-    CliRun run = Cli("write " + radio.Port() + " " + Quoted(Path("demo.sin")));
+    ProcessRun run = Cli("write " + radio.Port() + " " + Quoted(Path("demo.sin")));
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, question + "tevano-cli: not written; --force writes anyway\n");
     EXPECT_NE(access(Path("saved.sin").c_str(), F_OK), 0);
@@ -177,12 +170,12 @@ TEST_F(RadioCliTest, CommunicationErrorIsRetriedAsOftenAsAsked) {
                               "and the radio power\n";
     {
         RadioProcess radio({"--baud", "0", "--fault", "wrong-ack=15"});
-        const CliRun run = Cli("write " + radio.Port() + " " + Quoted(Path("demo.sin")));
+        const ProcessRun run = Cli("write " + radio.Port() + " " + Quoted(Path("demo.sin")));
         EXPECT_EQ(run.status, 1);
         EXPECT_EQ(run.err, error);
     }
     RadioProcess radio({"--baud", "0", "--fault", "wrong-ack=15"});
-    const CliRun run =
+    const ProcessRun run =
         Cli("write " + radio.Port() + " " + Quoted(Path("demo.sin")) + " --retries 2");
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, error + "tevano-cli: retry 1 of 2\n");
@@ -198,7 +191,7 @@ TEST_F(RadioCliTest, PortNamesComeFromTheProgramsIniFile) {
         << "[MAIN]\nLANGUAGE=MAIN_EN\n[PORTS]\nCOM3=" + Path("radio-link") + "\n";
     SaveImage("demo.sin", Pattern());
 
-    CliRun run = Cli("write COM3 " + Quoted(Path("demo.sin")), cli);
+    ProcessRun run = Cli("write COM3 " + Quoted(Path("demo.sin")), cli);
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(ReadBytes(Path("saved.sin")), ReadBytes(Path("demo.sin")));
 
@@ -217,7 +210,7 @@ TEST_F(RadioCliTest, PortHeldElsewhereAndWrongCommandLines) {
     {
         PosixSerialPort otherProgram;
         ASSERT_TRUE(otherProgram.Open(radio.Port(), kCloneTimeouts));
-        const CliRun run =
+        const ProcessRun run =
             Cli("read " + radio.Port() + " " + Quoted(Path("read.sin")) + " --chinese");
         EXPECT_EQ(run.status, 1);
         EXPECT_EQ(run.err, "tevano-cli: 无法打开串口，请检查该设备是否正常，或是否被占用\n"
@@ -230,7 +223,7 @@ TEST_F(RadioCliTest, PortHeldElsewhereAndWrongCommandLines) {
     EXPECT_EQ(Cli("read " + radio.Port() + " x.sin --speed 1").status, 2);
     // A file that cannot be a radio image is refused before the port is touched.
     testing::WriteBytes(Path("short.sin"), {1, 2, 3});
-    const CliRun run = Cli("write " + radio.Port() + " " + Quoted(Path("short.sin")));
+    const ProcessRun run = Cli("write " + radio.Port() + " " + Quoted(Path("short.sin")));
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("short.sin"), std::string::npos) << run.err;
 }
@@ -246,12 +239,9 @@ TEST_F(RadioCliTest, KilledReadLetsGoOfThePortAndWritesNoFile) {
         _exit(127);
     }
     // Wait until blocks are moving, then end it as a shell's kill would.
-    bool moving = false;
-    for (int tries = 0; tries < 1000 && !moving; ++tries) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        moving = ReadText(Path("trace")).find("> 52 00 10") != std::string::npos;
-    }
-    EXPECT_TRUE(moving);
+    EXPECT_TRUE(testing::WaitUntil(
+        [this] { return ReadText(Path("trace")).find("> 52 00 10") != std::string::npos; },
+        std::chrono::seconds(10)));
     kill(cli, SIGTERM);
     int status = 0;
     ASSERT_EQ(waitpid(cli, &status, 0), cli);
@@ -277,12 +267,20 @@ TEST_F(RadioCliTest, TerminalShowsAProgressBarWithTheBlockCount) {
     ASSERT_EQ(unlockpt(terminal), 0);
     const std::string screen = ptsname(terminal);
 
-    // The terminal is read while the tool runs: a full terminal would stop it.
+    // The terminal is read while the tool runs (a full terminal would stop it), and after it
+    // ended until its last line has come through the pseudo-terminal.
+    const std::string lastLine = "] 396/396\n";
     std::string shown;
-    std::atomic<bool> done{false};
+    std::atomic<bool> ended{false};
     std::thread screenReader([&] {
+        using Clock = std::chrono::steady_clock;
         char buffer[4096];
-        while (!done) {
+        std::optional<Clock::time_point> giveUpAt; // 5 s after the tool ended
+        while (shown.find(lastLine) == std::string::npos &&
+               (!giveUpAt || Clock::now() < *giveUpAt)) {
+            if (ended && !giveUpAt) {
+                giveUpAt = Clock::now() + std::chrono::seconds(5);
+            }
             pollfd entry{terminal, POLLIN, 0};
             if (poll(&entry, 1, 50) == 1) {
                 const ssize_t got = read(terminal, buffer, sizeof buffer);
@@ -295,8 +293,7 @@ TEST_F(RadioCliTest, TerminalShowsAProgressBarWithTheBlockCount) {
     const std::string command = Quoted(TEVANO_CLI) + " write " + radio.Port() + " " +
                                 Quoted(Path("demo.sin")) + " 2>" + screen;
     const int raw = std::system(command.c_str());
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    done = true;
+    ended = true;
     screenReader.join();
     EXPECT_TRUE(WIFEXITED(raw) && WEXITSTATUS(raw) == 0);
     close(terminal);

@@ -2,6 +2,8 @@
 // read from its first line of output, stopped and waited for at the end of the test.
 #pragma once
 
+#include "support/WaitUntil.h"
+
 #include <gtest/gtest.h>
 
 #include <cerrno>
@@ -11,7 +13,6 @@
 #include <poll.h>
 #include <string>
 #include <sys/wait.h>
-#include <thread>
 #include <unistd.h>
 #include <vector>
 
@@ -83,16 +84,16 @@ public:
 
     // Waits up to 5 s for the radio to end by itself; its exit status, or -1.
     int Wait() {
-        for (int tries = 0; tries < 500 && pid_ > 0; ++tries) {
-            int status = 0;
-            const pid_t done = waitpid(pid_, &status, WNOHANG);
-            if (done == pid_) {
-                pid_ = -1;
-                return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        int status = 0;
+        const bool ended =
+            pid_ > 0 &&
+            WaitUntil([this, &status] { return waitpid(pid_, &status, WNOHANG) == pid_; },
+                      std::chrono::seconds(5));
+        if (!ended) {
+            return -1;
         }
-        return -1;
+        pid_ = -1;
+        return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     }
 
 private:

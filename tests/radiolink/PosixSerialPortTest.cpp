@@ -3,6 +3,7 @@
 
 #include "radiolink/PosixSerialPort.h"
 #include "support/TempDir.h"
+#include "support/WaitUntil.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +14,6 @@
 #include <string>
 #include <sys/ioctl.h>
 #include <termios.h>
-#include <thread>
 #include <unistd.h>
 
 namespace tevano {
@@ -68,6 +68,23 @@ public:
         }
         return got;
     }
+    // Waits up to a second until the port's end holds `count` bytes to read: the kernel moves
+    // pseudo-terminal bytes in a work queue, so what was sent is not there at once.
+    bool Arrived(int count) const {
+        // Tests run as root, whom the port's TIOCEXCL does not keep out.
+        const int observer = open(slave_.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+        if (observer < 0) {
+            return false;
+        }
+        const bool arrived = testing::WaitUntil(
+            [observer, count] {
+                int queued = 0;
+                return ioctl(observer, FIONREAD, &queued) == 0 && queued >= count;
+            },
+            std::chrono::milliseconds(1000));
+        close(observer);
+        return arrived;
+    }
     termios Settings() const {
         termios line{};
         tcgetattr(master_, &line); // the slave's settings
@@ -78,11 +95,6 @@ private:
     int master_ = -1;
     std::string slave_;
 };
-
-// The kernel moves pseudo-terminal bytes in a work queue: give them a moment to arrive.
-void LetBytesArrive() {
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
-}
 
 TEST(PosixSerialPortTest, LineIsSetTo9600EightBitsNoParityRawAndTheRestIsLeftAlone) {
     PtyPair pty;
@@ -148,7 +160,7 @@ TEST(PosixSerialPortTest, PurgeDiscardsWhatArrivedButNeverWhatWasSent) {
     PosixSerialPort port;
     ASSERT_TRUE(port.Open(pty.slave(), kCalibrationTimeouts));
     pty.Send("old");
-    LetBytesArrive();
+    ASSERT_TRUE(pty.Arrived(3));
     const std::uint8_t command[] = {0x52, 0x00, 0x08, 0x08};
     ASSERT_TRUE(port.Write(command, sizeof command));
     port.Purge(PurgeMode::Full);
@@ -198,7 +210,7 @@ TEST(PosixSerialPortTest, HangUpIsAPortErrorNotATimeOut) {
     PosixSerialPort port;
     ASSERT_TRUE(port.Open(pty.slave(), kCloneTimeouts));
     pty.Send("\x06");
-    LetBytesArrive();
+    ASSERT_TRUE(pty.Arrived(1));
     pty.CloseMaster();
     std::uint8_t buffer[12] = {};
     const auto start = Clock::now();
