@@ -6,41 +6,15 @@
 #   tools/bench-clone.sh [BUILD_DIR]     (default build/release; built when needed)
 set -eu
 cd "$(dirname "$0")/.."
-build=${1:-build/release}
+. tools/bench-radios.sh
 delay_ms=${REPLY_DELAY_MS:-3}
 target=1.03
 export LC_ALL=C
 
-if [ ! -d "$build" ]; then
-    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-fi
-cmake --build "$build" --target tevano-cli tevano-radio >/dev/null
-
-find_program() {
-    for candidate in "$build/bin/$1" "$build/apps/cli/$1" "$build/apps/radio/$1"; do
-        if [ -x "$candidate" ]; then
-            echo "$candidate"
-            return
-        fi
-    done
-    echo "bench-clone: $1 not found under $build" >&2
-    exit 1
-}
-cli=$(find_program tevano-cli)
-radio=$(find_program tevano-radio)
-
-work=$(mktemp -d /tmp/tevano-bench.XXXXXX)
-radio_pid=""
-cleanup() {
-    if [ -n "$radio_pid" ]; then kill "$radio_pid" 2>/dev/null || true; wait "$radio_pid" 2>/dev/null || true; fi
-    rm -rf "$work"
-}
-trap cleanup EXIT INT TERM
-
+bench_setup clone "${1:-build/release}" tevano-cli tevano-radio
+cli=$(bench_program tevano-cli)
 "$cli" new "$work/demo.sin" --demo
-"$radio" --link "$work/radio" --reply-delay "$delay_ms" >"$work/port" &
-radio_pid=$!
-for _ in $(seq 100); do [ -L "$work/radio" ] && break; sleep 0.05; done
+bench_radio radio --reply-delay "$delay_ms"
 
 now_ns() { date +%s%N; }
 

@@ -6,45 +6,16 @@
 #   tools/bench-fleet.sh [BUILD_DIR]     (default build/release; built when needed)
 set -eu
 cd "$(dirname "$0")/.."
-build=${1:-build/release}
+. tools/bench-radios.sh
 delay_ms=${REPLY_DELAY_MS:-3}
 target=1.2
 export LC_ALL=C
 
-if [ ! -d "$build" ]; then
-    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-fi
-cmake --build "$build" --target tevano-cli tevano-radio >/dev/null
-
-find_program() {
-    for candidate in "$build/bin/$1" "$build/apps/cli/$1" "$build/apps/radio/$1"; do
-        if [ -x "$candidate" ]; then
-            echo "$candidate"
-            return
-        fi
-    done
-    echo "bench-fleet: $1 not found under $build" >&2
-    exit 1
-}
-cli=$(find_program tevano-cli)
-radio=$(find_program tevano-radio)
-
-work=$(mktemp -d /tmp/tevano-fleet.XXXXXX)
-radio_pids=""
-cleanup() {
-    for pid in $radio_pids; do kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; done
-    rm -rf "$work"
-}
-trap cleanup EXIT INT TERM
-
+bench_setup fleet "${1:-build/release}" tevano-cli tevano-radio
+cli=$(bench_program tevano-cli)
 "$cli" new "$work/demo.sin" --demo
 for n in 1 2 3 4; do
-    "$radio" --link "$work/radio$n" --reply-delay "$delay_ms" --save "$work/saved$n.sin" \
-        >"$work/port$n" &
-    radio_pids="$radio_pids $!"
-done
-for n in 1 2 3 4; do
-    for _ in $(seq 100); do [ -L "$work/radio$n" ] && break; sleep 0.05; done
+    bench_radio "radio$n" --reply-delay "$delay_ms" --save "$work/saved$n.sin"
 done
 
 now_ns() { date +%s%N; }
