@@ -46,29 +46,11 @@ private:
         file.write(bytes);
     }
 
-    static void ClickCell(ProgramFixture& program, int row, int col) {
-        CMSFlexGrid& grid = program.Grid();
-        const QModelIndex index = grid.model()->index(row - 1, col - 1);
-        grid.scrollTo(index);
-        QTest::mouseClick(grid.viewport(), Qt::LeftButton, Qt::NoModifier,
-                          grid.visualRect(index).center());
-    }
-
-    static QStringList Row(ProgramFixture& program, int row) {
-        QStringList texts;
-        for (int col = 1; col <= 12; ++col) {
-            texts << program.Cell(row, col);
-        }
-        return texts;
-    }
-
 private slots:
     void exportSavesTheGridWithTheCellBeingEdited() {
         ProgramFixture program;
         WriteSampleFile(program.Path("sample.sin"));
-        QVERIFY(program.Start({program.Path("sample.sin")}));
-        program.Frame().activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&program.Frame()));
+        QVERIFY(program.StartActive({program.Path("sample.sin")}));
 
         // Cancelling the file dialog writes nothing and asks nothing.
         Trigger(program, res::cmd::kFileExportCsv);
@@ -76,7 +58,7 @@ private slots:
         QVERIFY(program.prompts.Questions().empty());
 
         // A name typed into channel 2 and not yet committed goes into the list.
-        ClickCell(program, 2, 12);
+        program.ClickCell(2, 12);
         QVERIFY(program.View().NameEdit()->isVisible());
         QTest::keyClicks(program.View().NameEdit(), "UHF-2"); // replaces the selected name
 
@@ -144,14 +126,14 @@ private slots:
                              "Line 3: channel 100's receive frequency 446.00625 MHz and transmit "
                              "frequency 446.00625 MHz are outside the \"Field\" band 134 - "
                              "176MHz"});
-        QCOMPARE(Row(program, 1),
+        QCOMPARE(program.Row(1),
                  (QStringList{"145.00000", "145.00000", "OFF", "88.5", "Wide", "Yes", "High",
                               "DTMF", "ON", "Close", "Forward", "CALL"}));
         // Channel 2 was there: it keeps what a list does not carry.
-        QCOMPARE(Row(program, 2),
+        QCOMPARE(program.Row(2),
                  (QStringList{"145.60000", "145.00000", "67.0", "67.0", "Narrow", "No", "Low",
                               "None", "OFF", "Carrier", "Reverse", "RPT"}));
-        QCOMPARE(Row(program, 100),
+        QCOMPARE(program.Row(100),
                  (QStringList{"446.00625", "446.00625", "OFF", "OFF", "Wide", "Yes", "High", "None",
                               "OFF", "Close", "Forward", "A B"}));
         QVERIFY(program.Document().IsModified());
@@ -169,19 +151,17 @@ private slots:
     void theCurrentCellsListFollowsTheImport() {
         ProgramFixture program;
         WriteSampleFile(program.Path("sample.sin"));
-        QVERIFY(program.Start({program.Path("sample.sin")}));
-        program.Frame().activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&program.Frame()));
-        ClickCell(program, 1, 5);
+        QVERIFY(program.StartActive({program.Path("sample.sin")}));
+        program.ClickCell(1, 5);
         QVERIFY(program.View().OverlayList(5)->isVisible());
         QCOMPARE(program.View().OverlayList(5)->currentText(), QString("Wide"));
         WriteFile(program.Path("in.csv"), kHeader + "1,CALL,145.000000,,,,,,,,,,NFM\n");
         program.prompts.OpenFile(program.Path("in.csv"));
         Trigger(program, res::cmd::kFileImportCsv);
         QCOMPARE(program.Cell(1, 5), QString("Narrow"));
-        ClickCell(program, 1, 5);
+        program.ClickCell(1, 5);
         QCOMPARE(program.View().OverlayList(5)->currentText(), QString("Narrow"));
-        ClickCell(program, 3, 1);
+        program.ClickCell(3, 1);
         QCOMPARE(program.Cell(1, 5), QString("Narrow"));
     }
 
@@ -191,7 +171,7 @@ private slots:
         ProgramFixture program;
         WriteSampleFile(program.Path("sample.sin"));
         QVERIFY(program.Start({program.Path("sample.sin")}));
-        const QStringList before = Row(program, 1);
+        const QStringList before = program.Row(1);
         WriteFile(program.Path("bad.csv"), kHeader + "1,NEW,146.000000\n"
                                                      "2,,145.001\n"
                                                      "3,Repeater,145.000000,,,,,,,,,,WFM\n"
@@ -209,8 +189,8 @@ private slots:
         Trigger(program, res::cmd::kFileImportCsv);
         QCOMPARE(program.prompts.Texts(), QStringList{question});
         QCOMPARE(program.prompts.Questions().front().buttons, Buttons::YesNo);
-        QCOMPARE(Row(program, 1), before);
-        QCOMPARE(Row(program, 4), QStringList(12, QString()));
+        QCOMPARE(program.Row(1), before);
+        QCOMPARE(program.Row(4), QStringList(12, QString()));
         QVERIFY(!program.Document().IsModified());
 
         program.prompts.Forget();
@@ -220,11 +200,11 @@ private slots:
         QCOMPARE(program.prompts.Texts(), QStringList{question});
         QCOMPARE(program.Cell(1, 12), QString("NEW"));
         QCOMPARE(program.Cell(4, 12), QString("REPEAT"));
-        QCOMPARE(Row(program, 3), QStringList(12, QString()));
+        QCOMPARE(program.Row(3), QStringList(12, QString()));
         QVERIFY(program.Document().IsModified());
         program.App().OnCommand(res::cmd::kEditUndo);
-        QCOMPARE(Row(program, 1), before);
-        QCOMPARE(Row(program, 4), QStringList(12, QString()));
+        QCOMPARE(program.Row(1), before);
+        QCOMPARE(program.Row(4), QStringList(12, QString()));
         QVERIFY(!program.Document().IsModified());
 
         // With no row to take, the list is refused and nothing is asked.
@@ -238,7 +218,7 @@ private slots:
                              "and import it again:\n"
                              "Line 2: the receive frequency 145.001 MHz is not a multiple of "
                              "6.25, 5 or 2.5 kHz"});
-        QCOMPARE(Row(program, 1), before);
+        QCOMPARE(program.Row(1), before);
 
         // A file that is no channel list, and one that is not there.
         program.prompts.Forget();
@@ -288,8 +268,8 @@ private slots:
         WriteFile(program.Path("in.csv"), kHeader + "5,,145.000000,,,,,,,,,,NFM,,S,1.0W\n");
         program.prompts.OpenFile(program.Path("in.csv"));
         Trigger(program, res::cmd::kFileImportCsv);
-        QCOMPARE(Row(program, 5), (QStringList{"145.00000", "145.00000", "OFF", "OFF", "窄", "否",
-                                               "低", "无", "关", "关闭", "正向", ""}));
+        QCOMPARE(program.Row(5), (QStringList{"145.00000", "145.00000", "OFF", "OFF", "窄", "否",
+                                              "低", "无", "关", "关闭", "正向", ""}));
         WriteFile(program.Path("bad.csv"), kHeader + "5,,145.000000,,,,,,,,,,AM\n");
         program.prompts.OpenFile(program.Path("bad.csv"));
         Trigger(program, res::cmd::kFileImportCsv);

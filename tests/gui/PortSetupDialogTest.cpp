@@ -7,6 +7,7 @@
 #include "ProgramFixture.h"
 #include "SampleFiles.h"
 #include "VirtualRadioProcess.h"
+#include "support/TransferRunner.h"
 
 #include "radiolink/PortNames.h"
 #include "radiolink/ui/CPortSetupDlg.h"
@@ -236,15 +237,7 @@ private slots:
         QVERIFY(FileText(program.Path("MAIN.ini")).contains("COM2=" + radio.Port()));
 
         program.App().OnCommand(res::cmd::kPortCom2);
-        program.App().OnCommand(res::cmd::kWriteToRadio);
-        CProgressDlg* progress = nullptr;
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            if (auto* dialog = qobject_cast<CProgressDlg*>(window); dialog && dialog->isVisible()) {
-                progress = dialog;
-            }
-        }
-        QVERIFY(progress != nullptr);
-        QTest::mouseClick(progress->StartButton(), Qt::LeftButton);
+        QVERIFY(StartTransfer(program.App(), res::cmd::kWriteToRadio) != nullptr);
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(program.Path("radio.sin")), 30000);
         QCOMPARE(FileBytes(program.Path("radio.sin")), FileBytes(program.Path("file.sin")));
         QVERIFY(program.prompts.Questions().empty());

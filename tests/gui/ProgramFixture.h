@@ -1,8 +1,10 @@
 // A desktop program started for a test: its own directory (the INI file and links to the
-// resource modules), scripted prompts, an English or Chinese system, and helpers to look at it.
+// resource modules), scripted prompts, an English or Chinese system, and helpers to look at it
+// and to act on it as the user does.
 #pragma once
 
 #include "ScriptedPrompts.h"
+#include "VirtualRadioProcess.h"
 
 #include "grid/ui/CMSFlexGrid.h"
 #include "grid/ui/CTevView.h"
@@ -14,6 +16,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <memory>
 
@@ -50,6 +53,25 @@ public:
         return started_;
     }
 
+    // Starts the program and makes its window the active one, as the user's is.
+    bool StartActive(const QStringList& arguments = {}) {
+        if (!Start(arguments)) {
+            return false;
+        }
+        Frame().activateWindow();
+        return QTest::qWaitForWindowActive(&Frame());
+    }
+
+    // Starts the program active with COM1 standing for the radio; false when the radio did not
+    // start either.
+    bool StartWithRadio(const VirtualRadioProcess& radio, const QStringList& arguments = {}) {
+        if (!radio.Started()) {
+            return false;
+        }
+        radio.WritePortsIni(Path("MAIN.ini"));
+        return StartActive(arguments);
+    }
+
     // Ends the program as Exit does, and writes the INI file as the program's end does.
     void Stop() {
         if (app_) {
@@ -65,6 +87,23 @@ public:
     CMSFlexGrid& Grid() { return app_->View()->Grid(); }
     CTevDoc& Document() { return *app_->Document(); }
     QString Cell(int row, int col) { return QString::fromStdString(Grid().TextMatrix(row, col)); }
+    // The twelve cells of a channel's row.
+    QStringList Row(int row) {
+        QStringList texts;
+        for (int col = 1; col <= 12; ++col) {
+            texts << Cell(row, col);
+        }
+        return texts;
+    }
+
+    // Clicks the cell (row and column from 1), scrolled into view first, as the user would.
+    void ClickCell(int row, int col) {
+        CMSFlexGrid& grid = Grid();
+        const QModelIndex index = grid.model()->index(row - 1, col - 1);
+        grid.scrollTo(index);
+        QTest::mouseClick(grid.viewport(), Qt::LeftButton, Qt::NoModifier,
+                          grid.visualRect(index).center());
+    }
 
     ScriptedPrompts prompts;
 

@@ -4,6 +4,7 @@
 #include "DialogRunner.h"
 #include "ProgramFixture.h"
 #include "SampleFiles.h"
+#include "support/TransferRunner.h"
 
 #include "radiolink/ui/CProgressDlg.h"
 #include "resources/CommandIds.h"
@@ -221,16 +222,9 @@ private slots:
     // The keys that the Program menu shows beside Read From Radio and Test Mode open them.
     void ctrlROpensReadFromRadioAndCtrlTTestMode() {
         ProgramFixture program;
-        QVERIFY(program.Start());
-        program.Frame().activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&program.Frame()));
+        QVERIFY(program.StartActive());
         QTest::keyClick(program.Grid().viewport(), Qt::Key_R, Qt::ControlModifier);
-        CProgressDlg* progress = nullptr;
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            if (auto* dialog = qobject_cast<CProgressDlg*>(window); dialog && dialog->isVisible()) {
-                progress = dialog;
-            }
-        }
+        CProgressDlg* progress = OpenProgressWindow();
         QVERIFY(progress != nullptr);
         QCOMPARE(progress->windowTitle(), QString("Reading Data Progress"));
         progress->reject();

@@ -6,8 +6,8 @@
 #include "DialogRunner.h"
 #include "ProgramFixture.h"
 #include "SampleFiles.h"
-#include "TransferRunner.h"
 #include "VirtualRadioProcess.h"
+#include "support/TransferRunner.h"
 
 #include "image/ChannelFile.h"
 #include "radiolink/PosixSerialPort.h"
@@ -75,11 +75,9 @@ private slots:
         ProgramFixture program;
         WriteSampleFile(program.Path("radio.sin"));
         VirtualRadioProcess radio({"--baud", "0", "--image", program.Path("radio.sin")});
-        QVERIFY(radio.Started());
-        radio.WritePortsIni(program.Path("MAIN.ini"));
-        QVERIFY(program.Start());
+        QVERIFY(program.StartWithRadio(radio));
 
-        QVERIFY(RunTransfer(program, res::cmd::kReadFromRadio));
+        QVERIFY(RunTransfer(program.App(), res::cmd::kReadFromRadio));
         QVERIFY(program.prompts.Questions().empty());
         QCOMPARE(program.Cell(1, 1), QString("145.00000"));
         const std::vector<std::string> backups = ListBackups(Backups().toStdString());
@@ -101,7 +99,7 @@ private slots:
         program.App().OnCommand(res::cmd::kFileNew);
         QCOMPARE(program.Cell(1, 1), QString());
         program.prompts.Forget();
-        QVERIFY(RunTransfer(program, res::cmd::kReadFromRadio));
+        QVERIFY(RunTransfer(program.App(), res::cmd::kReadFromRadio));
         QVERIFY(program.prompts.Questions().empty());
         QCOMPARE(program.Cell(1, 1), QString("145.00000"));
         QVERIFY2(StatusText(program).startsWith(
@@ -118,11 +116,9 @@ private slots:
         WriteSampleFile(program.Path("radio.sin"));
         VirtualRadioProcess radio(
             {"--baud", "0", "--image", program.Path("radio.sin"), "--fault", "short-reply=300:10"});
-        QVERIFY(radio.Started());
-        radio.WritePortsIni(program.Path("MAIN.ini"));
-        QVERIFY(program.Start());
+        QVERIFY(program.StartWithRadio(radio));
 
-        QVERIFY(RunTransfer(program, res::cmd::kReadFromRadio));
+        QVERIFY(RunTransfer(program.App(), res::cmd::kReadFromRadio));
         QCOMPARE(program.prompts.Texts(),
                  QStringList{"The read is complete, but some of the radio's replies were short; "
                              "the bytes that did not arrive keep their earlier values:\n"
@@ -149,7 +145,7 @@ private slots:
         QVERIFY(program.Start());
 
         // The message box stays the one it always was; the status bar adds the reason.
-        QVERIFY(RunTransfer(program, res::cmd::kReadFromRadio));
+        QVERIFY(RunTransfer(program.App(), res::cmd::kReadFromRadio));
         QCOMPARE(program.prompts.Texts(), QStringList{kPortOpenFailed});
         QCOMPARE(StatusText(program),
                  missing + " does not exist: the programming cable is not plugged in, or the "
@@ -159,7 +155,7 @@ private slots:
         program.App().OnCommand(res::cmd::kPortCom2);
         PosixSerialPort otherProgram;
         QVERIFY(otherProgram.Open(radio.Port().toStdString(), kCloneTimeouts));
-        QVERIFY(RunTransfer(program, res::cmd::kWriteToRadio));
+        QVERIFY(RunTransfer(program.App(), res::cmd::kWriteToRadio));
         QCOMPARE(program.prompts.Texts(), QStringList{kPortOpenFailed});
         QCOMPARE(StatusText(program), radio.Port() + " is in use by another program: close that "
                                                      "program and try again.");

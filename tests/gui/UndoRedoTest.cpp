@@ -6,8 +6,8 @@
 #include "DialogRunner.h"
 #include "ProgramFixture.h"
 #include "SampleFiles.h"
-#include "TransferRunner.h"
 #include "VirtualRadioProcess.h"
+#include "support/TransferRunner.h"
 
 #include "grid/ui/GridUndo.h"
 #include "image/ChannelFile.h"
@@ -29,22 +29,6 @@ class UndoRedoTest : public QObject {
     Q_OBJECT
 
 private:
-    static bool StartActive(ProgramFixture& program, const QStringList& arguments = {}) {
-        if (!program.Start(arguments)) {
-            return false;
-        }
-        program.Frame().activateWindow();
-        return QTest::qWaitForWindowActive(&program.Frame());
-    }
-
-    static void Click(ProgramFixture& program, int row, int col) {
-        CMSFlexGrid& grid = program.Grid();
-        const QModelIndex index = grid.model()->index(row - 1, col - 1);
-        grid.scrollTo(index);
-        QTest::mouseClick(grid.viewport(), Qt::LeftButton, Qt::NoModifier,
-                          grid.visualRect(index).center());
-    }
-
     static QWidget* Focus() { return QApplication::focusWidget(); }
     static void Type(const QString& text) { QTest::keyClicks(Focus(), text); }
     static void Enter() { QTest::keyClick(Focus(), Qt::Key_Return); }
@@ -53,14 +37,6 @@ private:
     static void CtrlY() { QTest::keyClick(Focus(), Qt::Key_Y, Qt::ControlModifier); }
     // A commit becomes a step once its event is over.
     static void Settle() { QCoreApplication::processEvents(); }
-
-    static QStringList Row(ProgramFixture& program, int row) {
-        QStringList texts;
-        for (int col = 1; col <= 12; ++col) {
-            texts << program.Cell(row, col);
-        }
-        return texts;
-    }
 
     static QStringList EmptyRow() { return QStringList(12, QString()); }
 
@@ -85,20 +61,20 @@ private:
 private slots:
     void aTypedFrequencyWithItsDefaultsGoesAndComesBack() {
         ProgramFixture program;
-        QVERIFY(StartActive(program));
+        QVERIFY(program.StartActive());
         QCOMPARE(Offered(program), std::make_pair(false, false));
-        Click(program, 3, 1);
+        program.ClickCell(3, 1);
         Type("145");
         Enter();
         Settle();
-        QCOMPARE(Row(program, 3), kNewChannel145);
+        QCOMPARE(program.Row(3), kNewChannel145);
         QCOMPARE(Offered(program), std::make_pair(true, false));
 
         // Enter left the focus in the transmit frequency's edit, which has nothing typed to undo:
         // the key undoes the channel.
         QCOMPARE(Focus(), program.View().FrequencyEdit());
         CtrlZ();
-        QCOMPARE(Row(program, 3), EmptyRow());
+        QCOMPARE(program.Row(3), EmptyRow());
         QVERIFY(!program.View().FrequencyEdit()->isVisible());
         QCOMPARE(Focus(), static_cast<QWidget*>(&program.Grid()));
         QCOMPARE(std::make_pair(program.Grid().Row(), program.Grid().Col()), std::make_pair(3, 1));
@@ -106,7 +82,7 @@ private slots:
         QCOMPARE(Offered(program), std::make_pair(false, true));
 
         CtrlY();
-        QCOMPARE(Row(program, 3), kNewChannel145);
+        QCOMPARE(program.Row(3), kNewChannel145);
         QVERIFY(program.Document().IsModified());
         QCOMPARE(Offered(program), std::make_pair(true, false));
         QVERIFY(program.prompts.Questions().empty());
@@ -115,8 +91,8 @@ private slots:
     void insideAnEditCtrlZFirstUndoesTheTyping() {
         ProgramFixture program;
         WriteSampleFile(program.Path("sample.sin"));
-        QVERIFY(StartActive(program, {program.Path("sample.sin")}));
-        Click(program, 1, 1);
+        QVERIFY(program.StartActive({program.Path("sample.sin")}));
+        program.ClickCell(1, 1);
         Type("146");
         Enter(); // a step; the edit opens on the transmit frequency
         QLineEdit* edit = program.View().FrequencyEdit();
@@ -159,7 +135,7 @@ private slots:
         QCOMPARE(Offered(program), std::make_pair(false, true)); // the 146 can still come back
 
         // The tone list's edit field the same way.
-        Click(program, 1, 3);
+        program.ClickCell(1, 3);
         Type("67.0");
         Enter(); // a step; the list opens on the transmit tone
         QComboBox* tones = program.View().ToneList();
@@ -180,13 +156,13 @@ private slots:
     void aClearedChannelAndAListPickAreStepsOfTheirOwn() {
         ProgramFixture program;
         WriteSampleFile(program.Path("sample.sin"));
-        QVERIFY(StartActive(program, {program.Path("sample.sin")}));
-        const QStringList channel2 = Row(program, 2);
+        QVERIFY(program.StartActive({program.Path("sample.sin")}));
+        const QStringList channel2 = program.Row(2);
         QCOMPARE(channel2.first(), QString("439.99375"));
-        Click(program, 2, 1);
+        program.ClickCell(2, 1);
         QTest::keyClick(Focus(), Qt::Key_Delete);
         Enter(); // the only frequency goes, and the channel's options and name with it
-        const QStringList cleared = Row(program, 2);
+        const QStringList cleared = program.Row(2);
         QCOMPARE(cleared.mid(4), EmptyRow().mid(4));
         QCOMPARE(cleared.first(), QString());
         Settle();
@@ -201,32 +177,32 @@ private slots:
         QVERIFY(program.View().FrequencyEdit()->isVisible());
         Menu(program, res::cmd::kEditUndo);
         QCOMPARE(field->currentIndex(), band);
-        QCOMPARE(Row(program, 2), cleared);
+        QCOMPARE(program.Row(2), cleared);
         Menu(program, res::cmd::kEditUndo);
-        QCOMPARE(Row(program, 2), channel2);
+        QCOMPARE(program.Row(2), channel2);
         QVERIFY(!program.Document().IsModified());
         QCOMPARE(Offered(program), std::make_pair(false, true));
 
         // A new change after undo: what was undone cannot come back.
-        Click(program, 1, 12);
+        program.ClickCell(1, 12);
         Type("X");
         program.Grid().SetRow(5); // leaving the cell commits the name
         QCOMPARE(program.Cell(1, 12), QString("X"));
         QCOMPARE(Offered(program), std::make_pair(true, false));
         Menu(program, res::cmd::kEditRedo);
-        QCOMPARE(Row(program, 2), channel2);
+        QCOMPARE(program.Row(2), channel2);
     }
 
     void savingMarksTheStateThatUndoMakesUnchangedAgain() {
         ProgramFixture program;
-        QVERIFY(StartActive(program));
-        Click(program, 1, 1);
+        QVERIFY(program.StartActive());
+        program.ClickCell(1, 1);
         Type("145");
         Enter();
         program.prompts.SaveFile(program.Path("saved.sin"));
         program.App().OnCommand(res::cmd::kFileSave); // commits the edit being made first
         QVERIFY(!program.Document().IsModified());
-        Click(program, 1, 12);
+        program.ClickCell(1, 12);
         Type("A");
         Enter();
         Settle();
@@ -245,7 +221,7 @@ private slots:
         program.prompts.Answer(Answer::No); // do not save the name
         program.App().OnCommand(res::cmd::kFileNew);
         QCOMPARE(Offered(program), std::make_pair(false, false));
-        Click(program, 1, 1);
+        program.ClickCell(1, 1);
         Type("150");
         Enter();
         program.prompts.Answer(Answer::No);
@@ -257,7 +233,7 @@ private slots:
 
     void theSideKeyDialogsOkIsUndone() {
         ProgramFixture program;
-        QVERIFY(StartActive(program));
+        QVERIFY(program.StartActive());
         const std::uint8_t keyByte = program.Document().Image()[0x81D];
         QVERIFY(WhileOpen<CSideKeyDlg>(
             [&program] { program.App().OnCommand(res::cmd::kSideKey); },
@@ -284,27 +260,25 @@ private slots:
         ProgramFixture program;
         WriteSampleFile(program.Path("radio.sin"));
         VirtualRadioProcess radio({"--baud", "0", "--image", program.Path("radio.sin")});
-        QVERIFY(radio.Started());
-        radio.WritePortsIni(program.Path("MAIN.ini"));
-        QVERIFY(StartActive(program));
-        Click(program, 5, 1);
+        QVERIFY(program.StartWithRadio(radio));
+        program.ClickCell(5, 1);
         Type("150");
         Enter();
         const RadioImage imageBefore = program.Document().Image();
-        const QStringList channel5 = Row(program, 5);
+        const QStringList channel5 = program.Row(5);
 
-        QVERIFY(RunTransfer(program, res::cmd::kReadFromRadio));
+        QVERIFY(RunTransfer(program.App(), res::cmd::kReadFromRadio));
         RadioImage radioImage{};
         QVERIFY(LoadChannelFile(program.Path("radio.sin").toStdString(), radioImage).Ok());
         QVERIFY(program.Document().Image() == radioImage);
         QCOMPARE(program.Cell(2, 12), QString("UHF"));
-        QCOMPARE(Row(program, 5), EmptyRow());
+        QCOMPARE(program.Row(5), EmptyRow());
 
         Menu(program, res::cmd::kEditUndo); // the read, all of it
         QVERIFY(program.Document().Image() == imageBefore);
-        QCOMPARE(Row(program, 5), channel5);
-        QCOMPARE(Row(program, 1), EmptyRow());
-        QCOMPARE(Row(program, 2), EmptyRow());
+        QCOMPARE(program.Row(5), channel5);
+        QCOMPARE(program.Row(1), EmptyRow());
+        QCOMPARE(program.Row(2), EmptyRow());
         QVERIFY(program.Document().IsModified()); // the typed channel is still there
         Menu(program, res::cmd::kEditUndo);
         QVERIFY(!program.Document().IsModified());
@@ -317,7 +291,7 @@ private slots:
 
     void anImportIsOneStep() {
         ProgramFixture program;
-        QVERIFY(StartActive(program));
+        QVERIFY(program.StartActive());
         QFile list(program.Path("list.csv"));
         QVERIFY(list.open(QIODevice::WriteOnly));
         list.write("Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,"
@@ -328,7 +302,7 @@ private slots:
                    "9,UHF,439.993750,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,NFM,6.25,S,"
                    "1.0W,,,,,\n");
         list.close();
-        Click(program, 20, 1);
+        program.ClickCell(20, 1);
         Type("150"); // committed by the import, as a step before it
         program.prompts.OpenFile(program.Path("list.csv"));
         program.App().OnCommand(res::cmd::kFileImportCsv);
@@ -336,8 +310,8 @@ private slots:
         QCOMPARE(program.Cell(9, 1), QString("439.99375"));
 
         Menu(program, res::cmd::kEditUndo);
-        QCOMPARE(Row(program, 1), EmptyRow());
-        QCOMPARE(Row(program, 9), EmptyRow());
+        QCOMPARE(program.Row(1), EmptyRow());
+        QCOMPARE(program.Row(9), EmptyRow());
         QCOMPARE(program.Cell(20, 1), QString("150.00000"));
         Menu(program, res::cmd::kEditRedo);
         QCOMPARE(program.Cell(1, 12), QString("CALL"));
@@ -346,8 +320,8 @@ private slots:
 
     void stepsComeBackInTheLanguageInForce() {
         ProgramFixture program;
-        QVERIFY(StartActive(program));
-        Click(program, 4, 1);
+        QVERIFY(program.StartActive());
+        program.ClickCell(4, 1);
         Type("145");
         Enter();
         program.prompts.Answer(Answer::Yes);
@@ -357,11 +331,11 @@ private slots:
         // The switch itself is no step: the first undo takes the channel.
         QCOMPARE(Offered(program), std::make_pair(true, false));
         Menu(program, res::cmd::kEditUndo);
-        QCOMPARE(Row(program, 4), EmptyRow());
+        QCOMPARE(program.Row(4), EmptyRow());
         QCOMPARE(Offered(program), std::make_pair(false, true));
         Menu(program, res::cmd::kEditRedo);
-        QCOMPARE(Row(program, 4), (QStringList{"145.00000", "145.00000", "OFF", "OFF", "宽", "是",
-                                               "高", "DTMF", "开", "关闭", "正向", ""}));
+        QCOMPARE(program.Row(4), (QStringList{"145.00000", "145.00000", "OFF", "OFF", "宽", "是",
+                                              "高", "DTMF", "开", "关闭", "正向", ""}));
     }
 };
 

@@ -3,8 +3,8 @@
 
 #include "ProgramFixture.h"
 #include "SampleFiles.h"
-#include "TransferRunner.h"
 #include "VirtualRadioProcess.h"
+#include "support/TransferRunner.h"
 
 #include "resources/CommandIds.h"
 #include "shell/DisplayLanguage.h"
@@ -20,18 +20,10 @@
 
 namespace tevano::testing {
 
-class CellEditingTest : public QObject {
+class ChannelEditingTest : public QObject {
     Q_OBJECT
 
 private:
-    static bool StartActive(ProgramFixture& program, const QStringList& arguments = {}) {
-        if (!program.Start(arguments)) {
-            return false;
-        }
-        program.Frame().activateWindow();
-        return QTest::qWaitForWindowActive(&program.Frame());
-    }
-
     static QModelIndex Index(ProgramFixture& program, int row, int col) {
         return program.Grid().model()->index(row - 1, col - 1);
     }
@@ -41,13 +33,6 @@ private:
         CMSFlexGrid& grid = program.Grid();
         const QRect inViewport = grid.visualRect(Index(program, row, col));
         return inViewport.translated(grid.viewport()->mapTo(&grid, QPoint(0, 0)));
-    }
-
-    static void Click(ProgramFixture& program, int row, int col) {
-        CMSFlexGrid& grid = program.Grid();
-        grid.scrollTo(Index(program, row, col));
-        QTest::mouseClick(grid.viewport(), Qt::LeftButton, Qt::NoModifier,
-                          grid.visualRect(Index(program, row, col)).center());
     }
 
     static QWidget* Focus() { return QApplication::focusWidget(); }
@@ -64,22 +49,14 @@ private:
     static void Type(const QString& text) { QTest::keyClicks(Focus(), text); }
     static void Enter() { QTest::keyClick(Focus(), Qt::Key_Return); }
 
-    static QStringList Row(ProgramFixture& program, int row) {
-        QStringList texts;
-        for (int col = 1; col <= 12; ++col) {
-            texts << program.Cell(row, col);
-        }
-        return texts;
-    }
-
 private slots:
     // The list on the current cell was loaded from the old document; a new document under it
     // must not be overwritten by that old word when the cell is opened and left again.
     void theCurrentCellShowsTheNewDocumentAfterOpen() {
         ProgramFixture program;
         WriteSampleFile(program.Path("sample.sin"));
-        QVERIFY(StartActive(program, {program.Path("sample.sin")}));
-        Click(program, 1, 1);
+        QVERIFY(program.StartActive({program.Path("sample.sin")}));
+        program.ClickCell(1, 1);
         QCOMPARE(program.View().FrequencyEdit()->text(), QString("145.00000"));
         program.View().Commit(); // the edit closes, the cell stays current
         // Channel 1 of the second document receives on 146.52 MHz.
@@ -99,16 +76,15 @@ private slots:
 
     void typedFrequencyFillsANewChannelAndEnterWalksOn() {
         ProgramFixture program;
-        QVERIFY(StartActive(program));
-        Click(program, 3, 1);
+        QVERIFY(program.StartActive());
+        program.ClickCell(3, 1);
         QLineEdit* edit = program.View().FrequencyEdit();
         QVERIFY(edit->isVisible());
         QCOMPARE(Focus(), edit);
         Type("145.0125");
         Enter();
-        QCOMPARE(Row(program, 3),
-                 (QStringList{"145.01250", "145.01250", "OFF", "OFF", "Wide", "Yes", "High", "DTMF",
-                              "ON", "Close", "Forward", ""}));
+        QCOMPARE(program.Row(3), (QStringList{"145.01250", "145.01250", "OFF", "OFF", "Wide", "Yes",
+                                              "High", "DTMF", "ON", "Close", "Forward", ""}));
         // Enter opened the transmit frequency with its text, all selected.
         QCOMPARE(Focus(), edit);
         QCOMPARE(program.Grid().Col(), 2);
@@ -127,9 +103,9 @@ private slots:
 
     void anOverlayCoversItsCell() {
         ProgramFixture program;
-        QVERIFY(StartActive(program));
+        QVERIFY(program.StartActive());
         for (const auto& [row, col] : {std::pair{1, 1}, {5, 3}, {9, 12}}) {
-            Click(program, row, col);
+            program.ClickCell(row, col);
             QWidget* overlay = Focus();
             const QRect cell = CellRect(program, row, col);
             QVERIFY(overlay->isVisible());
@@ -142,7 +118,7 @@ private slots:
     void typingOnTheGridOpensTheEditWithoutTheClipboard() {
         ProgramFixture program;
         WriteSampleFile(program.Path("sample.sin"));
-        QVERIFY(StartActive(program, {program.Path("sample.sin")}));
+        QVERIFY(program.StartActive({program.Path("sample.sin")}));
         QApplication::clipboard()->setText("CLIPPED");
         CMSFlexGrid& grid = program.Grid();
         grid.setFocus();
@@ -167,8 +143,8 @@ private slots:
 
     void refusedFrequenciesShowTheirMessages() {
         ProgramFixture program;
-        QVERIFY(StartActive(program));
-        Click(program, 1, 1);
+        QVERIFY(program.StartActive());
+        program.ClickCell(1, 1);
         Type("66.99999");
         Enter();
         Type("145.001"); // now on the transmit frequency
@@ -177,34 +153,34 @@ private slots:
                  (QStringList{"Error Data Format，Please input again",
                               "Error data Value，Please input according the step "
                               "value(6.25K/5k/2.5k)"}));
-        QCOMPARE(Row(program, 1), QStringList(12, QString()));
+        QCOMPARE(program.Row(1), QStringList(12, QString()));
     }
 
     // The Chinese step message differs by one letter between leaving the cell and Enter.
     void chineseStepMessagesOfLeavingAndOfEnter() {
         ProgramFixture program;
-        QVERIFY(StartActive(program));
+        QVERIFY(program.StartActive());
         program.prompts.Answer(Answer::Yes);
         program.App().OnCommand(res::cmd::kSwitchLanguage);
         QVERIFY(!IsEnglish());
         program.prompts.Forget();
-        Click(program, 2, 1);
+        program.ClickCell(2, 1);
         Type("145.001");
-        Click(program, 4, 1);
+        program.ClickCell(4, 1);
         Type("145.001");
         Enter();
         QCOMPARE(program.prompts.Texts(),
                  (QStringList{"输入数据错误，请按6.25K/5k/2.5k的倍数重新输入",
                               "输入数据错误，请按6.25K/5k/2.5K的倍数重新输入"}));
-        Click(program, 6, 1);
+        program.ClickCell(6, 1);
         Type("439.99375");
-        Click(program, 7, 1);
-        QCOMPARE(Row(program, 6), (QStringList{"439.99375", "439.99375", "OFF", "OFF", "宽", "是",
-                                               "高", "DTMF", "开", "关闭", "正向", ""}));
+        program.ClickCell(7, 1);
+        QCOMPARE(program.Row(6), (QStringList{"439.99375", "439.99375", "OFF", "OFF", "宽", "是",
+                                              "高", "DTMF", "开", "关闭", "正向", ""}));
         program.prompts.Forget();
-        Click(program, 6, 3);
+        program.ClickCell(6, 3);
         Type("88.6");
-        Click(program, 7, 1);
+        program.ClickCell(7, 1);
         QCOMPARE(program.prompts.Texts(), QStringList{"该亚音不在亚音列表中，请从列表中选择"});
         QCOMPARE(program.Cell(6, 3), QString("OFF"));
     }
@@ -212,15 +188,15 @@ private slots:
     void aListPickIsCommittedOnLeaving() {
         ProgramFixture program;
         WriteSampleFile(program.Path("sample.sin"));
-        QVERIFY(StartActive(program, {program.Path("sample.sin")}));
-        Click(program, 1, 7);
+        QVERIFY(program.StartActive({program.Path("sample.sin")}));
+        program.ClickCell(1, 7);
         QComboBox* power = program.View().OverlayList(7);
         QCOMPARE(Focus(), power);
         QCOMPARE(power->currentText(), QString("High"));
         QTest::keyClick(power, Qt::Key_Up);
         QCOMPARE(power->currentText(), QString("Low"));
         QVERIFY(!program.Document().IsModified());
-        Click(program, 1, 11);
+        program.ClickCell(1, 11);
         QCOMPARE(program.Cell(1, 7), QString("Low"));
         QVERIFY(program.Document().IsModified());
         Enter(); // on "Repeat Invert": committed as it is and on to the name
@@ -232,8 +208,8 @@ private slots:
     void theNameEditTakesOnlyTheKeysOfAName() {
         ProgramFixture program;
         WriteSampleFile(program.Path("sample.sin"));
-        QVERIFY(StartActive(program, {program.Path("sample.sin")}));
-        Click(program, 2, 12);
+        QVERIFY(program.StartActive({program.Path("sample.sin")}));
+        program.ClickCell(2, 12);
         QLineEdit* name = program.View().NameEdit();
         QCOMPARE(Focus(), name);
         Type("ab_-.1 xyz");
@@ -250,10 +226,10 @@ private slots:
 
     void enterOnChannel128sNameLeavesTheGrid() {
         ProgramFixture program;
-        QVERIFY(StartActive(program));
-        Click(program, 128, 2);
+        QVERIFY(program.StartActive());
+        program.ClickCell(128, 2);
         Type("446.00625");
-        Click(program, 128, 12);
+        program.ClickCell(128, 12);
         Type("END");
         Enter();
         QCOMPARE(program.Cell(128, 12), QString("END"));
@@ -267,10 +243,10 @@ private slots:
     // would; a value the checks refuse keeps its editor over its cell and the grid where it was.
     void scrollingCommitsTheCellBeingEdited() {
         ProgramFixture program;
-        QVERIFY(StartActive(program));
+        QVERIFY(program.StartActive());
         CMSFlexGrid& grid = program.Grid();
         QScrollBar* bar = grid.verticalScrollBar();
-        Click(program, 2, 12);
+        program.ClickCell(2, 12);
         Type("KEPT");
         Wheel(program, -120);
         QVERIFY(bar->value() > 0);
@@ -278,7 +254,7 @@ private slots:
         QVERIFY(!program.View().NameEdit()->isVisible());
 
         bar->setValue(0);
-        Click(program, 3, 1);
+        program.ClickCell(3, 1);
         Type("600");
         bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
         Wheel(program, -120);
@@ -302,8 +278,8 @@ private slots:
     // the list does not hold is refused, with Enter and with a click on another cell alike.
     void numbersAndTonesAsPeopleTypeThem() {
         ProgramFixture program;
-        QVERIFY(StartActive(program));
-        Click(program, 1, 1);
+        QVERIFY(program.StartActive());
+        program.ClickCell(1, 1);
         Type("145,5");
         Enter();
         QCOMPARE(program.Cell(1, 1), QString("145.50000"));
@@ -314,7 +290,7 @@ private slots:
         Enter();
         QCOMPARE(program.Cell(1, 3), QString("OFF"));
         Type("123.4"); // the transmit tone, then a click elsewhere
-        Click(program, 5, 5);
+        program.ClickCell(5, 5);
         QCOMPARE(program.Cell(1, 4), QString("OFF"));
         const QString notInList =
             "This tone is not in the tone list. Please choose one from the list.";
@@ -328,12 +304,10 @@ private slots:
         ProgramFixture program;
         WriteSampleFile(program.Path("sample.sin"));
         VirtualRadioProcess radio({"--baud", "0", "--image", program.Path("sample.sin")});
-        QVERIFY(radio.Started());
-        radio.WritePortsIni(program.Path("MAIN.ini"));
-        QVERIFY(StartActive(program));
+        QVERIFY(program.StartWithRadio(radio));
         CMSFlexGrid& grid = program.Grid();
         const auto farDown = [&] {
-            Click(program, 100, 6);
+            program.ClickCell(100, 6);
             return grid.verticalScrollBar()->value() > 0 && grid.Row() == 100;
         };
         const auto onChannelOne = [&] {
@@ -352,7 +326,7 @@ private slots:
         emit program.Frame().FilesDropped({program.Path("sample.sin")});
         QVERIFY(onChannelOne());
         QVERIFY(farDown());
-        QVERIFY(RunTransfer(program, res::cmd::kReadFromRadio));
+        QVERIFY(RunTransfer(program.App(), res::cmd::kReadFromRadio));
         QCOMPARE(program.Cell(2, 12), QString("UHF"));
         QVERIFY(onChannelOne());
         QVERIFY(!program.View().OverlayList(6)->isVisible());
@@ -362,9 +336,9 @@ private slots:
     // focus never leaves an editor open behind it.
     void tabCommitsAndWalksOnLikeEnter() {
         ProgramFixture program;
-        QVERIFY(StartActive(program));
+        QVERIFY(program.StartActive());
         QLineEdit* edit = program.View().FrequencyEdit();
-        Click(program, 3, 1);
+        program.ClickCell(3, 1);
         Type("145");
         QTest::keyClick(Focus(), Qt::Key_Tab);
         QCOMPARE(program.Cell(3, 1), QString("145.00000"));
@@ -380,9 +354,9 @@ private slots:
         QCOMPARE(Focus(), edit);
         QVERIFY(!program.View().ToneList()->isVisible());
 
-        Click(program, 128, 1);
+        program.ClickCell(128, 1);
         Type("446.00625");
-        Click(program, 128, 12); // the last cell: Tab leaves the grid, the name committed
+        program.ClickCell(128, 12); // the last cell: Tab leaves the grid, the name committed
         Type("END");
         QTest::keyClick(Focus(), Qt::Key_Tab);
         QCOMPARE(program.Cell(128, 12), QString("END"));
@@ -394,7 +368,7 @@ private slots:
     // hide the overlay the click opened.
     void aCellClickedHalfOutOfViewKeepsItsOverlay() {
         ProgramFixture program;
-        QVERIFY(StartActive(program));
+        QVERIFY(program.StartActive());
         CMSFlexGrid& grid = program.Grid();
         const int lastShown = grid.rowAt(grid.viewport()->height() - 2);
         QVERIFY(lastShown > 0);
@@ -404,7 +378,10 @@ private slots:
                           QPoint(cell.center().x(), grid.viewport()->height() - 2));
         QCOMPARE(grid.Row(), lastShown + 1);
         Type("145");
-        QTest::qWait(QApplication::doubleClickInterval() + 300);
+        QTRY_VERIFY_WITH_TIMEOUT(grid.visualRect(Index(program, lastShown + 1, 1)).bottom() <
+                                     grid.viewport()->height(),
+                                 5000);
+        QCoreApplication::processEvents();
         QVERIFY(program.View().FrequencyEdit()->isVisible());
         QCOMPARE(CellRect(program, lastShown + 1, 1).topLeft(),
                  program.View().FrequencyEdit()->pos());
@@ -412,8 +389,8 @@ private slots:
 
     void saveCommitsTheCellBeingEdited() {
         ProgramFixture program;
-        QVERIFY(StartActive(program));
-        Click(program, 1, 1);
+        QVERIFY(program.StartActive());
+        program.ClickCell(1, 1);
         Type("146.52");
         program.prompts.SaveFile(program.Path("typed.sin"));
         program.App().OnCommand(res::cmd::kFileSaveAs);
@@ -426,7 +403,7 @@ private slots:
 
     void theStatusBarHelpFollowsTheMouse() {
         ProgramFixture program;
-        QVERIFY(StartActive(program));
+        QVERIFY(program.StartActive());
         const auto over = [&](QWidget* widget) {
             QTest::mouseMove(widget, widget->rect().center());
             return program.Frame().MessageText();
@@ -437,7 +414,7 @@ private slots:
         QCOMPARE(over(program.View().Control(1011)),
                  QString("Please click the CommBox to choose value，For help，please press F1"));
         QCOMPARE(over(program.View().Control(2003)), QString("For help，please press F1"));
-        Click(program, 1, 3);
+        program.ClickCell(1, 3);
         QCOMPARE(over(program.View().ToneList()),
                  QString("Please click the CommBox to choose value，For help，please press F1"));
     }
@@ -445,5 +422,5 @@ private slots:
 
 } // namespace tevano::testing
 
-QTEST_MAIN(tevano::testing::CellEditingTest)
-#include "CellEditingTest.moc"
+QTEST_MAIN(tevano::testing::ChannelEditingTest)
+#include "ChannelEditingTest.moc"
