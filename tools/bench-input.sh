@@ -1,0 +1,20 @@
+#!/bin/sh
+# How long input waits while the program's window reads and writes the radio: bench-gui-input
+# runs a whole Read From Radio and Write To Radio from the window (offscreen) against
+# tevano-radio paced at 9600 baud, with input posted every 3 ms, and prints the waits. Exits 1
+# when the longest wait is above 100 ms.
+#
+#   tools/bench-input.sh [BUILD_DIR]     (default build/release; built when needed)
+set -eu
+cd "$(dirname "$0")/.."
+. tools/bench-radios.sh
+delay_ms=${REPLY_DELAY_MS:-3}
+export LC_ALL=C
+
+bench_setup input "${1:-build/release}" bench-gui-input tevano-radio
+bench=$(bench_program bench-gui-input)
+# The read's backup, the program's settings and Qt's runtime files stay in the scratch directory.
+mkdir -m 700 "$work/runtime"
+XDG_DATA_HOME="$work/data" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" \
+    QT_QPA_PLATFORM="offscreen:configfile=$PWD/tests/gui/screens/large.json" \
+    "$bench" "$delay_ms"
