@@ -2,20 +2,16 @@
 // open multi-radio programming tools exchange, and such a list put into a channel data file.
 
 #include "Arguments.h"
+#include "ChannelDocument.h"
 #include "CliCommands.h"
 
-#include "grid/ChannelFileOps.h"
-#include "grid/ChannelGridLayout.h"
-#include "grid/HeadlessChannelForm.h"
 #include "grid/csv/CsvBandCheck.h"
 #include "grid/csv/CsvChannelExport.h"
 #include "grid/csv/CsvChannelImport.h"
 #include "grid/csv/CsvFiles.h"
 #include "grid/csv/CsvTexts.h"
-#include "image/RadioImage.h"
 #include "shell/FileMessages.h"
 
-#include <cerrno>
 #include <cstdio>
 #include <unistd.h>
 
@@ -53,15 +49,11 @@ int ExportCsvCommand(const Arguments& args) {
         return args.Misuse("export-csv takes a channel data file and an optional output file");
     }
     const bool english = !args.Has("--chinese");
-    const std::string& in = args.Positional()[0];
-    RadioImage image{};
-    MakeNewImage(image);
-    HeadlessChannelForm form(english);
-    const FileResult opened = OpenChannelFile(in, image, form.Form(), english);
-    if (!opened.Ok()) {
-        return Fail(FileErrorText(opened, in, english));
+    ChannelDocument document(english);
+    if (const int failed = document.Open(args.Positional()[0])) {
+        return failed;
     }
-    const CsvExport list = ExportChannelList(form.grid);
+    const CsvExport list = ExportChannelList(document.form.grid);
     if (args.Positional().size() == 2 && args.Positional()[1] != kStandardStream) {
         const std::string& out = args.Positional()[1];
         const FileResult stored = StoreCsvFile(out, list.text);
@@ -115,25 +107,19 @@ int ImportCsvCommand(const Arguments& args) {
         return 1;
     }
 
-    RadioImage image{};
-    MakeNewImage(image);
-    HeadlessChannelForm form(english);
-    const FileResult opened = OpenChannelFile(path, image, form.Form(), english);
-    if (opened.error == FileError::OpenFailed && opened.systemError == ENOENT) {
-        ShowImage(image, form.Form(), english); // no such file yet: a new document
-    } else if (!opened.Ok()) {
-        return Fail(FileErrorText(opened, path, english));
+    ChannelDocument document(english);
+    if (const int failed = document.OpenOrNew(path)) {
+        return failed;
     }
-    ApplyImportedChannels(form.grid, import.channels);
-    const FileResult saved = SaveChannelFile(path, form.Form(), image);
-    if (!saved.Ok()) {
-        return Fail(FileErrorText(saved, path, english));
+    ApplyImportedChannels(document.form.grid, import.channels);
+    if (const int failed = document.Save(path)) {
+        return failed;
     }
     if (!import.refusals.empty()) {
         Warn(CsvSkippedHeadline(in, english));
         ListRefusals(import.refusals, english);
     }
-    const CsvBandCheck band = CheckFieldBand(import.channels, form.field.CurSel());
+    const CsvBandCheck band = CheckFieldBand(import.channels, document.form.field.CurSel());
     for (const CsvBandWarning& warning : band.warnings) {
         Warn(CsvBandWarningLine(warning, band.band, english));
     }

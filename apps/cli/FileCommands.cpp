@@ -1,13 +1,9 @@
 // tevano-cli resave and new: documents saved exactly as the program's File Save saves them.
 
 #include "Arguments.h"
+#include "ChannelDocument.h"
 #include "CliCommands.h"
 #include "DemoChannels.h"
-
-#include "grid/ChannelFileOps.h"
-#include "grid/ChannelGridLayout.h"
-#include "grid/HeadlessChannelForm.h"
-#include "shell/FileMessages.h"
 
 namespace tevano::cli {
 
@@ -16,20 +12,11 @@ int ResaveCommand(const Arguments& args) {
         return args.Misuse("resave takes an input and an output file");
     }
     const bool english = !args.Has("--chinese");
-    const std::string& in = args.Positional()[0];
-    const std::string& out = args.Positional()[1];
-    RadioImage image{};
-    MakeNewImage(image);
-    HeadlessChannelForm form(english);
-    FileResult result = OpenChannelFile(in, image, form.Form(), english);
-    if (!result.Ok()) {
-        return Fail(FileErrorText(result, in, english));
+    ChannelDocument document(english);
+    if (const int failed = document.Open(args.Positional()[0])) {
+        return failed;
     }
-    result = SaveChannelFile(out, form.Form(), image);
-    if (!result.Ok()) {
-        return Fail(FileErrorText(result, out, english));
-    }
-    return 0;
+    return document.Save(args.Positional()[1]);
 }
 
 int NewCommand(const Arguments& args) {
@@ -37,19 +24,12 @@ int NewCommand(const Arguments& args) {
         return args.Misuse("new takes one file");
     }
     const bool english = !args.Has("--chinese");
-    const std::string& path = args.Positional()[0];
-    RadioImage image{};
-    MakeNewImage(image);
-    HeadlessChannelForm form(english);
-    ShowImage(image, form.Form(), english);
+    ChannelDocument document(english);
+    document.ShowNew();
     if (args.Has("--demo")) {
-        WriteDemoChannels(form.grid, english);
+        WriteDemoChannels(document.form.grid, english);
     }
-    const FileResult result = SaveChannelFile(path, form.Form(), image);
-    if (!result.Ok()) {
-        return Fail(FileErrorText(result, path, english));
-    }
-    return 0;
+    return document.Save(args.Positional()[0]);
 }
 
 } // namespace tevano::cli

@@ -2,10 +2,9 @@
 // or Chinese, as the program prints it.
 
 #include "Arguments.h"
+#include "ChannelDocument.h"
 #include "CliCommands.h"
 
-#include "grid/ChannelFileOps.h"
-#include "grid/HeadlessChannelForm.h"
 #include "image/AtomicFile.h"
 #include "report/ui/ReportPrinting.h"
 #include "shell/FileMessages.h"
@@ -26,14 +25,9 @@ int ReportCommand(const Arguments& args) {
         return args.Misuse("report needs the PDF file to write: -o OUT.pdf");
     }
     const bool english = !args.Has("--chinese");
-    const std::string& path = args.Positional()[0];
-
-    RadioImage image{};
-    MakeNewImage(image);
-    HeadlessChannelForm form(english);
-    const FileResult opened = OpenChannelFile(path, image, form.Form(), english);
-    if (!opened.Ok()) {
-        return Fail(FileErrorText(opened, path, english));
+    ChannelDocument document(english);
+    if (const int failed = document.Open(args.Positional()[0])) {
+        return failed;
     }
 
     // Fonts and the PDF writer need a GUI application, but no display: only this command
@@ -54,7 +48,7 @@ int ReportCommand(const Arguments& args) {
     char* qtArgv[] = {programName, nullptr};
     QGuiApplication application(qtArgc, qtArgv);
 
-    const QByteArray pdf = ReportPdf(image, form.Form(), english);
+    const QByteArray pdf = ReportPdf(document.image, document.form.Form(), english);
     if (pdf.isEmpty()) {
         return Fail(english ? "Cannot draw the report." : "无法生成报表。");
     }

@@ -1,12 +1,9 @@
 // tevano-cli show: a channel data file as the program's channel form shows it.
 
 #include "Arguments.h"
+#include "ChannelDocument.h"
 #include "CliCommands.h"
 #include "TextTable.h"
-
-#include "grid/ChannelFileOps.h"
-#include "grid/HeadlessChannelForm.h"
-#include "shell/FileMessages.h"
 
 #include <cstdio>
 
@@ -32,14 +29,11 @@ int ShowCommand(const Arguments& args) {
         return args.Misuse("show takes one file");
     }
     const bool english = !args.Has("--chinese");
-    const std::string& path = args.Positional()[0];
-    RadioImage image{};
-    MakeNewImage(image);
-    HeadlessChannelForm form(english);
-    const FileResult result = OpenChannelFile(path, image, form.Form(), english);
-    if (!result.Ok()) {
-        return Fail(FileErrorText(result, path, english));
+    ChannelDocument document(english);
+    if (const int failed = document.Open(args.Positional()[0])) {
+        return failed;
     }
+    const HeadlessChannelForm& form = document.form;
     const GridModel& grid = form.grid;
     std::vector<std::vector<std::string>> rows;
     for (std::int32_t r = 0; r < grid.Rows(); ++r) {

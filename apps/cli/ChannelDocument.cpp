@@ -1,0 +1,42 @@
+// The channel data file the commands open, edit and save, with the program's own file steps.
+
+#include "ChannelDocument.h"
+
+#include "Arguments.h"
+
+#include "grid/ChannelFileOps.h"
+#include "grid/ChannelGridLayout.h"
+#include "shell/FileMessages.h"
+
+#include <cerrno>
+
+namespace tevano::cli {
+
+ChannelDocument::ChannelDocument(bool english) : form(english), english_(english) {
+    MakeNewImage(image);
+}
+
+int ChannelDocument::Open(const std::string& path) {
+    const FileResult opened = OpenChannelFile(path, image, form.Form(), english_);
+    return opened.Ok() ? 0 : Fail(FileErrorText(opened, path, english_));
+}
+
+int ChannelDocument::OpenOrNew(const std::string& path) {
+    const FileResult opened = OpenChannelFile(path, image, form.Form(), english_);
+    if (opened.error == FileError::OpenFailed && opened.systemError == ENOENT) {
+        ShowNew();
+        return 0;
+    }
+    return opened.Ok() ? 0 : Fail(FileErrorText(opened, path, english_));
+}
+
+void ChannelDocument::ShowNew() {
+    ShowImage(image, form.Form(), english_);
+}
+
+int ChannelDocument::Save(const std::string& path) {
+    const FileResult saved = SaveChannelFile(path, form.Form(), image);
+    return saved.Ok() ? 0 : Fail(FileErrorText(saved, path, english_));
+}
+
+} // namespace tevano::cli
