@@ -93,10 +93,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     RadioImage image = before;
     const CloneOutcome outcome = ReadFromRadio(port, "/dev/ttyFUZZ", user, image);
 
-    if (FuzzVerbose()) {
-        std::fprintf(stderr, "ending %d after %d blocks, %zu questions\n",
-                     static_cast<int>(outcome.ending), outcome.blocksDone, user.questions.size());
-    }
+    CheckEnding(outcome, port, user, opens, CloneDirection::Read);
     FUZZ_CHECK(!user.Asked(MessageId::RadioTypeMismatch), "a read never asks for the type");
     if (outcome.ending == CloneEnding::Completed) {
         FUZZ_CHECK(outcome.blocksDone == kBlockCount, "a completed read moved every block");
@@ -106,27 +103,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                    "a completed read lists every short reply, and only those");
     } else {
         FUZZ_CHECK(image == before, "a read that did not complete leaves the image untouched");
-    }
-    if (CheckSharedEnding(outcome, port, user, opens)) {
-        return 0;
-    }
-    switch (outcome.ending) {
-    case CloneEnding::Completed:
-        break;
-    case CloneEnding::ReadReplyShort:
-        FUZZ_CHECK(user.LastWas(MessageId::NotEnoughBytes, Answer::Ok),
-                   "a short reply was reported");
-        break;
-    case CloneEnding::ReadAckMissing:
-        FUZZ_CHECK(user.LastWas(MessageId::ReadAckMissing, Answer::Ok),
-                   "a missing acknowledgement was reported");
-        break;
-    case CloneEnding::TypeMismatchRefused:
-    case CloneEnding::WriteBlockRefused:
-        FUZZ_CHECK(false, "a read cannot end as a write does");
-        break;
-    default:
-        FUZZ_CHECK(false, "the ending is one of the defined endings");
     }
     return 0;
 }
