@@ -13,8 +13,7 @@ export LC_ALL=C
 
 bench_setup input "${1:-build/release}" bench-gui-input tevano-radio
 bench=$(bench_program bench-gui-input)
-# The read's backup, the program's settings and Qt's runtime files stay in the scratch directory.
+# Qt's runtime files stay in the scratch directory too.
 mkdir -m 700 "$work/runtime"
-XDG_DATA_HOME="$work/data" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" \
-    QT_QPA_PLATFORM="offscreen:configfile=$PWD/tests/gui/screens/large.json" \
+XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM="offscreen:configfile=$PWD/tests/gui/screens/large.json" \
     "$bench" "$delay_ms"

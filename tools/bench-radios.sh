@@ -1,9 +1,11 @@
+# shellcheck shell=sh
 # Sourced by the benchmark scripts (tools/bench-*.sh), not run: the build they time, the programs
 # in it, a scratch directory, and tevano-radio processes on links in that directory. When the
 # script ends, the radios are stopped and the directory is removed.
 #
 #   bench_setup NAME BUILD_DIR TARGET...   builds the targets (configuring the build when there
-#                                          is none); sets $build, $work and $radio
+#                                          is none); sets $build, $work and $radio, and keeps
+#                                          the programs' backups and settings in $work
 #   bench_program PROGRAM                  prints the path of a built program
 #   bench_radio LINK [OPTION...]           starts tevano-radio on $work/LINK and waits until the
 #                                          link is there; its output goes to $work/LINK.port
@@ -18,6 +20,7 @@ bench_setup() {
     cmake --build "$build" --target "$@" >/dev/null
     radio=$(bench_program tevano-radio)
     work=$(mktemp -d "/tmp/tevano-$bench_name.XXXXXX")
+    export XDG_DATA_HOME="$work/data" XDG_CONFIG_HOME="$work/config"
     bench_radio_pids=""
     trap bench_cleanup EXIT INT TERM
 }
