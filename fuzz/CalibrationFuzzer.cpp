@@ -70,8 +70,7 @@ struct RadioSide {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     Header header(data, size);
-    const bool opens = (header.Byte() & 1) == 0;
-    const std::uint8_t writeFailureMask = header.Byte();
+    const auto [opens, writeFailureMask] = header.Port();
     CalibrationInputs inputs;
     inputs.item = static_cast<CalibrationItem>(header.Byte() & 3);
     inputs.value = header.Byte();

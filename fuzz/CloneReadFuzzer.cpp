@@ -7,6 +7,7 @@
 // when bit k mod 8 is set), the cancel check from which the user cancels (16 bits, low byte
 // first, 0: never), then the tape of RadioTape.h.
 
+#include "BlockOrder.h"
 #include "CloneEndingChecks.h"
 #include "FuzzCheck.h"
 #include "RadioTape.h"
@@ -41,13 +42,7 @@ struct RadioSide {
         if (size != kBlockCommandSize) {
             return;
         }
-        FUZZ_CHECK(data[0] == kReadCommand, "a read sends only read commands");
-        FUZZ_CHECK(data[3] == kBlockSize, "a block is 8 bytes");
-        const std::size_t address = static_cast<std::size_t>(data[1]) << 8 | data[2];
-        FUZZ_CHECK(address == nextAddress, "blocks are asked for in order, none twice");
-        FUZZ_CHECK(address + kBlockSize <= kImageSize, "blocks lie inside the image");
-        blockAddress = address;
-        nextAddress += kBlockSize;
+        blockAddress = blocks.Follow(data);
     }
 
     void Received(std::size_t asked, const std::uint8_t* data, const ReadResult& result) {
@@ -67,7 +62,7 @@ struct RadioSide {
 
     RadioImage memory;                    // the image as the radio's replies make it
     std::vector<ShortReply> shortReplies; // the replies of 10 and 11 bytes
-    std::size_t nextAddress = 0;
+    BlockOrder blocks{kReadCommand};
     std::size_t blockAddress = kImageSize;
 };
 
@@ -75,8 +70,7 @@ struct RadioSide {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     Header header(data, size);
-    const bool opens = (header.Byte() & 1) == 0;
-    const std::uint8_t writeFailureMask = header.Byte();
+    const auto [opens, writeFailureMask] = header.Port();
     const unsigned cancelAtCheck = header.Word();
 
     Tape tape(data, size);
@@ -97,7 +91,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(!user.Asked(MessageId::RadioTypeMismatch), "a read never asks for the type");
     if (outcome.ending == CloneEnding::Completed) {
         FUZZ_CHECK(outcome.blocksDone == kBlockCount, "a completed read moved every block");
-        FUZZ_CHECK(radio.nextAddress == kImageSize, "a completed read asked for every block");
+        FUZZ_CHECK(radio.blocks.Next() == kImageSize, "a completed read asked for every block");
         FUZZ_CHECK(image == radio.memory, "a completed read holds the radio's bytes");
         FUZZ_CHECK(outcome.shortReplies == radio.shortReplies,
                    "a completed read lists every short reply, and only those");

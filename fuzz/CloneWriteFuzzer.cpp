@@ -7,6 +7,7 @@
 // when bit k mod 8 is set), the cancel check from which the user cancels (16 bits, low byte
 // first, 0: never), the image's radio type code (byte 0x81B), then the tape of RadioTape.h.
 
+#include "BlockOrder.h"
 #include "CloneEndingChecks.h"
 #include "FuzzCheck.h"
 #include "RadioTape.h"
@@ -47,13 +48,7 @@ struct RadioSide {
         if (size != kBlockCommandSize) {
             return;
         }
-        FUZZ_CHECK(data[0] == kWriteCommand, "a write sends only write commands");
-        FUZZ_CHECK(data[3] == kBlockSize, "a block is 8 bytes");
-        const std::size_t address = static_cast<std::size_t>(data[1]) << 8 | data[2];
-        FUZZ_CHECK(address == nextAddress, "blocks go out in order, none twice");
-        FUZZ_CHECK(address + kBlockSize <= kImageSize, "blocks lie inside the image");
-        blockAddress = address;
-        nextAddress += kBlockSize;
+        blockAddress = blocks.Follow(data);
         dataFollows = true;
     }
 
@@ -77,7 +72,7 @@ struct RadioSide {
     }
 
     const RadioImage& image;
-    std::size_t nextAddress = 0;
+    BlockOrder blocks{kWriteCommand};
     std::size_t blockAddress = 0;
     bool dataFollows = false;
     int blocksSent = 0;
@@ -90,8 +85,7 @@ struct RadioSide {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     Header header(data, size);
-    const bool opens = (header.Byte() & 1) == 0;
-    const std::uint8_t writeFailureMask = header.Byte();
+    const auto [opens, writeFailureMask] = header.Port();
     const unsigned cancelAtCheck = header.Word();
     const RadioImage image = DocumentImage(header.Byte());
     const RadioImage before = image;

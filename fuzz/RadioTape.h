@@ -257,6 +257,16 @@ public:
         const unsigned low = Byte();
         return low | (static_cast<unsigned>(Byte()) << 8);
     }
+    // The port's faults, two bytes: flags (bit 0: the port cannot be opened) and the
+    // write-failure mask (send k fails when bit k mod 8 is set).
+    struct PortFaults {
+        bool opens;
+        std::uint8_t writeFailureMask;
+    };
+    PortFaults Port() {
+        const bool opens = (Byte() & 1) == 0;
+        return {opens, Byte()};
+    }
     // A text of up to 31 bytes, its length in the low bits of its first byte.
     std::string Text() {
         const std::size_t length = std::min<std::size_t>(Byte() & 0x1F, size_);
