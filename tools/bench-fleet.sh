@@ -7,9 +7,7 @@
 set -eu
 cd "$(dirname "$0")/.."
 . tools/bench-radios.sh
-delay_ms=${REPLY_DELAY_MS:-3}
 target=1.2
-export LC_ALL=C
 
 bench_setup fleet "${1:-build/release}" tevano-cli tevano-radio
 cli=$(bench_program tevano-cli)

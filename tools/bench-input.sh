@@ -8,8 +8,6 @@
 set -eu
 cd "$(dirname "$0")/.."
 . tools/bench-radios.sh
-delay_ms=${REPLY_DELAY_MS:-3}
-export LC_ALL=C
 
 bench_setup input "${1:-build/release}" bench-gui-input tevano-radio
 bench=$(bench_program bench-gui-input)

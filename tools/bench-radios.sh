@@ -4,8 +4,9 @@
 # script ends, the radios are stopped and the directory is removed.
 #
 #   bench_setup NAME BUILD_DIR TARGET...   builds the targets (configuring the build when there
-#                                          is none); sets $build, $work and $radio, and keeps
-#                                          the programs' backups and settings in $work
+#                                          is none); sets $build, $work, $radio and $delay_ms
+#                                          (the radios' reply delay: $REPLY_DELAY_MS, else 3),
+#                                          and keeps the programs' backups and settings in $work
 #   bench_program PROGRAM                  prints the path of a built program
 #   bench_radio LINK [OPTION...]           starts tevano-radio on $work/LINK and waits until the
 #                                          link is there; its output goes to $work/LINK.port
@@ -14,6 +15,9 @@ bench_setup() {
     bench_name=$1
     build=$2
     shift 2
+    # shellcheck disable=SC2034 # read by the scripts that source this file
+    delay_ms=${REPLY_DELAY_MS:-3}
+    export LC_ALL=C
     if [ ! -d "$build" ]; then
         cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
     fi
