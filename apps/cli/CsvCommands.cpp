@@ -4,6 +4,7 @@
 #include "Arguments.h"
 #include "CliCommands.h"
 
+#include "base/FileMessages.h"
 #include "grid/ChannelFileOps.h"
 #include "grid/ChannelGridLayout.h"
 #include "grid/HeadlessChannelForm.h"
@@ -13,7 +14,6 @@
 #include "grid/csv/CsvFiles.h"
 #include "grid/csv/CsvTexts.h"
 #include "image/RadioImage.h"
-#include "shell/FileMessages.h"
 
 #include <cerrno>
 #include <cstdio>

@@ -4,10 +4,10 @@
 #include "CliCommands.h"
 #include "DemoChannels.h"
 
+#include "base/FileMessages.h"
 #include "grid/ChannelFileOps.h"
 #include "grid/ChannelGridLayout.h"
 #include "grid/HeadlessChannelForm.h"
-#include "shell/FileMessages.h"
 
 namespace tevano::cli {
 

@@ -4,11 +4,11 @@
 #include "Arguments.h"
 #include "CliCommands.h"
 
+#include "base/AtomicFile.h"
+#include "base/FileMessages.h"
 #include "grid/ChannelFileOps.h"
 #include "grid/HeadlessChannelForm.h"
-#include "image/AtomicFile.h"
 #include "report/ui/ReportPrinting.h"
-#include "shell/FileMessages.h"
 
 #include <QGuiApplication>
 

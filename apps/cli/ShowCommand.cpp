@@ -4,9 +4,9 @@
 #include "CliCommands.h"
 #include "TextTable.h"
 
+#include "base/FileMessages.h"
 #include "grid/ChannelFileOps.h"
 #include "grid/HeadlessChannelForm.h"
-#include "shell/FileMessages.h"
 
 #include <cstdio>
 

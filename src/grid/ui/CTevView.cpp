@@ -2,12 +2,12 @@
 
 #include "grid/ChannelGridLayout.h"
 #include "grid/ChannelWords.h"
+#include "grid/LanguageTables.h"
 #include "grid/ui/CMSFlexGrid.h"
 #include "grid/ui/GridEditing.h"
 #include "grid/ui/GridUndo.h"
 #include "image/ui/CTevDoc.h"
 #include "shell/DisplayLanguage.h"
-#include "shell/LanguageTables.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -3,12 +3,12 @@
 // editing places over a cell. It shows the document's image and writes the grid back into it.
 #pragma once
 
+#include "base/Messages.h"
 #include "grid/ChannelForm.h"
 #include "grid/ui/QtChoiceList.h"
 #include "image/ToneTable.h"
 #include "resources/ResourceTypes.h"
-#include "shell/Messages.h"
-#include "shell/ui/DialogBuilder.h"
+#include "resources/ui/DialogBuilder.h"
 
 #include <QWidget>
 

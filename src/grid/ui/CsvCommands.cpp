@@ -1,5 +1,8 @@
 #include "grid/ui/CsvCommands.h"
 
+#include "base/FileMessages.h"
+#include "base/ui/QtText.h"
+#include "base/ui/UserPrompts.h"
 #include "grid/ChannelWords.h"
 #include "grid/csv/CsvBandCheck.h"
 #include "grid/csv/CsvChannelExport.h"
@@ -12,11 +15,8 @@
 #include "image/ui/CTevDoc.h"
 #include "resources/CommandIds.h"
 #include "shell/DisplayLanguage.h"
-#include "shell/FileMessages.h"
 #include "shell/ui/CMainFrame.h"
 #include "shell/ui/CTevApp.h"
-#include "shell/ui/QtText.h"
-#include "shell/ui/UserPrompts.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,10 +1,10 @@
 #include "image/ui/FileCommands.h"
 
+#include "base/FileMessages.h"
+#include "base/ui/UserPrompts.h"
 #include "grid/ui/CTevView.h"
 #include "image/ui/CTevDoc.h"
 #include "shell/DisplayLanguage.h"
-#include "shell/FileMessages.h"
-#include "shell/ui/UserPrompts.h"
 
 #include <QFileInfo>
 

@@ -1,13 +1,13 @@
 #include "radiolink/ui/RadioLinkCommands.h"
 
+#include "base/ui/QtText.h"
+#include "base/ui/UserPrompts.h"
 #include "radiolink/ReadBackups.h"
 #include "radiolink/ui/CPortSetupDlg.h"
 #include "resources/CommandIds.h"
 #include "shell/DisplayLanguage.h"
 #include "shell/ui/CMainFrame.h"
 #include "shell/ui/CTevApp.h"
-#include "shell/ui/QtText.h"
-#include "shell/ui/UserPrompts.h"
 
 #include <QDesktopServices>
 #include <QUrl>

@@ -1,11 +1,11 @@
 #include "radiolink/ui/StatusBarNotes.h"
 
+#include "base/ui/QtText.h"
 #include "radiolink/PortOpenFailure.h"
 #include "radiolink/PosixSerialPort.h"
 #include "radiolink/ReadBackups.h"
 #include "shell/DisplayLanguage.h"
 #include "shell/ui/CMainFrame.h"
-#include "shell/ui/QtText.h"
 
 #include <QWidget>
 

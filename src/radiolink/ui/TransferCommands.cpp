@@ -1,5 +1,7 @@
 #include "radiolink/ui/TransferCommands.h"
 
+#include "base/ui/QtText.h"
+#include "base/ui/UserPrompts.h"
 #include "grid/ChannelDecode.h"
 #include "grid/ChannelEncode.h"
 #include "grid/ui/CMSFlexGrid.h"
@@ -18,8 +20,6 @@
 #include "shell/IniFile.h"
 #include "shell/ui/CMainFrame.h"
 #include "shell/ui/CTevApp.h"
-#include "shell/ui/QtText.h"
-#include "shell/ui/UserPrompts.h"
 
 namespace tevano {
 

@@ -1,5 +1,6 @@
 #include "report/ui/ReportPrintCommands.h"
 
+#include "base/ui/UserPrompts.h"
 #include "grid/ui/CTevView.h"
 #include "image/ui/CTevDoc.h"
 #include "report/ReportLayout.h"
@@ -11,7 +12,6 @@
 #include "shell/DisplayLanguage.h"
 #include "shell/ui/CMainFrame.h"
 #include "shell/ui/CTevApp.h"
-#include "shell/ui/UserPrompts.h"
 
 #include <QCoreApplication>
 #include <QPageSetupDialog>

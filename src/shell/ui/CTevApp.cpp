@@ -1,5 +1,6 @@
 #include "shell/ui/CTevApp.h"
 
+#include "base/ui/UserPrompts.h"
 #include "grid/ui/CTevView.h"
 #include "grid/ui/CsvCommands.h"
 #include "grid/ui/UndoCommands.h"
@@ -16,7 +17,6 @@
 #include "shell/ProgramName.h"
 #include "shell/ui/CAboutDlg.h"
 #include "shell/ui/CMainFrame.h"
-#include "shell/ui/UserPrompts.h"
 
 #include <QApplication>
 #include <QLayout>

@@ -1,12 +1,12 @@
 #include "testmode/ui/CalibrationStart.h"
 
+#include "base/ui/UserPrompts.h"
 #include "radiolink/ExchangeHook.h"
 #include "radiolink/PortNames.h"
 #include "radiolink/PosixSerialPort.h"
 #include "radiolink/ui/StatusBarNotes.h"
 #include "shell/DisplayLanguage.h"
 #include "shell/IniFile.h"
-#include "shell/ui/UserPrompts.h"
 #include "testmode/CalibrationExchange.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
-#include "shell/ui/DialogBuilder.h"
+#include "resources/ui/DialogBuilder.h"
 
 #include "grid/ui/CMSFlexGrid.h"
-#include "shell/ui/ProgramIcons.h"
+#include "resources/ui/ProgramIcons.h"
 
 #include <QCheckBox>
 #include <QComboBox>
