@@ -42,7 +42,8 @@ constexpr double kColumnFactorSum = 11.92;
 CTevView::CTevView(CTevDoc& document, const ToneTable& tones, const res::DialogTemplate& form,
                    QWidget* parent)
     : QWidget(parent), document_(document), tones_(tones),
-      built_(std::make_unique<BuiltDialog>(form, this)) {
+      built_(std::make_unique<BuiltDialog>(
+          form, this, [](QWidget* parent) { return new CMSFlexGrid(parent); })) {
     formSize_ = built_->Size();
     setMinimumSize(formSize_);
     grid_ = built_->As<CMSFlexGrid>(kGrid);
