@@ -2,15 +2,16 @@
 
 #include "base/FileMessages.h"
 #include "base/ui/UserPrompts.h"
-#include "grid/ui/CTevView.h"
 #include "image/ui/CTevDoc.h"
+#include "image/ui/DocumentView.h"
 #include "shell/DisplayLanguage.h"
 
 #include <QFileInfo>
 
 namespace tevano {
 
-FileCommands::FileCommands(CTevDoc& document, CTevView& view, UserPrompts& prompts, QWidget* window)
+FileCommands::FileCommands(CTevDoc& document, DocumentView& view, UserPrompts& prompts,
+                           QWidget* window)
     : document_(document), view_(view), prompts_(prompts), window_(window) {}
 
 QString FileCommands::Filter(bool english) {
