@@ -54,16 +54,16 @@ private:
 } // namespace
 
 CTestModeDlg::StartCalibration CalibrationOnPort(std::string portName, const CIniFile& ini,
-                                                 UserPrompts& prompts) {
-    return [portName = std::move(portName), &ini, &prompts](QWidget* dialog,
-                                                            const CalibrationRequest& request) {
+                                                 UserPrompts& prompts, ProgramWindow* window) {
+    return [portName = std::move(portName), &ini, &prompts,
+            window](QWidget* dialog, const CalibrationRequest& request) {
         const std::string device = PortDevicePath(portName, [&ini](const std::string& key) {
             return ini.GetValue(kPortsSection, key, "");
         });
         const BusyCursor busy;
         PosixSerialPort port;
         DialogCalibrationHook boxes(prompts, dialog);
-        PortReasonHook hook(boxes, port, device, MainFrameOf(dialog));
+        PortReasonHook hook(boxes, port, device, window);
         RunCalibration(port, device, hook, request);
     };
 }
