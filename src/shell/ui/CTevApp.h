@@ -46,17 +46,13 @@ public:
     void AddCommand(int commandId, std::function<void()> handler) override;
     void AddMenuUpdate(std::function<void()> update) override;
 
+    // The parts of the running program, for whoever drives it (the tests); the subsystems get
+    // only what their contexts hand them.
     CMainFrame* MainFrame() const { return frame_.get(); }
     CTevView* View() const { return view_; }
     CTevDoc* Document() const { return document_.get(); }
-    FileCommands* Files() const { return files_.get(); }
     const ToneTable& Tones() const { return tones_; }
     const ResourceModule& Module() const { return module_; }
-    const std::string& BaseName() const { return baseName_; }
-    // The program's INI store (its [PORTS] section names the serial devices) and its message
-    // boxes, for the parts that talk to the radio or ask the user.
-    CIniFile& Ini() const { return ini_; }
-    UserPrompts& Prompts() const { return prompts_; }
 
 private:
     bool LoadModule(const std::string& language, ResourceModule& module) const;
