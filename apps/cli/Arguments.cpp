@@ -1,6 +1,6 @@
 #include "Arguments.h"
 
-#include "image/PrintableText.h"
+#include "base/PrintableText.h"
 
 #include <cstdio>
 

@@ -6,8 +6,8 @@
 #include "CliExchangeHook.h"
 #include "RadioPort.h"
 
-#include "image/NumberText.h"
-#include "image/TextCase.h"
+#include "base/NumberText.h"
+#include "base/TextCase.h"
 #include "image/ToneTable.h"
 #include "radiolink/PortOpenFailure.h"
 #include "testmode/CalibrationExchange.h"

@@ -4,9 +4,9 @@
 
 #include "Arguments.h"
 
+#include "base/FileMessages.h"
 #include "grid/ChannelFileOps.h"
 #include "grid/ChannelGridLayout.h"
-#include "shell/FileMessages.h"
 
 #include <cerrno>
 

@@ -1,6 +1,6 @@
 #include "CliExchangeHook.h"
 
-#include "image/PrintableText.h"
+#include "base/PrintableText.h"
 #include "radiolink/CloneFrames.h"
 
 #include <string>

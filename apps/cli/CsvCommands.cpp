@@ -5,12 +5,12 @@
 #include "ChannelDocument.h"
 #include "CliCommands.h"
 
+#include "base/FileMessages.h"
 #include "grid/csv/CsvBandCheck.h"
 #include "grid/csv/CsvChannelExport.h"
 #include "grid/csv/CsvChannelImport.h"
 #include "grid/csv/CsvFiles.h"
 #include "grid/csv/CsvTexts.h"
-#include "shell/FileMessages.h"
 
 #include <cstdio>
 #include <unistd.h>

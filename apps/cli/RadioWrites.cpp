@@ -3,10 +3,10 @@
 #include "CliExchangeHook.h"
 #include "RadioPort.h"
 
-#include "image/PrintableText.h"
+#include "base/NoteTexts.h"
+#include "base/PrintableText.h"
 #include "radiolink/CloneExchange.h"
 #include "radiolink/PortOpenFailure.h"
-#include "shell/NoteTexts.h"
 
 #include <cstdio>
 #include <exception>

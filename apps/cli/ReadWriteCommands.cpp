@@ -9,13 +9,13 @@
 #include "RadioPort.h"
 #include "RadioWrites.h"
 
+#include "base/FileChecks.h"
+#include "base/FileMessages.h"
 #include "image/ChannelFile.h"
-#include "image/FileChecks.h"
 #include "radiolink/CloneExchange.h"
 #include "radiolink/PortOpenFailure.h"
 #include "radiolink/ReadBackups.h"
 #include "radiolink/ShortReplies.h"
-#include "shell/FileMessages.h"
 
 #include <chrono>
 #include <climits>

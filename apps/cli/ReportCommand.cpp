@@ -5,9 +5,9 @@
 #include "ChannelDocument.h"
 #include "CliCommands.h"
 
-#include "image/AtomicFile.h"
+#include "base/AtomicFile.h"
+#include "base/FileMessages.h"
 #include "report/ui/ReportPrinting.h"
-#include "shell/FileMessages.h"
 
 #include <QGuiApplication>
 

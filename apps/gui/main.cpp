@@ -1,10 +1,10 @@
 // tevano: the desktop program for programming the radios.
 
+#include "base/ui/UserPrompts.h"
 #include "shell/IniFile.h"
 #include "shell/ProgramName.h"
 #include "shell/ProgramVersion.h"
 #include "shell/ui/CTevApp.h"
-#include "shell/ui/UserPrompts.h"
 
 #include <QApplication>
 

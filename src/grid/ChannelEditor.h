@@ -4,9 +4,9 @@
 // It listens to the grid's events and is told of key-downs before the focused control sees them.
 #pragma once
 
+#include "base/Messages.h"
 #include "grid/CellOverlay.h"
 #include "grid/GridControl.h"
-#include "shell/Messages.h"
 
 #include <array>
 #include <cstdint>

@@ -2,8 +2,8 @@
 // the bytes and shows them in the form; save first encodes the form, then stores the image.
 #pragma once
 
+#include "base/FileResult.h"
 #include "grid/ChannelForm.h"
-#include "image/FileResult.h"
 #include "image/RadioImage.h"
 
 #include <string>

@@ -1,6 +1,6 @@
 #include "grid/ChoiceList.h"
 
-#include "image/TextCase.h"
+#include "base/TextCase.h"
 
 namespace tevano {
 

@@ -1,7 +1,7 @@
 #include "grid/FrequencyEntry.h"
 
+#include "base/NumberText.h"
 #include "grid/FrequencyText.h"
-#include "image/NumberText.h"
 
 #include <optional>
 

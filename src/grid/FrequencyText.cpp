@@ -1,6 +1,6 @@
 #include "grid/FrequencyText.h"
 
-#include "image/NumberText.h"
+#include "base/NumberText.h"
 
 #include <charconv>
 #include <cmath>

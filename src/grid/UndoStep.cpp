@@ -1,7 +1,7 @@
 #include "grid/UndoStep.h"
 
 #include "grid/ChannelWords.h"
-#include "shell/LanguageTables.h"
+#include "grid/LanguageTables.h"
 
 namespace tevano {
 

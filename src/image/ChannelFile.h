@@ -3,7 +3,7 @@
 // file.
 #pragma once
 
-#include "image/FileResult.h"
+#include "base/FileResult.h"
 #include "image/RadioImage.h"
 
 #include <string>

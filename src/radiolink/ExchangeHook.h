@@ -3,7 +3,7 @@
 // names its messages and texts by id; the hook shows them in the display language.
 #pragma once
 
-#include "shell/Messages.h"
+#include "base/Messages.h"
 
 namespace tevano {
 

@@ -1,6 +1,6 @@
 #include "radiolink/PortOpenFailure.h"
 
-#include "image/PrintableText.h"
+#include "base/PrintableText.h"
 
 #include <cerrno>
 #include <cstring>

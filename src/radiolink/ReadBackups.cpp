@@ -1,7 +1,7 @@
 #include "radiolink/ReadBackups.h"
 
-#include "image/AtomicFile.h"
-#include "image/PrintableText.h"
+#include "base/AtomicFile.h"
+#include "base/PrintableText.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,7 +1,7 @@
 #include "radiolink/ShortReplies.h"
 
+#include "base/NoteTexts.h"
 #include "radiolink/CloneFrames.h"
-#include "shell/NoteTexts.h"
 
 #include <cstdio>
 

@@ -1,6 +1,6 @@
 #include "shell/DisplayLanguage.h"
 
-#include "image/NumberText.h"
+#include "base/NumberText.h"
 #include "shell/IniFile.h"
 
 #include <cstdlib>

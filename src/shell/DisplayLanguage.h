@@ -3,7 +3,7 @@
 // the one test, IsEnglish, that picks the English or the Chinese text of every message and word.
 #pragma once
 
-#include "shell/Messages.h"
+#include "base/Messages.h"
 
 #include <functional>
 #include <optional>

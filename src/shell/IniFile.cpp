@@ -1,7 +1,7 @@
 #include "shell/IniFile.h"
 
-#include "image/AtomicFile.h"
-#include "image/TextCase.h"
+#include "base/AtomicFile.h"
+#include "base/TextCase.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -3,8 +3,8 @@
 // It holds the display language keys of section MAIN and the serial port devices of PORTS.
 #pragma once
 
-#include "image/AtomicFile.h"
-#include "image/FileResult.h"
+#include "base/AtomicFile.h"
+#include "base/FileResult.h"
 
 #include <string>
 #include <vector>

@@ -1,7 +1,7 @@
 #include "testmode/CalibrationFrames.h"
 
+#include "base/NumberText.h"
 #include "image/Bcd.h"
-#include "image/NumberText.h"
 
 #include <cmath>
 #include <limits>

@@ -1,6 +1,6 @@
 #include "testmode/TestModeModel.h"
 
-#include "image/NumberText.h"
+#include "base/NumberText.h"
 
 namespace tevano {
 

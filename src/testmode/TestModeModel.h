@@ -4,8 +4,8 @@
 // Nothing here touches the radio image; everything is forgotten when the dialog closes.
 #pragma once
 
+#include "base/Messages.h"
 #include "image/ToneTable.h"
-#include "shell/Messages.h"
 #include "testmode/CalibrationFrames.h"
 #include "testmode/TestModeTexts.h"
 

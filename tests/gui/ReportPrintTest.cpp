@@ -26,6 +26,11 @@ class ReportPrintTest : public QObject {
     Q_OBJECT
 
 private:
+    // The print switch on the program's document, as the program runs it.
+    static int PrintSwitch(ProgramFixture& program, QPrinter& printer) {
+        return PrintFromCommandLine({program.View(), program.prompts, program.Frame()}, printer);
+    }
+
     // The text of each page of a PDF file.
     static QStringList Pages(const QString& pdf) {
         QProcess pdftotext;
@@ -102,20 +107,20 @@ private slots:
         QPrinter none(QPrinter::HighResolution);
         none.setOutputFormat(QPrinter::PdfFormat); // what Qt gives when there is no printer
         none.setOutputFileName(QString());
-        QCOMPARE(PrintFromCommandLine(program.App(), none), 1);
+        QCOMPARE(PrintSwitch(program, none), 1);
         QCOMPARE(program.prompts.Texts(), QStringList{NoPrinterText(true)});
 
         program.prompts.Forget();
         QPrinter refusing(QPrinter::HighResolution);
         const QString unwritable = program.Path("no-such-directory/report.pdf");
         PrintTo(refusing, unwritable);
-        QCOMPARE(PrintFromCommandLine(program.App(), refusing), 1);
+        QCOMPARE(PrintSwitch(program, refusing), 1);
         QCOMPARE(program.prompts.Texts(), QStringList{PrintFailedText(unwritable, true)});
 
         program.prompts.Forget();
         QPrinter good(QPrinter::HighResolution);
         PrintTo(good, program.Path("good.pdf"));
-        QCOMPARE(PrintFromCommandLine(program.App(), good), 0);
+        QCOMPARE(PrintSwitch(program, good), 0);
         QVERIFY(program.prompts.Questions().empty());
         QCOMPARE(Pages(program.Path("good.pdf")).size(), 5);
     }
@@ -125,7 +130,7 @@ private slots:
         QVERIFY(program.Start());
         QPrinter printer(QPrinter::HighResolution);
         PrintTo(printer, program.Path("never.pdf"));
-        QCOMPARE(PrintFromCommandLine(program.App(), printer), 2);
+        QCOMPARE(PrintSwitch(program, printer), 2);
         QVERIFY(!QFile::exists(program.Path("never.pdf")));
     }
 

@@ -2,7 +2,7 @@
 // so that widget tests can drive the desktop program without a person at the screen.
 #pragma once
 
-#include "shell/ui/UserPrompts.h"
+#include "base/ui/UserPrompts.h"
 
 #include <QString>
 #include <QStringList>

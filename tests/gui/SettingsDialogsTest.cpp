@@ -10,7 +10,7 @@
 #include "resources/layout/ControlBuilders.h"
 #include "resources/layout/OptionalFeaturesLayout.h"
 #include "resources/layout/SideKeyLayout.h"
-#include "shell/ui/DialogBuilder.h"
+#include "resources/ui/DialogBuilder.h"
 
 #include <QCheckBox>
 #include <QComboBox>

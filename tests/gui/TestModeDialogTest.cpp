@@ -6,8 +6,8 @@
 
 #include "resources/CommandIds.h"
 #include "resources/layout/TestModeLayout.h"
+#include "resources/ui/DialogBuilder.h"
 #include "shell/DisplayLanguage.h"
-#include "shell/ui/DialogBuilder.h"
 #include "testmode/ui/CTestModeDlg.h"
 
 #include <QAbstractItemView>

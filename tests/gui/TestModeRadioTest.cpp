@@ -6,9 +6,9 @@
 #include "ProgramFixture.h"
 #include "VirtualRadioProcess.h"
 
+#include "base/Messages.h"
 #include "resources/CommandIds.h"
 #include "resources/layout/TestModeLayout.h"
-#include "shell/Messages.h"
 #include "testmode/ui/CTestModeDlg.h"
 
 #include <QAbstractItemView>

@@ -1,6 +1,6 @@
 #include "image/ChannelFile.h"
-#include "image/AtomicFile.h"
-#include "image/FileChecks.h"
+#include "base/AtomicFile.h"
+#include "base/FileChecks.h"
 #include "support/FailingFileCalls.h"
 #include "support/TempDir.h"
 

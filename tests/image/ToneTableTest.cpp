@@ -1,5 +1,5 @@
 #include "image/ToneTable.h"
-#include "image/NumberText.h"
+#include "base/NumberText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "shell/Messages.h"
-#include "image/FileResult.h"
-#include "shell/FileMessages.h"
-#include "shell/NoteTexts.h"
+#include "base/Messages.h"
+#include "base/FileMessages.h"
+#include "base/FileResult.h"
+#include "base/NoteTexts.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 // new file that cannot be made.
 #pragma once
 
-#include "image/AtomicFile.h"
+#include "base/AtomicFile.h"
 
 #include <algorithm>
 #include <cerrno>

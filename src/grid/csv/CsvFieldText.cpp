@@ -1,6 +1,6 @@
 #include "grid/csv/CsvFieldText.h"
 
-#include "image/NumberText.h"
+#include "base/NumberText.h"
 
 namespace tevano {
 

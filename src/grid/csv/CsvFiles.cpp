@@ -1,7 +1,7 @@
 #include "grid/csv/CsvFiles.h"
 
-#include "image/AtomicFile.h"
-#include "image/FileChecks.h"
+#include "base/AtomicFile.h"
+#include "base/FileChecks.h"
 
 #include <cerrno>
 #include <unistd.h>

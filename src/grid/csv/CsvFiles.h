@@ -2,7 +2,7 @@
 // past a few megabytes is refused unread), and written with the same safe replace as ".sin".
 #pragma once
 
-#include "image/FileResult.h"
+#include "base/FileResult.h"
 
 #include <cstddef>
 #include <string>

@@ -1,7 +1,7 @@
 #include "grid/csv/CsvTexts.h"
 
+#include "base/PrintableText.h"
 #include "grid/ChannelWords.h"
-#include "image/PrintableText.h"
 
 #include <algorithm>
 #include <array>

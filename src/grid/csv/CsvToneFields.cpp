@@ -1,9 +1,9 @@
 #include "grid/csv/CsvToneFields.h"
 
+#include "base/NumberText.h"
 #include "grid/csv/CsvColumns.h"
 #include "grid/csv/CsvFieldText.h"
 #include "image/Bcd.h"
-#include "image/NumberText.h"
 #include "image/ToneTable.h"
 #include "image/ToneWord.h"
 

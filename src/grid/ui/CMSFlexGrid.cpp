@@ -1,6 +1,6 @@
 #include "grid/ui/CMSFlexGrid.h"
 
-#include "shell/ui/QtText.h"
+#include "base/ui/QtText.h"
 
 #include <QAbstractButton>
 #include <QHeaderView>

@@ -2,12 +2,12 @@
 
 #include "grid/ChannelGridLayout.h"
 #include "grid/ChannelWords.h"
+#include "grid/LanguageTables.h"
 #include "grid/ui/CMSFlexGrid.h"
 #include "grid/ui/GridEditing.h"
 #include "grid/ui/GridUndo.h"
 #include "image/ui/CTevDoc.h"
 #include "shell/DisplayLanguage.h"
-#include "shell/LanguageTables.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -42,7 +42,8 @@ constexpr double kColumnFactorSum = 11.92;
 CTevView::CTevView(CTevDoc& document, const ToneTable& tones, const res::DialogTemplate& form,
                    QWidget* parent)
     : QWidget(parent), document_(document), tones_(tones),
-      built_(std::make_unique<BuiltDialog>(form, this)) {
+      built_(std::make_unique<BuiltDialog>(
+          form, this, [](QWidget* parent) { return new CMSFlexGrid(parent); })) {
     formSize_ = built_->Size();
     setMinimumSize(formSize_);
     grid_ = built_->As<CMSFlexGrid>(kGrid);

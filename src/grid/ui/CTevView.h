@@ -3,12 +3,13 @@
 // editing places over a cell. It shows the document's image and writes the grid back into it.
 #pragma once
 
+#include "base/Messages.h"
 #include "grid/ChannelForm.h"
 #include "grid/ui/QtChoiceList.h"
 #include "image/ToneTable.h"
+#include "image/ui/DocumentView.h"
 #include "resources/ResourceTypes.h"
-#include "shell/Messages.h"
-#include "shell/ui/DialogBuilder.h"
+#include "resources/ui/DialogBuilder.h"
 
 #include <QWidget>
 
@@ -25,7 +26,7 @@ class CTevDoc;
 class GridEditing;
 class GridUndo;
 
-class CTevView : public QWidget {
+class CTevView : public QWidget, public DocumentView {
     Q_OBJECT
 
 public:
@@ -34,10 +35,10 @@ public:
     ~CTevView() override;
 
     // Shows the document: the first time it also makes the overlays and sizes the columns.
-    void OnInitialUpdate();
+    void OnInitialUpdate() override;
 
     // The grid and the three lists, for decode, encode and the report.
-    ChannelForm& Form() { return *form_; }
+    ChannelForm& Form() override { return *form_; }
     CMSFlexGrid& Grid() { return *grid_; }
     CTevDoc& Document() { return document_; }
 

@@ -1,5 +1,10 @@
 #include "grid/ui/CsvCommands.h"
 
+#include "base/FileMessages.h"
+#include "base/ui/CommandRegistry.h"
+#include "base/ui/ProgramWindow.h"
+#include "base/ui/QtText.h"
+#include "base/ui/UserPrompts.h"
 #include "grid/ChannelWords.h"
 #include "grid/csv/CsvBandCheck.h"
 #include "grid/csv/CsvChannelExport.h"
@@ -12,11 +17,6 @@
 #include "image/ui/CTevDoc.h"
 #include "resources/CommandIds.h"
 #include "shell/DisplayLanguage.h"
-#include "shell/FileMessages.h"
-#include "shell/ui/CMainFrame.h"
-#include "shell/ui/CTevApp.h"
-#include "shell/ui/QtText.h"
-#include "shell/ui/UserPrompts.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -29,8 +29,8 @@ namespace {
 
 constexpr std::size_t kMostRefusalsShown = 40;
 
-void Tell(CTevApp& app, const std::string& text) {
-    app.Prompts().Ask(app.MainFrame(), ToQt(text), Buttons::Ok);
+void Tell(const CsvCommandContext& context, const std::string& text) {
+    context.prompts.Ask(context.window.Widget(), ToQt(text), Buttons::Ok);
 }
 
 // The document's own name with ".csv": where the user will look for the list first.
@@ -54,25 +54,25 @@ void ApplyImport(CTevView& view, const std::vector<ImportedChannel>& channels) {
     view.Document().SetModifiedFlag(true);
 }
 
-void ImportChannelsCsv(CTevApp& app) {
-    CTevView& view = *app.View();
+void ImportChannelsCsv(const CsvCommandContext& context) {
+    CTevView& view = context.view;
     view.Commit();
     const bool english = IsEnglish();
     const NumberOption placement{ToQt(CsvText(CsvTextId::PlacementOption, english)), 1,
                                  kChannelCount};
-    const FileWithNumber chosen =
-        app.Prompts().OpenFileWithOption(app.MainFrame(), ToQt(CsvFileFilter(english)), placement);
+    const FileWithNumber chosen = context.prompts.OpenFileWithOption(
+        context.window.Widget(), ToQt(CsvFileFilter(english)), placement);
     if (chosen.path.isEmpty()) {
         return;
     }
     const std::string path = FromQt(chosen.path);
     const CsvFileText file = ReadCsvFile(path);
     if (!file.result.Ok()) {
-        Tell(app, FileErrorText(file.result, path, english));
+        Tell(context, FileErrorText(file.result, path, english));
         return;
     }
     if (file.tooLarge) {
-        Tell(app, CsvListProblemText(CsvListProblem::TooLarge, "", path, english));
+        Tell(context, CsvListProblemText(CsvListProblem::TooLarge, "", path, english));
         return;
     }
     // Long names are cut here; the question below names each one, so nothing is cut unasked.
@@ -83,32 +83,34 @@ void ImportChannelsCsv(CTevApp& app) {
     // A box taller than the screen could not be answered; so many refused rows come only from a
     // file that is no list for this radio, and tevano-cli import-csv lists them all.
     if (import.listProblem != CsvListProblem::None || import.channels.empty()) {
-        Tell(app, CsvImportFailureText(import, path, english, kMostRefusalsShown));
+        Tell(context, CsvImportFailureText(import, path, english, kMostRefusalsShown));
         return;
     }
     const bool cut = std::any_of(import.channels.begin(), import.channels.end(),
                                  [](const ImportedChannel& c) { return !c.fullName.empty(); });
     if ((!import.refusals.empty() || cut) &&
-        app.Prompts().Ask(app.MainFrame(),
-                          ToQt(CsvPartialImportQuestion(import, path, english, kMostRefusalsShown)),
-                          Buttons::YesNo) != Answer::Yes) {
+        context.prompts.Ask(
+            context.window.Widget(),
+            ToQt(CsvPartialImportQuestion(import, path, english, kMostRefusalsShown)),
+            Buttons::YesNo) != Answer::Yes) {
         return;
     }
     ApplyImport(view, import.channels);
-    app.MainFrame()->ShowNote(
+    context.window.ShowNote(
         ToQt(CsvImportedText(static_cast<int>(import.channels.size()), path, english)));
     const CsvBandCheck band = CheckFieldBand(import.channels, view.Form().field.CurSel());
     if (!band.warnings.empty()) {
-        Tell(app, CsvBandWarningsMessage(band, english, kMostRefusalsShown));
+        Tell(context, CsvBandWarningsMessage(band, english, kMostRefusalsShown));
     }
 }
 
-void ExportChannelsCsv(CTevApp& app) {
-    CTevView& view = *app.View();
+void ExportChannelsCsv(const CsvCommandContext& context) {
+    CTevView& view = context.view;
     view.Commit();
     const bool english = IsEnglish();
-    QString chosen = app.Prompts().SaveFileName(
-        app.MainFrame(), SuggestedListName(*app.Document(), english), ToQt(CsvFileFilter(english)));
+    QString chosen = context.prompts.SaveFileName(context.window.Widget(),
+                                                  SuggestedListName(view.Document(), english),
+                                                  ToQt(CsvFileFilter(english)));
     if (chosen.isEmpty()) {
         return;
     }
@@ -119,18 +121,18 @@ void ExportChannelsCsv(CTevApp& app) {
     const CsvExport list = ExportChannelList(view.Grid());
     const FileResult result = StoreCsvFile(path, list.text);
     if (!result.Ok()) {
-        Tell(app, FileErrorText(result, path, english));
+        Tell(context, FileErrorText(result, path, english));
         return;
     }
-    app.MainFrame()->ShowNote(ToQt(CsvExportedText(list.rows, path, english)));
+    context.window.ShowNote(ToQt(CsvExportedText(list.rows, path, english)));
     if (!list.leftOut.empty()) {
-        Tell(app, CsvLeftOutText(list.leftOut, english));
+        Tell(context, CsvLeftOutText(list.leftOut, english));
     }
 }
 
-void AddCsvCommands(CTevApp& app) {
-    app.AddCommand(res::cmd::kFileImportCsv, [&app] { ImportChannelsCsv(app); });
-    app.AddCommand(res::cmd::kFileExportCsv, [&app] { ExportChannelsCsv(app); });
+void AddCsvCommands(CommandRegistry& registry, const CsvCommandContext& context) {
+    registry.AddCommand(res::cmd::kFileImportCsv, [context] { ImportChannelsCsv(context); });
+    registry.AddCommand(res::cmd::kFileExportCsv, [context] { ExportChannelsCsv(context); });
 }
 
 } // namespace tevano

@@ -8,17 +8,25 @@
 
 namespace tevano {
 
-class CTevApp;
 class CTevView;
+class CommandRegistry;
+class ProgramWindow;
+class UserPrompts;
 
-void AddCsvCommands(CTevApp& app);
+struct CsvCommandContext {
+    CTevView& view; // the grid, its undo and the document
+    UserPrompts& prompts;
+    ProgramWindow& window; // the parent of the file dialogs and boxes, its status bar's notes
+};
+
+void AddCsvCommands(CommandRegistry& registry, const CsvCommandContext& context);
 
 // Asks for a channel list and puts its channels into the grid: all of them, or, when some rows
 // cannot be taken as they are, the accepted ones if the user says so; or none, and says why.
-void ImportChannelsCsv(CTevApp& app);
+void ImportChannelsCsv(const CsvCommandContext& context);
 
 // Asks for a file and saves the grid's used channels in it as a channel list.
-void ExportChannelsCsv(CTevApp& app);
+void ExportChannelsCsv(const CsvCommandContext& context);
 
 // The whole grid change of an import, in one place: the channels' cells are written and the
 // document is marked modified.

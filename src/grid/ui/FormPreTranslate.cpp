@@ -1,11 +1,11 @@
 #include "grid/ui/FormPreTranslate.h"
 
+#include "base/Messages.h"
 #include "grid/ChannelWords.h"
 #include "grid/GridKeys.h"
 #include "grid/ui/CMSFlexGrid.h"
 #include "grid/ui/CTevView.h"
 #include "shell/DisplayLanguage.h"
-#include "shell/Messages.h"
 
 #include <QApplication>
 #include <QComboBox>

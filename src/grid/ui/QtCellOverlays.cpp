@@ -1,6 +1,6 @@
 #include "grid/ui/QtCellOverlays.h"
 
-#include "shell/ui/QtText.h"
+#include "base/ui/QtText.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -2,8 +2,8 @@
 // Qt combo box, so that decode, encode and the language switch reach the form's lists.
 #pragma once
 
+#include "base/ui/QtText.h"
 #include "grid/ChoiceList.h"
-#include "shell/ui/QtText.h"
 
 #include <QComboBox>
 

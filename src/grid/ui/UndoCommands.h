@@ -4,9 +4,11 @@
 
 namespace tevano {
 
-class CTevApp;
+class CommandRegistry;
+class GridUndo;
+class ProgramWindow;
 
-// Registers both commands with the program, once its window and view are up.
-void AddUndoCommands(CTevApp& app);
+// Registers both commands, once the window and the view with its history are up.
+void AddUndoCommands(CommandRegistry& registry, GridUndo& history, ProgramWindow& window);
 
 } // namespace tevano

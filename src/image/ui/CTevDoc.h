@@ -2,8 +2,8 @@
 // changes that are not saved yet. File New, Open, Save and Save As act on it.
 #pragma once
 
+#include "base/FileResult.h"
 #include "grid/ChannelForm.h"
-#include "image/FileResult.h"
 #include "image/RadioImage.h"
 
 #include <QObject>

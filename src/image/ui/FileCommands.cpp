@@ -1,16 +1,17 @@
 #include "image/ui/FileCommands.h"
 
-#include "grid/ui/CTevView.h"
+#include "base/FileMessages.h"
+#include "base/ui/UserPrompts.h"
 #include "image/ui/CTevDoc.h"
+#include "image/ui/DocumentView.h"
 #include "shell/DisplayLanguage.h"
-#include "shell/FileMessages.h"
-#include "shell/ui/UserPrompts.h"
 
 #include <QFileInfo>
 
 namespace tevano {
 
-FileCommands::FileCommands(CTevDoc& document, CTevView& view, UserPrompts& prompts, QWidget* window)
+FileCommands::FileCommands(CTevDoc& document, DocumentView& view, UserPrompts& prompts,
+                           QWidget* window)
     : document_(document), view_(view), prompts_(prompts), window_(window) {}
 
 QString FileCommands::Filter(bool english) {

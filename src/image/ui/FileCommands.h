@@ -9,12 +9,12 @@ class QWidget;
 namespace tevano {
 
 class CTevDoc;
-class CTevView;
+class DocumentView;
 class UserPrompts;
 
 class FileCommands {
 public:
-    FileCommands(CTevDoc& document, CTevView& view, UserPrompts& prompts, QWidget* window);
+    FileCommands(CTevDoc& document, DocumentView& view, UserPrompts& prompts, QWidget* window);
 
     void New();
     void Open();
@@ -36,7 +36,7 @@ private:
     bool SaveTo(const QString& path);
 
     CTevDoc& document_;
-    CTevView& view_;
+    DocumentView& view_;
     UserPrompts& prompts_;
     QWidget* window_;
 };

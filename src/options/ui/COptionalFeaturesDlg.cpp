@@ -1,10 +1,10 @@
 #include "options/ui/COptionalFeaturesDlg.h"
 
+#include "base/ui/QtText.h"
 #include "image/ui/CTevDoc.h"
 #include "resources/layout/ControlBuilders.h"
 #include "resources/layout/OptionalFeaturesLayout.h"
-#include "shell/ui/DialogBuilder.h"
-#include "shell/ui/QtText.h"
+#include "resources/ui/DialogBuilder.h"
 
 #include <QCheckBox>
 #include <QComboBox>

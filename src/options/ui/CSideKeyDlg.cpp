@@ -3,7 +3,7 @@
 #include "image/ui/CTevDoc.h"
 #include "resources/layout/ControlBuilders.h"
 #include "resources/layout/SideKeyLayout.h"
-#include "shell/ui/DialogBuilder.h"
+#include "resources/ui/DialogBuilder.h"
 
 #include <QComboBox>
 #include <QPushButton>

@@ -1,11 +1,20 @@
-// The commands behind the Program menu's Optional Features, Side Key and Test Mode and behind the
-// File menu's Print, Print Preview and Print Setup: each opens its dialog over the main window.
+// The commands behind the Program menu's Optional Features and Side Key: each opens its dialog
+// over the main window, on the document's radio-wide settings.
 #pragma once
 
 namespace tevano {
 
-class CTevApp;
+class CTevDoc;
+class CommandRegistry;
+class ProgramWindow;
+class ResourceModule;
 
-void AddDialogCommands(CTevApp& app);
+struct DialogCommandContext {
+    CTevDoc& document;
+    const ResourceModule& module; // the templates of the language in force
+    ProgramWindow& window;
+};
+
+void AddDialogCommands(CommandRegistry& registry, const DialogCommandContext& context);
 
 } // namespace tevano

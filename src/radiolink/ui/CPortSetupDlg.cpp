@@ -1,10 +1,10 @@
 #include "radiolink/ui/CPortSetupDlg.h"
 
+#include "base/ui/QtText.h"
+#include "base/ui/UserPrompts.h"
 #include "radiolink/SerialDevices.h"
 #include "shell/DisplayLanguage.h"
 #include "shell/IniFile.h"
-#include "shell/ui/QtText.h"
-#include "shell/ui/UserPrompts.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

@@ -1,10 +1,10 @@
 #include "radiolink/ui/CProgressDlg.h"
 
+#include "base/ui/UserPrompts.h"
 #include "radiolink/ExchangeHook.h"
 #include "resources/layout/ProgressLayout.h"
+#include "resources/ui/DialogBuilder.h"
 #include "shell/DisplayLanguage.h"
-#include "shell/ui/DialogBuilder.h"
-#include "shell/ui/UserPrompts.h"
 
 #include <QEvent>
 #include <QLabel>

@@ -1,13 +1,13 @@
 #include "radiolink/ui/RadioLinkCommands.h"
 
+#include "base/ui/CommandRegistry.h"
+#include "base/ui/ProgramWindow.h"
+#include "base/ui/QtText.h"
+#include "base/ui/UserPrompts.h"
 #include "radiolink/ReadBackups.h"
 #include "radiolink/ui/CPortSetupDlg.h"
 #include "resources/CommandIds.h"
 #include "shell/DisplayLanguage.h"
-#include "shell/ui/CMainFrame.h"
-#include "shell/ui/CTevApp.h"
-#include "shell/ui/QtText.h"
-#include "shell/ui/UserPrompts.h"
 
 #include <QDesktopServices>
 #include <QUrl>
@@ -36,26 +36,27 @@ std::string FolderText(const std::string& directory, int systemError, bool engli
 // Made first when no read has been backed up yet, so that the file manager has a folder to
 // show. The status bar names it too, and when no file manager could be started a message
 // gives the path, which the user would otherwise be left without.
-void OpenBackupFolder(CTevApp& app) {
-    CMainFrame& frame = *app.MainFrame();
+void OpenBackupFolder(UserPrompts& prompts, ProgramWindow& window) {
     const bool english = IsEnglish();
     const std::string directory = BackupDirectory();
     const int error = directory.empty() ? 0 : MakeBackupDirectory(directory);
-    frame.ShowNote(ToQt(FolderText(directory, error, english)));
+    window.ShowNote(ToQt(FolderText(directory, error, english)));
     if (directory.empty() || error != 0) {
         return;
     }
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(ToQt(directory)))) {
-        app.Prompts().ShowWith(&frame, MessageId::BackupFolderNotShown, directory, english);
+        prompts.ShowWith(window.Widget(), MessageId::BackupFolderNotShown, directory, english);
     }
 }
 
 } // namespace
 
-void AddRadioLinkCommands(CTevApp& app) {
-    app.AddCommand(res::cmd::kPortSetup,
-                   [&app] { RunPortSetup(app.Ini(), app.Prompts(), app.MainFrame()); });
-    app.AddCommand(res::cmd::kOpenBackupFolder, [&app] { OpenBackupFolder(app); });
+void AddRadioLinkCommands(CommandRegistry& registry, CIniFile& ini, UserPrompts& prompts,
+                          ProgramWindow& window) {
+    registry.AddCommand(res::cmd::kPortSetup,
+                        [&ini, &prompts, &window] { RunPortSetup(ini, prompts, window.Widget()); });
+    registry.AddCommand(res::cmd::kOpenBackupFolder,
+                        [&prompts, &window] { OpenBackupFolder(prompts, window); });
 }
 
 } // namespace tevano

@@ -4,8 +4,13 @@
 
 namespace tevano {
 
-class CTevApp;
+class CIniFile;
+class CommandRegistry;
+class ProgramWindow;
+class UserPrompts;
 
-void AddRadioLinkCommands(CTevApp& app);
+// Port Setup writes [PORTS] of the INI file.
+void AddRadioLinkCommands(CommandRegistry& registry, CIniFile& ini, UserPrompts& prompts,
+                          ProgramWindow& window);
 
 } // namespace tevano

@@ -9,15 +9,10 @@
 
 #include <string>
 
-class QWidget;
-
 namespace tevano {
 
-class CMainFrame;
 class PosixSerialPort;
-
-// The program's main window above a widget (a dialog over it); nullptr when there is none.
-CMainFrame* MainFrameOf(QWidget* widget);
+class ProgramWindow;
 
 // Hands everything to the hook it wraps; when the exchange is about to tell the user that the
 // port could not be opened, the status bar first names the device and the reason, so that both
@@ -25,7 +20,7 @@ CMainFrame* MainFrameOf(QWidget* widget);
 class PortReasonHook : public ExchangeHook {
 public:
     PortReasonHook(ExchangeHook& inner, const PosixSerialPort& port, std::string devicePath,
-                   CMainFrame* frame);
+                   ProgramWindow* window);
 
     void PumpTurn() override { inner_.PumpTurn(); }
     bool CancelRequested() override { return inner_.CancelRequested(); }
@@ -38,11 +33,11 @@ private:
     ExchangeHook& inner_;
     const PosixSerialPort& port_;
     std::string devicePath_;
-    CMainFrame* frame_;
+    ProgramWindow* window_;
 };
 
 // Saves the backup of a completed read and says in the status bar where it went, or that it
 // could not be saved. The read stands either way.
-void BackUpCompletedRead(const RadioImage& image, ReadKind kind, CMainFrame* frame);
+void BackUpCompletedRead(const RadioImage& image, ReadKind kind, ProgramWindow* window);
 
 } // namespace tevano

@@ -1,5 +1,9 @@
 #include "radiolink/ui/TransferCommands.h"
 
+#include "base/ui/CommandRegistry.h"
+#include "base/ui/ProgramWindow.h"
+#include "base/ui/QtText.h"
+#include "base/ui/UserPrompts.h"
 #include "grid/ChannelDecode.h"
 #include "grid/ChannelEncode.h"
 #include "grid/ui/CMSFlexGrid.h"
@@ -16,16 +20,12 @@
 #include "resources/CommandIds.h"
 #include "shell/DisplayLanguage.h"
 #include "shell/IniFile.h"
-#include "shell/ui/CMainFrame.h"
-#include "shell/ui/CTevApp.h"
-#include "shell/ui/QtText.h"
-#include "shell/ui/UserPrompts.h"
+#include "shell/ResourceModule.h"
 
 namespace tevano {
 
-TransferCommands::TransferCommands(CTevApp& app, CIniFile& ini, UserPrompts& prompts,
-                                   QObject* parent)
-    : QObject(parent), app_(app), ini_(ini), prompts_(prompts) {}
+TransferCommands::TransferCommands(const TransferContext& context, QObject* parent)
+    : QObject(parent), context_(context) {}
 
 void TransferCommands::OnReadFromRadio() {
     OpenProgress(Direction::Read);
@@ -41,7 +41,7 @@ CProgressDlg* TransferCommands::ProgressWindow() const {
 }
 
 void TransferCommands::OpenProgress(Direction direction) {
-    CTevView& view = *app_.View();
+    CTevView& view = context_.view;
     view.Commit();
     CProgressDlg* open = ProgressWindow();
     if (transferring_ || (open != nullptr && open->Running())) {
@@ -59,11 +59,11 @@ void TransferCommands::OpenProgress(Direction direction) {
         open->Retitle(title);
         return;
     }
-    const res::DialogTemplate* layout = app_.Module().FindDialog(res::ids::kProgressDialog);
+    const res::DialogTemplate* layout = context_.module.FindDialog(res::ids::kProgressDialog);
     if (layout == nullptr) {
         return;
     }
-    auto* dialog = new CProgressDlg(*layout, title, prompts_, app_.MainFrame());
+    auto* dialog = new CProgressDlg(*layout, title, context_.prompts, context_.window.Widget());
     connect(dialog, &CProgressDlg::StartTransfer, this, &TransferCommands::OnStartTransfer,
             Qt::QueuedConnection);
     progress_ = dialog;
@@ -82,8 +82,8 @@ void TransferCommands::OnStartTransfer() {
     }
     transferring_ = true;
     const Direction direction = direction_;
-    CTevView& view = *app_.View();
-    CTevDoc& document = *app_.Document();
+    CTevView& view = context_.view;
+    CTevDoc& document = view.Document();
     if (direction == Direction::Write) {
         // Before the port is opened: the image holds the grid even when the exchange fails at once.
         EncodeChannels(view.Form(), document.Image());
@@ -92,10 +92,10 @@ void TransferCommands::OnStartTransfer() {
         // A completed read is one step of Undo, which puts the old image and grid back.
         view.Undo().BeginBulkChange();
     }
-    WindowExchangeHook window(dialog, prompts_, app_.MainFrame());
+    WindowExchangeHook window(dialog, context_.prompts, context_.window.Widget());
     PosixSerialPort port;
     const std::string device = DevicePath();
-    PortReasonHook hook(window, port, device, app_.MainFrame());
+    PortReasonHook hook(window, port, device, &context_.window);
     // A read hands the radio's memory to the document only when every block has come.
     const CloneOutcome outcome = direction == Direction::Read
                                      ? ReadFromRadio(port, device, hook, document.Image())
@@ -104,7 +104,7 @@ void TransferCommands::OnStartTransfer() {
         // The radio's memory as it came off the cable, before the grid or anything else sees it.
         BackUpCompletedRead(document.Image(),
                             outcome.shortReplies.empty() ? ReadKind::Whole : ReadKind::Incomplete,
-                            app_.MainFrame());
+                            &context_.window);
     }
     const bool completed = outcome.ending == CloneEnding::Completed;
     if (completed && progress_ != nullptr) {
@@ -125,14 +125,16 @@ void TransferCommands::OnStartTransfer() {
     }
     if (direction == Direction::Read && completed && !outcome.shortReplies.empty()) {
         // The read stands; the user learns which bytes did not come from the radio.
-        prompts_.Ask(app_.MainFrame(), ToQt(ShortRepliesText(outcome.shortReplies, IsEnglish())),
-                     Buttons::Ok, BoxIcon::Warning);
+        context_.prompts.Ask(context_.window.Widget(),
+                             ToQt(ShortRepliesText(outcome.shortReplies, IsEnglish())), Buttons::Ok,
+                             BoxIcon::Warning);
     }
     if (direction == Direction::Write && WriteEndedPartway(outcome)) {
         // However it ended (Cancel, Esc, the close box, an interruption, a refused block), the
         // radio must not be taken away believing it holds the file.
-        prompts_.ShowWith(app_.MainFrame(), MessageId::PartlyWritten,
-                          std::to_string(outcome.blocksDone), IsEnglish(), BoxIcon::Warning);
+        context_.prompts.ShowWith(context_.window.Widget(), MessageId::PartlyWritten,
+                                  std::to_string(outcome.blocksDone), IsEnglish(),
+                                  BoxIcon::Warning);
     }
 }
 
@@ -148,19 +150,19 @@ void TransferCommands::CloseProgress() {
 }
 
 std::string TransferCommands::DevicePath() const {
-    return PortDevicePath(app_.View()->PortName(), [this](const std::string& key) {
-        return ini_.GetValue(kPortsSection, key, "");
+    return PortDevicePath(context_.view.PortName(), [this](const std::string& key) {
+        return context_.ini.GetValue(kPortsSection, key, "");
     });
 }
 
-void RegisterTransferCommands(CTevApp& app, CIniFile& ini, UserPrompts& prompts) {
-    const QPointer<TransferCommands> commands = new TransferCommands(app, ini, prompts, app.View());
-    app.AddCommand(res::cmd::kReadFromRadio, [commands] {
+void RegisterTransferCommands(CommandRegistry& registry, const TransferContext& context) {
+    const QPointer<TransferCommands> commands = new TransferCommands(context, &context.view);
+    registry.AddCommand(res::cmd::kReadFromRadio, [commands] {
         if (commands != nullptr) {
             commands->OnReadFromRadio();
         }
     });
-    app.AddCommand(res::cmd::kWriteToRadio, [commands] {
+    registry.AddCommand(res::cmd::kWriteToRadio, [commands] {
         if (commands != nullptr) {
             commands->OnWriteToRadio();
         }

@@ -13,15 +13,25 @@ namespace tevano {
 
 class CIniFile;
 class CProgressDlg;
-class CTevApp;
+class CTevView;
+class CommandRegistry;
+class ProgramWindow;
+class ResourceModule;
 class UserPrompts;
+
+struct TransferContext {
+    CTevView& view;               // the grid, its undo, the document and the port name
+    const ResourceModule& module; // the progress dialog's template in the language in force
+    const CIniFile& ini;          // [PORTS] names the serial device of each port
+    UserPrompts& prompts;
+    ProgramWindow& window;
+};
 
 class TransferCommands : public QObject {
     Q_OBJECT
 
 public:
-    // The INI file names the serial device of each port in section [PORTS].
-    TransferCommands(CTevApp& app, CIniFile& ini, UserPrompts& prompts, QObject* parent);
+    TransferCommands(const TransferContext& context, QObject* parent);
 
     void OnReadFromRadio();
     void OnWriteToRadio();
@@ -37,16 +47,13 @@ private:
     void CloseProgress();
     std::string DevicePath() const;
 
-    CTevApp& app_;
-    CIniFile& ini_;
-    UserPrompts& prompts_;
+    TransferContext context_;
     Direction direction_ = Direction::Read;
     QPointer<CProgressDlg> progress_;
     bool transferring_ = false; // no second exchange from inside the pump turns of the first
 };
 
-// Makes the commands of the program's window (they live as long as its view) and registers them
-// with the program.
-void RegisterTransferCommands(CTevApp& app, CIniFile& ini, UserPrompts& prompts);
+// Makes the commands of the program's window (they live as long as its view) and registers them.
+void RegisterTransferCommands(CommandRegistry& registry, const TransferContext& context);
 
 } // namespace tevano

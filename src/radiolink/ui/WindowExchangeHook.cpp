@@ -1,9 +1,9 @@
 #include "radiolink/ui/WindowExchangeHook.h"
 
+#include "base/ui/QtText.h"
+#include "base/ui/UserPrompts.h"
 #include "radiolink/ui/CProgressDlg.h"
 #include "shell/DisplayLanguage.h"
-#include "shell/ui/QtText.h"
-#include "shell/ui/UserPrompts.h"
 
 #include <QCoreApplication>
 

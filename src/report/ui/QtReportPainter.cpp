@@ -1,6 +1,6 @@
 #include "report/ui/QtReportPainter.h"
 
-#include "shell/ui/QtText.h"
+#include "base/ui/QtText.h"
 
 #include <QFontInfo>
 #include <QFontMetricsF>

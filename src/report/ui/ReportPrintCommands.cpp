@@ -1,5 +1,8 @@
 #include "report/ui/ReportPrintCommands.h"
 
+#include "base/ui/CommandRegistry.h"
+#include "base/ui/ProgramWindow.h"
+#include "base/ui/UserPrompts.h"
 #include "grid/ui/CTevView.h"
 #include "image/ui/CTevDoc.h"
 #include "report/ReportLayout.h"
@@ -9,9 +12,6 @@
 #include "report/ui/ReportPrinting.h"
 #include "resources/CommandIds.h"
 #include "shell/DisplayLanguage.h"
-#include "shell/ui/CMainFrame.h"
-#include "shell/ui/CTevApp.h"
-#include "shell/ui/UserPrompts.h"
 
 #include <QCoreApplication>
 #include <QPageSetupDialog>
@@ -37,16 +37,16 @@ bool PrinterReady(const QPrinter& printer) {
                                                             : !printer.outputFileName().isEmpty();
 }
 
-void ShowPrintFailure(CTevApp& app, const QPrinter& printer) {
-    app.Prompts().Ask(app.MainFrame(), PrintFailedText(PrintTarget(printer), IsEnglish()),
-                      Buttons::Ok);
+void ShowPrintFailure(const PrintContext& context, const QPrinter& printer) {
+    context.prompts.Ask(context.window.Widget(), PrintFailedText(PrintTarget(printer), IsEnglish()),
+                        Buttons::Ok);
 }
 
-void OnFilePrint(CTevApp& app) {
+void OnFilePrint(const PrintContext& context) {
     // The report prints what the grid shows, the cell being edited included.
-    app.View()->Commit();
+    context.view.Commit();
     QPrinter& printer = ApplicationPrinter();
-    QPrintDialog dialog(&printer, app.MainFrame());
+    QPrintDialog dialog(&printer, context.window.Widget());
     dialog.setMinMax(1, kReportPageCount);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
@@ -54,32 +54,32 @@ void OnFilePrint(CTevApp& app) {
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
-    if (!PrintReport(printer, app.Document()->Image(), app.View()->Form(), IsEnglish())) {
-        ShowPrintFailure(app, printer);
+    if (!PrintReport(printer, context.view.Document().Image(), context.view.Form(), IsEnglish())) {
+        ShowPrintFailure(context, printer);
     }
 }
 
-void OnFilePrintPreview(CTevApp& app) {
-    app.View()->Commit();
-    ReportPreviewDlg preview(ApplicationPrinter(), app.Document()->Image(), app.View()->Form(),
-                             app.MainFrame());
+void OnFilePrintPreview(const PrintContext& context) {
+    context.view.Commit();
+    ReportPreviewDlg preview(ApplicationPrinter(), context.view.Document().Image(),
+                             context.view.Form(), context.window.Widget());
     preview.exec();
     if (preview.PrintRequested()) {
-        OnFilePrint(app);
+        OnFilePrint(context);
     }
 }
 
-void OnFilePrintSetup(CTevApp& app) {
-    QPageSetupDialog dialog(&ApplicationPrinter(), app.MainFrame());
+void OnFilePrintSetup(const PrintContext& context) {
+    QPageSetupDialog dialog(&ApplicationPrinter(), context.window.Widget());
     dialog.exec();
 }
 
 } // namespace
 
-void AddPrintCommands(CTevApp& app) {
-    app.AddCommand(res::cmd::kFilePrint, [&app] { OnFilePrint(app); });
-    app.AddCommand(res::cmd::kFilePrintPreview, [&app] { OnFilePrintPreview(app); });
-    app.AddCommand(res::cmd::kFilePrintSetup, [&app] { OnFilePrintSetup(app); });
+void AddPrintCommands(CommandRegistry& registry, const PrintContext& context) {
+    registry.AddCommand(res::cmd::kFilePrint, [context] { OnFilePrint(context); });
+    registry.AddCommand(res::cmd::kFilePrintPreview, [context] { OnFilePrintPreview(context); });
+    registry.AddCommand(res::cmd::kFilePrintSetup, [context] { OnFilePrintSetup(context); });
 }
 
 bool PrintReport(QPrinter& printer, const RadioImage& image, const ChannelForm& form,
@@ -98,8 +98,8 @@ bool PrintSwitchGiven(const QStringList& arguments) {
            arguments.contains(QStringLiteral("-p"));
 }
 
-int PrintFromCommandLine(CTevApp& app, QPrinter& printer) {
-    if (app.Document()->PathName().isEmpty()) {
+int PrintFromCommandLine(const PrintContext& context, QPrinter& printer) {
+    if (context.view.Document().PathName().isEmpty()) {
         std::fputs("tevano: the print switch needs the channel data file to print: "
                    "tevano --print FILE\n",
                    stderr);
@@ -107,23 +107,24 @@ int PrintFromCommandLine(CTevApp& app, QPrinter& printer) {
     }
     const bool english = IsEnglish();
     if (!PrinterReady(printer)) {
-        app.Prompts().Ask(nullptr, NoPrinterText(english), Buttons::Ok);
+        context.prompts.Ask(nullptr, NoPrinterText(english), Buttons::Ok);
         return 1;
     }
     printer.setPrintRange(QPrinter::AllPages);
     printer.setFromTo(0, 0);
-    if (!PrintReport(printer, app.Document()->Image(), app.View()->Form(), english)) {
-        app.Prompts().Ask(nullptr, PrintFailedText(PrintTarget(printer), english), Buttons::Ok);
+    if (!PrintReport(printer, context.view.Document().Image(), context.view.Form(), english)) {
+        context.prompts.Ask(nullptr, PrintFailedText(PrintTarget(printer), english), Buttons::Ok);
         return 1;
     }
     return 0;
 }
 
-void RunPrintSwitch(CTevApp& app) {
-    const int status = PrintFromCommandLine(app, ApplicationPrinter());
-    // Bound to the program object: a program gone before its event loop ran ends nothing.
+void RunPrintSwitch(const PrintContext& context) {
+    const int status = PrintFromCommandLine(context, ApplicationPrinter());
+    // Bound to the program's window: a program gone before its event loop ran ends nothing.
     QMetaObject::invokeMethod(
-        &app, [status] { QCoreApplication::exit(status); }, Qt::QueuedConnection);
+        context.window.Widget(), [status] { QCoreApplication::exit(status); },
+        Qt::QueuedConnection);
 }
 
 } // namespace tevano

@@ -11,9 +11,18 @@ class QPrinter;
 
 namespace tevano {
 
-class CTevApp;
+class CTevView;
+class CommandRegistry;
+class ProgramWindow;
+class UserPrompts;
 
-void AddPrintCommands(CTevApp& app);
+struct PrintContext {
+    CTevView& view; // what the grid shows, and the document with its file name
+    UserPrompts& prompts;
+    ProgramWindow& window; // the parent of the print dialogs
+};
+
+void AddPrintCommands(CommandRegistry& registry, const PrintContext& context);
 
 // Prints the pages of the printer's page range (all five when it has none). False when the
 // printer could not be started or refused a page.
@@ -25,10 +34,10 @@ bool PrintSwitchGiven(const QStringList& arguments);
 // The print switch on a document opened from the command line: all five pages to the printer
 // without a dialog. A missing printer or a failed print is told in a message box. Returns the
 // program's exit status: 0 printed, 1 not printed, 2 no file was named.
-int PrintFromCommandLine(CTevApp& app, QPrinter& printer);
+int PrintFromCommandLine(const PrintContext& context, QPrinter& printer);
 
 // The print switch as the program runs it: prints on the program's printer, then ends the
 // program with the status once its event loop runs. The window is never shown.
-void RunPrintSwitch(CTevApp& app);
+void RunPrintSwitch(const PrintContext& context);
 
 } // namespace tevano

@@ -1,8 +1,8 @@
 #include "report/ui/ReportPrinting.h"
 
+#include "base/ui/QtText.h"
 #include "report/ReportLayout.h"
 #include "report/ui/QtReportPainter.h"
-#include "shell/ui/QtText.h"
 
 #include <QBuffer>
 #include <QPageLayout>

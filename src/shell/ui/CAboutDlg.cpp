@@ -1,6 +1,6 @@
 #include "shell/ui/CAboutDlg.h"
 
-#include "shell/ui/DialogBuilder.h"
+#include "resources/ui/DialogBuilder.h"
 
 #include <QPushButton>
 

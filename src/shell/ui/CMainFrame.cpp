@@ -1,9 +1,9 @@
 #include "shell/ui/CMainFrame.h"
 
 #include "resources/CommandIds.h"
+#include "resources/ui/ProgramIcons.h"
 #include "shell/ResourceModule.h"
 #include "shell/ui/LockKeyWatcher.h"
-#include "shell/ui/ProgramIcons.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -3,6 +3,7 @@
 // command id; whoever owns the frame carries the commands out.
 #pragma once
 
+#include "base/ui/ProgramWindow.h"
 #include "resources/ResourceTypes.h"
 
 #include <QMainWindow>
@@ -21,7 +22,7 @@ namespace tevano {
 class ResourceModule;
 class LockKeyWatcher;
 
-class CMainFrame : public QMainWindow {
+class CMainFrame : public QMainWindow, public ProgramWindow {
     Q_OBJECT
 
 public:
@@ -32,14 +33,15 @@ public:
     // the prompts and the title from the module.
     void LoadFrameResources(const ResourceModule& module);
 
-    QAction* Action(int commandId) const;
+    QWidget* Widget() override { return this; }
+    QAction* Action(int commandId) const override;
 
     // Pane 0 of the status bar: a help text until the next prompt or the idle text.
     void SetMessageText(const QString& text);
     QString MessageText() const;
     // What a command did (a list exported, a backup saved): pane 0 keeps it, whatever help
     // texts the mouse brings, until the user next clicks or types in this window.
-    void ShowNote(const QString& text);
+    void ShowNote(const QString& text) override;
     // The help text of the form's control under the mouse; it waits while a note is kept.
     void ShowHelpText(const QString& text);
     QString IdleText() const { return idleText_; }

@@ -1,5 +1,6 @@
 #include "shell/ui/CTevApp.h"
 
+#include "base/ui/UserPrompts.h"
 #include "grid/ui/CTevView.h"
 #include "grid/ui/CsvCommands.h"
 #include "grid/ui/UndoCommands.h"
@@ -16,7 +17,7 @@
 #include "shell/ProgramName.h"
 #include "shell/ui/CAboutDlg.h"
 #include "shell/ui/CMainFrame.h"
-#include "shell/ui/UserPrompts.h"
+#include "testmode/ui/TestModeCommand.h"
 
 #include <QApplication>
 #include <QLayout>
@@ -97,11 +98,7 @@ bool CTevApp::InitInstance() {
     view_ = new CTevView(*document_, tones_, *form, frame_.get());
     frame_->setCentralWidget(view_);
     files_ = std::make_unique<FileCommands>(*document_, *view_, prompts_, frame_.get());
-    RegisterTransferCommands(*this, ini_, prompts_);
-    AddDialogCommands(*this);
-    AddRadioLinkCommands(*this);
-    AddCsvCommands(*this);
-    AddUndoCommands(*this);
+    RegisterCommands();
     ApplyLanguage();
 
     connect(frame_.get(), &CMainFrame::Command, this, &CTevApp::OnCommand);
@@ -137,7 +134,8 @@ bool CTevApp::InitInstance() {
     }
     view_->OnInitialUpdate();
     if (PrintSwitchGiven(options_.arguments)) {
-        RunPrintSwitch(*this); // prints without showing the window, then ends the program
+        RunPrintSwitch({*view_, prompts_,
+                        *frame_}); // prints without showing the window, then ends the program
         return true;
     }
     frame_->show();
@@ -181,6 +179,22 @@ void CTevApp::ApplyLanguage() {
 
 void CTevApp::AddCommand(int commandId, std::function<void()> handler) {
     commands_[commandId] = std::move(handler);
+}
+
+void CTevApp::AddMenuUpdate(std::function<void()> update) {
+    menuUpdates_.push_back(std::move(update));
+}
+
+// Each subsystem gets what its commands work with, and no more.
+void CTevApp::RegisterCommands() {
+    ProgramWindow& window = *frame_;
+    RegisterTransferCommands(*this, {*view_, module_, ini_, prompts_, window});
+    AddDialogCommands(*this, {*document_, module_, window});
+    AddTestModeCommand(*this, {*view_, tones_, module_, ini_, prompts_, window});
+    AddPrintCommands(*this, {*view_, prompts_, window});
+    AddRadioLinkCommands(*this, ini_, prompts_, window);
+    AddCsvCommands(*this, {*view_, prompts_, window});
+    AddUndoCommands(*this, view_->Undo(), window);
 }
 
 void CTevApp::OnCommand(int commandId) {
@@ -238,6 +252,9 @@ void CTevApp::OnCommand(int commandId) {
 }
 
 void CTevApp::UpdateCommandUi() {
+    for (const std::function<void()>& update : menuUpdates_) {
+        update();
+    }
     for (const PortCommand& port : kPortCommands) {
         if (QAction* action = frame_->Action(port.commandId)) {
             action->setCheckable(true);

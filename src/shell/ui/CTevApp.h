@@ -2,6 +2,7 @@
 // tone table, window, first document), its commands, the language switch and its shutdown.
 #pragma once
 
+#include "base/ui/CommandRegistry.h"
 #include "image/ToneTable.h"
 #include "shell/ResourceModule.h"
 #include "shell/ui/StartupOptions.h"
@@ -11,6 +12,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <vector>
 
 class QTranslator;
 
@@ -23,7 +25,7 @@ class CTevView;
 class FileCommands;
 class UserPrompts;
 
-class CTevApp : public QObject {
+class CTevApp : public QObject, public CommandRegistry {
     Q_OBJECT
 
 public:
@@ -39,24 +41,22 @@ public:
     void OnCommand(int commandId);
     void UpdateCommandUi();
 
-    // Commands carried out by other parts of the program (the radio transfers, the dialogs,
-    // printing): each registers its handler once the window is up.
-    void AddCommand(int commandId, std::function<void()> handler);
+    // Commands carried out by the subsystems (the radio transfers, the dialogs, printing, ...):
+    // each registers its handlers once the window is up, from the narrow context it is given.
+    void AddCommand(int commandId, std::function<void()> handler) override;
+    void AddMenuUpdate(std::function<void()> update) override;
 
+    // The parts of the running program, for whoever drives it (the tests); the subsystems get
+    // only what their contexts hand them.
     CMainFrame* MainFrame() const { return frame_.get(); }
     CTevView* View() const { return view_; }
     CTevDoc* Document() const { return document_.get(); }
-    FileCommands* Files() const { return files_.get(); }
     const ToneTable& Tones() const { return tones_; }
     const ResourceModule& Module() const { return module_; }
-    const std::string& BaseName() const { return baseName_; }
-    // The program's INI store (its [PORTS] section names the serial devices) and its message
-    // boxes, for the parts that talk to the radio or ask the user.
-    CIniFile& Ini() const { return ini_; }
-    UserPrompts& Prompts() const { return prompts_; }
 
 private:
     bool LoadModule(const std::string& language, ResourceModule& module) const;
+    void RegisterCommands();
     void OnSwitchLanguage();
     void ApplyLanguage();
     void ShowHelp();
@@ -75,6 +75,7 @@ private:
     CTevView* view_ = nullptr;
     std::unique_ptr<FileCommands> files_;
     std::map<int, std::function<void()>> commands_;
+    std::vector<std::function<void()>> menuUpdates_;
 };
 
 } // namespace tevano

@@ -1,10 +1,10 @@
 #include "testmode/ui/CTestModeDlg.h"
 
+#include "base/ui/QtText.h"
+#include "base/ui/UserPrompts.h"
 #include "resources/layout/TestModeLayout.h"
+#include "resources/ui/DialogBuilder.h"
 #include "shell/DisplayLanguage.h"
-#include "shell/ui/DialogBuilder.h"
-#include "shell/ui/QtText.h"
-#include "shell/ui/UserPrompts.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

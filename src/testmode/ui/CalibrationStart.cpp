@@ -1,12 +1,12 @@
 #include "testmode/ui/CalibrationStart.h"
 
+#include "base/ui/UserPrompts.h"
 #include "radiolink/ExchangeHook.h"
 #include "radiolink/PortNames.h"
 #include "radiolink/PosixSerialPort.h"
 #include "radiolink/ui/StatusBarNotes.h"
 #include "shell/DisplayLanguage.h"
 #include "shell/IniFile.h"
-#include "shell/ui/UserPrompts.h"
 #include "testmode/CalibrationExchange.h"
 
 #include <QApplication>
@@ -54,16 +54,16 @@ private:
 } // namespace
 
 CTestModeDlg::StartCalibration CalibrationOnPort(std::string portName, const CIniFile& ini,
-                                                 UserPrompts& prompts) {
-    return [portName = std::move(portName), &ini, &prompts](QWidget* dialog,
-                                                            const CalibrationRequest& request) {
+                                                 UserPrompts& prompts, ProgramWindow* window) {
+    return [portName = std::move(portName), &ini, &prompts,
+            window](QWidget* dialog, const CalibrationRequest& request) {
         const std::string device = PortDevicePath(portName, [&ini](const std::string& key) {
             return ini.GetValue(kPortsSection, key, "");
         });
         const BusyCursor busy;
         PosixSerialPort port;
         DialogCalibrationHook boxes(prompts, dialog);
-        PortReasonHook hook(boxes, port, device, MainFrameOf(dialog));
+        PortReasonHook hook(boxes, port, device, window);
         RunCalibration(port, device, hook, request);
     };
 }

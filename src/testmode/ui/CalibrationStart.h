@@ -10,9 +10,12 @@
 namespace tevano {
 
 class CIniFile;
+class ProgramWindow;
 class UserPrompts;
 
+// The window's status bar (none when nullptr) names the device and the reason when the port
+// cannot be opened.
 CTestModeDlg::StartCalibration CalibrationOnPort(std::string portName, const CIniFile& ini,
-                                                 UserPrompts& prompts);
+                                                 UserPrompts& prompts, ProgramWindow* window);
 
 } // namespace tevano

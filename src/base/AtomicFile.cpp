@@ -1,6 +1,6 @@
-#include "image/AtomicFile.h"
+#include "base/AtomicFile.h"
 
-#include "image/FileChecks.h"
+#include "base/FileChecks.h"
 
 #include <atomic>
 #include <cerrno>

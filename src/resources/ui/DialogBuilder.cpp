@@ -1,7 +1,6 @@
-#include "shell/ui/DialogBuilder.h"
+#include "resources/ui/DialogBuilder.h"
 
-#include "grid/ui/CMSFlexGrid.h"
-#include "shell/ui/ProgramIcons.h"
+#include "resources/ui/ProgramIcons.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -161,7 +160,8 @@ QFont DialogFont(const res::DialogTemplate& dialog) {
     return font;
 }
 
-BuiltDialog::BuiltDialog(const res::DialogTemplate& dialog, QWidget* parent)
+BuiltDialog::BuiltDialog(const res::DialogTemplate& dialog, QWidget* parent,
+                         const GridFactory& makeGrid)
     : font_(DialogFont(dialog)), units_(font_),
       size_(units_.X(dialog.width), units_.Y(dialog.height)) {
     parent->setFont(font_);
@@ -169,7 +169,7 @@ BuiltDialog::BuiltDialog(const res::DialogTemplate& dialog, QWidget* parent)
     std::vector<QWidget*> groupBoxes;
     for (int i = 0; i < dialog.controlCount; ++i) {
         const res::ControlTemplate& control = dialog.controls[i];
-        QWidget* widget = Make(control, parent, previous);
+        QWidget* widget = Make(control, parent, previous, makeGrid);
         if (widget == nullptr) {
             continue;
         }
@@ -194,8 +194,8 @@ QWidget* BuiltDialog::Control(int id) const {
     return it == controls_.end() ? nullptr : it->second;
 }
 
-QWidget* BuiltDialog::Make(const res::ControlTemplate& control, QWidget* parent,
-                           QWidget* previous) {
+QWidget* BuiltDialog::Make(const res::ControlTemplate& control, QWidget* parent, QWidget* previous,
+                           const GridFactory& makeGrid) {
     const QString text = QString::fromUtf8(control.text != nullptr ? control.text : "");
     QRect rect = units_.Rect(control.x, control.y, control.width, control.height);
     QWidget* widget = nullptr;
@@ -295,7 +295,7 @@ QWidget* BuiltDialog::Make(const res::ControlTemplate& control, QWidget* parent,
         break;
     }
     case res::ControlKind::Grid:
-        widget = new CMSFlexGrid(parent);
+        widget = makeGrid ? makeGrid(parent) : nullptr;
         break;
     }
     if (widget != nullptr) {

@@ -1,4 +1,4 @@
-#include "shell/NoteTexts.h"
+#include "base/NoteTexts.h"
 
 #include <algorithm>
 #include <array>

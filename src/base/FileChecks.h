@@ -3,7 +3,7 @@
 // regular file that its user could write in place, in a folder that takes new files.
 #pragma once
 
-#include "image/FileResult.h"
+#include "base/FileResult.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "shell/ui/ProgramIcons.h"
+#include "resources/ui/ProgramIcons.h"
 
 #include <QIconEngine>
 #include <QPainter>

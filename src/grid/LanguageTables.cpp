@@ -1,4 +1,4 @@
-#include "shell/LanguageTables.h"
+#include "grid/LanguageTables.h"
 
 #include <array>
 

@@ -2,7 +2,7 @@
 // beside it, are flushed to the disk, and that file is renamed over the target in one step.
 #pragma once
 
-#include "image/FileResult.h"
+#include "base/FileResult.h"
 
 #include <cstddef>
 #include <cstdint>

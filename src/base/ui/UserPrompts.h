@@ -2,7 +2,7 @@
 // file dialogs. The desktop program shows Qt's boxes; tests answer from a script.
 #pragma once
 
-#include "shell/Messages.h"
+#include "base/Messages.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "image/NumberText.h"
+#include "base/NumberText.h"
 
 #include <charconv>
 #include <clocale>

@@ -63,10 +63,16 @@ private:
     QString title_;
 };
 
+// Makes the widget of a grid control as a child of `parent`. Only the channel form has a grid;
+// the grid subsystem hands in its own control, which this folder does not know.
+using GridFactory = std::function<QWidget*(QWidget* parent)>;
+
 class BuiltDialog {
 public:
-    // Makes every control of the template as a child of `parent`; the parent keeps them.
-    BuiltDialog(const res::DialogTemplate& dialog, QWidget* parent);
+    // Makes every control of the template as a child of `parent`; the parent keeps them. A grid
+    // control is made by `makeGrid`, and left out without one.
+    BuiltDialog(const res::DialogTemplate& dialog, QWidget* parent,
+                const GridFactory& makeGrid = {});
 
     QWidget* Control(int id) const;
     template <class T> T* As(int id) const { return qobject_cast<T*>(Control(id)); }
@@ -76,7 +82,8 @@ public:
     QSize Size() const { return size_; } // the dialog's client area in pixels
 
 private:
-    QWidget* Make(const res::ControlTemplate& control, QWidget* parent, QWidget* previous);
+    QWidget* Make(const res::ControlTemplate& control, QWidget* parent, QWidget* previous,
+                  const GridFactory& makeGrid);
 
     QFont font_;
     DialogUnits units_;

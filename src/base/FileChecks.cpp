@@ -1,4 +1,4 @@
-#include "image/FileChecks.h"
+#include "base/FileChecks.h"
 
 #include <cerrno>
 #include <climits>

@@ -1,7 +1,7 @@
-#include "shell/FileMessages.h"
+#include "base/FileMessages.h"
 
-#include "image/PrintableText.h"
-#include "shell/NoteTexts.h"
+#include "base/NoteTexts.h"
+#include "base/PrintableText.h"
 
 #include <cstring>
 

@@ -1,7 +1,7 @@
-#include "shell/ui/UserPrompts.h"
+#include "base/ui/UserPrompts.h"
 
+#include "base/FileMessages.h"
 #include "shell/DisplayLanguage.h"
-#include "shell/FileMessages.h"
 #include "shell/IniFile.h"
 
 #include <QCheckBox>

@@ -2,7 +2,7 @@
 // saved, in English or Chinese: the file's name, what went wrong, and what to do about it.
 #pragma once
 
-#include "image/FileResult.h"
+#include "base/FileResult.h"
 
 #include <string>
 

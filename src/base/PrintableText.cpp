@@ -1,4 +1,4 @@
-#include "image/PrintableText.h"
+#include "base/PrintableText.h"
 
 #include <cstdint>
 

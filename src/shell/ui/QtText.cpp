@@ -1,1 +1,0 @@
-#include "shell/ui/QtText.h"
