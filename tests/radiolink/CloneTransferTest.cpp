@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <random>
 
@@ -38,9 +39,12 @@ RadioImage RadioMemory() {
 
 Bytes ReadReply(const RadioImage& memory, int block) {
     const std::size_t address = static_cast<std::size_t>(block) * 8;
-    Bytes reply = {0x57, static_cast<std::uint8_t>(address >> 8),
-                   static_cast<std::uint8_t>(address & 0xFF), 0x08};
-    reply.insert(reply.end(), memory.begin() + address, memory.begin() + address + 8);
+    Bytes reply(4 + 8);
+    reply[0] = 0x57;
+    reply[1] = static_cast<std::uint8_t>(address >> 8);
+    reply[2] = static_cast<std::uint8_t>(address & 0xFF);
+    reply[3] = 0x08;
+    std::copy_n(memory.begin() + address, 8, reply.begin() + 4);
     return reply;
 }
 
@@ -256,14 +260,14 @@ TEST(CloneOutcome, AWriteEndedPartwayBetweenTheFirstBlockAndTheLast) {
         CloneOutcome outcome;
         bool partway;
     } cases[] = {
-        {{CloneEnding::Completed, 396}, false},
-        {{CloneEnding::Cancelled, 0}, false}, // in the handshake: the radio is untouched
-        {{CloneEnding::CommunicationFailed, 0}, false},
-        {{CloneEnding::TypeMismatchRefused, 0}, false},
-        {{CloneEnding::WriteBlockRefused, 0}, true}, // the first block may have gone in
-        {{CloneEnding::Cancelled, 1}, true},
-        {{CloneEnding::WriteBlockRefused, 395}, true},
-        {{CloneEnding::Cancelled, 396}, false}, // in the pump turns after the last block
+        {{CloneEnding::Completed, 396, {}}, false},
+        {{CloneEnding::Cancelled, 0, {}}, false}, // in the handshake: the radio is untouched
+        {{CloneEnding::CommunicationFailed, 0, {}}, false},
+        {{CloneEnding::TypeMismatchRefused, 0, {}}, false},
+        {{CloneEnding::WriteBlockRefused, 0, {}}, true}, // the first block may have gone in
+        {{CloneEnding::Cancelled, 1, {}}, true},
+        {{CloneEnding::WriteBlockRefused, 395, {}}, true},
+        {{CloneEnding::Cancelled, 396, {}}, false}, // in the pump turns after the last block
     };
     for (const auto& c : cases) {
         EXPECT_EQ(WriteEndedPartway(c.outcome), c.partway)
