@@ -156,7 +156,8 @@ TEST_F(RadioCalibrationTest, RadioConfirmsOnlyFramesItCanTake) {
     };
     const auto handshake = [&] {
         std::string answers;
-        for (const std::uint8_t byte : {0x02, 0x50, 0x52, 0x4F, 0x47, 0x52}) {
+        const std::uint8_t wake[] = {0x02, 0x50, 0x52, 0x4F, 0x47, 0x52};
+        for (const std::uint8_t byte : wake) {
             port_.WriteByte(byte);
         }
         answers += answerTo({0x41}) + "|";

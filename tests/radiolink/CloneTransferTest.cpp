@@ -81,7 +81,7 @@ TEST_F(CloneTransferTest, CompletedReadReplacesTheWholeImageAndCountsEveryBlock)
     EXPECT_EQ(image, memory);
     ASSERT_EQ(hook_.progress.size(), 396u);
     for (int block = 0; block < 396; ++block) {
-        ASSERT_EQ(hook_.progress[block], block + 1);
+        ASSERT_EQ(hook_.progress[static_cast<std::size_t>(block)], block + 1);
     }
     // Block commands in ascending address order, 0x0000 to 0x0C58, nothing after the last.
     std::vector<std::string> commands;
@@ -222,7 +222,7 @@ TEST_F(CloneTransferTest, WriteSendsEveryBlockAsItStandsAfterItsCommand) {
     }
     expected.insert(expected.end(), {"pause 1", "purge clear", "send 57 00 08 08"});
     ASSERT_LE(first + expected.size(), log_.size());
-    EXPECT_EQ(Log(log_.begin() + first, log_.begin() + first + expected.size()), expected);
+    EXPECT_EQ(Log(log_.data() + first, log_.data() + first + expected.size()), expected);
     for (int block = 0; block < 396; ++block) {
         char command[32];
         std::snprintf(command, sizeof command, "send 57 %02X %02X 08", (block * 8) >> 8,
@@ -290,7 +290,8 @@ TEST_F(CloneTransferTest, GarbageFromTheRadioNeverCrashesOrHalfFillsTheImage) {
         const int goodReads = static_cast<int>(random() % 700);
         ScriptHandshake(port);
         if (write) {
-            port.arrivals.insert(port.arrivals.end(), goodReads / 2, Arrival{{0x06}});
+            port.arrivals.insert(port.arrivals.end(), static_cast<std::size_t>(goodReads / 2),
+                                 Arrival{{0x06}});
         } else {
             ScriptReadBlocks(port, memory, goodReads / 4);
         }
