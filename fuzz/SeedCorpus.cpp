@@ -19,6 +19,8 @@
 #include "shell/IniFile.h"
 
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -52,6 +54,15 @@ Bytes ReadSeed(const std::string& harness, const std::string& seed) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+// Ends the run when a document could not be saved: a corpus without that seed would look whole.
+void MustBeSaved(const FileResult& result, const std::string& seed) {
+    if (!result.Ok()) {
+        std::fprintf(stderr, "fuzz-seeds: cannot save %s: %s\n", seed.c_str(),
+                     std::strerror(result.systemError));
+        std::exit(1);
+    }
+}
+
 // A document made and saved the way File New (and tevano-cli new --demo) makes and saves it.
 RadioImage SavedDocument(const std::string& seed, bool demo, bool english) {
     RadioImage image{};
@@ -61,7 +72,7 @@ RadioImage SavedDocument(const std::string& seed, bool demo, bool english) {
     if (demo) {
         cli::WriteDemoChannels(form.grid, english);
     }
-    SaveChannelFile(SeedPath("channel-file", seed), form.Form(), image);
+    MustBeSaved(SaveChannelFile(SeedPath("channel-file", seed), form.Form(), image), seed);
     return image;
 }
 
@@ -79,7 +90,7 @@ RadioImage ChannelFileSeeds() {
     const std::uint8_t odd[12] = {0x00, 0x00, 0x00, 0xFA, 0x00, 0x00,
                                   0x50, 0x14, 0xFF, 0x80, 0x75, 0x7F};
     std::copy(odd, odd + 12, damaged.begin() + static_cast<long>(ChannelOffset(7)));
-    StoreChannelFile(SeedPath("channel-file", "damaged.sin"), damaged);
+    MustBeSaved(StoreChannelFile(SeedPath("channel-file", "damaged.sin"), damaged), "damaged.sin");
     WriteSeed("channel-file", "short.sin", Bytes(demo.begin(), demo.begin() + 1000));
     return demo;
 }
@@ -103,7 +114,9 @@ void IniFileSeeds() {
     std::remove(written.c_str());
     CIniFile ini;
     ini.Load(written, false, true, false);
-    SwitchLanguage("prog", "prog_EN", ini, [](const std::string&) { return true; });
+    // Only the text the switch leaves in the store counts here.
+    static_cast<void>(
+        SwitchLanguage("prog", "prog_EN", ini, [](const std::string&) { return true; }));
     ini.SetValue("PORTS", "COM2", "/dev/pts/4");
     ini.Save(false);
 }

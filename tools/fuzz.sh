@@ -33,8 +33,9 @@ done
 tools/install-deps.sh
 
 build=build/fuzz
+# Warnings as errors here too: this is the build that sees the core through clang's eyes.
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCMAKE_CXX_COMPILER=clang++-14 -DTEVANO_FUZZ=ON \
+    -DCMAKE_CXX_COMPILER=clang++-14 -DTEVANO_FUZZ=ON -DTEVANO_WERROR=ON \
     -DTEVANO_BUILD_APPS=OFF -DBUILD_TESTING=OFF >/dev/null
 cmake --build "$build" -j "$(nproc)"
 

@@ -38,8 +38,9 @@ void CliExchangeHook::StepProgress(int blocksDone) {
         return;
     }
     const int filled = blocksDone * kBarWidth / kBlockCount;
-    std::fprintf(err_, "\r[%s%s] %d/%d", std::string(filled, '#').c_str(),
-                 std::string(kBarWidth - filled, ' ').c_str(), blocksDone, kBlockCount);
+    std::fprintf(err_, "\r[%s%s] %d/%d", std::string(static_cast<std::size_t>(filled), '#').c_str(),
+                 std::string(static_cast<std::size_t>(kBarWidth - filled), ' ').c_str(), blocksDone,
+                 kBlockCount);
     barOnScreen_ = true;
     if (blocksDone >= kBlockCount) {
         EndProgressLine();

@@ -79,9 +79,11 @@ FileResult WriteFileAtomically(const std::string& path, const std::uint8_t* data
     }
     struct stat targetInfo {};
     if (stat(target.c_str(), &targetInfo) == 0 && S_ISREG(targetInfo.st_mode)) {
-        // A file someone else owns (root saving a user's file) stays theirs where allowed.
-        if (fchown(fd, targetInfo.st_uid, targetInfo.st_gid) != 0) {
-            (void)fchown(fd, static_cast<uid_t>(-1), targetInfo.st_gid);
+        // A file someone else owns (root saving a user's file) stays theirs where allowed, else
+        // keeps at least its group where allowed, else becomes the saver's.
+        if (fchown(fd, targetInfo.st_uid, targetInfo.st_gid) != 0 &&
+            fchown(fd, static_cast<uid_t>(-1), targetInfo.st_gid) != 0) {
+            // Neither was allowed: the saver owns the new file.
         }
         fchmod(fd, targetInfo.st_mode & 07777);
     }

@@ -15,7 +15,7 @@ enum class FileError {
     ReadOnly,     // the file's own mode (or its file system) forbids writing it; left alone
 };
 
-struct FileResult {
+struct [[nodiscard]] FileResult {
     FileError error = FileError::None;
     int systemError = 0; // errno of the failing call, 0 when there is none
 

@@ -21,7 +21,7 @@ enum class FrequencyVerdict {
     OffStep,    // a multiple of none of 6.25, 5 and 2.5 kHz
 };
 
-struct FrequencyEntry {
+struct [[nodiscard]] FrequencyEntry {
     FrequencyVerdict verdict;
     std::string text; // what the cell gets: empty unless accepted
 };

@@ -279,7 +279,7 @@ bool CloneExchange::AckReceived() {
 // answer, which the step that waits for it handles.
 void CloneExchange::Send(const std::uint8_t* data, std::size_t size) {
     port_.Purge(PurgeMode::Clear);
-    port_.Write(data, size);
+    static_cast<void>(port_.Write(data, size));
 }
 
 CloneOutcome CloneExchange::End(CloneEnding ending) {

@@ -36,7 +36,7 @@ struct ShortReply {
     bool operator==(const ShortReply&) const = default;
 };
 
-struct CloneOutcome {
+struct [[nodiscard]] CloneOutcome {
     CloneEnding ending = CloneEnding::Completed;
     int blocksDone = 0;                   // blocks moved and acknowledged before the end
     std::vector<ShortReply> shortReplies; // a read's short blocks, in the order they came

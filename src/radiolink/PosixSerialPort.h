@@ -18,14 +18,14 @@ public:
 
     // Exclusive: an advisory lock on the device keeps out every program that asks for one (this
     // one included), and TIOCEXCL refuses further opens to everyone but root.
-    bool Open(const std::string& devicePath, const PortTimeouts& timeouts) override;
+    [[nodiscard]] bool Open(const std::string& devicePath, const PortTimeouts& timeouts) override;
     bool IsOpen() const override { return fd_.load() >= 0; }
 
     // Why the last Open failed, as an errno (0 after a successful one): ENOTTY for a file that
     // is not a terminal line, EBUSY for a line another program holds.
     int OpenError() const { return openError_; }
     void Purge(PurgeMode mode) override;
-    bool Write(const std::uint8_t* data, std::size_t size) override;
+    [[nodiscard]] bool Write(const std::uint8_t* data, std::size_t size) override;
     ReadResult Read(std::uint8_t* buffer, std::size_t size) override;
     void Pause(int milliseconds) override;
     void Close() override;
@@ -38,7 +38,7 @@ public:
     static void ReleaseDescriptor(int fd);
 
 private:
-    bool WaitForDrain(long long deadlineNs);
+    [[nodiscard]] bool WaitForDrain(long long deadlineNs);
 
     std::atomic<int> fd_{-1};
     PortTimeouts timeouts_{};

@@ -20,7 +20,7 @@ std::string BackupDirectory();
 
 // Makes the directory and any parent it lacks, each new one readable by the user alone.
 // Returns 0 or the errno of the step that failed.
-int MakeBackupDirectory(const std::string& directory);
+[[nodiscard]] int MakeBackupDirectory(const std::string& directory);
 
 enum class BackupError {
     None,
@@ -29,7 +29,7 @@ enum class BackupError {
     WriteFailed,     // the file could not be made or written
 };
 
-struct BackupResult {
+struct [[nodiscard]] BackupResult {
     BackupError error = BackupError::None;
     int systemError = 0;
     std::string directory;

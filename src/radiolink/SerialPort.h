@@ -34,7 +34,7 @@ enum class PurgeMode {
 
 // What a read brought. A time-out is not an error: it gives the bytes that did arrive, 0 to n.
 // The caller decides whether that is enough.
-struct ReadResult {
+struct [[nodiscard]] ReadResult {
     bool portError = false; // the port failed (unplugged, hung up); count holds what came before
     std::size_t count = 0;
 };
@@ -45,7 +45,8 @@ public:
 
     // Opens the device for this program alone and sets the line up. False when the device does
     // not exist, is not a serial line, or another program holds it.
-    virtual bool Open(const std::string& devicePath, const PortTimeouts& timeouts) = 0;
+    [[nodiscard]] virtual bool Open(const std::string& devicePath,
+                                    const PortTimeouts& timeouts) = 0;
     virtual bool IsOpen() const = 0;
 
     // Discards what has arrived and not been read. What was written is never discarded: the
@@ -54,7 +55,7 @@ public:
 
     // Returns once the bytes are on the line; false on a port error or when the write time-out
     // passed first.
-    virtual bool Write(const std::uint8_t* data, std::size_t size) = 0;
+    [[nodiscard]] virtual bool Write(const std::uint8_t* data, std::size_t size) = 0;
 
     virtual ReadResult Read(std::uint8_t* buffer, std::size_t size) = 0;
 
@@ -64,7 +65,7 @@ public:
     // Releases the line. Closing a closed port does nothing.
     virtual void Close() = 0;
 
-    bool WriteByte(std::uint8_t byte) { return Write(&byte, 1); }
+    [[nodiscard]] bool WriteByte(std::uint8_t byte) { return Write(&byte, 1); }
 };
 
 // Closes the port however the exchange leaves, an exception included.

@@ -36,7 +36,7 @@ std::string ChooseLanguageAtStart(const std::string& baseName, bool systemIsChin
 // LC_MESSAGES and LANG begins with "zh". Any other language, "C" and "POSIX" too, is English.
 bool SystemLanguageIsChinese();
 
-struct LanguageSwitch {
+struct [[nodiscard]] LanguageSwitch {
     std::string language;             // the language string now in force
     bool loadFailed = false;          // the new language's resource module did not load
     std::optional<MessageId> message; // to be shown once the switch is done

@@ -32,13 +32,13 @@ public:
     // Loads "<languageString>.so" from the program's directory or, when it is not there, from the
     // installation's module folder relative to it. Failure is in Error(); the result then holds
     // no module.
-    static ResourceModule Load(const std::string& languageString,
-                               const std::string& programDirectory);
+    [[nodiscard]] static ResourceModule Load(const std::string& languageString,
+                                             const std::string& programDirectory);
 
     // The same over a list of directories, searched in order; the first that holds the file is
     // the one loaded from, even if loading fails there.
-    static ResourceModule LoadFrom(const std::string& languageString,
-                                   const std::vector<std::string>& directories);
+    [[nodiscard]] static ResourceModule LoadFrom(const std::string& languageString,
+                                                 const std::vector<std::string>& directories);
 
     bool Loaded() const { return set_ != nullptr; }
     ResourceModuleError Error() const { return error_; }

@@ -29,10 +29,10 @@ private:
     // A read of one byte on a cleared port that brought exactly `expected`.
     bool Answered(std::uint8_t expected);
     // A failed send is not looked at: it shows up as the missing answer to it.
-    void SendByte(std::uint8_t byte) { port_.WriteByte(byte); }
+    void SendByte(std::uint8_t byte) { static_cast<void>(port_.WriteByte(byte)); }
     void ClearedSend(const std::uint8_t* data, std::size_t size) {
         port_.Purge(PurgeMode::Clear);
-        port_.Write(data, size);
+        static_cast<void>(port_.Write(data, size));
     }
 
     SerialPort& port_;

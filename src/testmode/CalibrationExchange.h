@@ -17,7 +17,7 @@ namespace tevano {
 using CalibrationInputs = CalibrationRequest;
 
 // How the exchange ended. Every ending closes the port; PortOpenFailed never opened it.
-enum class CalibrationEnding {
+enum class [[nodiscard]] CalibrationEnding {
     Confirmed,      // the radio confirmed the value frame; "Finish successfully!" was shown
     PortOpenFailed, // the port does not exist or another program holds it
     Cancelled,      // Cancel in the retry question

@@ -124,9 +124,10 @@ public:
 
     // A used channel as decode shows it.
     void FillChannel(int row, const std::string& rx, const std::string& tx,
-                     const std::string& name = "") {
-        const std::vector<std::string> texts = {rx,    tx,    "88.5", "D023N",   "Narrow",  "No",
-                                                "Low", "MSK", "OFF",  "Carrier", "Reverse", name};
+                     const std::string& channelName = "") {
+        const std::vector<std::string> texts = {rx,       tx,        "88.5",    "D023N",
+                                                "Narrow", "No",      "Low",     "MSK",
+                                                "OFF",    "Carrier", "Reverse", channelName};
         for (int col = 1; col <= kColName; ++col) {
             grid.SetTextMatrix(row, col, texts[static_cast<std::size_t>(col - 1)]);
         }

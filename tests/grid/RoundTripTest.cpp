@@ -28,7 +28,9 @@ std::uint8_t Random(std::mt19937& rng) {
 // A used channel with valid fields and random bytes wherever the grid has no column.
 void RandomUsedChannel(std::mt19937& rng, const ToneTable& tones, RadioImage& image, int channel) {
     std::uint8_t* record = &image[ChannelOffset(channel)];
-    const auto frequency = [&rng] { return 6700000u + rng() % (52100000u - 6700000u); };
+    const auto frequency = [&rng] {
+        return static_cast<std::uint32_t>(6700000u + rng() % (52100000u - 6700000u));
+    };
     WriteBcd32(record + 0, frequency());
     if (rng() % 4 == 0) {
         record[3] = rng() % 2 ? 0xFF : 0x00; // receive absent
@@ -106,7 +108,8 @@ TEST(RoundTrip, EditedTextsComeBackAfterEncodeAndDecode) {
         ShowImage(image, form.Form(), english);
         for (int row = 1; row <= 128; ++row) {
             const std::uint32_t step = steps[rng() % 3];
-            const std::uint32_t units = (6700000u + rng() % 45400000u) / step * step;
+            const std::uint32_t units =
+                (6700000u + static_cast<std::uint32_t>(rng() % 45400000u)) / step * step;
             form.grid.SetTextMatrix(row, 1, FrequencyText(units));
             form.grid.SetTextMatrix(row, 2, rng() % 5 ? FrequencyText(units + step) : "");
             form.grid.SetTextMatrix(row, 3, tones.Name(static_cast<int>(rng() % 261)));

@@ -43,9 +43,10 @@ QString PartlyWritten(int blocks) {
         .arg(blocks);
 }
 
+// The image in the file; all zero when the file cannot be read, which no document's image is.
 RadioImage ImageOf(const QString& path) {
     RadioImage image{};
-    LoadChannelFile(path.toStdString(), image);
+    static_cast<void>(LoadChannelFile(path.toStdString(), image));
     return image;
 }
 

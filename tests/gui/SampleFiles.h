@@ -27,7 +27,9 @@ inline void WriteSampleFile(const QString& path) {
             form.grid.SetTextMatrix(row + 1, col, rows[row][col - 1]);
         }
     }
-    SaveChannelFile(path.toStdString(), form.Form(), image);
+    if (!SaveChannelFile(path.toStdString(), form.Form(), image).Ok()) {
+        qFatal("cannot write the sample file %s", qPrintable(path));
+    }
 }
 
 inline void WriteShortFile(const QString& path) {

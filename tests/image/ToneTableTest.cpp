@@ -38,7 +38,7 @@ TEST(ToneTable, CtcssAscendingAndDcsTwiceInTheSameOrder) {
                       table.Name(ToneTable::kFirstDcsNormal + k));
         }
         // Three octal digits.
-        for (int d = 1; d <= 3; ++d) {
+        for (std::size_t d = 1; d <= 3; ++d) {
             EXPECT_TRUE(normal[d] >= '0' && normal[d] <= '7') << normal;
         }
     }

@@ -149,15 +149,16 @@ TEST_F(RadioCalibrationTest, RadioConfirmsOnlyFramesItCanTake) {
     // The answer to the bytes, at most `size` bytes of it.
     const auto answerTo = [this](const std::vector<std::uint8_t>& bytes, std::size_t size = 1) {
         port_.Purge(PurgeMode::Clear);
-        port_.Write(bytes.data(), bytes.size());
+        EXPECT_TRUE(port_.Write(bytes.data(), bytes.size()));
         std::uint8_t answer[12] = {};
         const ReadResult got = port_.Read(answer, size);
         return testing::Hex(answer, got.count);
     };
     const auto handshake = [&] {
         std::string answers;
-        for (const std::uint8_t byte : {0x02, 0x50, 0x52, 0x4F, 0x47, 0x52}) {
-            port_.WriteByte(byte);
+        const std::uint8_t wake[] = {0x02, 0x50, 0x52, 0x4F, 0x47, 0x52};
+        for (const std::uint8_t byte : wake) {
+            EXPECT_TRUE(port_.WriteByte(byte));
         }
         answers += answerTo({0x41}) + "|";
         answers += answerTo({0x4D, 0x02}, 8) + "|";

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <random>
 
@@ -38,9 +39,12 @@ RadioImage RadioMemory() {
 
 Bytes ReadReply(const RadioImage& memory, int block) {
     const std::size_t address = static_cast<std::size_t>(block) * 8;
-    Bytes reply = {0x57, static_cast<std::uint8_t>(address >> 8),
-                   static_cast<std::uint8_t>(address & 0xFF), 0x08};
-    reply.insert(reply.end(), memory.begin() + address, memory.begin() + address + 8);
+    Bytes reply(4 + 8);
+    reply[0] = 0x57;
+    reply[1] = static_cast<std::uint8_t>(address >> 8);
+    reply[2] = static_cast<std::uint8_t>(address & 0xFF);
+    reply[3] = 0x08;
+    std::copy_n(memory.begin() + address, 8, reply.begin() + 4);
     return reply;
 }
 
@@ -77,7 +81,7 @@ TEST_F(CloneTransferTest, CompletedReadReplacesTheWholeImageAndCountsEveryBlock)
     EXPECT_EQ(image, memory);
     ASSERT_EQ(hook_.progress.size(), 396u);
     for (int block = 0; block < 396; ++block) {
-        ASSERT_EQ(hook_.progress[block], block + 1);
+        ASSERT_EQ(hook_.progress[static_cast<std::size_t>(block)], block + 1);
     }
     // Block commands in ascending address order, 0x0000 to 0x0C58, nothing after the last.
     std::vector<std::string> commands;
@@ -218,7 +222,7 @@ TEST_F(CloneTransferTest, WriteSendsEveryBlockAsItStandsAfterItsCommand) {
     }
     expected.insert(expected.end(), {"pause 1", "purge clear", "send 57 00 08 08"});
     ASSERT_LE(first + expected.size(), log_.size());
-    EXPECT_EQ(Log(log_.begin() + first, log_.begin() + first + expected.size()), expected);
+    EXPECT_EQ(Log(log_.data() + first, log_.data() + first + expected.size()), expected);
     for (int block = 0; block < 396; ++block) {
         char command[32];
         std::snprintf(command, sizeof command, "send 57 %02X %02X 08", (block * 8) >> 8,
@@ -256,14 +260,14 @@ TEST(CloneOutcome, AWriteEndedPartwayBetweenTheFirstBlockAndTheLast) {
         CloneOutcome outcome;
         bool partway;
     } cases[] = {
-        {{CloneEnding::Completed, 396}, false},
-        {{CloneEnding::Cancelled, 0}, false}, // in the handshake: the radio is untouched
-        {{CloneEnding::CommunicationFailed, 0}, false},
-        {{CloneEnding::TypeMismatchRefused, 0}, false},
-        {{CloneEnding::WriteBlockRefused, 0}, true}, // the first block may have gone in
-        {{CloneEnding::Cancelled, 1}, true},
-        {{CloneEnding::WriteBlockRefused, 395}, true},
-        {{CloneEnding::Cancelled, 396}, false}, // in the pump turns after the last block
+        {{CloneEnding::Completed, 396, {}}, false},
+        {{CloneEnding::Cancelled, 0, {}}, false}, // in the handshake: the radio is untouched
+        {{CloneEnding::CommunicationFailed, 0, {}}, false},
+        {{CloneEnding::TypeMismatchRefused, 0, {}}, false},
+        {{CloneEnding::WriteBlockRefused, 0, {}}, true}, // the first block may have gone in
+        {{CloneEnding::Cancelled, 1, {}}, true},
+        {{CloneEnding::WriteBlockRefused, 395, {}}, true},
+        {{CloneEnding::Cancelled, 396, {}}, false}, // in the pump turns after the last block
     };
     for (const auto& c : cases) {
         EXPECT_EQ(WriteEndedPartway(c.outcome), c.partway)
@@ -286,7 +290,8 @@ TEST_F(CloneTransferTest, GarbageFromTheRadioNeverCrashesOrHalfFillsTheImage) {
         const int goodReads = static_cast<int>(random() % 700);
         ScriptHandshake(port);
         if (write) {
-            port.arrivals.insert(port.arrivals.end(), goodReads / 2, Arrival{{0x06}});
+            port.arrivals.insert(port.arrivals.end(), static_cast<std::size_t>(goodReads / 2),
+                                 Arrival{{0x06}});
         } else {
             ScriptReadBlocks(port, memory, goodReads / 4);
         }

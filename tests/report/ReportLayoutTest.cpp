@@ -21,9 +21,9 @@ constexpr int kDpi = 600;
 constexpr std::int32_t W = 131;
 
 struct Report {
-    explicit Report(bool english) : english(english), form(english) {
+    explicit Report(bool inEnglish) : english(inEnglish), form(inEnglish) {
         MakeNewImage(image);
-        ShowImage(image, form.Form(), english);
+        ShowImage(image, form.Form(), inEnglish);
     }
 
     std::vector<Draw> Page(int page, const PageRect& rect = kA4, int dpiX = kDpi, int dpiY = kDpi) {

@@ -248,7 +248,8 @@ TEST_F(ReportPdfTest, EnglishTextHasTheAverageWidthThePageWasLaidOutWith) {
     // The last line of the settings, "Vox inhibit on recieve:Enable", from 2 W.
     const std::string line = "Vox inhibit on recieve:Enable";
     const double width = first("recieve:Enable").xMax - first("Type:").xMin;
-    EXPECT_NEAR(width / (line.size() * 0.8 * w), 1.0, 0.1) << width << " pt, W " << w << " pt";
+    EXPECT_NEAR(width / (static_cast<double>(line.size()) * 0.8 * w), 1.0, 0.1)
+        << width << " pt, W " << w << " pt";
 }
 
 TEST_F(ReportPdfTest, BadInputLeavesTheTargetAlone) {

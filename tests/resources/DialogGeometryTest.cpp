@@ -35,7 +35,8 @@ Box Frame(const ControlTemplate& c) {
 
 double TextWidth(const std::string& text) {
     double width = 0;
-    for (const unsigned char byte : text) {
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
         if (byte < 0x80) {
             width += 3.25;
         } else if (byte >= 0xC0) { // the first byte of a wide character

@@ -166,11 +166,11 @@ TEST_F(ResourceModuleTest, FilesThatAreNotModulesAreRefused) {
     // part and the program would die of a bus error touching it.
     const std::vector<std::uint8_t> module = ReadBytes(kBuilt + "/MAIN_EN.so");
     std::vector<std::string> names = {"text_EN", "empty_EN", "dir_EN", "pipe_EN"};
-    for (const std::size_t cut : {16, 100, 1000, 5000, 12000, 20000}) {
+    for (const std::size_t cut : {16u, 100u, 1000u, 5000u, 12000u, 20000u}) {
         ASSERT_GT(module.size(), cut);
         names.push_back("cut" + std::to_string(cut) + "_EN");
         WriteBytes(temp_.Path(names.back() + ".so"),
-                   std::vector<std::uint8_t>(module.begin(), module.begin() + cut));
+                   std::vector<std::uint8_t>(module.data(), module.data() + cut));
     }
     ASSERT_EQ(mkdir(temp_.Path("dir_EN.so").c_str(), 0755), 0);
     // Opening a pipe for reading would wait for a writer for ever.

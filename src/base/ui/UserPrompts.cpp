@@ -81,7 +81,7 @@ FileWithNumber QtUserPrompts::OpenFileWithOption(QWidget* parent, const QString&
     QCheckBox* check = nullptr;
     QSpinBox* number = nullptr;
     auto* grid = qobject_cast<QGridLayout*>(dialog.layout());
-    const int mark = option.text.indexOf("%1");
+    const qsizetype mark = option.text.indexOf("%1");
     if (grid != nullptr && mark >= 0) {
         check = new QCheckBox(option.text.left(mark).trimmed(), &dialog);
         number = new QSpinBox(&dialog);

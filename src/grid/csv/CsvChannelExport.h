@@ -18,7 +18,7 @@ std::string CsvHeaderLine();
 // receive frequency (an empty one, or one that only transmits).
 std::optional<std::vector<std::string>> ChannelCsvFields(const ChannelRowTexts& cells, int channel);
 
-struct CsvExport {
+struct [[nodiscard]] CsvExport {
     std::string text;
     int rows = 0;
     // Channels that have a transmit frequency but no receive frequency: a channel list's

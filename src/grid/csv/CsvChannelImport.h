@@ -31,7 +31,7 @@ struct ImportedChannel {
     std::string fullName; // the name as the list gives it, when it was cut; else empty
 };
 
-struct CsvImport {
+struct [[nodiscard]] CsvImport {
     CsvListProblem listProblem = CsvListProblem::None;
     std::string missingColumn;             // for CsvListProblem::MissingColumn
     std::vector<CsvRefusal> refusals;      // every refused row, in file order

@@ -27,7 +27,7 @@ struct CsvRowRules {
     bool cutNames = false; // a longer name is cut to kCsvNameLength characters, not refused
 };
 
-struct CsvRowOutcome {
+struct [[nodiscard]] CsvRowOutcome {
     int channel = 0; // 0 when the row has no channel to go to
     ChannelRowTexts cells;
     std::string fullName;           // the name as the list gives it, when it was cut; else empty

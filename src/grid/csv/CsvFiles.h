@@ -11,7 +11,7 @@ namespace tevano {
 
 constexpr std::size_t kLargestCsvFile = 4 * 1024 * 1024;
 
-struct CsvFileText {
+struct [[nodiscard]] CsvFileText {
     FileResult result;
     bool tooLarge = false; // larger than kLargestCsvFile; text is then empty
     std::string text;

@@ -39,7 +39,7 @@ struct CsvToneFields {
 CsvToneFields ToneFieldsOf(const RadioTone& rx, const RadioTone& tx);
 
 // The receive and transmit tone cells a row's tone columns give, each a name of the tone table.
-struct CsvTonesResult {
+struct [[nodiscard]] CsvTonesResult {
     std::string rxCell;
     std::string txCell;
     std::vector<CsvReason> reasons; // empty when the tones were taken

@@ -43,7 +43,7 @@ CTevView::CTevView(CTevDoc& document, const ToneTable& tones, const res::DialogT
                    QWidget* parent)
     : QWidget(parent), document_(document), tones_(tones),
       built_(std::make_unique<BuiltDialog>(
-          form, this, [](QWidget* parent) { return new CMSFlexGrid(parent); })) {
+          form, this, [](QWidget* gridParent) { return new CMSFlexGrid(gridParent); })) {
     formSize_ = built_->Size();
     setMinimumSize(formSize_);
     grid_ = built_->As<CMSFlexGrid>(kGrid);

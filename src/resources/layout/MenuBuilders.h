@@ -3,6 +3,8 @@
 
 #include "resources/ResourceTypes.h"
 
+#include <cstddef>
+
 namespace tevano::res::build {
 
 constexpr MenuItem Command(const char* text, int commandId) {
@@ -11,8 +13,8 @@ constexpr MenuItem Command(const char* text, int commandId) {
 
 constexpr MenuItem kSeparator = {MenuItem::Kind::Separator, "", 0, nullptr, 0};
 
-template <int N> constexpr MenuItem Popup(const char* text, const MenuItem (&items)[N]) {
-    return {MenuItem::Kind::Popup, text, 0, items, N};
+template <std::size_t N> constexpr MenuItem Popup(const char* text, const MenuItem (&items)[N]) {
+    return {MenuItem::Kind::Popup, text, 0, items, static_cast<int>(N)};
 }
 
 } // namespace tevano::res::build

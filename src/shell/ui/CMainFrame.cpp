@@ -27,17 +27,17 @@ QKeySequence AcceleratorKeys(const res::Accelerator& accelerator) {
     if (key >= res::kKeyF1 && key < res::kKeyF1 + 12) {
         key = Qt::Key_F1 + (key - res::kKeyF1);
     }
-    int modifiers = 0;
+    Qt::KeyboardModifiers modifiers;
     if (accelerator.modifiers & res::kCtrl) {
-        modifiers |= Qt::CTRL;
+        modifiers |= Qt::ControlModifier;
     }
     if (accelerator.modifiers & res::kShift) {
-        modifiers |= Qt::SHIFT;
+        modifiers |= Qt::ShiftModifier;
     }
     if (accelerator.modifiers & res::kAlt) {
-        modifiers |= Qt::ALT;
+        modifiers |= Qt::AltModifier;
     }
-    return QKeySequence(key | modifiers);
+    return QKeySequence(QKeyCombination(modifiers, static_cast<Qt::Key>(key)));
 }
 
 constexpr QSize kDesignedSize(1024, 768);

@@ -105,12 +105,12 @@ TEST(CsvRoundTrip, EveryToneModeDuplexKindPowerAndMode) {
                 break;
             }
             const bool odd = (t + f) % 2 != 0;
-            rows.push_back(
-                {channel,
-                 {frequencies[f][0], frequencies[f][1], tones[t][0], tones[t][1],
-                  odd ? "Narrow" : "Wide", f % 3 == 0 ? "No" : "Yes", t % 3 == 1 ? "Low" : "High",
-                  odd ? "MSK" : "CCIR", odd ? "OFF" : "ON", odd ? "Carrier" : "QT/DQT",
-                  odd ? "Reverse" : "Forward", names[channel % std::size(names)]}});
+            rows.push_back({channel,
+                            {frequencies[f][0], frequencies[f][1], tones[t][0], tones[t][1],
+                             odd ? "Narrow" : "Wide", f % 3 == 0 ? "No" : "Yes",
+                             t % 3 == 1 ? "Low" : "High", odd ? "MSK" : "CCIR", odd ? "OFF" : "ON",
+                             odd ? "Carrier" : "QT/DQT", odd ? "Reverse" : "Forward",
+                             names[static_cast<std::size_t>(channel) % std::size(names)]}});
             channel += 1;
         }
     }
@@ -144,7 +144,9 @@ TEST(CsvRoundTrip, RandomChannelsInBothLanguages) {
     std::mt19937 rng(20261209);
     const ToneTable tones;
     const std::string nameCharacters = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ- ";
-    const auto pick = [&rng](std::uint32_t count) { return rng() % count; };
+    const auto pick = [&rng](std::uint32_t count) {
+        return static_cast<std::uint32_t>(rng() % count);
+    };
     const auto onStep = [&] {
         const std::uint32_t steps[] = {250, 500, 625};
         const std::uint32_t step = steps[pick(3)];
