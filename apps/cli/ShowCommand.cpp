@@ -11,14 +11,15 @@ namespace tevano::cli {
 
 namespace {
 
-std::string PickText(const ChoiceList& list, bool english) {
+std::string PickText(const ChoiceList& list, Language language) {
     const int pick = list.CurSel();
     if (pick < 0) {
-        return english ? "(no entry picked)" : "（未选择）";
+        return language == Language::English ? "(no entry picked)" : "（未选择）";
     }
     const std::string text = list.ItemText(pick);
-    const std::string entry =
-        (english ? "(entry " : "（第 ") + std::to_string(pick) + (english ? ")" : " 项）");
+    const std::string entry = (language == Language::English ? "(entry " : "（第 ") +
+                              std::to_string(pick) +
+                              (language == Language::English ? ")" : " 项）");
     return text.empty() ? entry : text + "  " + entry;
 }
 
@@ -28,8 +29,8 @@ int ShowCommand(const Arguments& args) {
     if (args.Positional().size() != 1) {
         return args.Misuse("show takes one file");
     }
-    const bool english = !args.Has("--chinese");
-    ChannelDocument document(english);
+    const Language language = args.ChosenLanguage();
+    ChannelDocument document(language);
     if (const int failed = document.Open(args.Positional()[0])) {
         return failed;
     }
@@ -53,9 +54,10 @@ int ShowCommand(const Arguments& args) {
         }
     } else {
         out = FormatTable({
-            {english ? "Type:" : "机型:", PickText(form.type, english)},
-            {english ? "Field:" : "频段:", PickText(form.field, english)},
-            {english ? "Manul Setting:" : "手动设置:", PickText(form.manual, english)},
+            {language == Language::English ? "Type:" : "机型:", PickText(form.type, language)},
+            {language == Language::English ? "Field:" : "频段:", PickText(form.field, language)},
+            {language == Language::English ? "Manul Setting:" : "手动设置:",
+             PickText(form.manual, language)},
         });
         out += '\n';
         out += FormatTable(rows);

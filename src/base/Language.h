@@ -6,6 +6,10 @@ namespace tevano {
 
 enum class Language { English, Chinese };
 
+constexpr Language Other(Language language) {
+    return language == Language::English ? Language::Chinese : Language::English;
+}
+
 // One text in both languages; a table gives the English text again where there is no Chinese one.
 struct TextPair {
     const char* english;

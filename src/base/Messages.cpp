@@ -60,11 +60,6 @@ constexpr std::array<MessageInfo, 24> kMessages = {{
     {Buttons::YesNoCancel, "Save changes to <name>?", "是否保存对 <name> 的修改?"},
 }};
 
-struct TextPair {
-    const char* english;
-    const char* chinese;
-};
-
 constexpr std::array<TextPair, 8> kTexts = {{
     {"Now are detecting Communication Port,Please wait...",
      "Now are detecting Communication Port,Please wait..."},
@@ -85,16 +80,15 @@ const MessageInfo& Message(MessageId id) {
     return kMessages[static_cast<std::size_t>(id)];
 }
 
-std::string MessageText(MessageId id, bool english) {
-    const MessageInfo& info = Message(id);
-    return english ? info.english : info.chinese;
+std::string MessageText(MessageId id, Language language) {
+    return In(language, Message(id).text);
 }
 
 namespace {
 
 std::string Filled(MessageId id, const std::string& placeholder, const std::string& value,
-                   bool english) {
-    std::string text = MessageText(id, english);
+                   Language language) {
+    std::string text = MessageText(id, language);
     const std::size_t at = text.find(placeholder);
     if (at != std::string::npos) {
         text.replace(at, placeholder.size(), value);
@@ -104,17 +98,17 @@ std::string Filled(MessageId id, const std::string& placeholder, const std::stri
 
 } // namespace
 
-std::string SaveChangesText(const std::string& documentName, bool english) {
-    return Filled(MessageId::SaveChanges, "<name>", documentName, english);
+std::string SaveChangesText(const std::string& documentName, Language language) {
+    return Filled(MessageId::SaveChanges, "<name>", documentName, language);
 }
 
-std::string MessageTextWith(MessageId id, const std::string& value, bool english) {
-    return Filled(id, "<value>", value, english);
+std::string MessageTextWith(MessageId id, const std::string& value, Language language) {
+    return Filled(id, "<value>", value, language);
 }
 
-std::string UiText(TextId id, bool english) {
+std::string UiText(TextId id, Language language) {
     const TextPair& pair = kTexts[static_cast<std::size_t>(id)];
-    return english ? pair.english : pair.chinese;
+    return In(language, pair);
 }
 
 } // namespace tevano

@@ -8,13 +8,8 @@ namespace tevano {
 
 namespace {
 
-struct NotePair {
-    const char* english;
-    const char* chinese;
-};
-
 // In the order of NoteId. <reason> is the system's words after ": ", or nothing.
-constexpr std::array<NotePair, 6> kNotes = {{
+constexpr std::array<TextPair, 6> kNotes = {{
     {"\"<file>\" is read-only<reason>. It was left as it was; save to another place.",
      "\"<file>\" 是只读文件<reason>。该文件未被改动，请另存到其他位置。"},
     {"\"<file>\" is not a regular file.", "\"<file>\" 不是普通文件。"},
@@ -31,16 +26,16 @@ constexpr std::array<NotePair, 6> kNotes = {{
 
 } // namespace
 
-std::string NoteText(NoteId id, bool english) {
-    const NotePair& pair = kNotes[static_cast<std::size_t>(id)];
-    return english ? pair.english : pair.chinese;
+std::string NoteText(NoteId id, Language language) {
+    const TextPair& pair = kNotes[static_cast<std::size_t>(id)];
+    return In(language, pair);
 }
 
-std::string FillNote(NoteId id, bool english,
+std::string FillNote(NoteId id, Language language,
                      std::initializer_list<std::pair<std::string_view, std::string>> parts) {
     // One pass over the text, so that a part that itself holds "<...>" (a file name) is never
     // taken for a placeholder.
-    const std::string text = NoteText(id, english);
+    const std::string text = NoteText(id, language);
     std::string filled;
     std::size_t at = 0;
     while (at < text.size()) {

@@ -3,6 +3,8 @@
 // <file> and <reason>, which FillNote replaces with parts the caller made printable first.
 #pragma once
 
+#include "base/Language.h"
+
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -20,11 +22,11 @@ enum class NoteId {
 };
 
 // The text with its placeholders.
-std::string NoteText(NoteId id, bool english);
+std::string NoteText(NoteId id, Language language);
 
 // The text with each placeholder given replaced (every occurrence); the parts are put in as
 // they are, never searched for placeholders themselves.
-std::string FillNote(NoteId id, bool english,
+std::string FillNote(NoteId id, Language language,
                      std::initializer_list<std::pair<std::string_view, std::string>> parts);
 
 } // namespace tevano

@@ -76,31 +76,31 @@ std::span<const FormLabel> FormLabelsAfterSwitch() {
     return kFormLabels;
 }
 
-std::string SwitchedHeader(int column, bool english) {
+std::string SwitchedHeader(int column, Language language) {
     // The switch names the English frequency columns differently from the first set-up;
     // every other header is the same.
-    if (english && column == kColRxFrequency) {
+    if (language == Language::English && column == kColRxFrequency) {
         return "Receive(MHz)";
     }
-    if (english && column == kColTxFrequency) {
+    if (language == Language::English && column == kColTxFrequency) {
         return "Transmit(MHz)";
     }
-    return FirstSetupHeader(column, english);
+    return FirstSetupHeader(column, language);
 }
 
-std::string TranslateCell(int column, const std::string& text, bool toEnglish) {
+std::string TranslateCell(int column, const std::string& text, Language to) {
     for (const Word& word : CellWords(column)) {
-        if (text == (toEnglish ? word.chinese : word.english)) {
-            return word.In(toEnglish);
+        if (text == In(Other(to), word)) {
+            return word.In(to);
         }
     }
     return text;
 }
 
-std::vector<std::string> SwitchedList::Entries(bool english) const {
+std::vector<std::string> SwitchedList::Entries(Language language) const {
     std::vector<std::string> texts;
     for (const Word& word : entries) {
-        texts.push_back(word.In(english));
+        texts.push_back(word.In(language));
     }
     return texts;
 }

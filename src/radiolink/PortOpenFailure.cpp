@@ -57,36 +57,39 @@ PortProblem ProblemOf(int systemError) {
     }
 }
 
-std::string PortOpenFailureText(const std::string& device, int systemError, bool english) {
+std::string PortOpenFailureText(const std::string& device, int systemError, Language language) {
     // The path may come from the INI file: nothing in it reaches the screen raw.
     const std::string devicePath = PrintableText(device);
     switch (ProblemOf(systemError)) {
     case PortProblem::NoPermission: {
         const std::string group = DeviceGroupName(devicePath);
-        return english
+        return language == Language::English
                    ? devicePath + ": permission denied. Add your user to the " + group +
                          " group (sudo usermod -aG " + group + " $USER), then log out and in again."
                    : devicePath + "：没有使用串口的权限。请把当前用户加入 " + group +
                          " 组（sudo usermod -aG " + group + " $USER），然后注销并重新登录。";
     }
     case PortProblem::NotPluggedIn:
-        return english
+        return language == Language::English
                    ? devicePath + " does not exist: the programming cable is not plugged in, "
                                   "or the port is set to another device (Port Setup)."
                    : devicePath + " 不存在：写频线没有插好，或该端口设置成了别的设备（端口设置）。";
     case PortProblem::HeldElsewhere:
-        return english ? devicePath + " is in use by another program: close that program and "
-                                      "try again."
-                       : devicePath + " 正被其他程序占用：请关闭该程序后再试。";
+        return language == Language::English
+                   ? devicePath + " is in use by another program: close that program and "
+                                  "try again."
+                   : devicePath + " 正被其他程序占用：请关闭该程序后再试。";
     case PortProblem::NotSerialLine:
-        return english ? devicePath + " is not a serial device." : devicePath + " 不是串口设备。";
+        return language == Language::English ? devicePath + " is not a serial device."
+                                             : devicePath + " 不是串口设备。";
     case PortProblem::Other:
         break;
     }
     if (systemError == 0) {
-        return english ? devicePath + " could not be opened." : devicePath + " 无法打开。";
+        return language == Language::English ? devicePath + " could not be opened."
+                                             : devicePath + " 无法打开。";
     }
-    return devicePath + (english ? ": " : "：") + SystemWords(systemError);
+    return devicePath + (language == Language::English ? ": " : "：") + SystemWords(systemError);
 }
 
 } // namespace tevano

@@ -234,22 +234,25 @@ std::vector<std::string> ListBackups(const std::string& directory) {
     return paths;
 }
 
-std::string BackupSavedText(const std::string& backupPath, bool english) {
+std::string BackupSavedText(const std::string& backupPath, Language language) {
     const std::string path = PrintableText(backupPath);
-    return english ? "A backup of the read is in " + path : "读取的数据已备份到 " + path;
+    return language == Language::English ? "A backup of the read is in " + path
+                                         : "读取的数据已备份到 " + path;
 }
 
-std::string BackupFailedText(const BackupResult& result, bool english) {
+std::string BackupFailedText(const BackupResult& result, Language language) {
     if (result.error == BackupError::NoDirectory) {
-        return english ? "The read is complete, but no backup was saved: neither XDG_DATA_HOME "
-                         "nor HOME is set."
-                       : "读取已完成，但没有保存备份：XDG_DATA_HOME 和 HOME 都没有设置。";
+        return language == Language::English
+                   ? "The read is complete, but no backup was saved: neither XDG_DATA_HOME "
+                     "nor HOME is set."
+                   : "读取已完成，但没有保存备份：XDG_DATA_HOME 和 HOME 都没有设置。";
     }
     const std::string reason = SystemWords(result.systemError);
     const std::string directory = PrintableText(result.directory);
-    return english ? "The read is complete, but its backup could not be saved in " + directory +
-                         ": " + reason
-                   : "读取已完成，但无法在 " + directory + " 中保存备份：" + reason;
+    return language == Language::English
+               ? "The read is complete, but its backup could not be saved in " + directory + ": " +
+                     reason
+               : "读取已完成，但无法在 " + directory + " 中保存备份：" + reason;
 }
 
 } // namespace tevano

@@ -28,9 +28,9 @@ std::int32_t LineHeight(const FontMetrics& metrics) {
 
 // Returns the y below the block.
 std::int32_t DrawSettingsBlock(std::int32_t y, std::int32_t w, std::int32_t lineHeight,
-                               const RadioImage& image, const ChannelForm& form, bool english,
+                               const RadioImage& image, const ChannelForm& form, Language language,
                                ReportPainter& painter) {
-    const std::vector<SettingsField> fields = SettingsFields(image, form, english);
+    const std::vector<SettingsField> fields = SettingsFields(image, form, language);
     std::size_t next = 0;
     for (int line = 1; line <= 8; ++line) {
         for (; next < fields.size() && fields[next].line == line; ++next) {
@@ -43,11 +43,12 @@ std::int32_t DrawSettingsBlock(std::int32_t y, std::int32_t w, std::int32_t line
 
 // The headings of the printed columns: the grid's own headers of columns 0, 3 and 4 and the
 // report's words for the others.
-std::array<std::string, kPrintedColumns> ChannelHeadings(const GridControl& grid, bool english) {
+std::array<std::string, kPrintedColumns> ChannelHeadings(const GridControl& grid,
+                                                         Language language) {
     const std::string channel = grid.TextMatrix(0, 0);
     const std::string rxTone = grid.TextMatrix(0, 3);
     const std::string txTone = grid.TextMatrix(0, 4);
-    if (english) {
+    if (language == Language::English) {
         return {channel,    "Rx(MHz)",  "Tx(MHz)",    rxTone,  txTone, "W/N",
                 "Scan Add", "Tx Power", "Opt Signal", "PTTID", "Busy"};
     }
@@ -56,15 +57,16 @@ std::array<std::string, kPrintedColumns> ChannelHeadings(const GridControl& grid
 }
 
 void DrawChannelSection(int page, std::int32_t y, std::int32_t w, std::int32_t lineHeight,
-                        const GridControl& grid, bool english, ReportPainter& painter) {
-    painter.DrawText(5 * w, y, english ? "Channel Setting:" : "频道设置:");
+                        const GridControl& grid, Language language, ReportPainter& painter) {
+    painter.DrawText(5 * w, y, language == Language::English ? "Channel Setting:" : "频道设置:");
     y = StepDownOneAndAFifth(y, lineHeight);
-    const std::array<int, kPrintedColumns>& columnX = english ? kEnglishColumnX : kChineseColumnX;
+    const std::array<int, kPrintedColumns>& columnX =
+        language == Language::English ? kEnglishColumnX : kChineseColumnX;
     // Each heading stands at its column's x. Spaced out with blanks in one line, the headings
     // drift from their columns with the widths of the face and the size of the sheet: in English
     // by 5 pt on A4 and 7 pt on Letter, in Chinese by 11 pt, whatever the Chinese face, since
     // every one draws its ideographs a full em wide.
-    const std::array<std::string, kPrintedColumns> headings = ChannelHeadings(grid, english);
+    const std::array<std::string, kPrintedColumns> headings = ChannelHeadings(grid, language);
     for (std::size_t col = 0; col < headings.size(); ++col) {
         painter.DrawText(columnX[col] * w, y, headings[col]);
     }
@@ -94,7 +96,7 @@ ReportGeometry ComputeReportGeometry(const PageRect& rect, int dpiX, int dpiY) {
     return geometry;
 }
 
-std::string ReportPageTitle(int page, bool english) {
+std::string ReportPageTitle(int page, Language language) {
     static constexpr std::array<const char*, kReportPageCount> kEnglish = {
         "The Radio Settings", "The Second Page", "The Third Page", "The Fourth Pages",
         "The Fifth Pages"};
@@ -104,7 +106,7 @@ std::string ReportPageTitle(int page, bool english) {
         return std::string();
     }
     const auto index = static_cast<std::size_t>(page - 1);
-    return english ? kEnglish[index] : kChinese[index];
+    return language == Language::English ? kEnglish[index] : kChinese[index];
 }
 
 ChannelSpan ReportPageChannels(int page) {
@@ -117,7 +119,7 @@ ChannelSpan ReportPageChannels(int page) {
 }
 
 bool DrawReportPage(int page, const PageRect& rect, int dpiX, int dpiY, const RadioImage& image,
-                    const ChannelForm& form, bool english, ReportPainter& painter) {
+                    const ChannelForm& form, Language language, ReportPainter& painter) {
     if (page < 1 || page > kReportPageCount || dpiX <= 0 || dpiY <= 0) {
         return false;
     }
@@ -129,7 +131,7 @@ bool DrawReportPage(int page, const PageRect& rect, int dpiX, int dpiY, const Ra
     titleFont.averageWidth = w;
     const std::int32_t titleLine = LineHeight(painter.SelectFont(titleFont));
     const auto titleX = static_cast<std::int32_t>((rect.right / 2) * kTwipsPerInch / dpiX - 18 * w);
-    painter.DrawText(titleX, -(titleLine / 2), ReportPageTitle(page, english));
+    painter.DrawText(titleX, -(titleLine / 2), ReportPageTitle(page, language));
     painter.RestoreFont();
     std::int32_t y = -(titleLine / 2) - titleLine;
 
@@ -137,9 +139,9 @@ bool DrawReportPage(int page, const PageRect& rect, int dpiX, int dpiY, const Ra
     bodyFont.averageWidth = static_cast<std::int32_t>(w * 0.8);
     const std::int32_t lineHeight = LineHeight(painter.SelectFont(bodyFont));
     if (page == 1) {
-        y = DrawSettingsBlock(y, w, lineHeight, image, form, english, painter);
+        y = DrawSettingsBlock(y, w, lineHeight, image, form, language, painter);
     }
-    DrawChannelSection(page, y, w, lineHeight, form.grid, english, painter);
+    DrawChannelSection(page, y, w, lineHeight, form.grid, language, painter);
     painter.RestoreFont();
     return true;
 }

@@ -36,11 +36,6 @@ std::string ChannelNumbers(const std::vector<int>& channels) {
 
 const char* const kHeaderExample = "\"Location,Name,Frequency,...\"";
 
-struct TextPair {
-    const char* english;
-    const char* chinese;
-};
-
 // In the order of CsvTextId. "{name}" stands for a value the text is filled with.
 constexpr std::array<TextPair, static_cast<std::size_t>(CsvTextId::Count)> kTexts = {{
     {"placed in file order from channel {first}, this row would go to channel {channel}, past "
@@ -83,9 +78,9 @@ using Values = std::initializer_list<std::pair<std::string_view, std::string>>;
 
 // The text with each "{name}" replaced by its value, in one pass, so that a value that itself
 // holds braces (a file name) is never read as a name.
-std::string Filled(CsvTextId id, bool english, Values values) {
+std::string Filled(CsvTextId id, Language language, Values values) {
     const TextPair& pair = kTexts[static_cast<std::size_t>(id)];
-    const std::string_view text = english ? pair.english : pair.chinese;
+    const std::string_view text = In(language, pair);
     std::string filled;
     std::size_t at = 0;
     while (at < text.size()) {
@@ -108,11 +103,11 @@ std::string Filled(CsvTextId id, bool english, Values values) {
 
 } // namespace
 
-std::string CsvText(CsvTextId id, bool english) {
-    return Filled(id, english, {});
+std::string CsvText(CsvTextId id, Language language) {
+    return Filled(id, language, {});
 }
 
-std::string CsvReasonText(const CsvReason& given, bool english) {
+std::string CsvReasonText(const CsvReason& given, Language language) {
     const std::string value = Quoted(given.value);
     // The file's text, where it is shown unquoted, with its control bytes escaped.
     CsvReason reason = given;
@@ -120,99 +115,115 @@ std::string CsvReasonText(const CsvReason& given, bool english) {
     const std::string& column = reason.column;
     switch (reason.problem) {
     case CsvProblem::LocationNotChannel:
-        return english ? "Location " + value + " is not a channel number from 1 to 128"
-                       : "Location " + value + " 不是 1 至 128 的频道号";
+        return language == Language::English
+                   ? "Location " + value + " is not a channel number from 1 to 128"
+                   : "Location " + value + " 不是 1 至 128 的频道号";
     case CsvProblem::PastLastChannel:
-        return Filled(CsvTextId::PastLastChannel, english,
+        return Filled(CsvTextId::PastLastChannel, language,
                       {{"first", std::to_string(reason.number)}, {"channel", reason.value}});
     case CsvProblem::LocationRepeated:
-        return english ? "channel " + reason.value + " is already given on line " +
-                             std::to_string(reason.number)
-                       : "频道 " + reason.value + " 已在第 " + std::to_string(reason.number) +
-                             " 行给出";
+        return language == Language::English
+                   ? "channel " + reason.value + " is already given on line " +
+                         std::to_string(reason.number)
+                   : "频道 " + reason.value + " 已在第 " + std::to_string(reason.number) +
+                         " 行给出";
     case CsvProblem::FrequencyMissing:
-        return english ? "there is no receive frequency (Frequency is empty)"
-                       : "没有接收频率（Frequency 为空）";
+        return language == Language::English ? "there is no receive frequency (Frequency is empty)"
+                                             : "没有接收频率（Frequency 为空）";
     case CsvProblem::NotANumber:
-        return english ? column + " " + value + " is not a number"
-                       : column + " " + value + " 不是数字";
+        return language == Language::English ? column + " " + value + " is not a number"
+                                             : column + " " + value + " 不是数字";
     case CsvProblem::RxOutOfRange:
-        return english ? "the receive frequency " + reason.value + " MHz is outside 67-521 MHz"
-                       : "接收频率 " + reason.value + " MHz 超出 67-521 MHz 的范围";
+        return language == Language::English
+                   ? "the receive frequency " + reason.value + " MHz is outside 67-521 MHz"
+                   : "接收频率 " + reason.value + " MHz 超出 67-521 MHz 的范围";
     case CsvProblem::RxOffStep:
-        return english ? "the receive frequency " + reason.value +
-                             " MHz is not a multiple of 6.25, 5 or 2.5 kHz"
-                       : "接收频率 " + reason.value + " MHz 不是 6.25K/5K/2.5K 的倍数";
+        return language == Language::English
+                   ? "the receive frequency " + reason.value +
+                         " MHz is not a multiple of 6.25, 5 or 2.5 kHz"
+                   : "接收频率 " + reason.value + " MHz 不是 6.25K/5K/2.5K 的倍数";
     case CsvProblem::TxOutOfRange:
-        return english ? "the transmit frequency " + reason.value + " MHz is outside 67-521 MHz"
-                       : "发射频率 " + reason.value + " MHz 超出 67-521 MHz 的范围";
+        return language == Language::English
+                   ? "the transmit frequency " + reason.value + " MHz is outside 67-521 MHz"
+                   : "发射频率 " + reason.value + " MHz 超出 67-521 MHz 的范围";
     case CsvProblem::TxOffStep:
-        return english ? "the transmit frequency " + reason.value +
-                             " MHz is not a multiple of 6.25, 5 or 2.5 kHz"
-                       : "发射频率 " + reason.value + " MHz 不是 6.25K/5K/2.5K 的倍数";
+        return language == Language::English
+                   ? "the transmit frequency " + reason.value +
+                         " MHz is not a multiple of 6.25, 5 or 2.5 kHz"
+                   : "发射频率 " + reason.value + " MHz 不是 6.25K/5K/2.5K 的倍数";
     case CsvProblem::DuplexUnknown:
-        return english ? "Duplex " + value + " is none of \"\", \"+\", \"-\", \"split\", \"off\""
-                       : "Duplex " + value + " 不是 \"\"、\"+\"、\"-\"、\"split\"、\"off\" 之一";
+        return language == Language::English
+                   ? "Duplex " + value + " is none of \"\", \"+\", \"-\", \"split\", \"off\""
+                   : "Duplex " + value + " 不是 \"\"、\"+\"、\"-\"、\"split\"、\"off\" 之一";
     case CsvProblem::ToneModeUnknown:
-        return english
+        return language == Language::English
                    ? "Tone " + value + " is none of \"\", \"Tone\", \"TSQL\", \"DTCS\", \"Cross\""
                    : "Tone " + value + " 不是 \"\"、\"Tone\"、\"TSQL\"、\"DTCS\"、\"Cross\" 之一";
     case CsvProblem::CrossModeUnknown:
-        return english ? "CrossMode " + value +
-                             " is none of Tone->Tone, Tone->DTCS, DTCS->Tone, DTCS->DTCS, "
-                             "->Tone, ->DTCS, DTCS->"
-                       : "CrossMode " + value +
-                             " 不是 Tone->Tone、Tone->DTCS、DTCS->Tone、DTCS->DTCS、->Tone、"
-                             "->DTCS、DTCS-> 之一";
+        return language == Language::English
+                   ? "CrossMode " + value +
+                         " is none of Tone->Tone, Tone->DTCS, DTCS->Tone, DTCS->DTCS, "
+                         "->Tone, ->DTCS, DTCS->"
+                   : "CrossMode " + value +
+                         " 不是 Tone->Tone、Tone->DTCS、DTCS->Tone、DTCS->DTCS、->Tone、"
+                         "->DTCS、DTCS-> 之一";
     case CsvProblem::ToneNotInTable:
-        return english ? column + " " + value + " is not a CTCSS tone of the radio"
-                       : column + " " + value + " 不是本机的 CTCSS 亚音频";
+        return language == Language::English
+                   ? column + " " + value + " is not a CTCSS tone of the radio"
+                   : column + " " + value + " 不是本机的 CTCSS 亚音频";
     case CsvProblem::DcsNotInTable:
-        return english ? column + " " + value + " is not a DCS code of the radio"
-                       : column + " " + value + " 不是本机的 DCS 数字亚音码";
+        return language == Language::English
+                   ? column + " " + value + " is not a DCS code of the radio"
+                   : column + " " + value + " 不是本机的 DCS 数字亚音码";
     case CsvProblem::PolarityUnknown:
-        return english ? "DtcsPolarity " + value + " is not two letters N or R"
-                       : "DtcsPolarity " + value + " 应为两个字母 N 或 R";
+        return language == Language::English
+                   ? "DtcsPolarity " + value + " is not two letters N or R"
+                   : "DtcsPolarity " + value + " 应为两个字母 N 或 R";
     case CsvProblem::ModeUnknown:
-        return english ? "Mode " + value + ": the radio has FM (wide) and NFM (narrow) only"
-                       : "Mode " + value + "：本机只有 FM（宽带）和 NFM（窄带）";
+        return language == Language::English
+                   ? "Mode " + value + ": the radio has FM (wide) and NFM (narrow) only"
+                   : "Mode " + value + "：本机只有 FM（宽带）和 NFM（窄带）";
     case CsvProblem::SkipUnknown:
-        return english ? "Skip " + value + " is none of \"\", \"S\", \"P\""
-                       : "Skip " + value + " 不是 \"\"、\"S\"、\"P\" 之一";
+        return language == Language::English ? "Skip " + value + " is none of \"\", \"S\", \"P\""
+                                             : "Skip " + value + " 不是 \"\"、\"S\"、\"P\" 之一";
     case CsvProblem::PowerUnknown:
-        return english ? "Power " + value + " is not a power in watts (5.0W high, 1.0W low)"
-                       : "Power " + value + " 不是以瓦为单位的功率（5.0W 为高，1.0W 为低）";
+        return language == Language::English
+                   ? "Power " + value + " is not a power in watts (5.0W high, 1.0W low)"
+                   : "Power " + value + " 不是以瓦为单位的功率（5.0W 为高，1.0W 为低）";
     case CsvProblem::NameCharacters:
-        return english
+        return language == Language::English
                    ? "Name " + value +
                          " holds characters the radio cannot show (it shows A-Z, 0-9, \"-\" "
                          "and blanks)"
                    : "Name " + value + " 含有本机无法显示的字符（只能使用 A-Z、0-9、\"-\" 和空格）";
     case CsvProblem::NameTooLong:
-        return english ? "Name " + value + " is longer than a channel name's 6 characters"
-                       : "Name " + value + " 超过频道名称的 6 个字符";
+        return language == Language::English
+                   ? "Name " + value + " is longer than a channel name's 6 characters"
+                   : "Name " + value + " 超过频道名称的 6 个字符";
     case CsvProblem::UnclosedQuote:
-        return english ? "a quoted field is not closed before the end of the file"
-                       : "引号括起的字段直到文件末尾都未结束";
+        return language == Language::English
+                   ? "a quoted field is not closed before the end of the file"
+                   : "引号括起的字段直到文件末尾都未结束";
     }
     return std::string();
 }
 
-std::string CsvRefusalLine(const CsvRefusal& refusal, bool english) {
-    std::string line = english ? "Line " + std::to_string(refusal.line) + ": "
-                               : "第 " + std::to_string(refusal.line) + " 行：";
+std::string CsvRefusalLine(const CsvRefusal& refusal, Language language) {
+    std::string line = language == Language::English
+                           ? "Line " + std::to_string(refusal.line) + ": "
+                           : "第 " + std::to_string(refusal.line) + " 行：";
     for (std::size_t i = 0; i < refusal.reasons.size(); ++i) {
         if (i > 0) {
-            line += english ? "; " : "；";
+            line += language == Language::English ? "; " : "；";
         }
-        line += CsvReasonText(refusal.reasons[i], english);
+        line += CsvReasonText(refusal.reasons[i], language);
     }
     return line;
 }
 
-std::string CsvRefusedHeadline(const std::string& listPath, bool english) {
+std::string CsvRefusedHeadline(const std::string& listPath, Language language) {
     const std::string path = PrintableText(listPath);
-    return english
+    return language == Language::English
                ? "The channel list \"" + path +
                      "\" was not imported, and nothing was changed. Correct these rows and "
                      "import it again:"
@@ -220,66 +231,70 @@ std::string CsvRefusedHeadline(const std::string& listPath, bool english) {
 }
 
 std::string CsvListProblemText(CsvListProblem problem, const std::string& missingColumn,
-                               const std::string& path, bool english) {
+                               const std::string& path, Language language) {
     const std::string name = "\"" + PrintableText(path) + "\"";
     switch (problem) {
     case CsvListProblem::None:
         break;
     case CsvListProblem::NoHeader:
-        return english ? name + " is empty. A channel list begins with the header line " +
-                             kHeaderExample + "."
-                       : name + " 是空文件。频道列表应以标题行 " + kHeaderExample + " 开头。";
+        return language == Language::English
+                   ? name + " is empty. A channel list begins with the header line " +
+                         kHeaderExample + "."
+                   : name + " 是空文件。频道列表应以标题行 " + kHeaderExample + " 开头。";
     case CsvListProblem::MissingColumn:
-        return english ? name + " is not a channel list: its first line has no \"" + missingColumn +
-                             "\" column. A channel list begins with the header line " +
-                             kHeaderExample + "."
-                       : name + " 不是频道列表：其第一行中没有 \"" + missingColumn +
-                             "\" 列。频道列表应以标题行 " + kHeaderExample + " 开头。";
+        return language == Language::English
+                   ? name + " is not a channel list: its first line has no \"" + missingColumn +
+                         "\" column. A channel list begins with the header line " + kHeaderExample +
+                         "."
+                   : name + " 不是频道列表：其第一行中没有 \"" + missingColumn +
+                         "\" 列。频道列表应以标题行 " + kHeaderExample + " 开头。";
     case CsvListProblem::NoRows:
-        return english ? name + " holds no channels: it has the header line and no rows."
-                       : name + " 中没有频道：只有标题行，没有数据行。";
+        return language == Language::English
+                   ? name + " holds no channels: it has the header line and no rows."
+                   : name + " 中没有频道：只有标题行，没有数据行。";
     case CsvListProblem::TooLarge:
-        return english ? name + " is not a channel list: it is far larger than a list of 128 "
-                                "channels can be."
-                       : name + " 不是频道列表：它远大于 128 个频道的列表。";
+        return language == Language::English
+                   ? name + " is not a channel list: it is far larger than a list of 128 "
+                            "channels can be."
+                   : name + " 不是频道列表：它远大于 128 个频道的列表。";
     }
     return std::string();
 }
 
-std::string CsvImportFailureText(const CsvImport& import, const std::string& path, bool english,
-                                 std::size_t mostRows) {
+std::string CsvImportFailureText(const CsvImport& import, const std::string& path,
+                                 Language language, std::size_t mostRows) {
     if (import.listProblem != CsvListProblem::None) {
-        return CsvListProblemText(import.listProblem, import.missingColumn, path, english);
+        return CsvListProblemText(import.listProblem, import.missingColumn, path, language);
     }
     if (import.refusals.empty()) {
         return std::string();
     }
-    std::string text = CsvRefusedHeadline(path, english);
+    std::string text = CsvRefusedHeadline(path, language);
     const std::size_t shown = std::min(mostRows, import.refusals.size());
     for (std::size_t i = 0; i < shown; ++i) {
-        text += "\n" + CsvRefusalLine(import.refusals[i], english);
+        text += "\n" + CsvRefusalLine(import.refusals[i], language);
     }
     if (shown < import.refusals.size()) {
         const std::string more = std::to_string(import.refusals.size() - shown);
-        text += english ? "\n... and " + more + " more refused rows."
-                        : "\n……另有 " + more + " 行被拒绝。";
+        text += language == Language::English ? "\n... and " + more + " more refused rows."
+                                              : "\n……另有 " + more + " 行被拒绝。";
     }
     return text;
 }
 
-std::string CsvSkippedHeadline(const std::string& path, bool english) {
-    return Filled(CsvTextId::SkippedHeadline, english, {{"path", PrintableText(path)}});
+std::string CsvSkippedHeadline(const std::string& path, Language language) {
+    return Filled(CsvTextId::SkippedHeadline, language, {{"path", PrintableText(path)}});
 }
 
-std::string CsvPartialImportQuestion(const CsvImport& import, const std::string& path, bool english,
-                                     std::size_t mostRows) {
+std::string CsvPartialImportQuestion(const CsvImport& import, const std::string& path,
+                                     Language language, std::size_t mostRows) {
     std::vector<std::pair<int, std::string>> lines;
     for (const CsvRefusal& refusal : import.refusals) {
-        lines.emplace_back(refusal.line, CsvRefusalLine(refusal, english));
+        lines.emplace_back(refusal.line, CsvRefusalLine(refusal, language));
     }
     for (const ImportedChannel& channel : import.channels) {
         if (!channel.fullName.empty()) {
-            lines.emplace_back(channel.line, Filled(CsvTextId::NameCut, english,
+            lines.emplace_back(channel.line, Filled(CsvTextId::NameCut, language,
                                                     {{"line", std::to_string(channel.line)},
                                                      {"name", Quoted(channel.fullName)},
                                                      {"cut", channel.cells[kColName]}}));
@@ -287,13 +302,14 @@ std::string CsvPartialImportQuestion(const CsvImport& import, const std::string&
     }
     std::stable_sort(lines.begin(), lines.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
-    std::string text = Filled(CsvTextId::PartialHeadline, english, {{"path", PrintableText(path)}});
+    std::string text =
+        Filled(CsvTextId::PartialHeadline, language, {{"path", PrintableText(path)}});
     const std::size_t shown = std::min(mostRows, lines.size());
     for (std::size_t i = 0; i < shown; ++i) {
         text += "\n" + lines[i].second;
     }
     if (shown < lines.size()) {
-        text += "\n" + Filled(CsvTextId::MoreRows, english,
+        text += "\n" + Filled(CsvTextId::MoreRows, language,
                               {{"count", std::to_string(lines.size() - shown)}});
     }
     const std::size_t accepted = import.channels.size();
@@ -306,16 +322,16 @@ std::string CsvPartialImportQuestion(const CsvImport& import, const std::string&
                 : (refused == 1 ? CsvTextId::ImportManySkipOne : CsvTextId::ImportManySkipMany);
     }
     return text + "\n\n" +
-           Filled(question, english,
+           Filled(question, language,
                   {{"accepted", std::to_string(accepted)}, {"refused", std::to_string(refused)}});
 }
 
 std::string CsvBandWarningText(const CsvBandWarning& warning, const std::string& band,
-                               bool english) {
+                               Language language) {
     const CsvTextId id = warning.tx.empty()   ? CsvTextId::BandRx
                          : warning.rx.empty() ? CsvTextId::BandTx
                                               : CsvTextId::BandRxTx;
-    return Filled(id, english,
+    return Filled(id, language,
                   {{"channel", std::to_string(warning.channel)},
                    {"rx", warning.rx},
                    {"tx", warning.tx},
@@ -323,37 +339,38 @@ std::string CsvBandWarningText(const CsvBandWarning& warning, const std::string&
 }
 
 std::string CsvBandWarningLine(const CsvBandWarning& warning, const std::string& band,
-                               bool english) {
-    return Filled(CsvTextId::BandWarningLine, english,
+                               Language language) {
+    return Filled(CsvTextId::BandWarningLine, language,
                   {{"line", std::to_string(warning.line)},
-                   {"text", CsvBandWarningText(warning, band, english)}});
+                   {"text", CsvBandWarningText(warning, band, language)}});
 }
 
-std::string CsvBandWarningsMessage(const CsvBandCheck& check, bool english, std::size_t mostRows) {
+std::string CsvBandWarningsMessage(const CsvBandCheck& check, Language language,
+                                   std::size_t mostRows) {
     if (check.warnings.empty()) {
         return std::string();
     }
-    std::string text = CsvText(CsvTextId::BandHeadline, english);
+    std::string text = CsvText(CsvTextId::BandHeadline, language);
     const std::size_t shown = std::min(mostRows, check.warnings.size());
     for (std::size_t i = 0; i < shown; ++i) {
         const CsvBandWarning& warning = check.warnings[i];
-        text += "\n" + Filled(CsvTextId::LineText, english,
+        text += "\n" + Filled(CsvTextId::LineText, language,
                               {{"line", std::to_string(warning.line)},
-                               {"text", CsvBandWarningText(warning, check.band, english)}});
+                               {"text", CsvBandWarningText(warning, check.band, language)}});
     }
     if (shown < check.warnings.size()) {
-        text += "\n" + Filled(CsvTextId::MoreRows, english,
+        text += "\n" + Filled(CsvTextId::MoreRows, language,
                               {{"count", std::to_string(check.warnings.size() - shown)}});
     }
     return text;
 }
 
-std::string CsvLeftOutText(const std::vector<int>& channels, bool english) {
+std::string CsvLeftOutText(const std::vector<int>& channels, Language language) {
     if (channels.empty()) {
         return std::string();
     }
     const std::string numbers = ChannelNumbers(channels);
-    if (!english) {
+    if (language == Language::Chinese) {
         return "频道 " + numbers +
                " 只有发射频率而没有接收频率。频道列表按接收频率记录频道，因此未导出这些频道。"
                "请为其填写接收频率后再导出。";
@@ -365,25 +382,27 @@ std::string CsvLeftOutText(const std::vector<int>& channels, bool english) {
            (one ? "it" : "them") + " a receive frequency to export " + (one ? "it." : "them.");
 }
 
-std::string CsvImportedText(int channels, const std::string& listPath, bool english) {
+std::string CsvImportedText(int channels, const std::string& listPath, Language language) {
     const std::string path = PrintableText(listPath);
     const std::string count = std::to_string(channels);
-    return english ? "Imported " + count + (channels == 1 ? " channel" : " channels") + " from \"" +
-                         path + "\"."
-                   : "已从 \"" + path + "\" 导入 " + count + " 个频道。";
+    return language == Language::English
+               ? "Imported " + count + (channels == 1 ? " channel" : " channels") + " from \"" +
+                     path + "\"."
+               : "已从 \"" + path + "\" 导入 " + count + " 个频道。";
 }
 
-std::string CsvExportedText(int channels, const std::string& listPath, bool english) {
+std::string CsvExportedText(int channels, const std::string& listPath, Language language) {
     const std::string path = PrintableText(listPath);
     const std::string count = std::to_string(channels);
-    return english ? "Exported " + count + (channels == 1 ? " channel" : " channels") + " to \"" +
-                         path + "\"."
-                   : "已导出 " + count + " 个频道到 \"" + path + "\"。";
+    return language == Language::English
+               ? "Exported " + count + (channels == 1 ? " channel" : " channels") + " to \"" +
+                     path + "\"."
+               : "已导出 " + count + " 个频道到 \"" + path + "\"。";
 }
 
-std::string CsvFileFilter(bool english) {
-    return english ? "CSV channel list (*.csv);;All Files (*)"
-                   : "CSV 频道列表 (*.csv);;所有文件 (*)";
+std::string CsvFileFilter(Language language) {
+    return language == Language::English ? "CSV channel list (*.csv);;All Files (*)"
+                                         : "CSV 频道列表 (*.csv);;所有文件 (*)";
 }
 
 } // namespace tevano

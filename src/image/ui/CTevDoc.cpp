@@ -40,9 +40,10 @@ void CTevDoc::DetachFromFile() {
     SetModifiedFlag(true);
 }
 
-QString CTevDoc::Title(bool english) const {
+QString CTevDoc::Title(Language language) const {
     if (path_.isEmpty()) {
-        return english ? QStringLiteral("Untitled") : QStringLiteral("无标题");
+        return language == Language::English ? QStringLiteral("Untitled")
+                                             : QStringLiteral("无标题");
     }
     return QFileInfo(path_).fileName();
 }

@@ -84,13 +84,13 @@ bool CTevApp::InitInstance() {
     SetLanguageBaseName(baseName_);
     SetDisplayLanguage(ChooseLanguageAtStart(baseName_, SystemLanguageIsChinese(), ini_));
     if (!LoadModule(DisplayLanguage(), module_)) {
-        prompts_.Show(nullptr, MessageId::ResourceModuleMissingAtStart, true);
+        prompts_.Show(nullptr, MessageId::ResourceModuleMissingAtStart, Language::English);
         return false;
     }
 
     const res::DialogTemplate* form = module_.FindDialog(res::ids::kFormView);
     if (form == nullptr) {
-        prompts_.Show(nullptr, MessageId::ResourceModuleMissingAtStart, true);
+        prompts_.Show(nullptr, MessageId::ResourceModuleMissingAtStart, Language::English);
         return false;
     }
     document_ = std::make_unique<CTevDoc>();
@@ -116,7 +116,7 @@ bool CTevApp::InitInstance() {
     connect(view_, &CTevView::CellChanged, document_.get(),
             [this] { document_->SetModifiedFlag(true); });
     connect(view_, &CTevView::EditMessage, this,
-            [this](MessageId id) { prompts_.Show(frame_.get(), id, IsEnglish()); });
+            [this](MessageId id) { prompts_.Show(frame_.get(), id, DisplayedLanguage()); });
     connect(view_, &CTevView::StatusHelp, frame_.get(), &CMainFrame::ShowHelpText);
 
     // The window has its size before the form is first shown in it, so that the grid's
@@ -272,7 +272,8 @@ void CTevApp::UpdateCommandUi() {
 }
 
 void CTevApp::OnSwitchLanguage() {
-    if (prompts_.Show(frame_.get(), MessageId::ConfirmLanguageChange, IsEnglish()) == Answer::No) {
+    if (prompts_.Show(frame_.get(), MessageId::ConfirmLanguageChange, DisplayedLanguage()) ==
+        Answer::No) {
         return;
     }
     ResourceModule next;
@@ -281,12 +282,12 @@ void CTevApp::OnSwitchLanguage() {
         [this, &next](const std::string& language) { return LoadModule(language, next); });
     SetDisplayLanguage(result.language);
     if (result.loadFailed) {
-        prompts_.Show(frame_.get(), MessageId::ResourceModuleMissingOnSwitch, true);
+        prompts_.Show(frame_.get(), MessageId::ResourceModuleMissingOnSwitch, Language::English);
     } else {
         module_ = std::move(next);
     }
     ApplyLanguage();
-    view_->RefreshLanguage(IsEnglish());
+    view_->RefreshLanguage(DisplayedLanguage());
 }
 
 void CTevApp::ShowAbout() {
