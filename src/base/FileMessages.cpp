@@ -23,34 +23,26 @@ std::string SystemText(int error) {
 
 std::string FileErrorText(const FileResult& result, const std::string& path, Language language) {
     const std::string shownPath = PrintableText(path);
-    const std::string name = "\"" + shownPath + "\"";
     const std::string reason = SystemText(result.systemError);
+    const auto note = [&](NoteId id) {
+        return FillNote(id, language, {{"<file>", shownPath}, {"<reason>", reason}});
+    };
     switch (result.error) {
     case FileError::None:
         return std::string();
     case FileError::OpenFailed:
-        return language == Language::English ? "Cannot open " + name + reason + "."
-                                             : "无法打开文件 " + name + reason + "。";
+        return note(NoteId::FileNotOpened);
     case FileError::TooShort:
-        return language == Language::English
-                   ? "Cannot open " + name +
-                         ": it is not a channel data file (it holds fewer than 3168 bytes)."
-                   : "无法打开文件 " + name + "：它不是频道数据文件（不足 3168 字节）。";
+        return note(NoteId::FileTooShort);
     case FileError::ReadFailed:
-        return language == Language::English ? "Cannot read " + name + reason + "."
-                                             : "无法读取文件 " + name + reason + "。";
+        return note(NoteId::FileNotRead);
     case FileError::CreateFailed:
     case FileError::WriteFailed:
-        return language == Language::English
-                   ? "Cannot save " + name + reason +
-                         ". The file on disk was left as it was; save to another place."
-                   : "无法保存文件 " + name + reason +
-                         "。磁盘上的原文件未被改动，请另存到其他位置。";
+        return note(NoteId::FileNotSaved);
     case FileError::NotRegular:
-        return FillNote(NoteId::FileNotRegular, language, {{"<file>", shownPath}});
+        return note(NoteId::FileNotRegular);
     case FileError::ReadOnly:
-        return FillNote(NoteId::FileReadOnly, language,
-                        {{"<file>", shownPath}, {"<reason>", reason}});
+        return note(NoteId::FileReadOnly);
     }
     return std::string();
 }

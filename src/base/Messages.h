@@ -63,7 +63,7 @@ std::string SaveChangesText(const std::string& documentName, Language language);
 // The text of a message that holds "<value>", with `value` in its place.
 std::string MessageTextWith(MessageId id, const std::string& value, Language language);
 
-// Fixed texts that code writes into controls (status line, status bar, captions).
+// Fixed texts that code writes into controls (status line, status bar, captions, file dialogs).
 enum class TextId {
     StatusDetectingPort, // English only
     StatusWaitingRadio,  // English only
@@ -73,6 +73,9 @@ enum class TextId {
     HelpList,
     HelpGrid,
     HelpOther,
+    Untitled,          // the title of a document that has no file yet
+    ChannelFileFilter, // the file dialogs' filter for channel data files
+    ProgramHelp,       // Help's message box
 };
 
 std::string UiText(TextId id, Language language);

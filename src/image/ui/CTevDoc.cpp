@@ -1,5 +1,7 @@
 #include "image/ui/CTevDoc.h"
 
+#include "base/Messages.h"
+#include "base/ui/QtText.h"
 #include "grid/ChannelFileOps.h"
 #include "image/ChannelFile.h"
 
@@ -42,8 +44,7 @@ void CTevDoc::DetachFromFile() {
 
 QString CTevDoc::Title(Language language) const {
     if (path_.isEmpty()) {
-        return language == Language::English ? QStringLiteral("Untitled")
-                                             : QStringLiteral("无标题");
+        return ToQt(UiText(TextId::Untitled, language));
     }
     return QFileInfo(path_).fileName();
 }

@@ -1,6 +1,8 @@
 #include "image/ui/FileCommands.h"
 
 #include "base/FileMessages.h"
+#include "base/Messages.h"
+#include "base/ui/QtText.h"
 #include "base/ui/UserPrompts.h"
 #include "image/ui/CTevDoc.h"
 #include "image/ui/DocumentView.h"
@@ -15,8 +17,7 @@ FileCommands::FileCommands(CTevDoc& document, DocumentView& view, UserPrompts& p
     : document_(document), view_(view), prompts_(prompts), window_(window) {}
 
 QString FileCommands::Filter(Language language) {
-    return language == Language::English ? QStringLiteral("Channel Data (*.sin);;All Files (*)")
-                                         : QStringLiteral("Channel Data (*.sin);;所有文件 (*)");
+    return ToQt(UiText(TextId::ChannelFileFilter, language));
 }
 
 void FileCommands::New() {

@@ -1,5 +1,7 @@
 #include "shell/ui/CTevApp.h"
 
+#include "base/Messages.h"
+#include "base/ui/QtText.h"
 #include "base/ui/UserPrompts.h"
 #include "grid/ui/CTevView.h"
 #include "grid/ui/CsvCommands.h"
@@ -298,20 +300,7 @@ void CTevApp::ShowAbout() {
 }
 
 void CTevApp::ShowHelp() {
-    const QString english = QStringLiteral(
-        "Read From Radio copies the radio's memory into the grid; Write To Radio sends the grid "
-        "back. Choose the cable's port in the Port menu first.\n\n"
-        "Click a cell, or type on it, to edit a channel. Frequencies are in MHz, from 67 to 521, "
-        "in steps of 6.25, 5 or 2.5 kHz. Clear both frequencies to empty a channel.\n\n"
-        "Optional Features and Side Key set the radio-wide options. Save keeps the image in a "
-        ".sin file.");
-    const QString chinese = QStringLiteral(
-        "“从对讲机读取”把对讲机的存储内容读入表格；“写入对讲机”把表格内容写回对讲机。请先在“端口”"
-        "菜单中选择编程线所连接的端口。\n\n"
-        "单击格子或直接输入即可编辑频道。频率以 MHz 为单位，范围 67 至 521，步进为 6.25、5 或 "
-        "2.5 kHz。清除两个频率即可清空该频道。\n\n"
-        "“可选功能”和“侧键”设置整机选项。“保存”把数据存为 .sin 文件。");
-    prompts_.Ask(frame_.get(), IsEnglish() ? english : chinese, Buttons::Ok);
+    prompts_.Ask(frame_.get(), ToQt(UiText(TextId::ProgramHelp, DisplayedLanguage())), Buttons::Ok);
 }
 
 } // namespace tevano
