@@ -2,6 +2,7 @@
 
 #include "base/ui/QtText.h"
 #include "base/ui/UserPrompts.h"
+#include "radiolink/RadioLinkTexts.h"
 #include "radiolink/SerialDevices.h"
 #include "shell/DisplayLanguage.h"
 #include "shell/IniFile.h"
@@ -18,26 +19,8 @@ namespace tevano {
 
 namespace {
 
-enum class SetupText { Title, Explanation, NothingFound, Refresh };
-
-const char* Text(SetupText text, Language language) {
-    switch (text) {
-    case SetupText::Title:
-        return language == Language::English ? "Port Setup" : "端口设置";
-    case SetupText::Explanation:
-        return language == Language::English
-                   ? "Choose the serial device behind each port name: a programming cable "
-                     "plugged in, or any path typed in. A port left empty uses its default "
-                     "device."
-                   : "为每个端口名选择对应的串口设备：已插入的写频线，或直接输入路径。"
-                     "留空的端口使用默认设备。";
-    case SetupText::NothingFound:
-        return language == Language::English ? "No USB serial device is plugged in."
-                                             : "没有找到已插入的 USB 串口设备。";
-    case SetupText::Refresh:
-        return language == Language::English ? "&Refresh" : "刷新(&R)";
-    }
-    return "";
+QString Text(RadioLinkTextId id, Language language) {
+    return ToQt(RadioLinkText(id, language));
 }
 
 constexpr int kPathRole = Qt::UserRole;
@@ -47,9 +30,9 @@ constexpr int kPathRole = Qt::UserRole;
 CPortSetupDlg::CPortSetupDlg(CIniFile& ini, Language language, std::string deviceRoot,
                              QWidget* parent)
     : QDialog(parent), ini_(ini), language_(language), deviceRoot_(std::move(deviceRoot)) {
-    setWindowTitle(Text(SetupText::Title, language_));
+    setWindowTitle(Text(RadioLinkTextId::PortSetupTitle, language_));
     auto* layout = new QVBoxLayout(this);
-    auto* explanation = new QLabel(Text(SetupText::Explanation, language_), this);
+    auto* explanation = new QLabel(Text(RadioLinkTextId::PortSetupExplanation, language_), this);
     explanation->setWordWrap(true);
     layout->addWidget(explanation);
 
@@ -70,12 +53,12 @@ CPortSetupDlg::CPortSetupDlg(CIniFile& ini, Language language, std::string devic
     }
     rows->setColumnStretch(1, 1);
     layout->addLayout(rows);
-    nothingFound_ = new QLabel(Text(SetupText::NothingFound, language_), this);
+    nothingFound_ = new QLabel(Text(RadioLinkTextId::PortSetupNothingFound, language_), this);
     layout->addWidget(nothingFound_);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    refresh_ =
-        buttons->addButton(Text(SetupText::Refresh, language_), QDialogButtonBox::ActionRole);
+    refresh_ = buttons->addButton(Text(RadioLinkTextId::PortSetupRefresh, language_),
+                                  QDialogButtonBox::ActionRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &CPortSetupDlg::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CPortSetupDlg::reject);
     connect(refresh_, &QPushButton::clicked, this, &CPortSetupDlg::FillDevices);
