@@ -70,8 +70,7 @@ std::vector<std::string> FieldListEntries() {
 }
 
 std::vector<std::string> ManualListEntries(Language language) {
-    return language == Language::English ? std::vector<std::string>{"Open", "Close"}
-                                         : std::vector<std::string>{"开启", "关闭"};
+    return InLanguage({{"Open", "开启"}, {"Close", "关闭"}}, language);
 }
 
 } // namespace tevano

@@ -16,7 +16,6 @@ namespace tevano {
 // The texts below by id, in the order of their table; those that name values are filled in by
 // the functions that use them.
 enum class CsvTextId {
-    PastLastChannel,
     SkippedHeadline,
     PartialHeadline,
     NameCut,
@@ -33,6 +32,16 @@ enum class CsvTextId {
     BandHeadline,
     LineText,
     PlacementOption, // the open dialog's option; "%1" stands where the channel number is set
+    ReasonSeparator,
+    RefusedHeadline,
+    MoreRefusedRows,
+    LeftOutOne,
+    LeftOutMany,
+    ImportedOne,
+    ImportedMany,
+    ExportedOne,
+    ExportedMany,
+    FileFilter,
     Count,
 };
 
