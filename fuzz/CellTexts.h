@@ -54,8 +54,9 @@ inline const std::vector<std::string>& ListWords(int column, Language language) 
         }
         return made;
     }();
-    return lists[static_cast<std::size_t>((language == Language::English ? 0 : kGridColumns) +
-                                          column)];
+    // English's lists first, as made above.
+    return lists[static_cast<std::size_t>(language) * static_cast<std::size_t>(kGridColumns) +
+                 static_cast<std::size_t>(column)];
 }
 
 inline bool IsListWord(const std::string& text, int column, Language language) {

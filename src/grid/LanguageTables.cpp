@@ -16,6 +16,9 @@ constexpr std::array<FormLabel, 5> kFormLabels = {{
     {kLabelManualSetting, {"Manul Setting", "手动设置"}},
 }};
 
+constexpr Word kRxHeaderAfterSwitch{"Receive(MHz)", "接收频率"};
+constexpr Word kTxHeaderAfterSwitch{"Transmit(MHz)", "发射频率"};
+
 // The cell words with a twin, per column. "MSK", "DTMF", "CCIR" and "QT/DQT" read the same in
 // both languages and are not translated.
 constexpr std::array<Word, 2> kBandwidthWords = {kWide, kNarrow};
@@ -79,11 +82,11 @@ std::span<const FormLabel> FormLabelsAfterSwitch() {
 std::string SwitchedHeader(int column, Language language) {
     // The switch names the English frequency columns differently from the first set-up;
     // every other header is the same.
-    if (language == Language::English && column == kColRxFrequency) {
-        return "Receive(MHz)";
+    if (column == kColRxFrequency) {
+        return kRxHeaderAfterSwitch.In(language);
     }
-    if (language == Language::English && column == kColTxFrequency) {
-        return "Transmit(MHz)";
+    if (column == kColTxFrequency) {
+        return kTxHeaderAfterSwitch.In(language);
     }
     return FirstSetupHeader(column, language);
 }

@@ -1,5 +1,6 @@
 #include "report/ReportLayout.h"
 
+#include "report/ReportTexts.h"
 #include "report/ReportValues.h"
 
 #include <array>
@@ -11,11 +12,12 @@ namespace {
 constexpr std::int64_t kTwipsPerInch = 1440;
 constexpr int kPrintedColumns = 11; // the repeater invert and the name are not printed
 
-// x of grid columns 0 to 10, in multiples of W.
-constexpr std::array<int, kPrintedColumns> kEnglishColumnX = {1,  5,  14, 24, 32, 40,
-                                                              46, 55, 64, 74, 82};
-constexpr std::array<int, kPrintedColumns> kChineseColumnX = {1,  5,  14, 25, 33, 40,
-                                                              46, 54, 62, 70, 78};
+// x of grid columns 0 to 10, in multiples of W, by language (English, Chinese): the Chinese
+// headings are shorter.
+constexpr std::array<std::array<int, kPrintedColumns>, 2> kColumnX = {{
+    {1, 5, 14, 24, 32, 40, 46, 55, 64, 74, 82},
+    {1, 5, 14, 25, 33, 40, 46, 54, 62, 70, 78},
+}};
 
 // y - 1.2 x L, cut to an integer, as the heading lines step down.
 std::int32_t StepDownOneAndAFifth(std::int32_t y, std::int32_t lineHeight) {
@@ -48,20 +50,25 @@ std::array<std::string, kPrintedColumns> ChannelHeadings(const GridControl& grid
     const std::string channel = grid.TextMatrix(0, 0);
     const std::string rxTone = grid.TextMatrix(0, 3);
     const std::string txTone = grid.TextMatrix(0, 4);
-    if (language == Language::English) {
-        return {channel,    "Rx(MHz)",  "Tx(MHz)",    rxTone,  txTone, "W/N",
-                "Scan Add", "Tx Power", "Opt Signal", "PTTID", "Busy"};
-    }
-    return {channel,    "接收频率", "发射频率", rxTone,  txTone,    "宽/窄",
-            "扫描添加", "发射功率", "可选信令", "PTTID", "繁忙锁定"};
+    const auto word = [language](ReportTextId id) { return ReportText(id, language); };
+    return {channel,
+            word(ReportTextId::RxHeading),
+            word(ReportTextId::TxHeading),
+            rxTone,
+            txTone,
+            word(ReportTextId::BandwidthHeading),
+            word(ReportTextId::ScanHeading),
+            word(ReportTextId::TxPowerHeading),
+            word(ReportTextId::OptSignalHeading),
+            word(ReportTextId::PttIdHeading),
+            word(ReportTextId::BusyLockHeading)};
 }
 
 void DrawChannelSection(int page, std::int32_t y, std::int32_t w, std::int32_t lineHeight,
                         const GridControl& grid, Language language, ReportPainter& painter) {
-    painter.DrawText(5 * w, y, language == Language::English ? "Channel Setting:" : "频道设置:");
+    painter.DrawText(5 * w, y, ReportText(ReportTextId::ChannelSetting, language));
     y = StepDownOneAndAFifth(y, lineHeight);
-    const std::array<int, kPrintedColumns>& columnX =
-        language == Language::English ? kEnglishColumnX : kChineseColumnX;
+    const std::array<int, kPrintedColumns>& columnX = kColumnX[static_cast<std::size_t>(language)];
     // Each heading stands at its column's x. Spaced out with blanks in one line, the headings
     // drift from their columns with the widths of the face and the size of the sheet: in English
     // by 5 pt on A4 and 7 pt on Letter, in Chinese by 11 pt, whatever the Chinese face, since
@@ -97,16 +104,13 @@ ReportGeometry ComputeReportGeometry(const PageRect& rect, int dpiX, int dpiY) {
 }
 
 std::string ReportPageTitle(int page, Language language) {
-    static constexpr std::array<const char*, kReportPageCount> kEnglish = {
-        "The Radio Settings", "The Second Page", "The Third Page", "The Fourth Pages",
-        "The Fifth Pages"};
-    static constexpr std::array<const char*, kReportPageCount> kChinese = {
-        "整机设置", "第二页", "第三页", "第四页", "第五页"};
+    static constexpr std::array<ReportTextId, kReportPageCount> kTitles = {
+        ReportTextId::FirstPageTitle, ReportTextId::SecondPageTitle, ReportTextId::ThirdPageTitle,
+        ReportTextId::FourthPageTitle, ReportTextId::FifthPageTitle};
     if (page < 1 || page > kReportPageCount) {
         return std::string();
     }
-    const auto index = static_cast<std::size_t>(page - 1);
-    return language == Language::English ? kEnglish[index] : kChinese[index];
+    return ReportText(kTitles[static_cast<std::size_t>(page - 1)], language);
 }
 
 ChannelSpan ReportPageChannels(int page) {

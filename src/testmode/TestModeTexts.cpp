@@ -29,6 +29,8 @@ constexpr std::array<TextPair, 4> kCaptionTexts = {{
     {"Low frequency", "低端频率"},
 }};
 
+constexpr TextPair kCurrentPosition = {"Current Position:", "当前位置:"};
+
 } // namespace
 
 std::string TreeItemText(TestModeTreeItem item, Language language) {
@@ -42,7 +44,7 @@ std::string CaptionText(TestModeCaption caption, Language language) {
 }
 
 std::string CurrentPositionLabel(Language language) {
-    return language == Language::English ? "Current Position:" : "当前位置:";
+    return In(language, kCurrentPosition);
 }
 
 } // namespace tevano
