@@ -1,6 +1,7 @@
 #include "RadioWrites.h"
 
 #include "CliExchangeHook.h"
+#include "CliTexts.h"
 #include "RadioPort.h"
 
 #include "base/NoteTexts.h"
@@ -51,19 +52,18 @@ MessageId MessageOf(CloneEnding ending) {
 }
 
 PortResult Failed(const std::string& reason, Language language) {
-    return {false, (language == Language::English ? "failed: " : "失败：") + reason};
+    return {false, CliText(CliTextId::FailedBecause, language, reason)};
 }
 
 std::string DifferenceText(std::size_t offset, const RadioImage& written,
                            const RadioImage& readBack, Language language) {
-    char text[200];
-    std::snprintf(text, sizeof text,
-                  language == Language::English
-                      ? "the radio's memory differs from the file at offset 0x%04zX: written "
-                        "0x%02X, read back 0x%02X"
-                      : "对讲机中的数据与文件在偏移 0x%04zX 处不同：写入 0x%02X，读回 0x%02X",
-                  offset, written[offset], readBack[offset]);
-    return text;
+    char where[32];
+    char wrote[8];
+    char read[8];
+    std::snprintf(where, sizeof where, "%04zX", offset);
+    std::snprintf(wrote, sizeof wrote, "%02X", written[offset]);
+    std::snprintf(read, sizeof read, "%02X", readBack[offset]);
+    return CliText(CliTextId::MemoryDiffers, language, where, wrote, read);
 }
 
 // One radio: the write, then, when asked, a second exchange that reads it back. `label` is ""
@@ -93,7 +93,7 @@ PortResult WriteOnePort(const PortTarget& target, const RadioImage& image,
         return Failed(reason, language);
     }
     if (!settings.verify) {
-        return {true, language == Language::English ? "written" : "写入完成"};
+        return {true, CliText(CliTextId::Written, language)};
     }
     // The read-back has its own questions: --retries counts afresh.
     CliExchangeHook verifyHook(language, settings.retries, settings.force);
@@ -111,8 +111,8 @@ PortResult WriteOnePort(const PortTarget& target, const RadioImage& image,
         verifyHook.Note(PortOpenFailureText(target.device, port.OpenError(), language));
     }
     if (read.ending != CloneEnding::Completed) {
-        return Failed((language == Language::English ? "reading back: " : "读回时：") +
-                          MessageText(MessageOf(read.ending), language),
+        return Failed(CliText(CliTextId::ReadingBack, language,
+                              MessageText(MessageOf(read.ending), language)),
                       language);
     }
     if (const std::optional<std::size_t> offset = FirstDifference(image, readBack)) {
@@ -120,7 +120,7 @@ PortResult WriteOnePort(const PortTarget& target, const RadioImage& image,
         verifyHook.Note(difference);
         return Failed(difference, language);
     }
-    return {true, language == Language::English ? "written and verified" : "写入并校验完成"};
+    return {true, CliText(CliTextId::WrittenVerified, language)};
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "Arguments.h"
 #include "ChannelDocument.h"
 #include "CliCommands.h"
+#include "CliTexts.h"
 
 #include "base/AtomicFile.h"
 #include "base/FileMessages.h"
@@ -50,7 +51,7 @@ int ReportCommand(const Arguments& args) {
 
     const QByteArray pdf = ReportPdf(document.image, document.form.Form(), language);
     if (pdf.isEmpty()) {
-        return Fail(language == Language::English ? "Cannot draw the report." : "无法生成报表。");
+        return Fail(CliText(CliTextId::CannotDrawReport, language));
     }
     const FileResult written =
         WriteFileAtomically(*out, reinterpret_cast<const std::uint8_t*>(pdf.constData()),

@@ -3,6 +3,7 @@
 #include "Arguments.h"
 #include "ChannelDocument.h"
 #include "CliCommands.h"
+#include "CliTexts.h"
 #include "TextTable.h"
 
 #include <cstdio>
@@ -14,12 +15,10 @@ namespace {
 std::string PickText(const ChoiceList& list, Language language) {
     const int pick = list.CurSel();
     if (pick < 0) {
-        return language == Language::English ? "(no entry picked)" : "（未选择）";
+        return CliText(CliTextId::NoEntryPicked, language);
     }
     const std::string text = list.ItemText(pick);
-    const std::string entry = (language == Language::English ? "(entry " : "（第 ") +
-                              std::to_string(pick) +
-                              (language == Language::English ? ")" : " 项）");
+    const std::string entry = CliText(CliTextId::EntryNumber, language, std::to_string(pick));
     return text.empty() ? entry : text + "  " + entry;
 }
 
@@ -54,10 +53,9 @@ int ShowCommand(const Arguments& args) {
         }
     } else {
         out = FormatTable({
-            {language == Language::English ? "Type:" : "机型:", PickText(form.type, language)},
-            {language == Language::English ? "Field:" : "频段:", PickText(form.field, language)},
-            {language == Language::English ? "Manul Setting:" : "手动设置:",
-             PickText(form.manual, language)},
+            {CliText(CliTextId::TypeLabel, language), PickText(form.type, language)},
+            {CliText(CliTextId::FieldLabel, language), PickText(form.field, language)},
+            {CliText(CliTextId::ManualLabel, language), PickText(form.manual, language)},
         });
         out += '\n';
         out += FormatTable(rows);
