@@ -1,6 +1,7 @@
 // What the cells of the channel grid may show, column by column, for the harnesses' checks.
 #pragma once
 
+#include "base/Language.h"
 #include "grid/ChannelWords.h"
 #include "image/RadioImage.h"
 
@@ -43,21 +44,23 @@ inline bool IsNameText(const std::string& text) {
 }
 
 // The words of an overlay list's column (5 to 11), made once per language.
-inline const std::vector<std::string>& ListWords(int column, bool english) {
+inline const std::vector<std::string>& ListWords(int column, Language language) {
     static const auto lists = [] {
         std::vector<std::vector<std::string>> made;
-        for (bool inEnglish : {false, true}) {
+        for (const Language listLanguage : {Language::English, Language::Chinese}) {
             for (int col = 0; col < kGridColumns; ++col) {
-                made.push_back(OverlayListEntries(col, inEnglish));
+                made.push_back(OverlayListEntries(col, listLanguage));
             }
         }
         return made;
     }();
-    return lists[static_cast<std::size_t>((english ? kGridColumns : 0) + column)];
+    // English's lists first, as made above.
+    return lists[static_cast<std::size_t>(language) * static_cast<std::size_t>(kGridColumns) +
+                 static_cast<std::size_t>(column)];
 }
 
-inline bool IsListWord(const std::string& text, int column, bool english) {
-    const std::vector<std::string>& entries = ListWords(column, english);
+inline bool IsListWord(const std::string& text, int column, Language language) {
+    const std::vector<std::string>& entries = ListWords(column, language);
     return std::find(entries.begin(), entries.end(), text) != entries.end();
 }
 

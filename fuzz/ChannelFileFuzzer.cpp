@@ -50,7 +50,7 @@ const std::string& Cell(const GridTexts& texts, int channel, int col) {
 }
 
 // Every cell shows what its column can show, and a frequency reads back as the count it shows.
-void CheckCellTexts(const RadioImage& image, const GridTexts& texts, bool english) {
+void CheckCellTexts(const RadioImage& image, const GridTexts& texts, Language language) {
     for (int channel = 1; channel <= kChannelCount; ++channel) {
         const std::uint8_t* record = &image[ChannelOffset(channel)];
         const bool used = ChannelRecord::IsUsed(image, channel);
@@ -75,7 +75,7 @@ void CheckCellTexts(const RadioImage& image, const GridTexts& texts, bool englis
                 FUZZ_CHECK(text.empty() || used, "an empty channel shows no settings");
                 continue;
             }
-            FUZZ_CHECK(IsListWord(text, col, english), "a setting shows one of its list's words");
+            FUZZ_CHECK(IsListWord(text, col, language), "a setting shows one of its list's words");
         }
         FUZZ_CHECK(IsNameText(Cell(texts, channel, kColName)), "a name shows name characters");
     }
@@ -106,13 +106,13 @@ void CheckKeptBytes(const RadioImage& loaded, const RadioImage& saved) {
 
 // A save writes what the grid shows; an Opt Signal the grid could not name is stored as MSK.
 void CheckSameTexts(const RadioImage& image, const GridTexts& shown, const GridTexts& reopened,
-                    bool english) {
+                    Language language) {
     for (int channel = 1; channel <= kChannelCount; ++channel) {
         for (int col = kColRxFrequency; col <= kColName; ++col) {
             const std::string& before = Cell(shown, channel, col);
             const std::string& after = Cell(reopened, channel, col);
             if (col == kColOptSignal && before.empty() && ChannelRecord::IsUsed(image, channel)) {
-                FUZZ_CHECK(after == words::kMsk.In(english),
+                FUZZ_CHECK(after == words::kMsk.In(language),
                            "an unnamed Opt Signal comes back MSK");
                 continue;
             }
@@ -144,26 +144,27 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string saved = scratch.Path("saved.sin");
     scratch.WriteFile("opened.sin", data, size);
     // The loader ignores what follows the image, so a byte there may pick the display language.
-    const bool english = size <= kImageSize || (data[kImageSize] & 1) == 0;
+    const Language language =
+        size <= kImageSize || (data[kImageSize] & 1) == 0 ? Language::English : Language::Chinese;
 
     RadioImage image = NewDocumentImage();
-    HeadlessChannelForm form(english);
+    HeadlessChannelForm form(language);
     if (size < kImageSize) {
         // The program as it starts: a new document shown in the grid.
-        ShowImage(image, form.Form(), english);
+        ShowImage(image, form.Form(), language);
         const GridTexts startTexts = TextsOf(form);
-        const FileResult open = OpenChannelFile(opened, image, form.Form(), english);
+        const FileResult open = OpenChannelFile(opened, image, form.Form(), language);
         FUZZ_CHECK(open.error == FileError::TooShort, "a short file is refused as too short");
         FUZZ_CHECK(image == NewDocumentImage(), "a refused file leaves the image as it was");
         FUZZ_CHECK(TextsOf(form) == startTexts, "a refused file leaves the grid as it was");
         return 0;
     }
-    FUZZ_CHECK(OpenChannelFile(opened, image, form.Form(), english).Ok(),
+    FUZZ_CHECK(OpenChannelFile(opened, image, form.Form(), language).Ok(),
                "a file of a whole image opens");
     FUZZ_CHECK(std::memcmp(image.data(), data, kImageSize) == 0, "the image is the file's start");
     const RadioImage loaded = image;
     const GridTexts shown = TextsOf(form);
-    CheckCellTexts(loaded, shown, english);
+    CheckCellTexts(loaded, shown, language);
 
     FUZZ_CHECK(SaveChannelFile(saved, form.Form(), image).Ok(), "the document saves");
     FUZZ_CHECK(HoldsOneImage(saved), "a saved file holds the image and nothing else");
@@ -176,11 +177,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     GridTexts reopenedTexts;
     reopenedTexts.reserve(shown.size());
     for (int channel = 1; channel <= kChannelCount; ++channel) {
-        const ChannelRowTexts cells = DecodeChannel(reopened, channel, english);
+        const ChannelRowTexts cells = DecodeChannel(reopened, channel, language);
         reopenedTexts.insert(reopenedTexts.end(), cells.begin() + kColRxFrequency,
                              cells.begin() + kColName + 1);
     }
-    CheckSameTexts(loaded, shown, reopenedTexts, english);
+    CheckSameTexts(loaded, shown, reopenedTexts, language);
 
     return 0;
 }

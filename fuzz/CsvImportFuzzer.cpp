@@ -47,7 +47,7 @@ bool IsTypedFrequency(const std::string& text) {
 }
 
 // Every cell of a taken row is what the grid's overlays and checks let a user type.
-void CheckTakenCells(const ImportedChannel& channel, bool english, bool cutNames) {
+void CheckTakenCells(const ImportedChannel& channel, Language language, bool cutNames) {
     const ChannelRowTexts& cells = channel.cells;
     FUZZ_CHECK(IsTypedFrequency(cells[kColRxFrequency]), "a receive frequency the grid takes");
     FUZZ_CHECK(cells[kColTxFrequency].empty() || IsTypedFrequency(cells[kColTxFrequency]),
@@ -55,11 +55,11 @@ void CheckTakenCells(const ImportedChannel& channel, bool english, bool cutNames
     FUZZ_CHECK(IsToneName(cells[kColRxTone]) && IsToneName(cells[kColTxTone]),
                "tones of the tone list");
     for (int col = kColBandwidth; col <= kColRepeatInvert; ++col) {
-        FUZZ_CHECK(IsListWord(cells[static_cast<std::size_t>(col)], col, english),
+        FUZZ_CHECK(IsListWord(cells[static_cast<std::size_t>(col)], col, language),
                    "settings in the display language's words");
     }
-    FUZZ_CHECK(cells[kColOptSignal] == words::kNone.In(english) &&
-                   cells[kColPttId] == words::kOff.In(english),
+    FUZZ_CHECK(cells[kColOptSignal] == words::kNone.In(language) &&
+                   cells[kColPttId] == words::kOff.In(language),
                "no optional signal and no PTT ID for a channel from a list");
     FUZZ_CHECK(IsNameText(cells[kColName]) && cells[kColName].size() <= kCsvNameLength,
                "a name the grid's name edit takes");
@@ -166,7 +166,7 @@ void CheckBand(const std::vector<ImportedChannel>& taken, int fieldIndex) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const ScratchDirectory& scratch = ScratchDirectory::Get();
     scratch.WriteFile("list.csv", data, size);
-    const bool english = size % 2 == 0;
+    const Language language = size % 2 == 0 ? Language::English : Language::Chinese;
     const bool skipBad = (size >> 1) % 2 != 0;
     CsvImportOptions options;
     options.cutNames = (size >> 2) % 2 != 0;
@@ -177,7 +177,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(file.result.Ok() && !file.tooLarge, "a small list file reads");
     FUZZ_CHECK(file.text.size() == size, "the list is read whole");
 
-    const CsvImport import = ReadChannelList(file.text, english, options);
+    const CsvImport import = ReadChannelList(file.text, language, options);
     if (FuzzVerbose()) {
         std::fprintf(stderr, "%zu channels accepted, %zu rows refused, list problem %d\n",
                      import.channels.size(), import.refusals.size(),
@@ -185,10 +185,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     CheckRows(import, options);
     for (const ImportedChannel& channel : import.channels) {
-        CheckTakenCells(channel, english, options.cutNames);
+        CheckTakenCells(channel, language, options.cutNames);
     }
     if (!import.Ok()) {
-        FUZZ_CHECK(!CsvImportFailureText(import, "list.csv", english).empty(),
+        FUZZ_CHECK(!CsvImportFailureText(import, "list.csv", language).empty(),
                    "the user is told why");
     }
     if (!import.Takes(skipBad)) {
@@ -198,8 +198,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(import.Ok() || skipBad, "without --skip-bad, a list is taken whole or not at all");
 
     RadioImage image = StartingImage();
-    HeadlessChannelForm form(english);
-    ShowImage(image, form.Form(), english);
+    HeadlessChannelForm form(language);
+    ShowImage(image, form.Form(), language);
     GridModel before = form.grid;
     ApplyImportedChannels(form.grid, import.channels);
     CheckGrid(before, form.grid, import.channels);
@@ -212,16 +212,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (int col = kColRxFrequency; col <= kColName; ++col) {
             shown[static_cast<std::size_t>(col)] = form.grid.TextMatrix(channel.channel, col);
         }
-        FUZZ_CHECK(DecodeChannel(image, channel.channel, english) == shown,
+        FUZZ_CHECK(DecodeChannel(image, channel.channel, language) == shown,
                    "a taken channel is saved as it shows");
     }
 
     // The document's list imported back into it changes no byte.
-    HeadlessChannelForm reopened(english);
-    ShowImage(image, reopened.Form(), english);
+    HeadlessChannelForm reopened(language);
+    ShowImage(image, reopened.Form(), language);
     const CsvExport exported = ExportChannelList(reopened.grid);
     FUZZ_CHECK(exported.leftOut.empty(), "every channel has a row");
-    const CsvImport again = ReadChannelList(exported.text, english);
+    const CsvImport again = ReadChannelList(exported.text, language);
     FUZZ_CHECK(again.Ok(), "an exported list is taken");
     FUZZ_CHECK(again.channels.size() == static_cast<std::size_t>(exported.rows),
                "as many channels come back");

@@ -64,22 +64,22 @@ void MustBeSaved(const FileResult& result, const std::string& seed) {
 }
 
 // A document made and saved the way File New (and tevano-cli new --demo) makes and saves it.
-RadioImage SavedDocument(const std::string& seed, bool demo, bool english) {
+RadioImage SavedDocument(const std::string& seed, bool demo, Language language) {
     RadioImage image{};
     MakeNewImage(image);
-    HeadlessChannelForm form(english);
-    ShowImage(image, form.Form(), english);
+    HeadlessChannelForm form(language);
+    ShowImage(image, form.Form(), language);
     if (demo) {
-        cli::WriteDemoChannels(form.grid, english);
+        cli::WriteDemoChannels(form.grid, language);
     }
     MustBeSaved(SaveChannelFile(SeedPath("channel-file", seed), form.Form(), image), seed);
     return image;
 }
 
 RadioImage ChannelFileSeeds() {
-    SavedDocument("new.sin", false, true);
-    const RadioImage demo = SavedDocument("demo.sin", true, true);
-    SavedDocument("demo-chinese.sin", true, false);
+    SavedDocument("new.sin", false, Language::English);
+    const RadioImage demo = SavedDocument("demo.sin", true, Language::English);
+    SavedDocument("demo-chinese.sin", true, Language::Chinese);
     // The loader ignores what follows the image; the harness reads a 1 there as Chinese.
     Bytes chinese = ReadSeed("channel-file", "demo-chinese.sin");
     chinese.push_back(1);

@@ -61,6 +61,10 @@ bool Arguments::Has(std::string_view option) const {
     return false;
 }
 
+Language Arguments::ChosenLanguage() const {
+    return Has("--chinese") ? Language::Chinese : Language::English;
+}
+
 std::optional<std::string> Arguments::Value(std::string_view option) const {
     std::optional<std::string> last;
     for (const auto& [name, value] : options_) {

@@ -2,6 +2,8 @@
 // switches ("--tsv") and options that take a value ("--retries 3").
 #pragma once
 
+#include "base/Language.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -29,6 +31,8 @@ public:
     const std::vector<std::string>& Positional() const { return positional_; }
     bool Has(std::string_view option) const;
     std::optional<std::string> Value(std::string_view option) const;
+    // The language of the command's texts and messages: Chinese with --chinese.
+    Language ChosenLanguage() const;
 
     // Prints "tevano-cli: <problem>" and the command's usage line on stderr and returns 2.
     int Misuse(const std::string& problem) const;

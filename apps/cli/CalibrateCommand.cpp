@@ -157,14 +157,14 @@ int CalibrateCommand(const Arguments& args) {
         return args.Misuse(*refusal);
     }
     try {
-        const bool english = !args.Has("--chinese");
+        const Language language = args.ChosenLanguage();
         const std::string device = DevicePathOf(args.Positional()[0]);
-        CliExchangeHook hook(english, retries, false);
+        CliExchangeHook hook(language, retries, false);
         WakeOnTime();
         SignalSafePort port;
         const CalibrationEnding ending = RunCalibration(port, device, hook, inputs);
         if (ending == CalibrationEnding::PortOpenFailed) {
-            hook.Note(PortOpenFailureText(device, port.OpenError(), english));
+            hook.Note(PortOpenFailureText(device, port.OpenError(), language));
         }
         return ending == CalibrationEnding::Confirmed ? 0 : 1;
     } catch (const std::exception& failure) {

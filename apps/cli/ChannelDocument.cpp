@@ -12,31 +12,31 @@
 
 namespace tevano::cli {
 
-ChannelDocument::ChannelDocument(bool english) : form(english), english_(english) {
+ChannelDocument::ChannelDocument(Language language) : form(language), language_(language) {
     MakeNewImage(image);
 }
 
 int ChannelDocument::Open(const std::string& path) {
-    const FileResult opened = OpenChannelFile(path, image, form.Form(), english_);
-    return opened.Ok() ? 0 : Fail(FileErrorText(opened, path, english_));
+    const FileResult opened = OpenChannelFile(path, image, form.Form(), language_);
+    return opened.Ok() ? 0 : Fail(FileErrorText(opened, path, language_));
 }
 
 int ChannelDocument::OpenOrNew(const std::string& path) {
-    const FileResult opened = OpenChannelFile(path, image, form.Form(), english_);
+    const FileResult opened = OpenChannelFile(path, image, form.Form(), language_);
     if (opened.error == FileError::OpenFailed && opened.systemError == ENOENT) {
         ShowNew();
         return 0;
     }
-    return opened.Ok() ? 0 : Fail(FileErrorText(opened, path, english_));
+    return opened.Ok() ? 0 : Fail(FileErrorText(opened, path, language_));
 }
 
 void ChannelDocument::ShowNew() {
-    ShowImage(image, form.Form(), english_);
+    ShowImage(image, form.Form(), language_);
 }
 
 int ChannelDocument::Save(const std::string& path) {
     const FileResult saved = SaveChannelFile(path, form.Form(), image);
-    return saved.Ok() ? 0 : Fail(FileErrorText(saved, path, english_));
+    return saved.Ok() ? 0 : Fail(FileErrorText(saved, path, language_));
 }
 
 } // namespace tevano::cli

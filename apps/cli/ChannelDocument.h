@@ -3,6 +3,7 @@
 // stderr beside the file's name.
 #pragma once
 
+#include "base/Language.h"
 #include "grid/HeadlessChannelForm.h"
 #include "image/RadioImage.h"
 
@@ -13,7 +14,7 @@ namespace tevano::cli {
 class ChannelDocument {
 public:
     // A new document's image and the form set up, in the language the command speaks.
-    explicit ChannelDocument(bool english);
+    explicit ChannelDocument(Language language);
 
     ChannelDocument(const ChannelDocument&) = delete;
     ChannelDocument& operator=(const ChannelDocument&) = delete;
@@ -31,7 +32,7 @@ public:
     HeadlessChannelForm form;
 
 private:
-    bool english_;
+    Language language_;
 };
 
 } // namespace tevano::cli

@@ -14,8 +14,8 @@ constexpr int kBarWidth = 40;
 
 } // namespace
 
-CliExchangeHook::CliExchangeHook(bool english, int retries, bool force, std::FILE* err)
-    : english_(english), retriesLeft_(retries), retries_(retries), force_(force), err_(err),
+CliExchangeHook::CliExchangeHook(Language language, int retries, bool force, std::FILE* err)
+    : language_(language), retriesLeft_(retries), retries_(retries), force_(force), err_(err),
       drawBar_(isatty(fileno(err)) != 0) {}
 
 void CliExchangeHook::SetPortLabel(std::string label) {
@@ -57,7 +57,7 @@ void CliExchangeHook::EndProgressLine() {
 
 Answer CliExchangeHook::Ask(MessageId message) {
     EndProgressLine();
-    std::fprintf(err_, "%s%s\n", LinePrefix().c_str(), MessageText(message, english_).c_str());
+    std::fprintf(err_, "%s%s\n", LinePrefix().c_str(), MessageText(message, language_).c_str());
     Answer answer = Answer::Ok;
     switch (Message(message).buttons) {
     case Buttons::RetryCancel:

@@ -4,6 +4,7 @@
 // shows a progress bar while the blocks move.
 #pragma once
 
+#include "base/Language.h"
 #include "radiolink/ExchangeHook.h"
 
 #include <cstdio>
@@ -13,7 +14,7 @@ namespace tevano::cli {
 
 class CliExchangeHook : public ExchangeHook {
 public:
-    CliExchangeHook(bool english, int retries, bool force, std::FILE* err = stderr);
+    CliExchangeHook(Language language, int retries, bool force, std::FILE* err = stderr);
 
     // One of several exchanges at once: every line names its port, and no bar is drawn.
     void SetPortLabel(std::string label);
@@ -33,7 +34,7 @@ private:
     // "tevano-cli: " and, for one of several exchanges, the port's label.
     std::string LinePrefix() const;
 
-    bool english_;
+    Language language_;
     int retriesLeft_;
     int retries_;
     bool force_;

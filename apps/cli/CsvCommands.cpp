@@ -36,9 +36,9 @@ int ChannelNumberOption(const std::string& value) {
     return channel >= 1 && channel <= kChannelCount ? channel : 0;
 }
 
-void ListRefusals(const std::vector<CsvRefusal>& refusals, bool english) {
+void ListRefusals(const std::vector<CsvRefusal>& refusals, Language language) {
     for (const CsvRefusal& refusal : refusals) {
-        std::fprintf(stderr, "  %s\n", CsvRefusalLine(refusal, english).c_str());
+        std::fprintf(stderr, "  %s\n", CsvRefusalLine(refusal, language).c_str());
     }
 }
 
@@ -48,8 +48,8 @@ int ExportCsvCommand(const Arguments& args) {
     if (args.Positional().empty() || args.Positional().size() > 2) {
         return args.Misuse("export-csv takes a channel data file and an optional output file");
     }
-    const bool english = !args.Has("--chinese");
-    ChannelDocument document(english);
+    const Language language = args.ChosenLanguage();
+    ChannelDocument document(language);
     if (const int failed = document.Open(args.Positional()[0])) {
         return failed;
     }
@@ -58,7 +58,7 @@ int ExportCsvCommand(const Arguments& args) {
         const std::string& out = args.Positional()[1];
         const FileResult stored = StoreCsvFile(out, list.text);
         if (!stored.Ok()) {
-            return Fail(FileErrorText(stored, out, english));
+            return Fail(FileErrorText(stored, out, language));
         }
     } else {
         std::fwrite(list.text.data(), 1, list.text.size(), stdout);
@@ -67,7 +67,7 @@ int ExportCsvCommand(const Arguments& args) {
         }
     }
     if (!list.leftOut.empty()) {
-        Warn(CsvLeftOutText(list.leftOut, english));
+        Warn(CsvLeftOutText(list.leftOut, language));
     }
     return 0;
 }
@@ -76,7 +76,7 @@ int ImportCsvCommand(const Arguments& args) {
     if (args.Positional().size() != 2) {
         return args.Misuse("import-csv takes a channel list and a channel data file");
     }
-    const bool english = !args.Has("--chinese");
+    const Language language = args.ChosenLanguage();
     const bool skipBad = args.Has("--skip-bad");
     CsvImportOptions options;
     options.cutNames = args.Has("--cut-names");
@@ -92,22 +92,22 @@ int ImportCsvCommand(const Arguments& args) {
     // The whole list is read and checked before the channel data file is touched.
     const CsvFileText file = in == kStandardStream ? ReadCsvStream(STDIN_FILENO) : ReadCsvFile(in);
     if (!file.result.Ok()) {
-        return Fail(FileErrorText(file.result, in, english));
+        return Fail(FileErrorText(file.result, in, language));
     }
     if (file.tooLarge) {
-        return Fail(CsvListProblemText(CsvListProblem::TooLarge, "", in, english));
+        return Fail(CsvListProblemText(CsvListProblem::TooLarge, "", in, language));
     }
-    const CsvImport import = ReadChannelList(file.text, english, options);
+    const CsvImport import = ReadChannelList(file.text, language, options);
     if (import.listProblem != CsvListProblem::None) {
-        return Fail(CsvImportFailureText(import, in, english));
+        return Fail(CsvImportFailureText(import, in, language));
     }
     if (!import.Takes(skipBad)) {
-        Warn(CsvRefusedHeadline(in, english));
-        ListRefusals(import.refusals, english);
+        Warn(CsvRefusedHeadline(in, language));
+        ListRefusals(import.refusals, language);
         return 1;
     }
 
-    ChannelDocument document(english);
+    ChannelDocument document(language);
     if (const int failed = document.OpenOrNew(path)) {
         return failed;
     }
@@ -116,12 +116,12 @@ int ImportCsvCommand(const Arguments& args) {
         return failed;
     }
     if (!import.refusals.empty()) {
-        Warn(CsvSkippedHeadline(in, english));
-        ListRefusals(import.refusals, english);
+        Warn(CsvSkippedHeadline(in, language));
+        ListRefusals(import.refusals, language);
     }
     const CsvBandCheck band = CheckFieldBand(import.channels, document.form.field.CurSel());
     for (const CsvBandWarning& warning : band.warnings) {
-        Warn(CsvBandWarningLine(warning, band.band, english));
+        Warn(CsvBandWarningLine(warning, band.band, language));
     }
     return 0;
 }

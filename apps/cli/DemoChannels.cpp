@@ -20,7 +20,7 @@ struct DemoChannel {
 
 } // namespace
 
-void WriteDemoChannels(GridControl& grid, bool english) {
+void WriteDemoChannels(GridControl& grid, Language language) {
     using namespace words;
     const std::array<DemoChannel, 6> channels = {{
         {"145.00000", "145.00000", "OFF", "OFF", kWide, kYes, kHigh, kDtmf, kOn, kClose, kForward,
@@ -43,13 +43,13 @@ void WriteDemoChannels(GridControl& grid, bool english) {
             ch.tx,
             ch.rxTone,
             ch.txTone,
-            ch.bandwidth.In(english),
-            ch.scan.In(english),
-            ch.power.In(english),
-            ch.signal.In(english),
-            ch.pttId.In(english),
-            ch.busyLock.In(english),
-            ch.repeat.In(english),
+            ch.bandwidth.In(language),
+            ch.scan.In(language),
+            ch.power.In(language),
+            ch.signal.In(language),
+            ch.pttId.In(language),
+            ch.busyLock.In(language),
+            ch.repeat.In(language),
             ch.name,
         };
         for (int col = kColRxFrequency; col < kGridColumns; ++col) {

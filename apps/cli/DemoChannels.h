@@ -2,10 +2,11 @@
 // for the sample document that demos and the virtual radio start from.
 #pragma once
 
+#include "base/Language.h"
 #include "grid/GridControl.h"
 
 namespace tevano::cli {
 
-void WriteDemoChannels(GridControl& grid, bool english);
+void WriteDemoChannels(GridControl& grid, Language language);
 
 } // namespace tevano::cli

@@ -11,8 +11,8 @@ int ResaveCommand(const Arguments& args) {
     if (args.Positional().size() != 2) {
         return args.Misuse("resave takes an input and an output file");
     }
-    const bool english = !args.Has("--chinese");
-    ChannelDocument document(english);
+    const Language language = args.ChosenLanguage();
+    ChannelDocument document(language);
     if (const int failed = document.Open(args.Positional()[0])) {
         return failed;
     }
@@ -23,11 +23,11 @@ int NewCommand(const Arguments& args) {
     if (args.Positional().size() != 1) {
         return args.Misuse("new takes one file");
     }
-    const bool english = !args.Has("--chinese");
-    ChannelDocument document(english);
+    const Language language = args.ChosenLanguage();
+    ChannelDocument document(language);
     document.ShowNew();
     if (args.Has("--demo")) {
-        WriteDemoChannels(document.form.grid, english);
+        WriteDemoChannels(document.form.grid, language);
     }
     return document.Save(args.Positional()[0]);
 }

@@ -1,6 +1,7 @@
 #include "RadioWrites.h"
 
 #include "CliExchangeHook.h"
+#include "CliTexts.h"
 #include "RadioPort.h"
 
 #include "base/NoteTexts.h"
@@ -50,52 +51,52 @@ MessageId MessageOf(CloneEnding ending) {
     return MessageId::ReadAckMissing;
 }
 
-PortResult Failed(const std::string& reason, bool english) {
-    return {false, (english ? "failed: " : "失败：") + reason};
+PortResult Failed(const std::string& reason, Language language) {
+    return {false, CliText(CliTextId::FailedBecause, language, reason)};
 }
 
 std::string DifferenceText(std::size_t offset, const RadioImage& written,
-                           const RadioImage& readBack, bool english) {
-    char text[200];
-    std::snprintf(text, sizeof text,
-                  english ? "the radio's memory differs from the file at offset 0x%04zX: written "
-                            "0x%02X, read back 0x%02X"
-                          : "对讲机中的数据与文件在偏移 0x%04zX 处不同：写入 0x%02X，读回 0x%02X",
-                  offset, written[offset], readBack[offset]);
-    return text;
+                           const RadioImage& readBack, Language language) {
+    char where[32];
+    char wrote[8];
+    char read[8];
+    std::snprintf(where, sizeof where, "%04zX", offset);
+    std::snprintf(wrote, sizeof wrote, "%02X", written[offset]);
+    std::snprintf(read, sizeof read, "%02X", readBack[offset]);
+    return CliText(CliTextId::MemoryDiffers, language, where, wrote, read);
 }
 
 // One radio: the write, then, when asked, a second exchange that reads it back. `label` is ""
 // for the only port of the command, else what names this port in the messages.
 PortResult WriteOnePort(const PortTarget& target, const RadioImage& image,
                         const WriteSettings& settings, const std::string& label) {
-    const bool english = settings.english;
+    const Language language = settings.language;
     SignalSafePort port;
-    CliExchangeHook hook(english, settings.retries, settings.force);
+    CliExchangeHook hook(language, settings.retries, settings.force);
     if (!label.empty()) {
         hook.SetPortLabel(label);
     }
     const CloneOutcome written = WriteToRadio(port, target.device, hook, image);
     if (written.ending == CloneEnding::PortOpenFailed) {
-        hook.Note(PortOpenFailureText(target.device, port.OpenError(), english));
+        hook.Note(PortOpenFailureText(target.device, port.OpenError(), language));
     }
     if (written.ending == CloneEnding::TypeMismatchRefused) {
         // The question is on stderr already, with the --force hint; not a second time here.
-        return Failed(NoteText(NoteId::TypeRefusedWritten, english), english);
+        return Failed(NoteText(NoteId::TypeRefusedWritten, language), language);
     }
     if (written.ending != CloneEnding::Completed) {
-        std::string reason = MessageText(MessageOf(written.ending), english);
+        std::string reason = MessageText(MessageOf(written.ending), language);
         if (WriteEndedPartway(written)) {
             reason += " " + MessageTextWith(MessageId::PartlyWritten,
-                                            std::to_string(written.blocksDone), english);
+                                            std::to_string(written.blocksDone), language);
         }
-        return Failed(reason, english);
+        return Failed(reason, language);
     }
     if (!settings.verify) {
-        return {true, english ? "written" : "写入完成"};
+        return {true, CliText(CliTextId::Written, language)};
     }
     // The read-back has its own questions: --retries counts afresh.
-    CliExchangeHook verifyHook(english, settings.retries, settings.force);
+    CliExchangeHook verifyHook(language, settings.retries, settings.force);
     if (!label.empty()) {
         verifyHook.SetPortLabel(label);
     }
@@ -107,19 +108,19 @@ PortResult WriteOnePort(const PortTarget& target, const RadioImage& image,
     }
     const CloneOutcome read = ReadFromRadio(port, target.device, verifyHook, readBack);
     if (read.ending == CloneEnding::PortOpenFailed) {
-        verifyHook.Note(PortOpenFailureText(target.device, port.OpenError(), english));
+        verifyHook.Note(PortOpenFailureText(target.device, port.OpenError(), language));
     }
     if (read.ending != CloneEnding::Completed) {
-        return Failed((english ? "reading back: " : "读回时：") +
-                          MessageText(MessageOf(read.ending), english),
-                      english);
+        return Failed(CliText(CliTextId::ReadingBack, language,
+                              MessageText(MessageOf(read.ending), language)),
+                      language);
     }
     if (const std::optional<std::size_t> offset = FirstDifference(image, readBack)) {
-        const std::string difference = DifferenceText(*offset, image, readBack, english);
+        const std::string difference = DifferenceText(*offset, image, readBack, language);
         verifyHook.Note(difference);
-        return Failed(difference, english);
+        return Failed(difference, language);
     }
-    return {true, english ? "written and verified" : "写入并校验完成"};
+    return {true, CliText(CliTextId::WrittenVerified, language)};
 }
 
 } // namespace
@@ -152,7 +153,7 @@ bool WriteToPorts(const std::vector<PortTarget>& ports, const RadioImage& image,
                     results[index] =
                         WriteOnePort(ports[index], image, settings, LabelOf(ports[index]));
                 } catch (const std::exception& error) {
-                    results[index] = Failed(error.what(), settings.english);
+                    results[index] = Failed(error.what(), settings.language);
                 }
             });
         }

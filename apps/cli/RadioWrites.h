@@ -4,6 +4,7 @@
 // port.
 #pragma once
 
+#include "base/Language.h"
 #include "image/RadioImage.h"
 
 #include <cstddef>
@@ -14,7 +15,7 @@
 namespace tevano::cli {
 
 struct WriteSettings {
-    bool english = true;
+    Language language = Language::English;
     bool force = false; // answers the radio-type question OK on every port
     int retries = 0;    // Retry answers to the communication-error question, on every port
     bool verify = false;

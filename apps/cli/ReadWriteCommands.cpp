@@ -30,7 +30,7 @@ namespace {
 struct TransferArguments {
     std::vector<std::string> ports;
     std::string file;
-    bool english = true;
+    Language language = Language::English;
     bool force = false;
     bool verify = false;
     int retries = 0;
@@ -54,7 +54,7 @@ int ParseTransfer(const Arguments& args, bool write, TransferArguments& transfer
         }
         transfer.retries = *count;
     }
-    transfer.english = !args.Has("--chinese");
+    transfer.language = args.ChosenLanguage();
     transfer.force = args.Has("--force");
     transfer.verify = args.Has("--verify");
     transfer.ports.assign(positional.begin(), positional.end() - 1);
@@ -86,14 +86,14 @@ int ResolvePorts(const Arguments& args, const TransferArguments& transfer,
 
 // The radio's memory exactly as it came, kept whatever becomes of FILE; a backup that cannot be
 // saved is reported and does not fail the read.
-void BackUp(const RadioImage& image, ReadKind kind, CliExchangeHook& hook, bool english) {
+void BackUp(const RadioImage& image, ReadKind kind, CliExchangeHook& hook, Language language) {
     const BackupResult backup = SaveReadBackup(
         image, BackupDirectory(), std::chrono::system_clock::now(), kBackupsKept, kind);
     if (backup.Ok()) {
-        std::printf("%s\n", BackupSavedText(backup.path, english).c_str());
+        std::printf("%s\n", BackupSavedText(backup.path, language).c_str());
         std::fflush(stdout);
     } else {
-        hook.Note(BackupFailedText(backup, english));
+        hook.Note(BackupFailedText(backup, language));
     }
 }
 
@@ -107,31 +107,31 @@ int ReadCommand(const Arguments& args) {
     try {
         // Eighteen seconds with the radio are not spent on a file that cannot be saved.
         if (const FileResult target = CheckSaveTarget(transfer.file); !target.Ok()) {
-            return Fail(FileErrorText(target, transfer.file, transfer.english));
+            return Fail(FileErrorText(target, transfer.file, transfer.language));
         }
         const std::string device = DevicePathOf(transfer.ports[0]);
         // What a new document holds: the bytes a short block reply leaves alone.
         RadioImage image{};
         MakeNewImage(image);
-        CliExchangeHook hook(transfer.english, transfer.retries, transfer.force);
+        CliExchangeHook hook(transfer.language, transfer.retries, transfer.force);
         WakeOnTime();
         SignalSafePort port;
         const CloneOutcome outcome = ReadFromRadio(port, device, hook, image);
         if (outcome.ending == CloneEnding::PortOpenFailed) {
-            hook.Note(PortOpenFailureText(device, port.OpenError(), transfer.english));
+            hook.Note(PortOpenFailureText(device, port.OpenError(), transfer.language));
         }
         if (outcome.ending != CloneEnding::Completed) {
             return 1;
         }
         // The protocol takes a reply of 10 or 11 bytes; what it left out is said, block by block.
         for (const ShortReply& reply : outcome.shortReplies) {
-            hook.Note("warning: " + ShortReplyText(reply, transfer.english));
+            hook.Note("warning: " + ShortReplyText(reply, transfer.language));
         }
         BackUp(image, outcome.shortReplies.empty() ? ReadKind::Whole : ReadKind::Incomplete, hook,
-               transfer.english);
+               transfer.language);
         const FileResult stored = StoreChannelFile(transfer.file, image);
         if (!stored.Ok()) {
-            return Fail(FileErrorText(stored, transfer.file, transfer.english));
+            return Fail(FileErrorText(stored, transfer.file, transfer.language));
         }
         return 0;
     } catch (const std::exception& error) {
@@ -152,9 +152,9 @@ int WriteCommand(const Arguments& args) {
         RadioImage image{};
         const FileResult loaded = LoadChannelFile(transfer.file, image);
         if (!loaded.Ok()) {
-            return Fail(FileErrorText(loaded, transfer.file, transfer.english));
+            return Fail(FileErrorText(loaded, transfer.file, transfer.language));
         }
-        const WriteSettings settings{transfer.english, transfer.force, transfer.retries,
+        const WriteSettings settings{transfer.language, transfer.force, transfer.retries,
                                      transfer.verify};
         return WriteToPorts(targets, image, settings) ? 0 : 1;
     } catch (const std::exception& error) {

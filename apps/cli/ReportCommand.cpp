@@ -4,6 +4,7 @@
 #include "Arguments.h"
 #include "ChannelDocument.h"
 #include "CliCommands.h"
+#include "CliTexts.h"
 
 #include "base/AtomicFile.h"
 #include "base/FileMessages.h"
@@ -24,8 +25,8 @@ int ReportCommand(const Arguments& args) {
     if (!out || out->empty()) {
         return args.Misuse("report needs the PDF file to write: -o OUT.pdf");
     }
-    const bool english = !args.Has("--chinese");
-    ChannelDocument document(english);
+    const Language language = args.ChosenLanguage();
+    ChannelDocument document(language);
     if (const int failed = document.Open(args.Positional()[0])) {
         return failed;
     }
@@ -48,15 +49,15 @@ int ReportCommand(const Arguments& args) {
     char* qtArgv[] = {programName, nullptr};
     QGuiApplication application(qtArgc, qtArgv);
 
-    const QByteArray pdf = ReportPdf(document.image, document.form.Form(), english);
+    const QByteArray pdf = ReportPdf(document.image, document.form.Form(), language);
     if (pdf.isEmpty()) {
-        return Fail(english ? "Cannot draw the report." : "无法生成报表。");
+        return Fail(CliText(CliTextId::CannotDrawReport, language));
     }
     const FileResult written =
         WriteFileAtomically(*out, reinterpret_cast<const std::uint8_t*>(pdf.constData()),
                             static_cast<std::size_t>(pdf.size()));
     if (!written.Ok()) {
-        return Fail(FileErrorText(written, *out, english));
+        return Fail(FileErrorText(written, *out, language));
     }
     return 0;
 }

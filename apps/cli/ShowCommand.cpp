@@ -3,6 +3,7 @@
 #include "Arguments.h"
 #include "ChannelDocument.h"
 #include "CliCommands.h"
+#include "CliTexts.h"
 #include "TextTable.h"
 
 #include <cstdio>
@@ -11,14 +12,13 @@ namespace tevano::cli {
 
 namespace {
 
-std::string PickText(const ChoiceList& list, bool english) {
+std::string PickText(const ChoiceList& list, Language language) {
     const int pick = list.CurSel();
     if (pick < 0) {
-        return english ? "(no entry picked)" : "（未选择）";
+        return CliText(CliTextId::NoEntryPicked, language);
     }
     const std::string text = list.ItemText(pick);
-    const std::string entry =
-        (english ? "(entry " : "（第 ") + std::to_string(pick) + (english ? ")" : " 项）");
+    const std::string entry = CliText(CliTextId::EntryNumber, language, std::to_string(pick));
     return text.empty() ? entry : text + "  " + entry;
 }
 
@@ -28,8 +28,8 @@ int ShowCommand(const Arguments& args) {
     if (args.Positional().size() != 1) {
         return args.Misuse("show takes one file");
     }
-    const bool english = !args.Has("--chinese");
-    ChannelDocument document(english);
+    const Language language = args.ChosenLanguage();
+    ChannelDocument document(language);
     if (const int failed = document.Open(args.Positional()[0])) {
         return failed;
     }
@@ -53,9 +53,9 @@ int ShowCommand(const Arguments& args) {
         }
     } else {
         out = FormatTable({
-            {english ? "Type:" : "机型:", PickText(form.type, english)},
-            {english ? "Field:" : "频段:", PickText(form.field, english)},
-            {english ? "Manul Setting:" : "手动设置:", PickText(form.manual, english)},
+            {CliText(CliTextId::TypeLabel, language), PickText(form.type, language)},
+            {CliText(CliTextId::FieldLabel, language), PickText(form.field, language)},
+            {CliText(CliTextId::ManualLabel, language), PickText(form.manual, language)},
         });
         out += '\n';
         out += FormatTable(rows);

@@ -21,44 +21,39 @@ std::string SystemText(int error) {
 
 } // namespace
 
-std::string FileErrorText(const FileResult& result, const std::string& path, bool english) {
+std::string FileErrorText(const FileResult& result, const std::string& path, Language language) {
     const std::string shownPath = PrintableText(path);
-    const std::string name = "\"" + shownPath + "\"";
     const std::string reason = SystemText(result.systemError);
+    const auto note = [&](NoteId id) {
+        return FillNote(id, language, {{"<file>", shownPath}, {"<reason>", reason}});
+    };
     switch (result.error) {
     case FileError::None:
         return std::string();
     case FileError::OpenFailed:
-        return english ? "Cannot open " + name + reason + "."
-                       : "无法打开文件 " + name + reason + "。";
+        return note(NoteId::FileNotOpened);
     case FileError::TooShort:
-        return english ? "Cannot open " + name +
-                             ": it is not a channel data file (it holds fewer than 3168 bytes)."
-                       : "无法打开文件 " + name + "：它不是频道数据文件（不足 3168 字节）。";
+        return note(NoteId::FileTooShort);
     case FileError::ReadFailed:
-        return english ? "Cannot read " + name + reason + "."
-                       : "无法读取文件 " + name + reason + "。";
+        return note(NoteId::FileNotRead);
     case FileError::CreateFailed:
     case FileError::WriteFailed:
-        return english ? "Cannot save " + name + reason +
-                             ". The file on disk was left as it was; save to another place."
-                       : "无法保存文件 " + name + reason +
-                             "。磁盘上的原文件未被改动，请另存到其他位置。";
+        return note(NoteId::FileNotSaved);
     case FileError::NotRegular:
-        return FillNote(NoteId::FileNotRegular, english, {{"<file>", shownPath}});
+        return note(NoteId::FileNotRegular);
     case FileError::ReadOnly:
-        return FillNote(NoteId::FileReadOnly, english,
-                        {{"<file>", shownPath}, {"<reason>", reason}});
+        return note(NoteId::FileReadOnly);
     }
     return std::string();
 }
 
-std::string SettingsSaveErrorText(const FileResult& result, const std::string& path, bool english) {
+std::string SettingsSaveErrorText(const FileResult& result, const std::string& path,
+                                  Language language) {
     if (result.Ok()) {
         return std::string();
     }
     return FillNote(
-        NoteId::SettingsNotSaved, english,
+        NoteId::SettingsNotSaved, language,
         {{"<file>", PrintableText(path)}, {"<reason>", SystemText(result.systemError)}});
 }
 

@@ -3,15 +3,17 @@
 #pragma once
 
 #include "base/FileResult.h"
+#include "base/Language.h"
 
 #include <string>
 
 namespace tevano {
 
 // The path is shown with its control characters and stray bytes escaped.
-std::string FileErrorText(const FileResult& result, const std::string& path, bool english);
+std::string FileErrorText(const FileResult& result, const std::string& path, Language language);
 
 // Why the program's settings file (the INI file at `path`) could not be saved; "" for success.
-std::string SettingsSaveErrorText(const FileResult& result, const std::string& path, bool english);
+std::string SettingsSaveErrorText(const FileResult& result, const std::string& path,
+                                  Language language);
 
 } // namespace tevano

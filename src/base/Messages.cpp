@@ -60,12 +60,7 @@ constexpr std::array<MessageInfo, 24> kMessages = {{
     {Buttons::YesNoCancel, "Save changes to <name>?", "是否保存对 <name> 的修改?"},
 }};
 
-struct TextPair {
-    const char* english;
-    const char* chinese;
-};
-
-constexpr std::array<TextPair, 8> kTexts = {{
+constexpr std::array<TextPair, 11> kTexts = {{
     {"Now are detecting Communication Port,Please wait...",
      "Now are detecting Communication Port,Please wait..."},
     {"Waiting the response from radio....", "Waiting the response from radio...."},
@@ -77,6 +72,19 @@ constexpr std::array<TextPair, 8> kTexts = {{
     {"Please Click the cell to edit or input data，For help，please press F1",
      "请单击格子进入编辑状态或直接输入数字,如需帮助，请按F1键"},
     {"For help，please press F1", "如需帮助，请按F1键"},
+    {"Untitled", "无标题"},
+    {"Channel Data (*.sin);;All Files (*)", "Channel Data (*.sin);;所有文件 (*)"},
+    {"Read From Radio copies the radio's memory into the grid; Write To Radio sends the grid "
+     "back. Choose the cable's port in the Port menu first.\n\n"
+     "Click a cell, or type on it, to edit a channel. Frequencies are in MHz, from 67 to 521, "
+     "in steps of 6.25, 5 or 2.5 kHz. Clear both frequencies to empty a channel.\n\n"
+     "Optional Features and Side Key set the radio-wide options. Save keeps the image in a "
+     ".sin file.",
+     "“从对讲机读取”把对讲机的存储内容读入表格；“写入对讲机”把表格内容写回对讲机。请先在“端口”"
+     "菜单中选择编程线所连接的端口。\n\n"
+     "单击格子或直接输入即可编辑频道。频率以 MHz 为单位，范围 67 至 521，步进为 6.25、5 或 "
+     "2.5 kHz。清除两个频率即可清空该频道。\n\n"
+     "“可选功能”和“侧键”设置整机选项。“保存”把数据存为 .sin 文件。"},
 }};
 
 } // namespace
@@ -85,16 +93,15 @@ const MessageInfo& Message(MessageId id) {
     return kMessages[static_cast<std::size_t>(id)];
 }
 
-std::string MessageText(MessageId id, bool english) {
-    const MessageInfo& info = Message(id);
-    return english ? info.english : info.chinese;
+std::string MessageText(MessageId id, Language language) {
+    return In(language, Message(id).text);
 }
 
 namespace {
 
 std::string Filled(MessageId id, const std::string& placeholder, const std::string& value,
-                   bool english) {
-    std::string text = MessageText(id, english);
+                   Language language) {
+    std::string text = MessageText(id, language);
     const std::size_t at = text.find(placeholder);
     if (at != std::string::npos) {
         text.replace(at, placeholder.size(), value);
@@ -104,17 +111,17 @@ std::string Filled(MessageId id, const std::string& placeholder, const std::stri
 
 } // namespace
 
-std::string SaveChangesText(const std::string& documentName, bool english) {
-    return Filled(MessageId::SaveChanges, "<name>", documentName, english);
+std::string SaveChangesText(const std::string& documentName, Language language) {
+    return Filled(MessageId::SaveChanges, "<name>", documentName, language);
 }
 
-std::string MessageTextWith(MessageId id, const std::string& value, bool english) {
-    return Filled(id, "<value>", value, english);
+std::string MessageTextWith(MessageId id, const std::string& value, Language language) {
+    return Filled(id, "<value>", value, language);
 }
 
-std::string UiText(TextId id, bool english) {
+std::string UiText(TextId id, Language language) {
     const TextPair& pair = kTexts[static_cast<std::size_t>(id)];
-    return english ? pair.english : pair.chinese;
+    return In(language, pair);
 }
 
 } // namespace tevano

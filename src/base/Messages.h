@@ -1,7 +1,9 @@
 // Every message box of the program and every fixed text that code writes into a control, in
 // English and Chinese, in one table. The core names a message by its id; the edge that shows
-// it picks the language with IsEnglish.
+// it passes the language in force.
 #pragma once
+
+#include "base/Language.h"
 
 #include <string>
 
@@ -47,22 +49,21 @@ enum class MessageId {
 
 struct MessageInfo {
     Buttons buttons;
-    const char* english;
-    const char* chinese; // the English text again where the program has no Chinese one
+    TextPair text; // the English text again where the program has no Chinese one
 };
 
 const MessageInfo& Message(MessageId id);
 
 // The text of a message in the display language.
-std::string MessageText(MessageId id, bool english);
+std::string MessageText(MessageId id, Language language);
 
 // The "save changes" question for a document name.
-std::string SaveChangesText(const std::string& documentName, bool english);
+std::string SaveChangesText(const std::string& documentName, Language language);
 
 // The text of a message that holds "<value>", with `value` in its place.
-std::string MessageTextWith(MessageId id, const std::string& value, bool english);
+std::string MessageTextWith(MessageId id, const std::string& value, Language language);
 
-// Fixed texts that code writes into controls (status line, status bar, captions).
+// Fixed texts that code writes into controls (status line, status bar, captions, file dialogs).
 enum class TextId {
     StatusDetectingPort, // English only
     StatusWaitingRadio,  // English only
@@ -72,8 +73,11 @@ enum class TextId {
     HelpList,
     HelpGrid,
     HelpOther,
+    Untitled,          // the title of a document that has no file yet
+    ChannelFileFilter, // the file dialogs' filter for channel data files
+    ProgramHelp,       // Help's message box
 };
 
-std::string UiText(TextId id, bool english);
+std::string UiText(TextId id, Language language);
 
 } // namespace tevano

@@ -3,6 +3,8 @@
 // <file> and <reason>, which FillNote replaces with parts the caller made printable first.
 #pragma once
 
+#include "base/Language.h"
+
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -13,18 +15,27 @@ namespace tevano {
 enum class NoteId {
     FileReadOnly,       // <file> <reason>
     FileNotRegular,     // <file>
+    FileNotOpened,      // <file> <reason>
+    FileTooShort,       // <file>
+    FileNotRead,        // <file> <reason>
+    FileNotSaved,       // <file> <reason>
     SettingsNotSaved,   // <file> <reason>
     ShortRepliesRead,   // the first line of the list of short replies after a read
     ShortReply,         // <block> <offsets>
     TypeRefusedWritten, // a write's result when the radio-type question was answered Cancel
 };
 
+// What a text's placeholders are replaced with: {"<file>", "a.sin"}.
+using TextParts = std::initializer_list<std::pair<std::string_view, std::string>>;
+
 // The text with its placeholders.
-std::string NoteText(NoteId id, bool english);
+std::string NoteText(NoteId id, Language language);
 
 // The text with each placeholder given replaced (every occurrence); the parts are put in as
 // they are, never searched for placeholders themselves.
-std::string FillNote(NoteId id, bool english,
-                     std::initializer_list<std::pair<std::string_view, std::string>> parts);
+std::string FillNote(NoteId id, Language language, TextParts parts);
+
+// The same for a text of another table, whose placeholders run from `open` to `close`.
+std::string FillText(std::string_view text, TextParts parts, char open = '<', char close = '>');
 
 } // namespace tevano

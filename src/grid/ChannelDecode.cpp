@@ -28,35 +28,35 @@ std::string ToneCell(const std::uint8_t* tone, bool used) {
     return ToneWord::Text(low, high);
 }
 
-std::string OptSignalCell(std::uint8_t value, bool english) {
+std::string OptSignalCell(std::uint8_t value, Language language) {
     switch (value) {
     case ChannelRecord::kSignalMsk:
-        return words::kMsk.In(english);
+        return words::kMsk.In(language);
     case ChannelRecord::kSignalNone:
-        return words::kNone.In(english);
+        return words::kNone.In(language);
     case ChannelRecord::kSignalDtmf:
-        return words::kDtmf.In(english);
+        return words::kDtmf.In(language);
     case ChannelRecord::kSignalCcir:
-        return words::kCcir.In(english);
+        return words::kCcir.In(language);
     default:
         return std::string();
     }
 }
 
-std::string BusyLockCell(std::uint8_t flags, bool english) {
+std::string BusyLockCell(std::uint8_t flags, Language language) {
     switch (flags & ChannelRecord::kBusyLockMask) {
     case 0:
-        return words::kClose.In(english);
+        return words::kClose.In(language);
     case ChannelRecord::kBusyLockCarrier:
-        return words::kCarrier.In(english);
+        return words::kCarrier.In(language);
     default: // 4, and 6 which the radio reads as tone too
-        return words::kQtDqt.In(english);
+        return words::kQtDqt.In(language);
     }
 }
 
 } // namespace
 
-ChannelRowTexts DecodeChannel(const RadioImage& image, int channel, bool english) {
+ChannelRowTexts DecodeChannel(const RadioImage& image, int channel, Language language) {
     using R = ChannelRecord;
     const std::uint8_t* record = &image[ChannelOffset(channel)];
     const bool used = R::IsUsed(image, channel);
@@ -67,24 +67,24 @@ ChannelRowTexts DecodeChannel(const RadioImage& image, int channel, bool english
     cells[kColTxTone] = ToneCell(record + R::kTxTone, used);
     if (used) {
         const std::uint8_t flags = record[R::kFlags];
-        const auto pick = [english](bool on, const Word& yes, const Word& no) {
-            return (on ? yes : no).In(english);
+        const auto pick = [language](bool on, const Word& yes, const Word& no) {
+            return (on ? yes : no).In(language);
         };
         cells[kColBandwidth] = pick(flags & R::kWide, words::kWide, words::kNarrow);
         cells[kColScan] = pick(flags & R::kScanAdd, words::kYes, words::kNo);
         cells[kColTxPower] = pick(flags & R::kHighPower, words::kHigh, words::kLow);
-        cells[kColOptSignal] = OptSignalCell(record[R::kOptSignal], english);
+        cells[kColOptSignal] = OptSignalCell(record[R::kOptSignal], language);
         cells[kColPttId] = pick(record[R::kPttId] & R::kPttIdOn, words::kOn, words::kOff);
-        cells[kColBusyLock] = BusyLockCell(flags, english);
+        cells[kColBusyLock] = BusyLockCell(flags, language);
         cells[kColRepeatInvert] = pick(flags & R::kRepeatForward, words::kForward, words::kReverse);
     }
     cells[kColName] = NameCode::Decode(&image[NameOffset(channel)]);
     return cells;
 }
 
-void DecodeChannels(const RadioImage& image, ChannelForm& form, bool english) {
+void DecodeChannels(const RadioImage& image, ChannelForm& form, Language language) {
     for (int channel = 1; channel <= kChannelCount; ++channel) {
-        const ChannelRowTexts cells = DecodeChannel(image, channel, english);
+        const ChannelRowTexts cells = DecodeChannel(image, channel, language);
         for (int col = kColRxFrequency; col <= kColName; ++col) {
             form.grid.SetTextMatrix(channel, col, cells[static_cast<std::size_t>(col)]);
         }

@@ -2,6 +2,7 @@
 // in the words of the display language, and the picks of the three form lists.
 #pragma once
 
+#include "base/Language.h"
 #include "grid/ChannelForm.h"
 #include "image/RadioImage.h"
 
@@ -13,9 +14,9 @@ namespace tevano {
 using ChannelRowTexts = std::array<std::string, 13>; // index = grid column; 0 stays empty
 
 // The texts of one channel's cells, columns 1 to 12.
-ChannelRowTexts DecodeChannel(const RadioImage& image, int channel, bool english);
+ChannelRowTexts DecodeChannel(const RadioImage& image, int channel, Language language);
 
 // Writes every channel row (columns 0 and row 0 untouched) and picks the three lists.
-void DecodeChannels(const RadioImage& image, ChannelForm& form, bool english);
+void DecodeChannels(const RadioImage& image, ChannelForm& form, Language language);
 
 } // namespace tevano

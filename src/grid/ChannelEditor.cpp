@@ -82,7 +82,7 @@ bool ChannelEditor::ChannelIsEmpty(int row) const {
 }
 
 std::string ChannelEditor::InLanguage(const Word& word) const {
-    return word.In(hooks_.english());
+    return word.In(hooks_.language());
 }
 
 void ChannelEditor::SetCell(int row, int col, const std::string& text) {

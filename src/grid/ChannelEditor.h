@@ -4,6 +4,7 @@
 // It listens to the grid's events and is told of key-downs before the focused control sees them.
 #pragma once
 
+#include "base/Language.h"
 #include "base/Messages.h"
 #include "grid/CellOverlay.h"
 #include "grid/GridControl.h"
@@ -49,7 +50,7 @@ enum class KeyOutcome {
 class ChannelEditor : public GridEvents {
 public:
     struct Hooks {
-        std::function<bool()> english;                     // the display language in force
+        std::function<Language()> language;                // the display language in force
         std::function<void(MessageId)> message;            // a message box with an OK button
         std::function<void(int row, int col)> cellChanged; // an edit changed a cell's text
         std::function<int()> pixelsPerInchX;               // of the grid window's screen

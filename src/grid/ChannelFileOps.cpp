@@ -7,10 +7,10 @@
 namespace tevano {
 
 FileResult OpenChannelFile(const std::string& path, RadioImage& image, ChannelForm& form,
-                           bool english) {
+                           Language language) {
     const FileResult result = LoadChannelFile(path, image);
     if (result.Ok()) {
-        ShowImage(image, form, english);
+        ShowImage(image, form, language);
     }
     return result;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "base/FileResult.h"
+#include "base/Language.h"
 #include "grid/ChannelForm.h"
 #include "image/RadioImage.h"
 
@@ -13,7 +14,7 @@ namespace tevano {
 // Loads the file into the image and, when that worked, shows the image in the form.
 // A file that cannot be loaded leaves both image and form as they were.
 FileResult OpenChannelFile(const std::string& path, RadioImage& image, ChannelForm& form,
-                           bool english);
+                           Language language);
 
 // Encodes the form into the image, then stores the image. The image stays encoded whether
 // or not the store succeeds.

@@ -26,17 +26,17 @@ void SetUpGridColumns(GridControl& grid) {
     }
 }
 
-void FillFormLists(ChannelForm& form, bool english) {
+void FillFormLists(ChannelForm& form, Language language) {
     form.type.Fill(TypeListEntries());
     form.field.Fill(FieldListEntries());
-    form.manual.Fill(ManualListEntries(english));
+    form.manual.Fill(ManualListEntries(language));
     form.type.SetCurSel(0);
     form.field.SetCurSel(2);
 }
 
-void WriteFirstSetupHeaders(GridControl& grid, bool english) {
+void WriteFirstSetupHeaders(GridControl& grid, Language language) {
     for (int col = 0; col < kGridColumns; ++col) {
-        grid.SetTextMatrix(0, col, FirstSetupHeader(col, english));
+        grid.SetTextMatrix(0, col, FirstSetupHeader(col, language));
     }
 }
 
@@ -46,9 +46,9 @@ void WriteChannelNumbers(GridControl& grid) {
     }
 }
 
-void ShowImage(const RadioImage& image, ChannelForm& form, bool english) {
-    DecodeChannels(image, form, english);
-    WriteFirstSetupHeaders(form.grid, english);
+void ShowImage(const RadioImage& image, ChannelForm& form, Language language) {
+    DecodeChannels(image, form, language);
+    WriteFirstSetupHeaders(form.grid, language);
     WriteChannelNumbers(form.grid);
 }
 

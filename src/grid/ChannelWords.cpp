@@ -22,40 +22,40 @@ constexpr std::array<Word, kGridColumns> kFirstSetupHeaders = {{
     {"Name", "名称"},
 }};
 
-std::vector<std::string> InLanguage(std::initializer_list<Word> list, bool english) {
+std::vector<std::string> InLanguage(std::initializer_list<Word> list, Language language) {
     std::vector<std::string> entries;
     for (const Word& word : list) {
-        entries.push_back(word.In(english));
+        entries.push_back(word.In(language));
     }
     return entries;
 }
 
 } // namespace
 
-std::string FirstSetupHeader(int column, bool english) {
+std::string FirstSetupHeader(int column, Language language) {
     if (column < 0 || column >= kGridColumns) {
         return std::string();
     }
-    return kFirstSetupHeaders[static_cast<std::size_t>(column)].In(english);
+    return kFirstSetupHeaders[static_cast<std::size_t>(column)].In(language);
 }
 
-std::vector<std::string> OverlayListEntries(int column, bool english) {
+std::vector<std::string> OverlayListEntries(int column, Language language) {
     using namespace words;
     switch (column) {
     case kColBandwidth:
-        return InLanguage({kWide, kNarrow}, english);
+        return InLanguage({kWide, kNarrow}, language);
     case kColScan:
-        return InLanguage({kYes, kNo}, english);
+        return InLanguage({kYes, kNo}, language);
     case kColTxPower:
-        return InLanguage({kLow, kHigh}, english);
+        return InLanguage({kLow, kHigh}, language);
     case kColOptSignal:
-        return InLanguage({kNone, kMsk, kDtmf, kCcir}, english);
+        return InLanguage({kNone, kMsk, kDtmf, kCcir}, language);
     case kColPttId:
-        return InLanguage({kOff, kOn}, english);
+        return InLanguage({kOff, kOn}, language);
     case kColBusyLock:
-        return InLanguage({kClose, kCarrier, kQtDqt}, english);
+        return InLanguage({kClose, kCarrier, kQtDqt}, language);
     case kColRepeatInvert:
-        return InLanguage({kForward, kReverse}, english);
+        return InLanguage({kForward, kReverse}, language);
     default:
         return {};
     }
@@ -69,9 +69,8 @@ std::vector<std::string> FieldListEntries() {
     return {"134 - 176MHz", "350 - 390MHz", "400 - 480MHz"};
 }
 
-std::vector<std::string> ManualListEntries(bool english) {
-    return english ? std::vector<std::string>{"Open", "Close"}
-                   : std::vector<std::string>{"开启", "关闭"};
+std::vector<std::string> ManualListEntries(Language language) {
+    return InLanguage({{"Open", "开启"}, {"Close", "关闭"}}, language);
 }
 
 } // namespace tevano

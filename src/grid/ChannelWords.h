@@ -2,6 +2,8 @@
 // that decode writes and encode reads, the overlay lists' entries and the form lists' entries.
 #pragma once
 
+#include "base/Language.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,11 +31,8 @@ enum GridColumn : int {
 constexpr int kGridRows = 129;
 
 // One word of the grid in its English and Chinese form.
-struct Word {
-    std::string_view english;
-    std::string_view chinese;
-
-    std::string In(bool english_) const { return std::string(english_ ? english : chinese); }
+struct Word : TextPair {
+    std::string In(Language language) const { return tevano::In(language, *this); }
     // Encode accepts both languages' words, exactly and case-sensitively.
     bool Matches(std::string_view text) const { return text == english || text == chinese; }
 };
@@ -60,14 +59,14 @@ inline constexpr std::string_view kToneOff = "OFF"; // the same in both language
 } // namespace words
 
 // Row 0 as the view's first set-up writes it.
-std::string FirstSetupHeader(int column, bool english);
+std::string FirstSetupHeader(int column, Language language);
 
 // Entries of a column's overlay list (columns 5 to 11), in list order; empty for other columns.
-std::vector<std::string> OverlayListEntries(int column, bool english);
+std::vector<std::string> OverlayListEntries(int column, Language language);
 
 // Entries of the channel form's three lists, in list order.
 std::vector<std::string> TypeListEntries();
 std::vector<std::string> FieldListEntries();
-std::vector<std::string> ManualListEntries(bool english);
+std::vector<std::string> ManualListEntries(Language language);
 
 } // namespace tevano

@@ -59,27 +59,27 @@ bool FormUndo::EndBulkChange() {
     return history_.Push(std::move(step));
 }
 
-const UndoStep* FormUndo::Undo(bool english) {
+const UndoStep* FormUndo::Undo(Language language) {
     if (BulkChangeOpen()) {
         return nullptr;
     }
     Flush();
     const UndoStep* step = history_.Undo();
     if (step != nullptr) {
-        ApplyStep(*step, StepSide::Before, form_, image_, english);
+        ApplyStep(*step, StepSide::Before, form_, image_, language);
         Adopt();
     }
     return step;
 }
 
-const UndoStep* FormUndo::Redo(bool english) {
+const UndoStep* FormUndo::Redo(Language language) {
     if (BulkChangeOpen()) {
         return nullptr;
     }
     Flush();
     const UndoStep* step = history_.Redo();
     if (step != nullptr) {
-        ApplyStep(*step, StepSide::After, form_, image_, english);
+        ApplyStep(*step, StepSide::After, form_, image_, language);
         Adopt();
     }
     return step;

@@ -5,6 +5,7 @@
 // is one step that also puts the whole image back.
 #pragma once
 
+#include "base/Language.h"
 #include "grid/UndoHistory.h"
 
 #include <optional>
@@ -45,9 +46,9 @@ public:
 
     // Records the change just made, then puts the last step back (or forward again). Returns the
     // step, nullptr when there was nothing to do. Cell words are written in the words of
-    // `english`, whichever language they were recorded in.
-    const UndoStep* Undo(bool english);
-    const UndoStep* Redo(bool english);
+    // `language`, whichever language they were recorded in.
+    const UndoStep* Undo(Language language);
+    const UndoStep* Redo(Language language);
 
     // The document was saved: the form and image as they stand are the saved state.
     void MarkSaved();

@@ -4,8 +4,8 @@
 
 namespace tevano {
 
-HeadlessChannelForm::HeadlessChannelForm(bool english) {
-    FillFormLists(form_, english);
+HeadlessChannelForm::HeadlessChannelForm(Language language) {
+    FillFormLists(form_, language);
     SetUpGridColumns(grid);
 }
 

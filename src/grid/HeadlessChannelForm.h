@@ -2,6 +2,7 @@
 // sets them up. The command-line tool, the report and the tests work on it.
 #pragma once
 
+#include "base/Language.h"
 #include "grid/ChannelForm.h"
 #include "grid/ChoiceList.h"
 #include "grid/GridModel.h"
@@ -10,7 +11,7 @@ namespace tevano {
 
 class HeadlessChannelForm {
 public:
-    explicit HeadlessChannelForm(bool english);
+    explicit HeadlessChannelForm(Language language);
 
     HeadlessChannelForm(const HeadlessChannelForm&) = delete;
     HeadlessChannelForm& operator=(const HeadlessChannelForm&) = delete;

@@ -16,6 +16,9 @@ constexpr std::array<FormLabel, 5> kFormLabels = {{
     {kLabelManualSetting, {"Manul Setting", "手动设置"}},
 }};
 
+constexpr Word kRxHeaderAfterSwitch{"Receive(MHz)", "接收频率"};
+constexpr Word kTxHeaderAfterSwitch{"Transmit(MHz)", "发射频率"};
+
 // The cell words with a twin, per column. "MSK", "DTMF", "CCIR" and "QT/DQT" read the same in
 // both languages and are not translated.
 constexpr std::array<Word, 2> kBandwidthWords = {kWide, kNarrow};
@@ -76,31 +79,31 @@ std::span<const FormLabel> FormLabelsAfterSwitch() {
     return kFormLabels;
 }
 
-std::string SwitchedHeader(int column, bool english) {
+std::string SwitchedHeader(int column, Language language) {
     // The switch names the English frequency columns differently from the first set-up;
     // every other header is the same.
-    if (english && column == kColRxFrequency) {
-        return "Receive(MHz)";
+    if (column == kColRxFrequency) {
+        return kRxHeaderAfterSwitch.In(language);
     }
-    if (english && column == kColTxFrequency) {
-        return "Transmit(MHz)";
+    if (column == kColTxFrequency) {
+        return kTxHeaderAfterSwitch.In(language);
     }
-    return FirstSetupHeader(column, english);
+    return FirstSetupHeader(column, language);
 }
 
-std::string TranslateCell(int column, const std::string& text, bool toEnglish) {
+std::string TranslateCell(int column, const std::string& text, Language to) {
     for (const Word& word : CellWords(column)) {
-        if (text == (toEnglish ? word.chinese : word.english)) {
-            return word.In(toEnglish);
+        if (text == In(Other(to), word)) {
+            return word.In(to);
         }
     }
     return text;
 }
 
-std::vector<std::string> SwitchedList::Entries(bool english) const {
+std::vector<std::string> SwitchedList::Entries(Language language) const {
     std::vector<std::string> texts;
     for (const Word& word : entries) {
-        texts.push_back(word.In(english));
+        texts.push_back(word.In(language));
     }
     return texts;
 }

@@ -3,6 +3,7 @@
 // the entries the form's choice lists are refilled with.
 #pragma once
 
+#include "base/Language.h"
 #include "grid/ChannelWords.h"
 
 #include <span>
@@ -38,19 +39,19 @@ std::span<const FormLabel> FormLabelsAfterSwitch();
 
 // Row 0 as the switch writes it; the English frequency columns read "Receive(MHz)" and
 // "Transmit(MHz)" here, where the first set-up writes "Rx Frequency" and "Tx Frequency".
-std::string SwitchedHeader(int column, bool english);
+std::string SwitchedHeader(int column, Language language);
 
 // A channel cell's text in the new language: a text that is a word of the column in the other
 // language becomes its twin; frequencies, tones, names, empty cells and words of the new
 // language stay as they are.
-std::string TranslateCell(int column, const std::string& text, bool toEnglish);
+std::string TranslateCell(int column, const std::string& text, Language to);
 
 struct SwitchedList {
     int controlId;
     std::span<const Word> entries;
     bool keepsSelection; // the picked position is noted before and picked again after refilling
 
-    std::vector<std::string> Entries(bool english) const;
+    std::vector<std::string> Entries(Language language) const;
 };
 
 // The eight choice lists the switch empties and refills, in the order it does so.

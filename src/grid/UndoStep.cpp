@@ -87,12 +87,12 @@ void AddImageChanges(UndoStep& step, const RadioImage& before, const RadioImage&
 }
 
 void ApplyStep(const UndoStep& step, StepSide side, ChannelForm& form, RadioImage& image,
-               bool english) {
+               Language language) {
     const bool before = side == StepSide::Before;
     for (const CellChange& cell : step.cells) {
         form.grid.SetTextMatrix(
             cell.row, cell.col,
-            TranslateCell(cell.col, before ? cell.before : cell.after, english));
+            TranslateCell(cell.col, before ? cell.before : cell.after, language));
     }
     for (const PickChange& pick : step.picks) {
         ListAt(form, pick.list).SetCurSel(before ? pick.before : pick.after);

@@ -3,6 +3,7 @@
 // and after, so that a step can be put back either way.
 #pragma once
 
+#include "base/Language.h"
 #include "grid/ChannelForm.h"
 #include "image/RadioImage.h"
 
@@ -74,8 +75,8 @@ void AddImageChanges(UndoStep& step, const RadioImage& before, const RadioImage&
 enum class StepSide { Before, After };
 
 // Puts the form and the image to one side of the step. Cell words recorded in the other
-// display language are written in the words of `english`.
+// display language are written in the words of `language`.
 void ApplyStep(const UndoStep& step, StepSide side, ChannelForm& form, RadioImage& image,
-               bool english);
+               Language language);
 
 } // namespace tevano

@@ -1,6 +1,7 @@
 #include "radiolink/PortOpenFailure.h"
 
 #include "base/PrintableText.h"
+#include "radiolink/RadioLinkTexts.h"
 
 #include <cerrno>
 #include <cstring>
@@ -57,36 +58,30 @@ PortProblem ProblemOf(int systemError) {
     }
 }
 
-std::string PortOpenFailureText(const std::string& device, int systemError, bool english) {
+std::string PortOpenFailureText(const std::string& device, int systemError, Language language) {
     // The path may come from the INI file: nothing in it reaches the screen raw.
     const std::string devicePath = PrintableText(device);
+    const auto text = [&](RadioLinkTextId id) {
+        return RadioLinkText(id, language, {{"<device>", devicePath}});
+    };
     switch (ProblemOf(systemError)) {
-    case PortProblem::NoPermission: {
-        const std::string group = DeviceGroupName(devicePath);
-        return english
-                   ? devicePath + ": permission denied. Add your user to the " + group +
-                         " group (sudo usermod -aG " + group + " $USER), then log out and in again."
-                   : devicePath + "：没有使用串口的权限。请把当前用户加入 " + group +
-                         " 组（sudo usermod -aG " + group + " $USER），然后注销并重新登录。";
-    }
+    case PortProblem::NoPermission:
+        return RadioLinkText(RadioLinkTextId::PortNoPermission, language,
+                             {{"<device>", devicePath}, {"<group>", DeviceGroupName(devicePath)}});
     case PortProblem::NotPluggedIn:
-        return english
-                   ? devicePath + " does not exist: the programming cable is not plugged in, "
-                                  "or the port is set to another device (Port Setup)."
-                   : devicePath + " 不存在：写频线没有插好，或该端口设置成了别的设备（端口设置）。";
+        return text(RadioLinkTextId::PortNotPluggedIn);
     case PortProblem::HeldElsewhere:
-        return english ? devicePath + " is in use by another program: close that program and "
-                                      "try again."
-                       : devicePath + " 正被其他程序占用：请关闭该程序后再试。";
+        return text(RadioLinkTextId::PortHeldElsewhere);
     case PortProblem::NotSerialLine:
-        return english ? devicePath + " is not a serial device." : devicePath + " 不是串口设备。";
+        return text(RadioLinkTextId::PortNotSerialLine);
     case PortProblem::Other:
         break;
     }
     if (systemError == 0) {
-        return english ? devicePath + " could not be opened." : devicePath + " 无法打开。";
+        return text(RadioLinkTextId::PortNotOpened);
     }
-    return devicePath + (english ? ": " : "：") + SystemWords(systemError);
+    return RadioLinkText(RadioLinkTextId::PortSystemReason, language,
+                         {{"<device>", devicePath}, {"<reason>", SystemWords(systemError)}});
 }
 
 } // namespace tevano

@@ -3,6 +3,8 @@
 // program that holds the line). Shown beside the port's open-failure message, never instead.
 #pragma once
 
+#include "base/Language.h"
+
 #include <string>
 
 namespace tevano {
@@ -23,6 +25,6 @@ PortProblem ProblemOf(int systemError);
 std::string DeviceGroupName(const std::string& devicePath);
 
 // One line naming the device and the reason, in the display language.
-std::string PortOpenFailureText(const std::string& devicePath, int systemError, bool english);
+std::string PortOpenFailureText(const std::string& devicePath, int systemError, Language language);
 
 } // namespace tevano

@@ -2,6 +2,7 @@
 
 #include "base/AtomicFile.h"
 #include "base/PrintableText.h"
+#include "radiolink/RadioLinkTexts.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -234,22 +235,18 @@ std::vector<std::string> ListBackups(const std::string& directory) {
     return paths;
 }
 
-std::string BackupSavedText(const std::string& backupPath, bool english) {
-    const std::string path = PrintableText(backupPath);
-    return english ? "A backup of the read is in " + path : "读取的数据已备份到 " + path;
+std::string BackupSavedText(const std::string& backupPath, Language language) {
+    return RadioLinkText(RadioLinkTextId::BackupSaved, language,
+                         {{"<file>", PrintableText(backupPath)}});
 }
 
-std::string BackupFailedText(const BackupResult& result, bool english) {
+std::string BackupFailedText(const BackupResult& result, Language language) {
     if (result.error == BackupError::NoDirectory) {
-        return english ? "The read is complete, but no backup was saved: neither XDG_DATA_HOME "
-                         "nor HOME is set."
-                       : "读取已完成，但没有保存备份：XDG_DATA_HOME 和 HOME 都没有设置。";
+        return RadioLinkText(RadioLinkTextId::BackupNoDirectory, language);
     }
-    const std::string reason = SystemWords(result.systemError);
-    const std::string directory = PrintableText(result.directory);
-    return english ? "The read is complete, but its backup could not be saved in " + directory +
-                         ": " + reason
-                   : "读取已完成，但无法在 " + directory + " 中保存备份：" + reason;
+    return RadioLinkText(RadioLinkTextId::BackupNotSaved, language,
+                         {{"<folder>", PrintableText(result.directory)},
+                          {"<reason>", SystemWords(result.systemError)}});
 }
 
 } // namespace tevano

@@ -4,6 +4,7 @@
 // a radio overwritten by mistake can be put back as it was.
 #pragma once
 
+#include "base/Language.h"
 #include "image/RadioImage.h"
 
 #include <chrono>
@@ -58,7 +59,7 @@ SaveReadBackup(const RadioImage& image, const std::string& directory,
 std::vector<std::string> ListBackups(const std::string& directory);
 
 // What the user is told after a read: where its backup is, or why there is none.
-std::string BackupSavedText(const std::string& path, bool english);
-std::string BackupFailedText(const BackupResult& result, bool english);
+std::string BackupSavedText(const std::string& path, Language language);
+std::string BackupFailedText(const BackupResult& result, Language language);
 
 } // namespace tevano

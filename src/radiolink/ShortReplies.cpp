@@ -17,22 +17,22 @@ std::string Offset(std::size_t offset) {
 
 } // namespace
 
-std::string ShortReplyText(const ShortReply& reply, bool english) {
+std::string ShortReplyText(const ShortReply& reply, Language language) {
     const std::size_t end = reply.blockAddress + kBlockSize;
     const std::size_t first = end - reply.bytesMissing;
     const std::string offsets =
         reply.bytesMissing == 1 ? Offset(first) : Offset(first) + "-" + Offset(end - 1);
-    return FillNote(NoteId::ShortReply, english,
+    return FillNote(NoteId::ShortReply, language,
                     {{"<block>", Offset(reply.blockAddress)}, {"<offsets>", offsets}});
 }
 
-std::string ShortRepliesText(const std::vector<ShortReply>& replies, bool english) {
+std::string ShortRepliesText(const std::vector<ShortReply>& replies, Language language) {
     if (replies.empty()) {
         return std::string();
     }
-    std::string text = NoteText(NoteId::ShortRepliesRead, english);
+    std::string text = NoteText(NoteId::ShortRepliesRead, language);
     for (const ShortReply& reply : replies) {
-        text += "\n" + ShortReplyText(reply, english);
+        text += "\n" + ShortReplyText(reply, language);
     }
     return text;
 }

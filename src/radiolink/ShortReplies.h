@@ -3,6 +3,7 @@
 // had), in English or Chinese.
 #pragma once
 
+#include "base/Language.h"
 #include "radiolink/CloneExchange.h"
 
 #include <string>
@@ -11,9 +12,9 @@
 namespace tevano {
 
 // One line for one block: its address and the offsets that did not arrive.
-std::string ShortReplyText(const ShortReply& reply, bool english);
+std::string ShortReplyText(const ShortReply& reply, Language language);
 
 // The message after a read: a first line, then one line per block; "" when no reply was short.
-std::string ShortRepliesText(const std::vector<ShortReply>& replies, bool english);
+std::string ShortRepliesText(const std::vector<ShortReply>& replies, Language language);
 
 } // namespace tevano

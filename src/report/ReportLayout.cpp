@@ -1,5 +1,6 @@
 #include "report/ReportLayout.h"
 
+#include "report/ReportTexts.h"
 #include "report/ReportValues.h"
 
 #include <array>
@@ -11,11 +12,12 @@ namespace {
 constexpr std::int64_t kTwipsPerInch = 1440;
 constexpr int kPrintedColumns = 11; // the repeater invert and the name are not printed
 
-// x of grid columns 0 to 10, in multiples of W.
-constexpr std::array<int, kPrintedColumns> kEnglishColumnX = {1,  5,  14, 24, 32, 40,
-                                                              46, 55, 64, 74, 82};
-constexpr std::array<int, kPrintedColumns> kChineseColumnX = {1,  5,  14, 25, 33, 40,
-                                                              46, 54, 62, 70, 78};
+// x of grid columns 0 to 10, in multiples of W, by language (English, Chinese): the Chinese
+// headings are shorter.
+constexpr std::array<std::array<int, kPrintedColumns>, 2> kColumnX = {{
+    {1, 5, 14, 24, 32, 40, 46, 55, 64, 74, 82},
+    {1, 5, 14, 25, 33, 40, 46, 54, 62, 70, 78},
+}};
 
 // y - 1.2 x L, cut to an integer, as the heading lines step down.
 std::int32_t StepDownOneAndAFifth(std::int32_t y, std::int32_t lineHeight) {
@@ -28,9 +30,9 @@ std::int32_t LineHeight(const FontMetrics& metrics) {
 
 // Returns the y below the block.
 std::int32_t DrawSettingsBlock(std::int32_t y, std::int32_t w, std::int32_t lineHeight,
-                               const RadioImage& image, const ChannelForm& form, bool english,
+                               const RadioImage& image, const ChannelForm& form, Language language,
                                ReportPainter& painter) {
-    const std::vector<SettingsField> fields = SettingsFields(image, form, english);
+    const std::vector<SettingsField> fields = SettingsFields(image, form, language);
     std::size_t next = 0;
     for (int line = 1; line <= 8; ++line) {
         for (; next < fields.size() && fields[next].line == line; ++next) {
@@ -43,28 +45,35 @@ std::int32_t DrawSettingsBlock(std::int32_t y, std::int32_t w, std::int32_t line
 
 // The headings of the printed columns: the grid's own headers of columns 0, 3 and 4 and the
 // report's words for the others.
-std::array<std::string, kPrintedColumns> ChannelHeadings(const GridControl& grid, bool english) {
+std::array<std::string, kPrintedColumns> ChannelHeadings(const GridControl& grid,
+                                                         Language language) {
     const std::string channel = grid.TextMatrix(0, 0);
     const std::string rxTone = grid.TextMatrix(0, 3);
     const std::string txTone = grid.TextMatrix(0, 4);
-    if (english) {
-        return {channel,    "Rx(MHz)",  "Tx(MHz)",    rxTone,  txTone, "W/N",
-                "Scan Add", "Tx Power", "Opt Signal", "PTTID", "Busy"};
-    }
-    return {channel,    "接收频率", "发射频率", rxTone,  txTone,    "宽/窄",
-            "扫描添加", "发射功率", "可选信令", "PTTID", "繁忙锁定"};
+    const auto word = [language](ReportTextId id) { return ReportText(id, language); };
+    return {channel,
+            word(ReportTextId::RxHeading),
+            word(ReportTextId::TxHeading),
+            rxTone,
+            txTone,
+            word(ReportTextId::BandwidthHeading),
+            word(ReportTextId::ScanHeading),
+            word(ReportTextId::TxPowerHeading),
+            word(ReportTextId::OptSignalHeading),
+            word(ReportTextId::PttIdHeading),
+            word(ReportTextId::BusyLockHeading)};
 }
 
 void DrawChannelSection(int page, std::int32_t y, std::int32_t w, std::int32_t lineHeight,
-                        const GridControl& grid, bool english, ReportPainter& painter) {
-    painter.DrawText(5 * w, y, english ? "Channel Setting:" : "频道设置:");
+                        const GridControl& grid, Language language, ReportPainter& painter) {
+    painter.DrawText(5 * w, y, ReportText(ReportTextId::ChannelSetting, language));
     y = StepDownOneAndAFifth(y, lineHeight);
-    const std::array<int, kPrintedColumns>& columnX = english ? kEnglishColumnX : kChineseColumnX;
+    const std::array<int, kPrintedColumns>& columnX = kColumnX[static_cast<std::size_t>(language)];
     // Each heading stands at its column's x. Spaced out with blanks in one line, the headings
     // drift from their columns with the widths of the face and the size of the sheet: in English
     // by 5 pt on A4 and 7 pt on Letter, in Chinese by 11 pt, whatever the Chinese face, since
     // every one draws its ideographs a full em wide.
-    const std::array<std::string, kPrintedColumns> headings = ChannelHeadings(grid, english);
+    const std::array<std::string, kPrintedColumns> headings = ChannelHeadings(grid, language);
     for (std::size_t col = 0; col < headings.size(); ++col) {
         painter.DrawText(columnX[col] * w, y, headings[col]);
     }
@@ -94,17 +103,14 @@ ReportGeometry ComputeReportGeometry(const PageRect& rect, int dpiX, int dpiY) {
     return geometry;
 }
 
-std::string ReportPageTitle(int page, bool english) {
-    static constexpr std::array<const char*, kReportPageCount> kEnglish = {
-        "The Radio Settings", "The Second Page", "The Third Page", "The Fourth Pages",
-        "The Fifth Pages"};
-    static constexpr std::array<const char*, kReportPageCount> kChinese = {
-        "整机设置", "第二页", "第三页", "第四页", "第五页"};
+std::string ReportPageTitle(int page, Language language) {
+    static constexpr std::array<ReportTextId, kReportPageCount> kTitles = {
+        ReportTextId::FirstPageTitle, ReportTextId::SecondPageTitle, ReportTextId::ThirdPageTitle,
+        ReportTextId::FourthPageTitle, ReportTextId::FifthPageTitle};
     if (page < 1 || page > kReportPageCount) {
         return std::string();
     }
-    const auto index = static_cast<std::size_t>(page - 1);
-    return english ? kEnglish[index] : kChinese[index];
+    return ReportText(kTitles[static_cast<std::size_t>(page - 1)], language);
 }
 
 ChannelSpan ReportPageChannels(int page) {
@@ -117,7 +123,7 @@ ChannelSpan ReportPageChannels(int page) {
 }
 
 bool DrawReportPage(int page, const PageRect& rect, int dpiX, int dpiY, const RadioImage& image,
-                    const ChannelForm& form, bool english, ReportPainter& painter) {
+                    const ChannelForm& form, Language language, ReportPainter& painter) {
     if (page < 1 || page > kReportPageCount || dpiX <= 0 || dpiY <= 0) {
         return false;
     }
@@ -129,7 +135,7 @@ bool DrawReportPage(int page, const PageRect& rect, int dpiX, int dpiY, const Ra
     titleFont.averageWidth = w;
     const std::int32_t titleLine = LineHeight(painter.SelectFont(titleFont));
     const auto titleX = static_cast<std::int32_t>((rect.right / 2) * kTwipsPerInch / dpiX - 18 * w);
-    painter.DrawText(titleX, -(titleLine / 2), ReportPageTitle(page, english));
+    painter.DrawText(titleX, -(titleLine / 2), ReportPageTitle(page, language));
     painter.RestoreFont();
     std::int32_t y = -(titleLine / 2) - titleLine;
 
@@ -137,9 +143,9 @@ bool DrawReportPage(int page, const PageRect& rect, int dpiX, int dpiY, const Ra
     bodyFont.averageWidth = static_cast<std::int32_t>(w * 0.8);
     const std::int32_t lineHeight = LineHeight(painter.SelectFont(bodyFont));
     if (page == 1) {
-        y = DrawSettingsBlock(y, w, lineHeight, image, form, english, painter);
+        y = DrawSettingsBlock(y, w, lineHeight, image, form, language, painter);
     }
-    DrawChannelSection(page, y, w, lineHeight, form.grid, english, painter);
+    DrawChannelSection(page, y, w, lineHeight, form.grid, language, painter);
     painter.RestoreFont();
     return true;
 }

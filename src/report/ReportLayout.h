@@ -4,6 +4,7 @@
 // their own sizes.
 #pragma once
 
+#include "base/Language.h"
 #include "grid/ChannelForm.h"
 #include "image/RadioImage.h"
 #include "report/ReportPainter.h"
@@ -33,7 +34,7 @@ struct ReportGeometry {
 
 ReportGeometry ComputeReportGeometry(const PageRect& rect, int dpiX, int dpiY);
 
-std::string ReportPageTitle(int page, bool english);
+std::string ReportPageTitle(int page, Language language);
 
 // The channels a page lists, first and last.
 struct ChannelSpan {
@@ -46,6 +47,6 @@ ChannelSpan ReportPageChannels(int page);
 // are read from the image. Draws nothing and returns false for another page number or a
 // device that reports no resolution.
 bool DrawReportPage(int page, const PageRect& rect, int dpiX, int dpiY, const RadioImage& image,
-                    const ChannelForm& form, bool english, ReportPainter& painter);
+                    const ChannelForm& form, Language language, ReportPainter& painter);
 
 } // namespace tevano

@@ -1,5 +1,7 @@
 #include "report/ReportValues.h"
 
+#include "report/ReportTexts.h"
+
 namespace tevano {
 
 namespace {
@@ -28,36 +30,21 @@ std::string TwoWide(int value) {
     return digits.size() < 2 ? " " + digits : digits;
 }
 
-struct Words {
-    const char* english;
-    const char* chinese;
-};
-
-const char* Pick(const Words& words, bool english) {
-    return english ? words.english : words.chinese;
-}
-
 } // namespace
 
-std::string PfFunctionText(std::uint8_t value, bool english) {
-    static constexpr Words kFunctions[] = {
-        {"None", "无"},      {"Autodial", "自动拨号"},          {"Key Lock", "按键锁定"},
-        {"Monitor", "监听"}, {"Monitor Momentary", "监听瞬时"}, {"Scrambler", "扰频器"},
-    };
-    return Pick(kFunctions[value <= 5 ? value : 0], english);
+std::string PfFunctionText(std::uint8_t value, Language language) {
+    const int first = static_cast<int>(ReportTextId::PfNone);
+    return ReportText(static_cast<ReportTextId>(first + (value <= 5 ? value : 0)), language);
 }
 
-std::string OnOffText(bool set, OnOffWords words, bool english) {
-    if (english) {
-        return set ? "Enable" : "Disable";
-    }
+std::string OnOffText(bool set, OnOffWords words, Language language) {
     switch (words) {
     case OnOffWords::Open:
-        return set ? "打开" : "关闭";
+        return ReportText(set ? ReportTextId::OpenOn : ReportTextId::OpenOff, language);
     case OnOffWords::Start:
-        return set ? "启动" : "关闭";
+        return ReportText(set ? ReportTextId::StartOn : ReportTextId::StartOff, language);
     case OnOffWords::Enable:
-        return set ? "使能" : "不使能";
+        return ReportText(set ? ReportTextId::EnableOn : ReportTextId::EnableOff, language);
     }
     return std::string();
 }
@@ -105,42 +92,38 @@ std::string TotalTxTimeText(std::uint8_t value) {
 }
 
 std::vector<SettingsField> SettingsFields(const RadioImage& image, const ChannelForm& form,
-                                          bool english) {
+                                          Language language) {
     const std::uint8_t flags = image[kFlagsByte];
     const auto flag = [flags](std::uint8_t bit) { return (flags & bit) != 0; };
-    const auto label = [english](const char* en, const char* zh) {
-        return std::string(english ? en : zh);
-    };
+    const auto label = [language](ReportTextId id) { return ReportText(id, language); };
     return {
-        {1, 5, label("Function Setting:", "功能设置:")},
-        {2, 2, label("Type:   ", "机型:   ") + form.type.CurrentText()},
-        {2, 25, label("Frequency Field:", "频段:") + form.field.CurrentText()},
-        {3, 2, "Pf1:   " + PfFunctionText(image[kPf1Byte], english)},
-        {3, 25, "Pf2: " + PfFunctionText(image[kPf2Byte], english)},
+        {1, 5, label(ReportTextId::FunctionSetting)},
+        {2, 2, label(ReportTextId::TypeLabel) + form.type.CurrentText()},
+        {2, 25, label(ReportTextId::FieldLabel) + form.field.CurrentText()},
+        {3, 2, "Pf1:   " + PfFunctionText(image[kPf1Byte], language)},
+        {3, 25, "Pf2: " + PfFunctionText(image[kPf2Byte], language)},
         {3, 50,
-         label("Beep Warning: ", "报警音提示: ") +
-             OnOffText(flag(kBeepWarningFlag), OnOffWords::Open, english)},
-        {4, 2, label("Squelch Level: ", "静噪等级: ") + SquelchText(image[kSquelchValueByte])},
+         label(ReportTextId::BeepWarningLabel) +
+             OnOffText(flag(kBeepWarningFlag), OnOffWords::Open, language)},
+        {4, 2, label(ReportTextId::SquelchLevelLabel) + SquelchText(image[kSquelchValueByte])},
         {4, 50,
-         label("Scrambler Activation:", "扰频器激活:") +
-             OnOffText(flag(kScramblerFlag), OnOffWords::Open, english)},
+         label(ReportTextId::ScramblerLabel) +
+             OnOffText(flag(kScramblerFlag), OnOffWords::Open, language)},
         {5, 2,
-         label("Vox Function:", "Vox 功能:") +
-             OnOffText(flag(kVoxFunctionFlag), OnOffWords::Open, english)},
-        {5, 25, label("Vox Gain Level:", "Vox 增益电平:") + VoxGainText(image[kVoxGainValueByte])},
-        {5, 50,
-         label("Vox Delay Time: ", "Vox 延迟时间(秒): ") + VoxDelayText(image[kVoxDelayByte])},
+         label(ReportTextId::VoxFunctionLabel) +
+             OnOffText(flag(kVoxFunctionFlag), OnOffWords::Open, language)},
+        {5, 25, label(ReportTextId::VoxGainLabel) + VoxGainText(image[kVoxGainValueByte])},
+        {5, 50, label(ReportTextId::VoxDelayLabel) + VoxDelayText(image[kVoxDelayByte])},
         {6, 2, "PTT ID: " + PttIdText(flags)},
         {6, 25,
-         label("Battery Save:", "电池省电:") +
-             OnOffText(flag(kBatterySaveFlag), OnOffWords::Start, english)},
-        {6, 50,
-         label("Total Tx Time(s):", "发射时间(s):") + TotalTxTimeText(image[kTotalTxTimeByte])},
-        {7, 2, label("Begin of Tx:", "发射开始:") + DtmfCodeText(image, kBeginOfTxCode)},
-        {7, 35, label("End of Tx:  ", "发射结束:") + DtmfCodeText(image, kEndOfTxCode)},
+         label(ReportTextId::BatterySaveLabel) +
+             OnOffText(flag(kBatterySaveFlag), OnOffWords::Start, language)},
+        {6, 50, label(ReportTextId::TotalTxTimeLabel) + TotalTxTimeText(image[kTotalTxTimeByte])},
+        {7, 2, label(ReportTextId::BeginOfTxLabel) + DtmfCodeText(image, kBeginOfTxCode)},
+        {7, 35, label(ReportTextId::EndOfTxLabel) + DtmfCodeText(image, kEndOfTxCode)},
         {8, 2,
-         label("Vox inhibit on recieve:", "接收时禁止VOX:") +
-             OnOffText(flag(kVoxInhibitFlag), OnOffWords::Enable, english)},
+         label(ReportTextId::VoxInhibitLabel) +
+             OnOffText(flag(kVoxInhibitFlag), OnOffWords::Enable, language)},
     };
 }
 

@@ -3,6 +3,7 @@
 // 0x810 to 0x816), and the fields they make: label, value, line and column.
 #pragma once
 
+#include "base/Language.h"
 #include "grid/ChannelForm.h"
 #include "image/RadioImage.h"
 
@@ -13,11 +14,11 @@
 namespace tevano {
 
 // Programmable function key (table A): "Autodial", "Key Lock", ... or "None".
-std::string PfFunctionText(std::uint8_t value, bool english);
+std::string PfFunctionText(std::uint8_t value, Language language);
 
 // The Chinese words an on/off bit prints with; English always says "Enable" / "Disable".
 enum class OnOffWords { Open, Start, Enable };
-std::string OnOffText(bool set, OnOffWords words, bool english);
+std::string OnOffText(bool set, OnOffWords words, Language language);
 
 // VOX delay (table C), the same in both languages: "0.3s" to "3.0s".
 std::string VoxDelayText(std::uint8_t value);
@@ -40,6 +41,6 @@ struct SettingsField {
 // The settings block of page 1, line by line and left to right. "Type:" and "Frequency Field:"
 // print the current entries of the form's lists, an empty value when a list has none.
 std::vector<SettingsField> SettingsFields(const RadioImage& image, const ChannelForm& form,
-                                          bool english);
+                                          Language language);
 
 } // namespace tevano

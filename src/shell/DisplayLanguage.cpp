@@ -61,6 +61,10 @@ bool IsEnglish() {
     return IsEnglishLanguage(BaseNameState(), LanguageState());
 }
 
+Language DisplayedLanguage() {
+    return IsEnglish() ? Language::English : Language::Chinese;
+}
+
 bool IsEnglishLanguage(const std::string& baseName, const std::string& language) {
     return language == EnglishLanguage(baseName);
 }

@@ -3,6 +3,7 @@
 // the one test, IsEnglish, that picks the English or the Chinese text of every message and word.
 #pragma once
 
+#include "base/Language.h"
 #include "base/Messages.h"
 
 #include <functional>
@@ -22,6 +23,8 @@ void SetDisplayLanguage(const std::string& language);
 // English exactly when the language string is the base name + "_EN", byte for byte; every other
 // string counts as Chinese.
 bool IsEnglish();
+// The same test as a Language, for the texts of the tables.
+Language DisplayedLanguage();
 bool IsEnglishLanguage(const std::string& baseName, const std::string& language);
 
 std::string EnglishLanguage(const std::string& baseName);

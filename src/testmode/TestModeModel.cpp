@@ -71,8 +71,8 @@ std::string TestModeModel::SelectedTone(TestSide side) const {
     return tones_.Name(ListRange(side).first + selection);
 }
 
-std::string TestModeModel::PositionText(bool english) const {
-    return CurrentPositionLabel(english) + std::to_string(slider_);
+std::string TestModeModel::PositionText(Language language) const {
+    return CurrentPositionLabel(language) + std::to_string(slider_);
 }
 
 // A position outside the list leaves it without a shown entry, as a Windows list does; that

@@ -4,6 +4,7 @@
 // Nothing here touches the radio image; everything is forgotten when the dialog closes.
 #pragma once
 
+#include "base/Language.h"
 #include "base/Messages.h"
 #include "image/ToneTable.h"
 #include "testmode/CalibrationFrames.h"
@@ -74,7 +75,7 @@ public:
     // What the widgets show.
     TestModeView View() const { return view_; }
     bool DefaultButtonShown() const { return defaultShown_; }
-    std::string GroupCaption(bool english) const { return CaptionText(caption_, english); }
+    std::string GroupCaption(Language language) const { return CaptionText(caption_, language); }
     const std::string& FieldText(TestSide side) const { return Side(side).fieldText; }
     ToneMethod Method(TestSide side) const { return Stored(side).method; }
     FrequencyStep Step(TestSide side) const { return Stored(side).step; }
@@ -86,7 +87,7 @@ public:
     TestFrequency DebugFrequencyButton() const { return debugFrequencyButton_; }
     int SliderPosition() const { return slider_; }
     // "Current Position:" followed by the slider's position.
-    std::string PositionText(bool english) const;
+    std::string PositionText(Language language) const;
 
     TestFrequency CurrentFrequency() const { return currentFrequency_; }
     CalibrationItem CurrentItem() const { return currentItem_; }

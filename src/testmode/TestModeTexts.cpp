@@ -7,11 +7,6 @@ namespace tevano {
 
 namespace {
 
-struct TextPair {
-    const char* english;
-    const char* chinese;
-};
-
 // In the order of TestModeTreeItem.
 constexpr std::array<TextPair, kTestModeTreeItemCount> kTreeTexts = {{
     {"Debug Frequency", "调试频率"},
@@ -34,20 +29,22 @@ constexpr std::array<TextPair, 4> kCaptionTexts = {{
     {"Low frequency", "低端频率"},
 }};
 
+constexpr TextPair kCurrentPosition = {"Current Position:", "当前位置:"};
+
 } // namespace
 
-std::string TreeItemText(TestModeTreeItem item, bool english) {
+std::string TreeItemText(TestModeTreeItem item, Language language) {
     const TextPair& pair = kTreeTexts[static_cast<std::size_t>(item)];
-    return english ? pair.english : pair.chinese;
+    return In(language, pair);
 }
 
-std::string CaptionText(TestModeCaption caption, bool english) {
+std::string CaptionText(TestModeCaption caption, Language language) {
     const TextPair& pair = kCaptionTexts[static_cast<std::size_t>(caption)];
-    return english ? pair.english : pair.chinese;
+    return In(language, pair);
 }
 
-std::string CurrentPositionLabel(bool english) {
-    return english ? "Current Position:" : "当前位置:";
+std::string CurrentPositionLabel(Language language) {
+    return In(language, kCurrentPosition);
 }
 
 } // namespace tevano

@@ -2,6 +2,8 @@
 // item names, the captions of the big group box and the slider's "Current Position:" label.
 #pragma once
 
+#include "base/Language.h"
+
 #include <string>
 
 namespace tevano {
@@ -43,14 +45,14 @@ constexpr bool IsTopLevel(TestModeTreeItem item) {
     return TreeParent(item) == item;
 }
 
-std::string TreeItemText(TestModeTreeItem item, bool english);
+std::string TreeItemText(TestModeTreeItem item, Language language);
 
 // Captions of the big group box.
 enum class TestModeCaption { ChooseFrequencyFirst, HighFrequency, MiddleFrequency, LowFrequency };
 
-std::string CaptionText(TestModeCaption caption, bool english);
+std::string CaptionText(TestModeCaption caption, Language language);
 
 // "Current Position:", which the value follows directly.
-std::string CurrentPositionLabel(bool english);
+std::string CurrentPositionLabel(Language language);
 
 } // namespace tevano

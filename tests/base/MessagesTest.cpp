@@ -13,43 +13,49 @@ namespace tevano {
 namespace {
 
 TEST(Messages, TextsAsTheProgramShowsThem) {
-    EXPECT_EQ(MessageText(MessageId::FrequencyOutOfRange, true),
+    EXPECT_EQ(MessageText(MessageId::FrequencyOutOfRange, Language::English),
               "Error Data Format，Please input again");
-    EXPECT_EQ(MessageText(MessageId::FrequencyOffStep, false),
+    EXPECT_EQ(MessageText(MessageId::FrequencyOffStep, Language::Chinese),
               "输入数据错误，请按6.25K/5k/2.5k的倍数重新输入");
-    EXPECT_EQ(MessageText(MessageId::FrequencyOffStepEnter, false),
+    EXPECT_EQ(MessageText(MessageId::FrequencyOffStepEnter, Language::Chinese),
               "输入数据错误，请按6.25K/5k/2.5K的倍数重新输入");
-    EXPECT_EQ(MessageText(MessageId::NotEnoughBytes, true), "not received enough  byte");
-    EXPECT_EQ(MessageText(MessageId::ConfirmLanguageChange, false), " 请确认是否修改语言");
-    EXPECT_EQ(MessageText(MessageId::CalibrationFailed, true), " Error had happen ,need try again");
+    EXPECT_EQ(MessageText(MessageId::NotEnoughBytes, Language::English),
+              "not received enough  byte");
+    EXPECT_EQ(MessageText(MessageId::ConfirmLanguageChange, Language::Chinese),
+              " 请确认是否修改语言");
+    EXPECT_EQ(MessageText(MessageId::CalibrationFailed, Language::English),
+              " Error had happen ,need try again");
     EXPECT_EQ(Message(MessageId::CommunicationError).buttons, Buttons::RetryCancel);
     EXPECT_EQ(Message(MessageId::RadioTypeMismatch).buttons, Buttons::OkCancel);
     EXPECT_EQ(Message(MessageId::ConfirmLanguageChange).buttons, Buttons::YesNo);
 }
 
 TEST(Messages, EnglishOnlyTextsAreEnglishInChinese) {
-    EXPECT_EQ(MessageText(MessageId::ResourceModuleMissingAtStart, false),
+    EXPECT_EQ(MessageText(MessageId::ResourceModuleMissingAtStart, Language::Chinese),
               "Load Resource DLL english.dll Fail");
-    EXPECT_EQ(MessageText(MessageId::ResourceModuleMissingOnSwitch, false),
+    EXPECT_EQ(MessageText(MessageId::ResourceModuleMissingOnSwitch, Language::Chinese),
               "Load Dll Resources fail");
-    EXPECT_EQ(UiText(TextId::StatusWaitingRadio, false), "Waiting the response from radio....");
-    EXPECT_EQ(UiText(TextId::ReadingTitle, false), "Reading Data Progress");
+    EXPECT_EQ(UiText(TextId::StatusWaitingRadio, Language::Chinese),
+              "Waiting the response from radio....");
+    EXPECT_EQ(UiText(TextId::ReadingTitle, Language::Chinese), "Reading Data Progress");
 }
 
 TEST(Messages, SaveChangesNamesTheDocument) {
-    EXPECT_EQ(SaveChangesText("demo.sin", true), "Save changes to demo.sin?");
-    EXPECT_EQ(SaveChangesText("demo.sin", false), "是否保存对 demo.sin 的修改?");
+    EXPECT_EQ(SaveChangesText("demo.sin", Language::English), "Save changes to demo.sin?");
+    EXPECT_EQ(SaveChangesText("demo.sin", Language::Chinese), "是否保存对 demo.sin 的修改?");
 }
 
 TEST(FileMessages, SayWhatWentWrongAndWhatToDo) {
-    const std::string missing = FileErrorText({FileError::OpenFailed, ENOENT}, "/tmp/x.sin", true);
+    const std::string missing =
+        FileErrorText({FileError::OpenFailed, ENOENT}, "/tmp/x.sin", Language::English);
     EXPECT_NE(missing.find("\"/tmp/x.sin\""), std::string::npos);
     EXPECT_NE(missing.find("No such file"), std::string::npos);
-    const std::string save = FileErrorText({FileError::WriteFailed, ENOSPC}, "a.sin", true);
+    const std::string save =
+        FileErrorText({FileError::WriteFailed, ENOSPC}, "a.sin", Language::English);
     EXPECT_NE(save.find("left as it was"), std::string::npos);
-    EXPECT_NE(FileErrorText({FileError::TooShort, 0}, "a.sin", false).find("3168"),
+    EXPECT_NE(FileErrorText({FileError::TooShort, 0}, "a.sin", Language::Chinese).find("3168"),
               std::string::npos);
-    EXPECT_EQ(FileErrorText({}, "a.sin", true), "");
+    EXPECT_EQ(FileErrorText({}, "a.sin", Language::English), "");
 }
 
 // A Chinese text that lost a placeholder would show less than the English one.
@@ -63,15 +69,16 @@ TEST(NoteTexts, BothLanguagesCarryTheSamePlaceholders) {
         return found;
     };
     for (int id = 0; id <= static_cast<int>(NoteId::TypeRefusedWritten); ++id) {
-        const std::string english = NoteText(static_cast<NoteId>(id), true);
-        const std::string chinese = NoteText(static_cast<NoteId>(id), false);
+        const std::string english = NoteText(static_cast<NoteId>(id), Language::English);
+        const std::string chinese = NoteText(static_cast<NoteId>(id), Language::Chinese);
         EXPECT_NE(english, chinese) << english;
         EXPECT_EQ(placeholders(english), placeholders(chinese)) << english;
     }
-    EXPECT_EQ(FillNote(NoteId::FileNotRegular, false, {{"<file>", "a.sin"}}),
+    EXPECT_EQ(FillNote(NoteId::FileNotRegular, Language::Chinese, {{"<file>", "a.sin"}}),
               "\"a.sin\" 不是普通文件。");
     // A file named like a placeholder stays as it is named.
-    EXPECT_EQ(FillNote(NoteId::FileReadOnly, true, {{"<file>", "<reason>"}, {"<reason>", ": x"}}),
+    EXPECT_EQ(FillNote(NoteId::FileReadOnly, Language::English,
+                       {{"<file>", "<reason>"}, {"<reason>", ": x"}}),
               "\"<reason>\" is read-only: x. It was left as it was; save to another place.");
 }
 

@@ -49,8 +49,8 @@ protected:
                        const std::vector<std::pair<int, std::vector<std::string>>>& rows) const {
         RadioImage image{};
         MakeNewImage(image);
-        HeadlessChannelForm form(true);
-        ShowImage(image, form.Form(), true);
+        HeadlessChannelForm form(Language::English);
+        ShowImage(image, form.Form(), Language::English);
         for (const auto& [channel, cells] : rows) {
             for (int col = 1; col <= 12; ++col) {
                 form.grid.SetTextMatrix(channel, col, cells[static_cast<std::size_t>(col - 1)]);
@@ -61,9 +61,9 @@ protected:
 
     ChannelRowTexts Channel(const std::string& name, int channel) const {
         RadioImage image{};
-        HeadlessChannelForm form(true);
-        EXPECT_TRUE(OpenChannelFile(Path(name), image, form.Form(), true).Ok());
-        return DecodeChannel(image, channel, true);
+        HeadlessChannelForm form(Language::English);
+        EXPECT_TRUE(OpenChannelFile(Path(name), image, form.Form(), Language::English).Ok());
+        return DecodeChannel(image, channel, Language::English);
     }
 
     bool Exists(const std::string& name) const {

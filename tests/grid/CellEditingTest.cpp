@@ -90,7 +90,7 @@ TEST(CellEditing, FirstFrequencyOfAnEmptyChannelBringsTheDefaults) {
               (std::vector<std::string>{"145.00000", "145.00000", "OFF", "OFF", "Wide", "Yes",
                                         "High", "DTMF", "ON", "Close", "Forward", ""}));
 
-    EditorBench chinese(false);
+    EditorBench chinese(Language::Chinese);
     chinese.Click(5, 2); // the transmit frequency alone: the receive frequency stays empty
     chinese.Type("439.99375");
     chinese.Leave();

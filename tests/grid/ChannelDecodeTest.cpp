@@ -21,8 +21,8 @@ std::array<std::uint8_t, 16> Used(std::uint8_t flags, std::uint8_t signal = 1,
 }
 
 TEST(ChannelDecode, NewImageShowsEmptyRowsAndDefaultLists) {
-    HeadlessChannelForm form(true);
-    ShowImage(NewImage(), form.Form(), true);
+    HeadlessChannelForm form(Language::English);
+    ShowImage(NewImage(), form.Form(), Language::English);
     for (int row = 1; row <= 128; ++row) {
         for (int col = 1; col <= 12; ++col) {
             ASSERT_EQ(form.grid.TextMatrix(row, col), "") << row << "," << col;
@@ -37,7 +37,7 @@ TEST(ChannelDecode, UsedChannelInBothLanguages) {
     RadioImage image = NewImage();
     SetRecord(image, 1, Used(0x3F, 2, 0xFF));
     SetName(image, 1, {0x11, 0x0E, 0x24, 0x01, 0xFF});
-    const ChannelRowTexts en = DecodeChannel(image, 1, true);
+    const ChannelRowTexts en = DecodeChannel(image, 1, Language::English);
     EXPECT_EQ(en[1], "145.01250");
     EXPECT_EQ(en[2], "145.01250");
     EXPECT_EQ(en[3], "67.0");
@@ -50,7 +50,7 @@ TEST(ChannelDecode, UsedChannelInBothLanguages) {
     EXPECT_EQ(en[10], "QT/DQT");
     EXPECT_EQ(en[11], "Forward");
     EXPECT_EQ(en[12], "HE-1");
-    const ChannelRowTexts zh = DecodeChannel(image, 1, false);
+    const ChannelRowTexts zh = DecodeChannel(image, 1, Language::Chinese);
     EXPECT_EQ(zh[5], "宽");
     EXPECT_EQ(zh[6], "是");
     EXPECT_EQ(zh[7], "高");
@@ -62,7 +62,7 @@ TEST(ChannelDecode, UsedChannelInBothLanguages) {
 TEST(ChannelDecode, FlagsFour) {
     RadioImage image = NewImage();
     SetRecord(image, 2, Used(0x04, 0));
-    const ChannelRowTexts en = DecodeChannel(image, 2, true);
+    const ChannelRowTexts en = DecodeChannel(image, 2, Language::English);
     EXPECT_EQ(en[5], "Narrow");
     EXPECT_EQ(en[6], "No");
     EXPECT_EQ(en[7], "Low");
@@ -70,7 +70,7 @@ TEST(ChannelDecode, FlagsFour) {
     EXPECT_EQ(en[9], "OFF");
     EXPECT_EQ(en[10], "QT/DQT");
     EXPECT_EQ(en[11], "Reverse");
-    const ChannelRowTexts zh = DecodeChannel(image, 2, false);
+    const ChannelRowTexts zh = DecodeChannel(image, 2, Language::Chinese);
     EXPECT_EQ(zh[5], "窄");
     EXPECT_EQ(zh[8], "MSK");
     EXPECT_EQ(zh[9], "关");
@@ -93,12 +93,12 @@ TEST(ChannelDecode, BusyLockAndSignalValues) {
     };
     for (const auto& c : cases) {
         SetRecord(image, 3, Used(c.flags, c.signal));
-        EXPECT_EQ(DecodeChannel(image, 3, true)[10], c.lock);
-        EXPECT_EQ(DecodeChannel(image, 3, false)[10], c.lockZh);
-        EXPECT_EQ(DecodeChannel(image, 3, true)[8], c.opt);
+        EXPECT_EQ(DecodeChannel(image, 3, Language::English)[10], c.lock);
+        EXPECT_EQ(DecodeChannel(image, 3, Language::Chinese)[10], c.lockZh);
+        EXPECT_EQ(DecodeChannel(image, 3, Language::English)[8], c.opt);
     }
     SetRecord(image, 3, Used(0, 1));
-    EXPECT_EQ(DecodeChannel(image, 3, false)[8], "无");
+    EXPECT_EQ(DecodeChannel(image, 3, Language::Chinese)[8], "无");
 }
 
 TEST(ChannelDecode, ChannelWithOnlyTransmitFrequency) {
@@ -106,7 +106,7 @@ TEST(ChannelDecode, ChannelWithOnlyTransmitFrequency) {
     SetRecord(image, 4,
               {0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x00, 0x00, 0x44, 0xFF, 0xFF, 0x23, 0x80, 0x02, 0x3F,
                0xFF, 0xFF});
-    const ChannelRowTexts cells = DecodeChannel(image, 4, true);
+    const ChannelRowTexts cells = DecodeChannel(image, 4, Language::English);
     EXPECT_EQ(cells[1], "");
     EXPECT_EQ(cells[2], "440.00000");
     EXPECT_EQ(cells[3], "OFF");
@@ -122,7 +122,7 @@ TEST(ChannelDecode, EmptyChannelShowsOnlyItsNameAndRealTones) {
               {0x50, 0x12, 0x50, 0x00, 0x00, 0x00, 0x00, 0x00, 0x70, 0x06, 0x00, 0x00, 0x02, 0x3F,
                0x01, 0x00});
     SetName(image, 5, {0x00, 0x25, 0x30, 0x0A});
-    const ChannelRowTexts cells = DecodeChannel(image, 5, true);
+    const ChannelRowTexts cells = DecodeChannel(image, 5, Language::English);
     EXPECT_EQ(cells[1], "");
     EXPECT_EQ(cells[2], "");
     EXPECT_EQ(cells[3], "67.0"); // a tone in an empty channel is still shown
@@ -139,11 +139,11 @@ TEST(ChannelDecode, NonDecimalFrequencyDigitsFollowTheArithmetic) {
               {0xAB, 0xCD, 0xEF, 0x9F, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x01, 0x00,
                0x00, 0x00});
     // 9F -> 105, EF -> 155, CD -> 133, AB -> 111, each added to 100 x the running value.
-    EXPECT_EQ(DecodeChannel(image, 6, true)[1], "1065.63411");
+    EXPECT_EQ(DecodeChannel(image, 6, Language::English)[1], "1065.63411");
 }
 
 TEST(ChannelDecode, FormListsFromTheSettingsBytes) {
-    HeadlessChannelForm form(true);
+    HeadlessChannelForm form(Language::English);
     RadioImage image = NewImage();
     const struct {
         std::uint8_t field, type, manual;
@@ -161,7 +161,7 @@ TEST(ChannelDecode, FormListsFromTheSettingsBytes) {
         image[0x80A] = c.field;
         image[0x80B] = c.type;
         image[0x812] = c.manual;
-        DecodeChannels(image, form.Form(), true);
+        DecodeChannels(image, form.Form(), Language::English);
         EXPECT_EQ(form.field.CurSel(), c.fieldPick) << std::hex << int(c.field);
         EXPECT_EQ(form.type.CurSel(), c.typePick) << std::hex << int(c.type);
         EXPECT_EQ(form.manual.CurSel(), c.manualPick) << std::hex << int(c.manual);
@@ -169,11 +169,11 @@ TEST(ChannelDecode, FormListsFromTheSettingsBytes) {
 }
 
 TEST(ChannelDecode, DecodeLeavesHeadersAndNumbersAlone) {
-    HeadlessChannelForm form(true);
+    HeadlessChannelForm form(Language::English);
     form.grid.SetTextMatrix(0, 3, "header");
     form.grid.SetTextMatrix(7, 0, "seven");
     form.grid.SetTextMatrix(7, 3, "stale");
-    DecodeChannels(NewImage(), form.Form(), true);
+    DecodeChannels(NewImage(), form.Form(), Language::English);
     EXPECT_EQ(form.grid.TextMatrix(0, 3), "header");
     EXPECT_EQ(form.grid.TextMatrix(7, 0), "seven");
     EXPECT_EQ(form.grid.TextMatrix(7, 3), "");

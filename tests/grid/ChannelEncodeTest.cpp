@@ -96,7 +96,7 @@ TEST(ChannelEncode, OptionalSignalWords) {
 }
 
 TEST(ChannelEncode, FormListsAndFixedMark) {
-    HeadlessChannelForm form(true);
+    HeadlessChannelForm form(Language::English);
     RadioImage image = NewImage();
     image[0x811] = 0x00;
     image[0x812] = 0x45;
@@ -120,9 +120,9 @@ TEST(ChannelEncode, FormListsAndFixedMark) {
 
 // Saving a new document without edits: every channel rewritten from its empty row.
 TEST(ChannelEncode, NewDocumentSavedAsIs) {
-    HeadlessChannelForm form(true);
+    HeadlessChannelForm form(Language::English);
     RadioImage image = NewImage();
-    ShowImage(image, form.Form(), true);
+    ShowImage(image, form.Form(), Language::English);
     EncodeChannels(form.Form(), image);
     RadioImage expected = NewImage();
     for (int channel = 1; channel <= 128; ++channel) {

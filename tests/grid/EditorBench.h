@@ -102,11 +102,11 @@ private:
 
 class EditorBench {
 public:
-    explicit EditorBench(bool english = true) : english_(english) {
+    explicit EditorBench(Language language = Language::English) : language_(language) {
         SetUpGridColumns(grid);
         tones.choices.Fill(ToneTable().Names());
         for (int col = kColBandwidth; col <= kColRepeatInvert; ++col) {
-            Option(col).choices.Fill(OverlayListEntries(col, english));
+            Option(col).choices.Fill(OverlayListEntries(col, language));
         }
         grid.SetEventSink(&editor);
     }
@@ -197,7 +197,7 @@ public:
     int ppiY = 96;
 
 private:
-    bool english_;
+    Language language_;
     std::array<FakeList, 7> options_{{{&focused, false},
                                       {&focused, false},
                                       {&focused, false},
@@ -214,7 +214,7 @@ public:
                                          {&options_[0], &options_[1], &options_[2], &options_[3],
                                           &options_[4], &options_[5], &options_[6]}},
                          ChannelEditor::Hooks{
-                             [this] { return english_; },
+                             [this] { return language_; },
                              [this](MessageId id) { messages.push_back(id); },
                              [this](int row, int col) {
                                  changed.insert({row, col});

@@ -104,17 +104,17 @@ TEST(GridLayout, FirstSetUpCentresAndSizesFromColumnTwo) {
 }
 
 TEST(GridLayout, HeadersAndChannelNumbers) {
-    HeadlessChannelForm form(true);
+    HeadlessChannelForm form(Language::English);
     RadioImage image{};
     MakeNewImage(image);
-    ShowImage(image, form.Form(), true);
+    ShowImage(image, form.Form(), Language::English);
     EXPECT_EQ(form.grid.TextMatrix(0, 0), "CH");
     EXPECT_EQ(form.grid.TextMatrix(0, 1), "Rx Frequency");
     EXPECT_EQ(form.grid.TextMatrix(0, 5), " W/N ");
     EXPECT_EQ(form.grid.TextMatrix(0, 8), " Opt Signal");
     EXPECT_EQ(form.grid.TextMatrix(1, 0), "1");
     EXPECT_EQ(form.grid.TextMatrix(128, 0), "128");
-    ShowImage(image, form.Form(), false);
+    ShowImage(image, form.Form(), Language::Chinese);
     EXPECT_EQ(form.grid.TextMatrix(0, 5), " 宽/窄");
     EXPECT_EQ(form.grid.TextMatrix(0, 11), "中继信令反相");
 }

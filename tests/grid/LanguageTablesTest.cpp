@@ -8,11 +8,11 @@ namespace tevano {
 namespace {
 
 TEST(LanguageTables, CellWordsBecomeTheirTwin) {
-    EXPECT_EQ(TranslateCell(kColBandwidth, "Wide", false), "宽");
-    EXPECT_EQ(TranslateCell(kColBandwidth, "窄", true), "Narrow");
-    EXPECT_EQ(TranslateCell(kColPttId, "OFF", false), "关");
-    EXPECT_EQ(TranslateCell(kColBusyLock, "载波", true), "Carrier");
-    EXPECT_EQ(TranslateCell(kColRepeatInvert, "Reverse", false), "反向");
+    EXPECT_EQ(TranslateCell(kColBandwidth, "Wide", Language::Chinese), "宽");
+    EXPECT_EQ(TranslateCell(kColBandwidth, "窄", Language::English), "Narrow");
+    EXPECT_EQ(TranslateCell(kColPttId, "OFF", Language::Chinese), "关");
+    EXPECT_EQ(TranslateCell(kColBusyLock, "载波", Language::English), "Carrier");
+    EXPECT_EQ(TranslateCell(kColRepeatInvert, "Reverse", Language::Chinese), "反向");
 
     // Left as they are: frequencies, tones, names, codes the same in both languages, empty
     // cells, a word of another column, a word that is already in the new language, and a word
@@ -20,37 +20,36 @@ TEST(LanguageTables, CellWordsBecomeTheirTwin) {
     const struct {
         int column;
         const char* text;
-        bool toEnglish;
+        Language to;
     } unchanged[] = {
-        {kColRxFrequency, "145.12500", false},
-        {kColRxTone, "OFF", false},
-        {kColTxTone, "D023N", false},
-        {kColName, "Yes", false},
-        {kColOptSignal, "MSK", false},
-        {kColOptSignal, "DTMF", true},
-        {kColBusyLock, "QT/DQT", false},
-        {kColScan, "", false},
-        {kColBandwidth, "Yes", false},
-        {kColTxPower, "高", false},
-        {kColTxPower, "High", true},
-        {kColScan, "yes", false},
-        {kColPttId, "Off", false},
-        {kColChannel, "12", true},
+        {kColRxFrequency, "145.12500", Language::Chinese},
+        {kColRxTone, "OFF", Language::Chinese},
+        {kColTxTone, "D023N", Language::Chinese},
+        {kColName, "Yes", Language::Chinese},
+        {kColOptSignal, "MSK", Language::Chinese},
+        {kColOptSignal, "DTMF", Language::English},
+        {kColBusyLock, "QT/DQT", Language::Chinese},
+        {kColScan, "", Language::Chinese},
+        {kColBandwidth, "Yes", Language::Chinese},
+        {kColTxPower, "高", Language::Chinese},
+        {kColTxPower, "High", Language::English},
+        {kColScan, "yes", Language::Chinese},
+        {kColPttId, "Off", Language::Chinese},
+        {kColChannel, "12", Language::English},
     };
     for (const auto& c : unchanged) {
-        EXPECT_EQ(TranslateCell(c.column, c.text, c.toEnglish), c.text)
-            << c.column << " " << c.text;
+        EXPECT_EQ(TranslateCell(c.column, c.text, c.to), c.text) << c.column << " " << c.text;
     }
 }
 
 TEST(LanguageTables, EveryOverlayWordSurvivesASwitchThereAndBack) {
     for (int column = kColBandwidth; column <= kColRepeatInvert; ++column) {
-        for (bool english : {true, false}) {
-            for (const std::string& word : OverlayListEntries(column, english)) {
-                const std::string switched = TranslateCell(column, word, !english);
-                EXPECT_EQ(TranslateCell(column, switched, english), word) << column << " " << word;
+        for (const Language language : {Language::English, Language::Chinese}) {
+            for (const std::string& word : OverlayListEntries(column, language)) {
+                const std::string switched = TranslateCell(column, word, Other(language));
+                EXPECT_EQ(TranslateCell(column, switched, language), word) << column << " " << word;
                 // Every word of a list lands on a word of the same list in the other language.
-                const auto other = OverlayListEntries(column, !english);
+                const auto other = OverlayListEntries(column, Other(language));
                 EXPECT_NE(std::find(other.begin(), other.end(), switched), other.end())
                     << column << " " << word;
             }
@@ -59,24 +58,28 @@ TEST(LanguageTables, EveryOverlayWordSurvivesASwitchThereAndBack) {
 }
 
 TEST(LanguageTables, HeadersAfterASwitch) {
-    EXPECT_EQ(SwitchedHeader(kColRxFrequency, true), "Receive(MHz)");
-    EXPECT_EQ(SwitchedHeader(kColTxFrequency, true), "Transmit(MHz)");
+    EXPECT_EQ(SwitchedHeader(kColRxFrequency, Language::English), "Receive(MHz)");
+    EXPECT_EQ(SwitchedHeader(kColTxFrequency, Language::English), "Transmit(MHz)");
     // Only the English frequency headers differ from the first set-up.
     for (int column = 0; column < kGridColumns; ++column) {
         const bool frequency = column == kColRxFrequency || column == kColTxFrequency;
-        EXPECT_EQ(SwitchedHeader(column, false), FirstSetupHeader(column, false)) << column;
-        EXPECT_EQ(SwitchedHeader(column, true) == FirstSetupHeader(column, true), !frequency)
+        EXPECT_EQ(SwitchedHeader(column, Language::Chinese),
+                  FirstSetupHeader(column, Language::Chinese))
+            << column;
+        EXPECT_EQ(SwitchedHeader(column, Language::English) ==
+                      FirstSetupHeader(column, Language::English),
+                  !frequency)
             << column;
     }
-    EXPECT_EQ(SwitchedHeader(kGridColumns, true), "");
+    EXPECT_EQ(SwitchedHeader(kGridColumns, Language::English), "");
 }
 
 TEST(LanguageTables, RebuiltListsKeepTheOverlayPositions) {
     const auto lists = ListsAfterSwitch();
     ASSERT_EQ(lists.size(), 8u);
     EXPECT_EQ(lists[0].controlId, kListManualSetting);
-    EXPECT_EQ(lists[0].Entries(true), (std::vector<std::string>{"YES", "NO"}));
-    EXPECT_EQ(lists[0].Entries(false), (std::vector<std::string>{"是", "否"}));
+    EXPECT_EQ(lists[0].Entries(Language::English), (std::vector<std::string>{"YES", "NO"}));
+    EXPECT_EQ(lists[0].Entries(Language::Chinese), (std::vector<std::string>{"是", "否"}));
     EXPECT_EQ(lists[7].controlId, kListRepeatInvert);
     for (std::size_t i = 0; i < lists.size(); ++i) {
         EXPECT_EQ(lists[i].keepsSelection, i < 7) << i;
@@ -101,13 +104,13 @@ TEST(LanguageTables, RebuiltListsKeepTheOverlayPositions) {
             return l.controlId == c.controlId;
         });
         ASSERT_NE(list, lists.end()) << c.controlId;
-        for (bool english : {true, false}) {
-            std::vector<std::string> expected = OverlayListEntries(c.column, english);
+        for (const Language language : {Language::English, Language::Chinese}) {
+            std::vector<std::string> expected = OverlayListEntries(c.column, language);
             if (c.column == kColOptSignal) {
                 ASSERT_EQ(expected[1], "MSK");
                 expected[1] = "MDC1200";
             }
-            EXPECT_EQ(list->Entries(english), expected) << c.controlId;
+            EXPECT_EQ(list->Entries(language), expected) << c.controlId;
         }
     }
 }

@@ -64,7 +64,7 @@ const OddRecord kOddRecords[] = {
 
 TEST(OddRecordRoundTrip, SaveKeepsBytesThatNoTextGivesBack) {
     for (const OddRecord& odd : kOddRecords) {
-        for (bool english : {true, false}) {
+        for (const Language language : {Language::English, Language::Chinese}) {
             RadioImage image = NewImage();
             std::array<std::uint8_t, 16> record{};
             std::copy(odd.bytes.begin(), odd.bytes.end(), record.begin());
@@ -72,7 +72,7 @@ TEST(OddRecordRoundTrip, SaveKeepsBytesThatNoTextGivesBack) {
             record[13] = 0x3D;
             record[14] = 0xFE;
             SetRecord(image, 7, record);
-            const ChannelRowTexts shown = DecodeChannel(image, 7, english);
+            const ChannelRowTexts shown = DecodeChannel(image, 7, language);
             EXPECT_EQ(shown[kColRxFrequency], odd.rxFrequency) << odd.what;
             EXPECT_EQ(shown[kColTxFrequency], odd.txFrequency) << odd.what;
             EXPECT_EQ(shown[kColRxTone], odd.rxTone) << odd.what;
@@ -83,7 +83,7 @@ TEST(OddRecordRoundTrip, SaveKeepsBytesThatNoTextGivesBack) {
             for (std::size_t i = 0; i < 12; ++i) {
                 EXPECT_EQ(saved[ChannelOffset(7) + i], odd.bytes[i]) << odd.what << " byte " << i;
             }
-            EXPECT_EQ(DecodeChannel(saved, 7, english), shown) << odd.what;
+            EXPECT_EQ(DecodeChannel(saved, 7, language), shown) << odd.what;
         }
     }
 }
@@ -95,7 +95,7 @@ TEST(OddRecordRoundTrip, CellsThatChangedOrFitAreWrittenAsUsual) {
     SetRecord(image, 3,
               {0x00, 0x00, 0x00, 0xFA, 0x00, 0x00, 0x00, 0xFA, 0xA0, 0x79, 0x7A, 0x06, 0x01, 0x3D,
                0xFE, 0xFF});
-    ChannelRowTexts cells = DecodeChannel(image, 3, true);
+    ChannelRowTexts cells = DecodeChannel(image, 3, Language::English);
     ASSERT_EQ(cells[kColTxTone], "68.0"); // 0x06, 0x7A: the low nibble 10 carries
     cells[kColRxFrequency] = "145.01250";
     cells[kColRxTone] = "88.5";

@@ -55,15 +55,15 @@ void RandomUsedChannel(std::mt19937& rng, const ToneTable& tones, RadioImage& im
 TEST(RoundTrip, UsedChannelsKeepEveryShownField) {
     std::mt19937 rng(20261207);
     const ToneTable tones;
-    for (bool english : {true, false}) {
+    for (const Language language : {Language::English, Language::Chinese}) {
         for (int pass = 0; pass < 20; ++pass) {
             RadioImage image = NewImage();
             for (int channel = 1; channel <= 128; ++channel) {
                 RandomUsedChannel(rng, tones, image, channel);
             }
             const RadioImage before = image;
-            HeadlessChannelForm form(english);
-            ShowImage(image, form.Form(), english);
+            HeadlessChannelForm form(language);
+            ShowImage(image, form.Form(), language);
             EncodeChannels(form.Form(), image);
             for (int channel = 1; channel <= 128; ++channel) {
                 const std::size_t at = ChannelOffset(channel);
@@ -102,10 +102,10 @@ TEST(RoundTrip, EditedTextsComeBackAfterEncodeAndDecode) {
     std::mt19937 rng(7);
     const ToneTable tones;
     const std::uint32_t steps[] = {625, 500, 250};
-    for (bool english : {true, false}) {
-        HeadlessChannelForm form(english);
+    for (const Language language : {Language::English, Language::Chinese}) {
+        HeadlessChannelForm form(language);
         RadioImage image = NewImage();
-        ShowImage(image, form.Form(), english);
+        ShowImage(image, form.Form(), language);
         for (int row = 1; row <= 128; ++row) {
             const std::uint32_t step = steps[rng() % 3];
             const std::uint32_t units =
@@ -115,7 +115,7 @@ TEST(RoundTrip, EditedTextsComeBackAfterEncodeAndDecode) {
             form.grid.SetTextMatrix(row, 3, tones.Name(static_cast<int>(rng() % 261)));
             form.grid.SetTextMatrix(row, 4, tones.Name(static_cast<int>(rng() % 261)));
             for (int col = kColBandwidth; col <= kColRepeatInvert; ++col) {
-                const auto entries = OverlayListEntries(col, english);
+                const auto entries = OverlayListEntries(col, language);
                 std::string word = entries[rng() % entries.size()];
                 form.grid.SetTextMatrix(row, col, word);
             }
@@ -132,8 +132,8 @@ TEST(RoundTrip, EditedTextsComeBackAfterEncodeAndDecode) {
             }
         }
         EncodeChannels(form.Form(), image);
-        HeadlessChannelForm reopened(english);
-        ShowImage(image, reopened.Form(), english);
+        HeadlessChannelForm reopened(language);
+        ShowImage(image, reopened.Form(), language);
         std::size_t i = 0;
         for (int row = 1; row <= 128; ++row) {
             for (int col = 1; col <= 12; ++col) {
@@ -154,22 +154,22 @@ TEST(RoundTrip, EveryByteValueIsHandled) {
                 image.fill(background);
                 image[ChannelOffset(64) + position] = static_cast<std::uint8_t>(value);
                 image[NameOffset(64) + position % 8] = static_cast<std::uint8_t>(value);
-                for (bool english : {true, false}) {
-                    const ChannelRowTexts cells = DecodeChannel(image, 64, english);
+                for (const Language language : {Language::English, Language::Chinese}) {
+                    const ChannelRowTexts cells = DecodeChannel(image, 64, language);
                     ASSERT_LE(cells[12].size(), 8u);
                     RadioImage encoded = image;
                     EncodeChannel(cells, 64, encoded);
-                    ASSERT_LE(DecodeChannel(encoded, 64, english)[12].size(), 8u);
+                    ASSERT_LE(DecodeChannel(encoded, 64, language)[12].size(), 8u);
                 }
             }
         }
     }
-    HeadlessChannelForm form(true);
+    HeadlessChannelForm form(Language::English);
     for (std::size_t offset : {kFieldByte, kTypeByte, kManualByte}) {
         for (int value = 0; value <= 0xFF; ++value) {
             RadioImage image = NewImage();
             image[offset] = static_cast<std::uint8_t>(value);
-            DecodeChannels(image, form.Form(), true);
+            DecodeChannels(image, form.Form(), Language::English);
             EncodeChannels(form.Form(), image);
             ASSERT_EQ(image[kFormMarkByte], kFormMark);
         }

@@ -107,8 +107,8 @@ TEST(UndoHistory, TheSavedMarkFollowsTheStepsAndIsLostWithTheStateItMarks) {
 class FormUndoTest : public ::testing::Test {
 protected:
     FormUndoTest() {
-        FillFormLists(form, true);
-        ShowImage(image, form, true);
+        FillFormLists(form, Language::English);
+        ShowImage(image, form, Language::English);
         undo.Reset(); // as the view does after showing a document
     }
 
@@ -139,7 +139,7 @@ TEST_F(FormUndoTest, AListPickIsAStepThatTouchesOnlyThatList) {
     undo.Flush();
     manual.SetCurSel(-1); // the language switch may leave a list without a pick
     undo.Rebase();
-    undo.Undo(true);
+    undo.Undo(Language::English);
     EXPECT_EQ(field.CurSel(), band);
     EXPECT_EQ(manual.CurSel(), -1);
     EXPECT_EQ(type.CurSel(), 0);
@@ -167,17 +167,17 @@ TEST_F(FormUndoTest, TheDialogsSettingsAreAStepOfTheirOwnAndEncodeIsNoChange) {
     EXPECT_FALSE(undo.Flush());
     EXPECT_EQ(undo.History().UndoCount(), steps);
 
-    undo.Undo(true); // the manual pick
-    undo.Undo(true); // the channel
+    undo.Undo(Language::English); // the manual pick
+    undo.Undo(Language::English); // the channel
     EXPECT_EQ(bench.Cell(1, kColRxFrequency), "");
     EXPECT_EQ(image[kSideKey1Byte], SideKeyByte(3, 4));
     const std::uint8_t encodedManualBit = image[kFeatureByte] & kManualOpenBit;
-    undo.Undo(true); // the settings
+    undo.Undo(Language::English); // the settings
     EXPECT_EQ(image[kSideKey1Byte], before[kSideKey1Byte]);
     EXPECT_EQ(image[kFeatureByte] & ~kManualOpenBit, before[kFeatureByte] & ~kManualOpenBit);
     // The bit the form owns stays as the last encode left it.
     EXPECT_EQ(image[kFeatureByte] & kManualOpenBit, encodedManualBit);
-    undo.Redo(true);
+    undo.Redo(Language::English);
     EXPECT_EQ(image[kSideKey1Byte], SideKeyByte(3, 4));
     EXPECT_EQ(image[kFeatureByte] & kBeepBit, (before[kFeatureByte] ^ kBeepBit) & kBeepBit);
 }
@@ -198,21 +198,21 @@ TEST_F(FormUndoTest, AReadIsOneStepThatPutsBackTheWholeImageAndTheGrid) {
 
     undo.BeginBulkChange();
     image = radio;
-    DecodeChannels(image, form, true);
+    DecodeChannels(image, form, Language::English);
     // The exchange pumps events: what they would record waits for the end, and undo waits too.
     EXPECT_FALSE(undo.Flush());
-    EXPECT_EQ(undo.Undo(true), nullptr);
+    EXPECT_EQ(undo.Undo(Language::English), nullptr);
     EXPECT_TRUE(undo.EndBulkChange());
     EXPECT_EQ(bench.Cell(1, kColRxFrequency), "145.01250");
     EXPECT_EQ(bench.Row(2), Empty());
     EXPECT_EQ(undo.History().UndoCount(), 2u);
 
-    undo.Undo(true);
+    undo.Undo(Language::English);
     EXPECT_EQ(image, imageBefore);
     EXPECT_EQ(bench.Row(2), rowBefore);
     EXPECT_EQ(bench.Cell(1, kColRxFrequency), "");
     EXPECT_EQ(field.CurSel(), band);
-    undo.Redo(true);
+    undo.Redo(Language::English);
     EXPECT_EQ(image, radio);
     EXPECT_EQ(field.CurSel(), band + 1);
     EXPECT_EQ(bench.Row(2), Empty());
@@ -229,10 +229,10 @@ TEST_F(FormUndoTest, SavingWithAChangeNotYetRecordedMarksTheStateWithIt) {
     bench.Leave(); // committed; the window records it when the event is over
     undo.MarkSaved();
     EXPECT_TRUE(undo.AtSavedState());
-    undo.Undo(true);
+    undo.Undo(Language::English);
     EXPECT_EQ(bench.Cell(4, kColRxFrequency), "");
     EXPECT_FALSE(undo.AtSavedState());
-    undo.Redo(true);
+    undo.Redo(Language::English);
     EXPECT_TRUE(undo.AtSavedState());
 }
 

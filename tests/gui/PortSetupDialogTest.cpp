@@ -100,7 +100,7 @@ private slots:
                  "\nCOM3=/home/ham/radio-link\n");
         CIniFile ini;
         QVERIFY(Load(ini, IniPath()));
-        CPortSetupDlg dialog(ini, true, root_.path().toStdString(), nullptr);
+        CPortSetupDlg dialog(ini, Language::English, root_.path().toStdString(), nullptr);
         QCOMPARE(dialog.windowTitle(), QString("Port Setup"));
         const QStringList devices = {"FTDI FT232R USB UART A50285BI (ttyUSB2)", "/dev/ttyUSB2",
                                      "/dev/ttyACM0"};
@@ -153,7 +153,7 @@ private slots:
         {
             CIniFile ini;
             QVERIFY(Load(ini, IniPath()));
-            CPortSetupDlg dialog(ini, true, root_.path().toStdString(), nullptr);
+            CPortSetupDlg dialog(ini, Language::English, root_.path().toStdString(), nullptr);
             dialog.show();
             QVERIFY(QTest::qWaitForWindowExposed(&dialog));
             QCOMPARE(dialog.PortBox(0)->currentText(), QString("/dev/ttyUSB2"));
@@ -173,7 +173,7 @@ private slots:
         WriteIni("[PORTS]\n");
         CIniFile ini;
         QVERIFY(Load(ini, IniPath()));
-        CPortSetupDlg dialog(ini, false, empty.path().toStdString(), nullptr);
+        CPortSetupDlg dialog(ini, Language::Chinese, empty.path().toStdString(), nullptr);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         QCOMPARE(dialog.windowTitle(), QString("端口设置"));

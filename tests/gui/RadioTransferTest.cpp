@@ -191,9 +191,9 @@ private slots:
         QCOMPARE(program.Cell(3, 1), QString("146.50000"));
         const RadioImage inRadio = ImageOf(program.Path("radio.sin"));
         QVERIFY(inRadio == program.Document().Image());
-        QCOMPARE(DecodeChannel(inRadio, 3, true)[1], std::string("146.50000"));
-        QCOMPARE(DecodeChannel(inRadio, 1, true)[4], std::string("88.5"));
-        QCOMPARE(DecodeChannel(inRadio, 2, true)[12], std::string("UHF"));
+        QCOMPARE(DecodeChannel(inRadio, 3, Language::English)[1], std::string("146.50000"));
+        QCOMPARE(DecodeChannel(inRadio, 1, Language::English)[4], std::string("88.5"));
+        QCOMPARE(DecodeChannel(inRadio, 2, Language::English)[12], std::string("UHF"));
     }
 
     void cancelStopsAReadAndKeepsTheDocument() {

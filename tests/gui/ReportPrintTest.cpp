@@ -108,14 +108,15 @@ private slots:
         none.setOutputFormat(QPrinter::PdfFormat); // what Qt gives when there is no printer
         none.setOutputFileName(QString());
         QCOMPARE(PrintSwitch(program, none), 1);
-        QCOMPARE(program.prompts.Texts(), QStringList{NoPrinterText(true)});
+        QCOMPARE(program.prompts.Texts(), QStringList{NoPrinterText(Language::English)});
 
         program.prompts.Forget();
         QPrinter refusing(QPrinter::HighResolution);
         const QString unwritable = program.Path("no-such-directory/report.pdf");
         PrintTo(refusing, unwritable);
         QCOMPARE(PrintSwitch(program, refusing), 1);
-        QCOMPARE(program.prompts.Texts(), QStringList{PrintFailedText(unwritable, true)});
+        QCOMPARE(program.prompts.Texts(),
+                 QStringList{PrintFailedText(unwritable, Language::English)});
 
         program.prompts.Forget();
         QPrinter good(QPrinter::HighResolution);
@@ -141,7 +142,8 @@ private slots:
         PrintTo(printer, program.Path("range.pdf"));
         printer.setPrintRange(QPrinter::PageRange);
         printer.setFromTo(2, 3);
-        QVERIFY(PrintReport(printer, program.Document().Image(), program.View().Form(), true));
+        QVERIFY(PrintReport(printer, program.Document().Image(), program.View().Form(),
+                            Language::English));
         const QStringList pages = Pages(program.Path("range.pdf"));
         QCOMPARE(pages.size(), 2);
         QVERIFY(pages[0].contains("The Second Page"));

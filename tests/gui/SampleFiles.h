@@ -13,9 +13,9 @@ namespace tevano::testing {
 
 // A document with channel 1 at 145 MHz (wide, scan, high power) and channel 2 at 439.99375 MHz.
 inline void WriteSampleFile(const QString& path) {
-    HeadlessChannelForm form(true);
+    HeadlessChannelForm form(Language::English);
     RadioImage image = NewImage();
-    ShowImage(image, form.Form(), true);
+    ShowImage(image, form.Form(), Language::English);
     const char* rows[2][12] = {
         {"145.00000", "145.00000", "OFF", "88.5", "Wide", "Yes", "High", "DTMF", "ON", "Close",
          "Forward", "CALL"},

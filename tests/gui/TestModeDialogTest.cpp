@@ -237,8 +237,9 @@ private slots:
         QTest::keyClick(start, Qt::Key_Return); // Enter on Start is Start
         // No test frequency was ever chosen: the empty fields stop it, and the message says so.
         QVERIFY(started_.empty());
-        QCOMPARE(program.prompts.Texts(), QStringList{QString::fromStdString(MessageText(
-                                              MessageId::ReceiveFrequencyMissing, true))});
+        QCOMPARE(program.prompts.Texts(),
+                 QStringList{QString::fromStdString(
+                     MessageText(MessageId::ReceiveFrequencyMissing, Language::English))});
 
         Select(*dialog, TestModeTreeItem::HighFrequency);
         Select(*dialog, TestModeTreeItem::TxPower);
@@ -290,8 +291,9 @@ private slots:
         Select(*dialog, TestModeTreeItem::LowPowerVoltage);
         Click(*dialog, ids::kStart);
         QVERIFY(started_.empty());
-        QCOMPARE(program.prompts.Texts(), QStringList{QString::fromStdString(MessageText(
-                                              MessageId::TransmitFrequencyMissing, true))});
+        QCOMPARE(program.prompts.Texts(),
+                 QStringList{QString::fromStdString(
+                     MessageText(MessageId::TransmitFrequencyMissing, Language::English))});
         QCOMPARE(receive->text(), QString("145.5001"));
 
         Select(*dialog, TestModeTreeItem::LowFrequency);

@@ -137,9 +137,9 @@ private slots:
                 }
             }));
         QCOMPARE(program.prompts.Texts(),
-                 (QStringList{
-                     QString::fromStdString(MessageText(MessageId::ReceiveFrequencyMissing, true)),
-                     "Finish successfully!"}));
+                 (QStringList{QString::fromStdString(MessageText(MessageId::ReceiveFrequencyMissing,
+                                                                 Language::English)),
+                              "Finish successfully!"}));
         QCOMPARE(shown, (QStringList{"154.00000", "145.13500"}));
         // One calibration only: the first Start never reached the radio.
         QCOMPARE(Recorded(record, 1),
@@ -169,8 +169,8 @@ private slots:
         WriteIni(program, "COM1=" + program.Path("no-such-port").toUtf8() + "\n");
         QVERIFY(program.Start());
         QVERIFY(CalibrateTxPower(program));
-        QCOMPARE(program.prompts.Texts(),
-                 QStringList{QString::fromStdString(MessageText(MessageId::PortOpenFailed, true))});
+        QCOMPARE(program.prompts.Texts(), QStringList{QString::fromStdString(MessageText(
+                                              MessageId::PortOpenFailed, Language::English))});
     }
 };
 

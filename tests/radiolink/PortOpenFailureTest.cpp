@@ -40,8 +40,10 @@ TEST(PortOpenFailureTest, EachCauseNamesTheDeviceAndWhatToDo) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.systemError);
         EXPECT_EQ(ProblemOf(c.systemError), c.problem);
-        const std::string english = PortOpenFailureText("/dev/ttyUSB3", c.systemError, true);
-        const std::string chinese = PortOpenFailureText("/dev/ttyUSB3", c.systemError, false);
+        const std::string english =
+            PortOpenFailureText("/dev/ttyUSB3", c.systemError, Language::English);
+        const std::string chinese =
+            PortOpenFailureText("/dev/ttyUSB3", c.systemError, Language::Chinese);
         EXPECT_EQ(english.rfind("/dev/ttyUSB3", 0), 0u) << english;
         EXPECT_EQ(chinese.rfind("/dev/ttyUSB3", 0), 0u) << chinese;
         EXPECT_TRUE(Contains(english, c.english)) << english;
@@ -65,10 +67,10 @@ TEST(PortOpenFailureTest, PermissionHintNamesTheDevicesGroup) {
     ASSERT_NE(owner, nullptr);
     const std::string name = info.st_gid == 0 ? "dialout" : owner->gr_name;
     EXPECT_EQ(DeviceGroupName(device), name);
-    EXPECT_EQ(PortOpenFailureText(device, EACCES, true),
+    EXPECT_EQ(PortOpenFailureText(device, EACCES, Language::English),
               device + ": permission denied. Add your user to the " + name +
                   " group (sudo usermod -aG " + name + " $USER), then log out and in again.");
-    EXPECT_TRUE(Contains(PortOpenFailureText(device, EACCES, false),
+    EXPECT_TRUE(Contains(PortOpenFailureText(device, EACCES, Language::Chinese),
                          "加入 " + name + " 组（sudo usermod -aG " + name + " $USER）"));
     // Root's group is no group to join, and a device that is not there has none.
     if (getuid() == 0) {
@@ -80,12 +82,13 @@ TEST(PortOpenFailureTest, PermissionHintNamesTheDevicesGroup) {
 
 TEST(PortOpenFailureTest, OtherErrorsGiveTheSystemsWords) {
     EXPECT_EQ(ProblemOf(EIO), PortProblem::Other);
-    const std::string text = PortOpenFailureText("/dev/ttyACM0", EIO, true);
+    const std::string text = PortOpenFailureText("/dev/ttyACM0", EIO, Language::English);
     EXPECT_EQ(text.rfind("/dev/ttyACM0: ", 0), 0u) << text;
     EXPECT_GT(text.size(), std::string("/dev/ttyACM0: ").size());
     EXPECT_FALSE(Contains(text, "dialout"));
     // Without an errno there is nothing to explain but the device.
-    EXPECT_EQ(PortOpenFailureText("/dev/ttyACM0", 0, true), "/dev/ttyACM0 could not be opened.");
+    EXPECT_EQ(PortOpenFailureText("/dev/ttyACM0", 0, Language::English),
+              "/dev/ttyACM0 could not be opened.");
 }
 
 TEST(PortOpenFailureTest, TheLinuxPortKeepsWhyItsOpenFailed) {

@@ -53,7 +53,7 @@ TEST(ReadBackupsTest, FolderFollowsXdgDataHomeThenHome) {
     EXPECT_EQ(BackupDirectory(), "");
     const BackupResult result = SaveReadBackup(Pattern(1), BackupDirectory(), kReadAt);
     EXPECT_EQ(result.error, BackupError::NoDirectory);
-    EXPECT_NE(BackupFailedText(result, true).find("HOME"), std::string::npos);
+    EXPECT_NE(BackupFailedText(result, Language::English).find("HOME"), std::string::npos);
 }
 
 TEST(ReadBackupsTest, NamesSortByTimeInUtc) {
@@ -80,8 +80,8 @@ TEST(ReadBackupsTest, ReadIsKeptByteForByteInAFolderOnlyTheUserReads) {
     struct stat info {};
     ASSERT_EQ(stat(result.path.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0600u);
-    EXPECT_NE(BackupSavedText(result.path, true).find(result.path), std::string::npos);
-    EXPECT_NE(BackupSavedText(result.path, false).find(result.path), std::string::npos);
+    EXPECT_NE(BackupSavedText(result.path, Language::English).find(result.path), std::string::npos);
+    EXPECT_NE(BackupSavedText(result.path, Language::Chinese).find(result.path), std::string::npos);
 }
 
 TEST(ReadBackupsTest, ReadsInTheSameMillisecondNeverOverwriteEachOther) {
@@ -143,10 +143,10 @@ TEST(ReadBackupsTest, AFolderThatCannotBeMadeIsReportedNotThrown) {
     EXPECT_EQ(result.error, BackupError::DirectoryFailed);
     EXPECT_EQ(result.systemError, ENOTDIR);
     EXPECT_TRUE(result.path.empty());
-    const std::string english = BackupFailedText(result, true);
+    const std::string english = BackupFailedText(result, Language::English);
     EXPECT_NE(english.find(temp.Path("share/tevano/backups")), std::string::npos) << english;
     EXPECT_NE(english.find("The read is complete"), std::string::npos) << english;
-    EXPECT_NE(BackupFailedText(result, false).find("读取已完成"), std::string::npos);
+    EXPECT_NE(BackupFailedText(result, Language::Chinese).find("读取已完成"), std::string::npos);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "grid/ChannelGridLayout.h"
 #include "grid/HeadlessChannelForm.h"
 #include "report/ReportLayout.h"
+#include "support/LanguageName.h"
 
 #include <gtest/gtest.h>
 
@@ -21,23 +22,23 @@ constexpr int kDpi = 600;
 constexpr std::int32_t W = 131;
 
 struct Report {
-    explicit Report(bool inEnglish) : english(inEnglish), form(inEnglish) {
+    explicit Report(Language inLanguage) : language(inLanguage), form(inLanguage) {
         MakeNewImage(image);
-        ShowImage(image, form.Form(), inEnglish);
+        ShowImage(image, form.Form(), inLanguage);
     }
 
     std::vector<Draw> Page(int page, const PageRect& rect = kA4, int dpiX = kDpi, int dpiY = kDpi) {
         RecordingPainter painter;
-        EXPECT_TRUE(DrawReportPage(page, rect, dpiX, dpiY, image, form.Form(), english, painter));
+        EXPECT_TRUE(DrawReportPage(page, rect, dpiX, dpiY, image, form.Form(), language, painter));
         return painter.draws;
     }
     std::vector<Draw> PageTexts(int page) {
         RecordingPainter painter;
-        EXPECT_TRUE(DrawReportPage(page, kA4, kDpi, kDpi, image, form.Form(), english, painter));
+        EXPECT_TRUE(DrawReportPage(page, kA4, kDpi, kDpi, image, form.Form(), language, painter));
         return painter.Texts();
     }
 
-    bool english;
+    Language language;
     RadioImage image{};
     HeadlessChannelForm form;
 };
@@ -52,7 +53,7 @@ TEST(ReportGeometry, IntegerArithmeticOfThePage) {
 }
 
 TEST(ReportLayout, FontsAndTitle) {
-    Report report(true);
+    Report report(Language::English);
     const std::vector<Draw> draws = report.Page(2);
     ASSERT_GE(draws.size(), 4u);
     EXPECT_EQ(draws[0].kind, Draw::Kind::Font);
@@ -77,7 +78,7 @@ TEST(ReportLayout, FontsAndTitle) {
 }
 
 TEST(ReportLayout, FirstPageOfANewDocumentInEnglish) {
-    Report report(true);
+    Report report(Language::English);
     const std::vector<Draw> texts = report.PageTexts(1);
     const std::vector<Draw> expected = {
         Text(3354, -206, "The Radio Settings"),
@@ -122,7 +123,7 @@ TEST(ReportLayout, FirstPageOfANewDocumentInEnglish) {
 }
 
 TEST(ReportLayout, FirstPageOfANewDocumentInChinese) {
-    Report report(false);
+    Report report(Language::Chinese);
     const std::vector<Draw> texts = report.PageTexts(1);
     ASSERT_GT(texts.size(), 20u);
     const std::vector<std::string> expected = {
@@ -152,8 +153,8 @@ TEST(ReportLayout, FirstPageOfANewDocumentInChinese) {
 }
 
 TEST(ReportLayout, ChannelRowsComeFromTheGridTexts) {
-    for (bool english : {true, false}) {
-        Report report(english);
+    for (const Language language : {Language::English, Language::Chinese}) {
+        Report report(language);
         // Texts the decode would never write: the report prints the grid as it stands.
         const std::vector<std::string> cells = {"120", "a", "b", "c", "d", "e", "f",
                                                 "g",   "h", "i", "j", "k", "l"};
@@ -163,16 +164,16 @@ TEST(ReportLayout, ChannelRowsComeFromTheGridTexts) {
         const std::vector<Draw> texts = report.PageTexts(5);
         // Title, heading, the eleven column headings, then channels 119 to 128.
         const std::size_t header = 13u;
-        ASSERT_EQ(texts.size(), header + 10u * 11u) << english;
+        ASSERT_EQ(texts.size(), header + 10u * 11u) << language;
         EXPECT_EQ(texts[header].text, "119");
         const std::vector<int> englishX = {1, 5, 14, 24, 32, 40, 46, 55, 64, 74, 82};
         const std::vector<int> chineseX = {1, 5, 14, 25, 33, 40, 46, 54, 62, 70, 78};
-        const std::vector<int>& x = english ? englishX : chineseX;
+        const std::vector<int>& x = language == Language::English ? englishX : chineseX;
         const std::int32_t headerY = (-619 - 495); // the heading's y less 1.2 L, cut
         for (std::size_t col = 0; col < 11; ++col) {
             const Draw& draw = texts[header + 11 + col];
             const std::string text = cells[col] + (col == 0 ? "" : " ");
-            EXPECT_EQ(draw, Text(x[col] * W, headerY - 2 * 413, text)) << english << col;
+            EXPECT_EQ(draw, Text(x[col] * W, headerY - 2 * 413, text)) << language << col;
         }
         for (const Draw& draw : texts) {
             EXPECT_NE(draw.text, "k ") << "the repeater invert is not printed";
@@ -182,7 +183,7 @@ TEST(ReportLayout, ChannelRowsComeFromTheGridTexts) {
 }
 
 TEST(ReportLayout, EachPageListsItsChannels) {
-    Report report(true);
+    Report report(Language::English);
     const struct {
         int page;
         const char* title;
@@ -209,7 +210,7 @@ TEST(ReportLayout, EachPageListsItsChannels) {
 }
 
 TEST(ReportLayout, ListsWithoutACurrentEntryPrintNothing) {
-    Report report(true);
+    Report report(Language::English);
     report.form.type.SetCurSel(-1);
     report.form.field.SetCurSel(-1);
     const std::vector<Draw> texts = report.PageTexts(1);
@@ -218,15 +219,15 @@ TEST(ReportLayout, ListsWithoutACurrentEntryPrintNothing) {
 }
 
 TEST(ReportLayout, NoPageOutsideOneToFiveAndNoDeviceWithoutResolution) {
-    Report report(true);
+    Report report(Language::English);
     for (auto [page, dpiX, dpiY] : {std::tuple{0, kDpi, kDpi},
                                     {6, kDpi, kDpi},
                                     {1, 0, kDpi},
                                     {1, kDpi, 0},
                                     {-1, kDpi, kDpi}}) {
         RecordingPainter painter;
-        EXPECT_FALSE(
-            DrawReportPage(page, kA4, dpiX, dpiY, report.image, report.form.Form(), true, painter));
+        EXPECT_FALSE(DrawReportPage(page, kA4, dpiX, dpiY, report.image, report.form.Form(),
+                                    Language::English, painter));
         EXPECT_TRUE(painter.draws.empty());
     }
 }

@@ -31,10 +31,10 @@ TEST(ReportValues, WordTables) {
     const char* const chinese[] = {"无",       "自动拨号", "按键锁定", "监听",
                                    "监听瞬时", "扰频器",   "无"};
     for (std::uint8_t value = 0; value <= 6; ++value) {
-        EXPECT_EQ(PfFunctionText(value, true), english[value]);
-        EXPECT_EQ(PfFunctionText(value, false), chinese[value]);
+        EXPECT_EQ(PfFunctionText(value, Language::English), english[value]);
+        EXPECT_EQ(PfFunctionText(value, Language::Chinese), chinese[value]);
     }
-    EXPECT_EQ(PfFunctionText(0xA8, true), "None");
+    EXPECT_EQ(PfFunctionText(0xA8, Language::English), "None");
 
     const char* const delays[] = {"0.3s", "0.5s", "1.0s", "1.5s", "2.0s", "3.0s", "0.3s"};
     for (std::uint8_t value = 0; value <= 6; ++value) {
@@ -48,8 +48,8 @@ TEST(ReportValues, WordTables) {
     EXPECT_EQ(PttIdText(0xFF), "BOTH");
 
     // Chinese pairs the new document's first page does not show.
-    EXPECT_EQ(OnOffText(true, OnOffWords::Start, false), "启动");
-    EXPECT_EQ(OnOffText(false, OnOffWords::Enable, false), "不使能");
+    EXPECT_EQ(OnOffText(true, OnOffWords::Start, Language::Chinese), "启动");
+    EXPECT_EQ(OnOffText(false, OnOffWords::Enable, Language::Chinese), "不使能");
 }
 
 TEST(ReportValues, DtmfCodeStringsKeepDigitsAndAToD) {
@@ -77,10 +77,10 @@ TEST(ReportValues, SettingsFieldsReadTheReportsBits) {
     for (std::size_t i = 0; i < 16; ++i) {
         image[0x7C0 + i] = static_cast<std::uint8_t>(i < 3 ? '7' : '#');
     }
-    HeadlessChannelForm form(true);
-    ShowImage(image, form.Form(), true);
+    HeadlessChannelForm form(Language::English);
+    ShowImage(image, form.Form(), Language::English);
     std::vector<std::string> texts;
-    for (const SettingsField& field : SettingsFields(image, form.Form(), true)) {
+    for (const SettingsField& field : SettingsFields(image, form.Form(), Language::English)) {
         texts.push_back(field.text);
     }
     const std::vector<std::string> expected = {

@@ -19,7 +19,7 @@ TEST_F(TestModeModelTest, OpensOnTheTreeAlone) {
     EXPECT_EQ(model_.Base(), 134);
     EXPECT_EQ(model_.View(), TestModeView::Start);
     EXPECT_FALSE(model_.DefaultButtonShown());
-    EXPECT_EQ(model_.GroupCaption(true), "Please Choose Frequency first");
+    EXPECT_EQ(model_.GroupCaption(Language::English), "Please Choose Frequency first");
     EXPECT_EQ(model_.FieldText(kRx), "");
     EXPECT_EQ(model_.FieldText(kTx), "");
     EXPECT_EQ(model_.Method(kRx), ToneMethod::Qt);
@@ -50,18 +50,18 @@ TEST_F(TestModeModelTest, TreeSelectionSwitchesViewsAndCaptions) {
     model_.SelectTreeItem(Item::LowFrequency);
     EXPECT_EQ(model_.View(), TestModeView::Frequency);
     EXPECT_TRUE(model_.DefaultButtonShown());
-    EXPECT_EQ(model_.GroupCaption(true), "Low frequency");
+    EXPECT_EQ(model_.GroupCaption(Language::English), "Low frequency");
     EXPECT_EQ(model_.CurrentFrequency(), TestFrequency::Low);
 
     model_.SelectTreeItem(Item::SquelchLevel);
     EXPECT_EQ(model_.View(), TestModeView::Item);
     EXPECT_EQ(model_.CurrentItem(), CalibrationItem::SquelchLevel);
-    EXPECT_EQ(model_.GroupCaption(true), "Low frequency"); // items leave the caption
+    EXPECT_EQ(model_.GroupCaption(Language::English), "Low frequency"); // items leave the caption
 
     model_.SelectTreeItem(Item::DebugItem);
     EXPECT_EQ(model_.View(), TestModeView::Item);
     EXPECT_FALSE(model_.SelectTreeItem(Item::MiddleFrequency));
-    EXPECT_EQ(model_.GroupCaption(true), "Middle Frequency");
+    EXPECT_EQ(model_.GroupCaption(Language::English), "Middle Frequency");
     EXPECT_TRUE(model_.SelectTreeItem(Item::ExitDebug));
 }
 
@@ -181,11 +181,11 @@ TEST_F(TestModeModelTest, DefaultBeforeAnyViewHasOnlyItsMessage) {
 TEST_F(TestModeModelTest, SliderValuesBelongToTheirItems) {
     model_.SelectTreeItem(Item::TxPower);
     model_.MoveSlider(200);
-    EXPECT_EQ(model_.PositionText(true), "Current Position:200");
+    EXPECT_EQ(model_.PositionText(Language::English), "Current Position:200");
     model_.SelectTreeItem(Item::SquelchLevel);
     EXPECT_EQ(model_.SliderPosition(), 0);
     EXPECT_EQ(model_.Default(), std::nullopt);
-    EXPECT_EQ(model_.PositionText(true), "Current Position:160");
+    EXPECT_EQ(model_.PositionText(Language::English), "Current Position:160");
     model_.MoveSlider(300);
     EXPECT_EQ(model_.SliderPosition(), 255);
     model_.SelectTreeItem(Item::TxPower);
@@ -204,7 +204,7 @@ TEST_F(TestModeModelTest, StartSendsTxPowerDefaultWithItsCode) {
     model_.SelectTreeItem(Item::LowFrequency);
     model_.SelectTreeItem(Item::TxPower);
     model_.Default();
-    EXPECT_EQ(model_.PositionText(true), "Current Position:47");
+    EXPECT_EQ(model_.PositionText(Language::English), "Current Position:47");
     const StartInputs start = model_.PrepareStart();
     ASSERT_FALSE(start.emptyField);
     const CalibrationRequest& request = start.request;

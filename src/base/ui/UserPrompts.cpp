@@ -59,10 +59,10 @@ Answer QtUserPrompts::Ask(QWidget* parent, const QString& text, Buttons buttons,
 
 void ReportSettingsSave(UserPrompts& prompts, QWidget* parent, const CIniFile& ini) {
     if (!ini.LastSave().Ok()) {
-        prompts.Ask(
-            parent,
-            QString::fromStdString(SettingsSaveErrorText(ini.LastSave(), ini.Path(), IsEnglish())),
-            Buttons::Ok, BoxIcon::Error);
+        prompts.Ask(parent,
+                    QString::fromStdString(
+                        SettingsSaveErrorText(ini.LastSave(), ini.Path(), DisplayedLanguage())),
+                    Buttons::Ok, BoxIcon::Error);
     }
 }
 

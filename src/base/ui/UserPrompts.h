@@ -2,6 +2,7 @@
 // file dialogs. The desktop program shows Qt's boxes; tests answer from a script.
 #pragma once
 
+#include "base/Language.h"
 #include "base/Messages.h"
 
 #include <QString>
@@ -52,13 +53,13 @@ public:
     void SetTitle(const QString& title) { title_ = title; }
     const QString& Title() const { return title_; }
 
-    Answer Show(QWidget* parent, MessageId id, bool english) {
-        return Ask(parent, QString::fromStdString(MessageText(id, english)), Message(id).buttons);
+    Answer Show(QWidget* parent, MessageId id, Language language) {
+        return Ask(parent, QString::fromStdString(MessageText(id, language)), Message(id).buttons);
     }
     // A message whose text holds "<value>".
-    Answer ShowWith(QWidget* parent, MessageId id, const std::string& value, bool english,
+    Answer ShowWith(QWidget* parent, MessageId id, const std::string& value, Language language,
                     BoxIcon icon = BoxIcon::FromButtons) {
-        return Ask(parent, QString::fromStdString(MessageTextWith(id, value, english)),
+        return Ask(parent, QString::fromStdString(MessageTextWith(id, value, language)),
                    Message(id).buttons, icon);
     }
 

@@ -32,7 +32,8 @@ ColumnPlaces PlacesOf(const CsvRecord& header) {
 
 } // namespace
 
-CsvImport ReadChannelList(std::string_view text, bool english, const CsvImportOptions& options) {
+CsvImport ReadChannelList(std::string_view text, Language language,
+                          const CsvImportOptions& options) {
     CsvImport result;
     const std::vector<CsvRecord> records = ReadCsvRecords(text, DetectCsvSeparator(text));
     if (records.empty()) {
@@ -67,7 +68,7 @@ CsvImport ReadChannelList(std::string_view text, bool english, const CsvImportOp
         if (rules.firstChannel != 0) {
             rules.placedAt = rules.firstChannel + static_cast<int>(r) - 1;
         }
-        CsvRowOutcome row = CheckChannelRow(field, english, rules);
+        CsvRowOutcome row = CheckChannelRow(field, language, rules);
         if (record.unclosedQuote) {
             row.reasons.insert(row.reasons.begin(), {CsvProblem::UnclosedQuote, "", "", 0});
         }

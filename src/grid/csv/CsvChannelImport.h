@@ -3,6 +3,7 @@
 // rows when none was refused; the accepted ones only when the user chose to skip the others.
 #pragma once
 
+#include "base/Language.h"
 #include "grid/ChannelDecode.h"
 #include "grid/GridControl.h"
 #include "grid/csv/CsvProblems.h"
@@ -48,7 +49,7 @@ struct [[nodiscard]] CsvImport {
 };
 
 // Reads and checks the whole list; the cells hold the words of the display language.
-CsvImport ReadChannelList(std::string_view text, bool english,
+CsvImport ReadChannelList(std::string_view text, Language language,
                           const CsvImportOptions& options = {});
 
 // Writes the channels' cells into their rows; the other rows stay as they are. A row that

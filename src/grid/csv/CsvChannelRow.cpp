@@ -21,9 +21,9 @@ constexpr double kHighPowerFromWatts = 3.0; // between the radio's 1 W and 5 W
 
 class RowChecker {
 public:
-    RowChecker(const std::function<std::string(CsvColumn)>& field, bool english,
+    RowChecker(const std::function<std::string(CsvColumn)>& field, Language language,
                const CsvRowRules& rules)
-        : field_(field), english_(english), rules_(rules) {}
+        : field_(field), language_(language), rules_(rules) {}
 
     CsvRowOutcome Check() {
         outcome_.channel = rules_.placedAt == 0 ? Location() : Placed();
@@ -36,10 +36,10 @@ public:
         // The options a channel list does not carry. A list of repeaters must not come in with
         // signalling switched on: no optional signal and no PTT ID, where a channel typed into
         // the grid gets DTMF and ON.
-        Set(kColOptSignal, words::kNone.In(english_));
-        Set(kColPttId, words::kOff.In(english_));
-        Set(kColBusyLock, words::kClose.In(english_));
-        Set(kColRepeatInvert, words::kForward.In(english_));
+        Set(kColOptSignal, words::kNone.In(language_));
+        Set(kColPttId, words::kOff.In(language_));
+        Set(kColBusyLock, words::kClose.In(language_));
+        Set(kColRepeatInvert, words::kForward.In(language_));
         return std::move(outcome_);
     }
 
@@ -176,9 +176,9 @@ private:
         const std::string mode = Field(CsvColumn::Mode);
         const std::string_view word = TrimmedField(mode);
         if (word.empty() || SameWord(word, "FM")) {
-            Set(kColBandwidth, words::kWide.In(english_));
+            Set(kColBandwidth, words::kWide.In(language_));
         } else if (SameWord(word, "NFM")) {
-            Set(kColBandwidth, words::kNarrow.In(english_));
+            Set(kColBandwidth, words::kNarrow.In(language_));
         } else {
             Refuse(CsvProblem::ModeUnknown, CsvColumn::Mode, mode);
         }
@@ -189,9 +189,9 @@ private:
         const std::string skip = Field(CsvColumn::Skip);
         const std::string_view word = TrimmedField(skip);
         if (word.empty() || SameWord(word, "P")) {
-            Set(kColScan, words::kYes.In(english_));
+            Set(kColScan, words::kYes.In(language_));
         } else if (SameWord(word, "S")) {
-            Set(kColScan, words::kNo.In(english_));
+            Set(kColScan, words::kNo.In(language_));
         } else {
             Refuse(CsvProblem::SkipUnknown, CsvColumn::Skip, skip);
         }
@@ -217,7 +217,7 @@ private:
             Refuse(CsvProblem::PowerUnknown, CsvColumn::Power, power);
             return;
         }
-        Set(kColTxPower, (*high ? words::kHigh : words::kLow).In(english_));
+        Set(kColTxPower, (*high ? words::kHigh : words::kLow).In(language_));
     }
 
     // Letters are taken in upper case, as the grid's name edit turns them, and no more than
@@ -240,16 +240,16 @@ private:
     }
 
     const std::function<std::string(CsvColumn)>& field_;
-    bool english_;
+    Language language_;
     const CsvRowRules& rules_;
     CsvRowOutcome outcome_;
 };
 
 } // namespace
 
-CsvRowOutcome CheckChannelRow(const std::function<std::string(CsvColumn)>& field, bool english,
+CsvRowOutcome CheckChannelRow(const std::function<std::string(CsvColumn)>& field, Language language,
                               const CsvRowRules& rules) {
-    return RowChecker(field, english, rules).Check();
+    return RowChecker(field, language, rules).Check();
 }
 
 } // namespace tevano

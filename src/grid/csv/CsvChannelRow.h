@@ -4,6 +4,7 @@
 // no optional signal, PTT ID off, busy lock and repeat invert as for a channel typed in.
 #pragma once
 
+#include "base/Language.h"
 #include "grid/ChannelDecode.h"
 #include "grid/csv/CsvColumns.h"
 #include "grid/csv/CsvProblems.h"
@@ -35,7 +36,7 @@ struct [[nodiscard]] CsvRowOutcome {
 };
 
 // `field` gives the row's text of a column, "" when the file has no such column.
-CsvRowOutcome CheckChannelRow(const std::function<std::string(CsvColumn)>& field, bool english,
+CsvRowOutcome CheckChannelRow(const std::function<std::string(CsvColumn)>& field, Language language,
                               const CsvRowRules& rules);
 
 } // namespace tevano

@@ -1,11 +1,11 @@
 #include "grid/csv/CsvTexts.h"
 
+#include "base/NoteTexts.h"
 #include "base/PrintableText.h"
 #include "grid/ChannelWords.h"
 
 #include <algorithm>
 #include <array>
-#include <initializer_list>
 #include <string_view>
 #include <utility>
 
@@ -36,16 +36,8 @@ std::string ChannelNumbers(const std::vector<int>& channels) {
 
 const char* const kHeaderExample = "\"Location,Name,Frequency,...\"";
 
-struct TextPair {
-    const char* english;
-    const char* chinese;
-};
-
 // In the order of CsvTextId. "{name}" stands for a value the text is filled with.
 constexpr std::array<TextPair, static_cast<std::size_t>(CsvTextId::Count)> kTexts = {{
-    {"placed in file order from channel {first}, this row would go to channel {channel}, past "
-     "the last channel 128",
-     "从频道 {first} 起按文件顺序放置，此行将排到频道 {channel}，超出最后的频道 128"},
     {"These rows of the channel list \"{path}\" were skipped, the others imported:",
      "频道列表 \"{path}\" 中的以下各行已跳过，其余各行已导入："},
     {"Not every row of the channel list \"{path}\" can be imported as it is:",
@@ -77,224 +69,193 @@ constexpr std::array<TextPair, static_cast<std::size_t>(CsvTextId::Count)> kText
      "频道已导入。以下频道超出\"频段\"列表所选的频段；请在该列表中选择电台的频段，或检查这些行："},
     {"Line {line}: {text}", "第 {line} 行：{text}"},
     {"Place channels from channel %1 in file order", "从频道 %1 起按文件顺序放置频道"},
+    {"; ", "；"},
+    {"The channel list \"{path}\" was not imported, and nothing was changed. Correct these rows "
+     "and import it again:",
+     "频道列表 \"{path}\" 未导入，数据未作任何改动。请改正以下各行后重新导入："},
+    {"... and {count} more refused rows.", "……另有 {count} 行被拒绝。"},
+    {"Channel {channels} has a transmit frequency but no receive frequency and was left out: a "
+     "channel list gives every channel by its receive frequency. Give it a receive frequency to "
+     "export it.",
+     "频道 {channels} 只有发射频率而没有接收频率。频道列表按接收频率记录频道，因此未导出这些频道。"
+     "请为其填写接收频率后再导出。"},
+    {"Channels {channels} have a transmit frequency but no receive frequency and were left out: a "
+     "channel list gives every channel by its receive frequency. Give them a receive frequency to "
+     "export them.",
+     "频道 {channels} 只有发射频率而没有接收频率。频道列表按接收频率记录频道，因此未导出这些频道。"
+     "请为其填写接收频率后再导出。"},
+    {"Imported {count} channel from \"{path}\".", "已从 \"{path}\" 导入 {count} 个频道。"},
+    {"Imported {count} channels from \"{path}\".", "已从 \"{path}\" 导入 {count} 个频道。"},
+    {"Exported {count} channel to \"{path}\".", "已导出 {count} 个频道到 \"{path}\"。"},
+    {"Exported {count} channels to \"{path}\".", "已导出 {count} 个频道到 \"{path}\"。"},
+    {"CSV channel list (*.csv);;All Files (*)", "CSV 频道列表 (*.csv);;所有文件 (*)"},
 }};
 
-using Values = std::initializer_list<std::pair<std::string_view, std::string>>;
+// In the order of CsvProblem: {quoted} is the file's value quoted, {value} the same unquoted,
+// {column} the column's name and {number} the reason's number.
+constexpr std::array<TextPair, static_cast<std::size_t>(CsvProblem::UnclosedQuote) + 1> kReasons = {
+    {
+        {"Location {quoted} is not a channel number from 1 to 128",
+         "Location {quoted} 不是 1 至 128 的频道号"},
+        {"channel {value} is already given on line {number}",
+         "频道 {value} 已在第 {number} 行给出"},
+        {"placed in file order from channel {number}, this row would go to channel {value}, past "
+         "the last channel 128",
+         "从频道 {number} 起按文件顺序放置，此行将排到频道 {value}，超出最后的频道 128"},
+        {"there is no receive frequency (Frequency is empty)", "没有接收频率（Frequency 为空）"},
+        {"{column} {quoted} is not a number", "{column} {quoted} 不是数字"},
+        {"the receive frequency {value} MHz is outside 67-521 MHz",
+         "接收频率 {value} MHz 超出 67-521 MHz 的范围"},
+        {"the receive frequency {value} MHz is not a multiple of 6.25, 5 or 2.5 kHz",
+         "接收频率 {value} MHz 不是 6.25K/5K/2.5K 的倍数"},
+        {"the transmit frequency {value} MHz is outside 67-521 MHz",
+         "发射频率 {value} MHz 超出 67-521 MHz 的范围"},
+        {"the transmit frequency {value} MHz is not a multiple of 6.25, 5 or 2.5 kHz",
+         "发射频率 {value} MHz 不是 6.25K/5K/2.5K 的倍数"},
+        {"Duplex {quoted} is none of \"\", \"+\", \"-\", \"split\", \"off\"",
+         "Duplex {quoted} 不是 \"\"、\"+\"、\"-\"、\"split\"、\"off\" 之一"},
+        {"Tone {quoted} is none of \"\", \"Tone\", \"TSQL\", \"DTCS\", \"Cross\"",
+         "Tone {quoted} 不是 \"\"、\"Tone\"、\"TSQL\"、\"DTCS\"、\"Cross\" 之一"},
+        {"CrossMode {quoted} is none of Tone->Tone, Tone->DTCS, DTCS->Tone, DTCS->DTCS, ->Tone, "
+         "->DTCS, DTCS->",
+         "CrossMode {quoted} 不是 Tone->Tone、Tone->DTCS、DTCS->Tone、DTCS->DTCS、->Tone、->DTCS、"
+         "DTCS-> 之一"},
+        {"{column} {quoted} is not a CTCSS tone of the radio",
+         "{column} {quoted} 不是本机的 CTCSS 亚音频"},
+        {"{column} {quoted} is not a DCS code of the radio",
+         "{column} {quoted} 不是本机的 DCS 数字亚音码"},
+        {"DtcsPolarity {quoted} is not two letters N or R",
+         "DtcsPolarity {quoted} 应为两个字母 N 或 R"},
+        {"Mode {quoted}: the radio has FM (wide) and NFM (narrow) only",
+         "Mode {quoted}：本机只有 FM（宽带）和 NFM（窄带）"},
+        {"Skip {quoted} is none of \"\", \"S\", \"P\"",
+         "Skip {quoted} 不是 \"\"、\"S\"、\"P\" 之一"},
+        {"Power {quoted} is not a power in watts (5.0W high, 1.0W low)",
+         "Power {quoted} 不是以瓦为单位的功率（5.0W 为高，1.0W 为低）"},
+        {"Name {quoted} holds characters the radio cannot show (it shows A-Z, 0-9, \"-\" and "
+         "blanks)",
+         "Name {quoted} 含有本机无法显示的字符（只能使用 A-Z、0-9、\"-\" 和空格）"},
+        {"Name {quoted} is longer than a channel name's 6 characters",
+         "Name {quoted} 超过频道名称的 6 个字符"},
+        {"a quoted field is not closed before the end of the file",
+         "引号括起的字段直到文件末尾都未结束"},
+    }};
 
-// The text with each "{name}" replaced by its value, in one pass, so that a value that itself
+// In the order of CsvListProblem, from NoHeader: {file} is the list's path, {column} the
+// missing column and {header} the header line's beginning.
+constexpr std::array<TextPair, 4> kListProblems = {{
+    {"\"{file}\" is empty. A channel list begins with the header line {header}.",
+     "\"{file}\" 是空文件。频道列表应以标题行 {header} 开头。"},
+    {"\"{file}\" is not a channel list: its first line has no \"{column}\" column. A channel list "
+     "begins with the header line {header}.",
+     "\"{file}\" 不是频道列表：其第一行中没有 \"{column}\" 列。频道列表应以标题行 {header} 开头。"},
+    {"\"{file}\" holds no channels: it has the header line and no rows.",
+     "\"{file}\" 中没有频道：只有标题行，没有数据行。"},
+    {"\"{file}\" is not a channel list: it is far larger than a list of 128 channels can be.",
+     "\"{file}\" 不是频道列表：它远大于 128 个频道的列表。"},
+}};
+
+// The pair with each "{name}" replaced by its value, in one pass, so that a value that itself
 // holds braces (a file name) is never read as a name.
-std::string Filled(CsvTextId id, bool english, Values values) {
-    const TextPair& pair = kTexts[static_cast<std::size_t>(id)];
-    const std::string_view text = english ? pair.english : pair.chinese;
-    std::string filled;
-    std::size_t at = 0;
-    while (at < text.size()) {
-        const std::size_t open = text.find('{', at);
-        const std::size_t close = open == std::string_view::npos ? open : text.find('}', open);
-        if (close == std::string_view::npos) {
-            break;
-        }
-        filled.append(text.substr(at, open - at));
-        const std::string_view name = text.substr(open + 1, close - open - 1);
-        const auto value = std::find_if(values.begin(), values.end(),
-                                        [name](const auto& entry) { return entry.first == name; });
-        filled.append(value != values.end() ? value->second
-                                            : std::string(text.substr(open, close - open + 1)));
-        at = close + 1;
-    }
-    filled.append(text.substr(std::min(at, text.size())));
-    return filled;
+std::string Filled(const TextPair& pair, Language language, TextParts values) {
+    return FillText(In(language, pair), values, '{', '}');
+}
+
+std::string Filled(CsvTextId id, Language language, TextParts values) {
+    return Filled(kTexts[static_cast<std::size_t>(id)], language, values);
 }
 
 } // namespace
 
-std::string CsvText(CsvTextId id, bool english) {
-    return Filled(id, english, {});
+std::string CsvText(CsvTextId id, Language language) {
+    return Filled(id, language, {});
 }
 
-std::string CsvReasonText(const CsvReason& given, bool english) {
-    const std::string value = Quoted(given.value);
+std::string CsvReasonText(const CsvReason& reason, Language language) {
     // The file's text, where it is shown unquoted, with its control bytes escaped.
-    CsvReason reason = given;
-    reason.value = PrintableText(given.value);
-    const std::string& column = reason.column;
-    switch (reason.problem) {
-    case CsvProblem::LocationNotChannel:
-        return english ? "Location " + value + " is not a channel number from 1 to 128"
-                       : "Location " + value + " 不是 1 至 128 的频道号";
-    case CsvProblem::PastLastChannel:
-        return Filled(CsvTextId::PastLastChannel, english,
-                      {{"first", std::to_string(reason.number)}, {"channel", reason.value}});
-    case CsvProblem::LocationRepeated:
-        return english ? "channel " + reason.value + " is already given on line " +
-                             std::to_string(reason.number)
-                       : "频道 " + reason.value + " 已在第 " + std::to_string(reason.number) +
-                             " 行给出";
-    case CsvProblem::FrequencyMissing:
-        return english ? "there is no receive frequency (Frequency is empty)"
-                       : "没有接收频率（Frequency 为空）";
-    case CsvProblem::NotANumber:
-        return english ? column + " " + value + " is not a number"
-                       : column + " " + value + " 不是数字";
-    case CsvProblem::RxOutOfRange:
-        return english ? "the receive frequency " + reason.value + " MHz is outside 67-521 MHz"
-                       : "接收频率 " + reason.value + " MHz 超出 67-521 MHz 的范围";
-    case CsvProblem::RxOffStep:
-        return english ? "the receive frequency " + reason.value +
-                             " MHz is not a multiple of 6.25, 5 or 2.5 kHz"
-                       : "接收频率 " + reason.value + " MHz 不是 6.25K/5K/2.5K 的倍数";
-    case CsvProblem::TxOutOfRange:
-        return english ? "the transmit frequency " + reason.value + " MHz is outside 67-521 MHz"
-                       : "发射频率 " + reason.value + " MHz 超出 67-521 MHz 的范围";
-    case CsvProblem::TxOffStep:
-        return english ? "the transmit frequency " + reason.value +
-                             " MHz is not a multiple of 6.25, 5 or 2.5 kHz"
-                       : "发射频率 " + reason.value + " MHz 不是 6.25K/5K/2.5K 的倍数";
-    case CsvProblem::DuplexUnknown:
-        return english ? "Duplex " + value + " is none of \"\", \"+\", \"-\", \"split\", \"off\""
-                       : "Duplex " + value + " 不是 \"\"、\"+\"、\"-\"、\"split\"、\"off\" 之一";
-    case CsvProblem::ToneModeUnknown:
-        return english
-                   ? "Tone " + value + " is none of \"\", \"Tone\", \"TSQL\", \"DTCS\", \"Cross\""
-                   : "Tone " + value + " 不是 \"\"、\"Tone\"、\"TSQL\"、\"DTCS\"、\"Cross\" 之一";
-    case CsvProblem::CrossModeUnknown:
-        return english ? "CrossMode " + value +
-                             " is none of Tone->Tone, Tone->DTCS, DTCS->Tone, DTCS->DTCS, "
-                             "->Tone, ->DTCS, DTCS->"
-                       : "CrossMode " + value +
-                             " 不是 Tone->Tone、Tone->DTCS、DTCS->Tone、DTCS->DTCS、->Tone、"
-                             "->DTCS、DTCS-> 之一";
-    case CsvProblem::ToneNotInTable:
-        return english ? column + " " + value + " is not a CTCSS tone of the radio"
-                       : column + " " + value + " 不是本机的 CTCSS 亚音频";
-    case CsvProblem::DcsNotInTable:
-        return english ? column + " " + value + " is not a DCS code of the radio"
-                       : column + " " + value + " 不是本机的 DCS 数字亚音码";
-    case CsvProblem::PolarityUnknown:
-        return english ? "DtcsPolarity " + value + " is not two letters N or R"
-                       : "DtcsPolarity " + value + " 应为两个字母 N 或 R";
-    case CsvProblem::ModeUnknown:
-        return english ? "Mode " + value + ": the radio has FM (wide) and NFM (narrow) only"
-                       : "Mode " + value + "：本机只有 FM（宽带）和 NFM（窄带）";
-    case CsvProblem::SkipUnknown:
-        return english ? "Skip " + value + " is none of \"\", \"S\", \"P\""
-                       : "Skip " + value + " 不是 \"\"、\"S\"、\"P\" 之一";
-    case CsvProblem::PowerUnknown:
-        return english ? "Power " + value + " is not a power in watts (5.0W high, 1.0W low)"
-                       : "Power " + value + " 不是以瓦为单位的功率（5.0W 为高，1.0W 为低）";
-    case CsvProblem::NameCharacters:
-        return english
-                   ? "Name " + value +
-                         " holds characters the radio cannot show (it shows A-Z, 0-9, \"-\" "
-                         "and blanks)"
-                   : "Name " + value + " 含有本机无法显示的字符（只能使用 A-Z、0-9、\"-\" 和空格）";
-    case CsvProblem::NameTooLong:
-        return english ? "Name " + value + " is longer than a channel name's 6 characters"
-                       : "Name " + value + " 超过频道名称的 6 个字符";
-    case CsvProblem::UnclosedQuote:
-        return english ? "a quoted field is not closed before the end of the file"
-                       : "引号括起的字段直到文件末尾都未结束";
-    }
-    return std::string();
+    return Filled(kReasons[static_cast<std::size_t>(reason.problem)], language,
+                  {{"{quoted}", Quoted(reason.value)},
+                   {"{value}", PrintableText(reason.value)},
+                   {"{column}", reason.column},
+                   {"{number}", std::to_string(reason.number)}});
 }
 
-std::string CsvRefusalLine(const CsvRefusal& refusal, bool english) {
-    std::string line = english ? "Line " + std::to_string(refusal.line) + ": "
-                               : "第 " + std::to_string(refusal.line) + " 行：";
+std::string CsvRefusalLine(const CsvRefusal& refusal, Language language) {
+    std::string reasons;
     for (std::size_t i = 0; i < refusal.reasons.size(); ++i) {
         if (i > 0) {
-            line += english ? "; " : "；";
+            reasons += CsvText(CsvTextId::ReasonSeparator, language);
         }
-        line += CsvReasonText(refusal.reasons[i], english);
+        reasons += CsvReasonText(refusal.reasons[i], language);
     }
-    return line;
+    return Filled(CsvTextId::LineText, language,
+                  {{"{line}", std::to_string(refusal.line)}, {"{text}", reasons}});
 }
 
-std::string CsvRefusedHeadline(const std::string& listPath, bool english) {
-    const std::string path = PrintableText(listPath);
-    return english
-               ? "The channel list \"" + path +
-                     "\" was not imported, and nothing was changed. Correct these rows and "
-                     "import it again:"
-               : "频道列表 \"" + path + "\" 未导入，数据未作任何改动。请改正以下各行后重新导入：";
+std::string CsvRefusedHeadline(const std::string& path, Language language) {
+    return Filled(CsvTextId::RefusedHeadline, language, {{"{path}", PrintableText(path)}});
 }
 
 std::string CsvListProblemText(CsvListProblem problem, const std::string& missingColumn,
-                               const std::string& path, bool english) {
-    const std::string name = "\"" + PrintableText(path) + "\"";
-    switch (problem) {
-    case CsvListProblem::None:
-        break;
-    case CsvListProblem::NoHeader:
-        return english ? name + " is empty. A channel list begins with the header line " +
-                             kHeaderExample + "."
-                       : name + " 是空文件。频道列表应以标题行 " + kHeaderExample + " 开头。";
-    case CsvListProblem::MissingColumn:
-        return english ? name + " is not a channel list: its first line has no \"" + missingColumn +
-                             "\" column. A channel list begins with the header line " +
-                             kHeaderExample + "."
-                       : name + " 不是频道列表：其第一行中没有 \"" + missingColumn +
-                             "\" 列。频道列表应以标题行 " + kHeaderExample + " 开头。";
-    case CsvListProblem::NoRows:
-        return english ? name + " holds no channels: it has the header line and no rows."
-                       : name + " 中没有频道：只有标题行，没有数据行。";
-    case CsvListProblem::TooLarge:
-        return english ? name + " is not a channel list: it is far larger than a list of 128 "
-                                "channels can be."
-                       : name + " 不是频道列表：它远大于 128 个频道的列表。";
+                               const std::string& path, Language language) {
+    if (problem == CsvListProblem::None) {
+        return std::string();
     }
-    return std::string();
+    return Filled(kListProblems[static_cast<std::size_t>(problem) - 1], language,
+                  {{"{file}", PrintableText(path)},
+                   {"{column}", missingColumn},
+                   {"{header}", kHeaderExample}});
 }
 
-std::string CsvImportFailureText(const CsvImport& import, const std::string& path, bool english,
-                                 std::size_t mostRows) {
+std::string CsvImportFailureText(const CsvImport& import, const std::string& path,
+                                 Language language, std::size_t mostRows) {
     if (import.listProblem != CsvListProblem::None) {
-        return CsvListProblemText(import.listProblem, import.missingColumn, path, english);
+        return CsvListProblemText(import.listProblem, import.missingColumn, path, language);
     }
     if (import.refusals.empty()) {
         return std::string();
     }
-    std::string text = CsvRefusedHeadline(path, english);
+    std::string text = CsvRefusedHeadline(path, language);
     const std::size_t shown = std::min(mostRows, import.refusals.size());
     for (std::size_t i = 0; i < shown; ++i) {
-        text += "\n" + CsvRefusalLine(import.refusals[i], english);
+        text += "\n" + CsvRefusalLine(import.refusals[i], language);
     }
     if (shown < import.refusals.size()) {
-        const std::string more = std::to_string(import.refusals.size() - shown);
-        text += english ? "\n... and " + more + " more refused rows."
-                        : "\n……另有 " + more + " 行被拒绝。";
+        text += "\n" + Filled(CsvTextId::MoreRefusedRows, language,
+                              {{"{count}", std::to_string(import.refusals.size() - shown)}});
     }
     return text;
 }
 
-std::string CsvSkippedHeadline(const std::string& path, bool english) {
-    return Filled(CsvTextId::SkippedHeadline, english, {{"path", PrintableText(path)}});
+std::string CsvSkippedHeadline(const std::string& path, Language language) {
+    return Filled(CsvTextId::SkippedHeadline, language, {{"{path}", PrintableText(path)}});
 }
 
-std::string CsvPartialImportQuestion(const CsvImport& import, const std::string& path, bool english,
-                                     std::size_t mostRows) {
+std::string CsvPartialImportQuestion(const CsvImport& import, const std::string& path,
+                                     Language language, std::size_t mostRows) {
     std::vector<std::pair<int, std::string>> lines;
     for (const CsvRefusal& refusal : import.refusals) {
-        lines.emplace_back(refusal.line, CsvRefusalLine(refusal, english));
+        lines.emplace_back(refusal.line, CsvRefusalLine(refusal, language));
     }
     for (const ImportedChannel& channel : import.channels) {
         if (!channel.fullName.empty()) {
-            lines.emplace_back(channel.line, Filled(CsvTextId::NameCut, english,
-                                                    {{"line", std::to_string(channel.line)},
-                                                     {"name", Quoted(channel.fullName)},
-                                                     {"cut", channel.cells[kColName]}}));
+            lines.emplace_back(channel.line, Filled(CsvTextId::NameCut, language,
+                                                    {{"{line}", std::to_string(channel.line)},
+                                                     {"{name}", Quoted(channel.fullName)},
+                                                     {"{cut}", channel.cells[kColName]}}));
         }
     }
     std::stable_sort(lines.begin(), lines.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
-    std::string text = Filled(CsvTextId::PartialHeadline, english, {{"path", PrintableText(path)}});
+    std::string text =
+        Filled(CsvTextId::PartialHeadline, language, {{"{path}", PrintableText(path)}});
     const std::size_t shown = std::min(mostRows, lines.size());
     for (std::size_t i = 0; i < shown; ++i) {
         text += "\n" + lines[i].second;
     }
     if (shown < lines.size()) {
-        text += "\n" + Filled(CsvTextId::MoreRows, english,
-                              {{"count", std::to_string(lines.size() - shown)}});
+        text += "\n" + Filled(CsvTextId::MoreRows, language,
+                              {{"{count}", std::to_string(lines.size() - shown)}});
     }
     const std::size_t accepted = import.channels.size();
     const std::size_t refused = import.refusals.size();
@@ -306,84 +267,70 @@ std::string CsvPartialImportQuestion(const CsvImport& import, const std::string&
                 : (refused == 1 ? CsvTextId::ImportManySkipOne : CsvTextId::ImportManySkipMany);
     }
     return text + "\n\n" +
-           Filled(question, english,
-                  {{"accepted", std::to_string(accepted)}, {"refused", std::to_string(refused)}});
+           Filled(
+               question, language,
+               {{"{accepted}", std::to_string(accepted)}, {"{refused}", std::to_string(refused)}});
 }
 
 std::string CsvBandWarningText(const CsvBandWarning& warning, const std::string& band,
-                               bool english) {
+                               Language language) {
     const CsvTextId id = warning.tx.empty()   ? CsvTextId::BandRx
                          : warning.rx.empty() ? CsvTextId::BandTx
                                               : CsvTextId::BandRxTx;
-    return Filled(id, english,
-                  {{"channel", std::to_string(warning.channel)},
-                   {"rx", warning.rx},
-                   {"tx", warning.tx},
-                   {"band", band}});
+    return Filled(id, language,
+                  {{"{channel}", std::to_string(warning.channel)},
+                   {"{rx}", warning.rx},
+                   {"{tx}", warning.tx},
+                   {"{band}", band}});
 }
 
 std::string CsvBandWarningLine(const CsvBandWarning& warning, const std::string& band,
-                               bool english) {
-    return Filled(CsvTextId::BandWarningLine, english,
-                  {{"line", std::to_string(warning.line)},
-                   {"text", CsvBandWarningText(warning, band, english)}});
+                               Language language) {
+    return Filled(CsvTextId::BandWarningLine, language,
+                  {{"{line}", std::to_string(warning.line)},
+                   {"{text}", CsvBandWarningText(warning, band, language)}});
 }
 
-std::string CsvBandWarningsMessage(const CsvBandCheck& check, bool english, std::size_t mostRows) {
+std::string CsvBandWarningsMessage(const CsvBandCheck& check, Language language,
+                                   std::size_t mostRows) {
     if (check.warnings.empty()) {
         return std::string();
     }
-    std::string text = CsvText(CsvTextId::BandHeadline, english);
+    std::string text = CsvText(CsvTextId::BandHeadline, language);
     const std::size_t shown = std::min(mostRows, check.warnings.size());
     for (std::size_t i = 0; i < shown; ++i) {
         const CsvBandWarning& warning = check.warnings[i];
-        text += "\n" + Filled(CsvTextId::LineText, english,
-                              {{"line", std::to_string(warning.line)},
-                               {"text", CsvBandWarningText(warning, check.band, english)}});
+        text += "\n" + Filled(CsvTextId::LineText, language,
+                              {{"{line}", std::to_string(warning.line)},
+                               {"{text}", CsvBandWarningText(warning, check.band, language)}});
     }
     if (shown < check.warnings.size()) {
-        text += "\n" + Filled(CsvTextId::MoreRows, english,
-                              {{"count", std::to_string(check.warnings.size() - shown)}});
+        text += "\n" + Filled(CsvTextId::MoreRows, language,
+                              {{"{count}", std::to_string(check.warnings.size() - shown)}});
     }
     return text;
 }
 
-std::string CsvLeftOutText(const std::vector<int>& channels, bool english) {
+std::string CsvLeftOutText(const std::vector<int>& channels, Language language) {
     if (channels.empty()) {
         return std::string();
     }
-    const std::string numbers = ChannelNumbers(channels);
-    if (!english) {
-        return "频道 " + numbers +
-               " 只有发射频率而没有接收频率。频道列表按接收频率记录频道，因此未导出这些频道。"
-               "请为其填写接收频率后再导出。";
-    }
-    const bool one = channels.size() == 1;
-    return (one ? "Channel " + numbers + " has" : "Channels " + numbers + " have") +
-           " a transmit frequency but no receive frequency and " + (one ? "was" : "were") +
-           " left out: a channel list gives every channel by its receive frequency. Give " +
-           (one ? "it" : "them") + " a receive frequency to export " + (one ? "it." : "them.");
+    return Filled(channels.size() == 1 ? CsvTextId::LeftOutOne : CsvTextId::LeftOutMany, language,
+                  {{"{channels}", ChannelNumbers(channels)}});
 }
 
-std::string CsvImportedText(int channels, const std::string& listPath, bool english) {
-    const std::string path = PrintableText(listPath);
-    const std::string count = std::to_string(channels);
-    return english ? "Imported " + count + (channels == 1 ? " channel" : " channels") + " from \"" +
-                         path + "\"."
-                   : "已从 \"" + path + "\" 导入 " + count + " 个频道。";
+std::string CsvImportedText(int channels, const std::string& listPath, Language language) {
+    return Filled(channels == 1 ? CsvTextId::ImportedOne : CsvTextId::ImportedMany, language,
+                  {{"{count}", std::to_string(channels)}, {"{path}", PrintableText(listPath)}});
 }
 
-std::string CsvExportedText(int channels, const std::string& listPath, bool english) {
-    const std::string path = PrintableText(listPath);
-    const std::string count = std::to_string(channels);
-    return english ? "Exported " + count + (channels == 1 ? " channel" : " channels") + " to \"" +
-                         path + "\"."
-                   : "已导出 " + count + " 个频道到 \"" + path + "\"。";
+std::string CsvExportedText(int channels, const std::string& listPath, Language language) {
+    return Filled(channels == 1 ? CsvTextId::ExportedOne : CsvTextId::ExportedMany, language,
+                  {{"{count}", std::to_string(channels)}, {"{path}", PrintableText(listPath)}});
 }
 
-std::string CsvFileFilter(bool english) {
-    return english ? "CSV channel list (*.csv);;All Files (*)"
-                   : "CSV 频道列表 (*.csv);;所有文件 (*)";
+std::string CsvFileFilter(Language language) {
+    return CsvText(CsvTextId::FileFilter, language);
 }
 
 } // namespace tevano

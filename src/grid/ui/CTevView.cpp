@@ -71,12 +71,12 @@ QComboBox* CTevView::OverlayList(int column) const {
 }
 
 void CTevView::OnInitialUpdate() {
-    const bool english = IsEnglish();
+    const Language language = DisplayedLanguage();
     if (!overlaysMade_) {
         FitGrid();
         MakeOverlays();
         ChannelEditor::Hooks hooks;
-        hooks.english = [] { return IsEnglish(); };
+        hooks.language = [] { return DisplayedLanguage(); };
         hooks.message = [this](MessageId id) { emit EditMessage(id); };
         hooks.cellChanged = [this](int, int) { emit CellChanged(); };
         hooks.pixelsPerInchX = [this] { return grid_->logicalDpiX(); };
@@ -100,7 +100,7 @@ void CTevView::OnInitialUpdate() {
         field_->SetCurSel(2);
     }
     HideOverlays();
-    ShowImage(document_.Image(), *form_, english);
+    ShowImage(document_.Image(), *form_, language);
     ShowFromChannelOne();
     undo_->Reset();
     type_->Combo()->setFocus();
@@ -157,7 +157,7 @@ void CTevView::DropEditing() {
 }
 
 void CTevView::MakeOverlays() {
-    const bool english = IsEnglish();
+    const Language language = DisplayedLanguage();
     const auto makeList = [this](bool editable) {
         auto* list = new QComboBox(grid_);
         list->setEditable(editable);
@@ -182,7 +182,7 @@ void CTevView::MakeOverlays() {
     for (const auto& entry : kOverlayListIds) {
         const int column = entry.first;
         QComboBox* list = makeList(false);
-        for (const std::string& word : OverlayListEntries(column, english)) {
+        for (const std::string& word : OverlayListEntries(column, language)) {
             list->addItem(ToQt(word));
         }
         overlayLists_[column] = list;
@@ -201,23 +201,23 @@ void CTevView::HideOverlays() {
     }
 }
 
-void CTevView::RefreshLanguage(bool english) {
+void CTevView::RefreshLanguage(Language language) {
     // What was changed before the switch is a step in the words it was made in.
     undo_->Flush();
     for (const FormLabel& label : FormLabelsAfterSwitch()) {
         if (auto* widget = qobject_cast<QLabel*>(built_->Control(label.controlId))) {
-            widget->setText(ToQt(label.text.In(english)));
+            widget->setText(ToQt(label.text.In(language)));
         } else if (auto* box = qobject_cast<DialogGroupBox*>(built_->Control(label.controlId))) {
-            box->setTitle(ToQt(label.text.In(english)));
+            box->setTitle(ToQt(label.text.In(language)));
         }
     }
     for (int col = 0; col < kGridColumns; ++col) {
-        grid_->SetTextMatrix(0, col, SwitchedHeader(col, english));
+        grid_->SetTextMatrix(0, col, SwitchedHeader(col, language));
     }
     for (int row = 1; row <= kChannelCount; ++row) {
         for (int col = kColBandwidth; col <= kColRepeatInvert; ++col) {
             grid_->SetTextMatrix(row, col,
-                                 TranslateCell(col, grid_->TextMatrix(row, col), english));
+                                 TranslateCell(col, grid_->TextMatrix(row, col), language));
         }
     }
     for (const SwitchedList& switched : ListsAfterSwitch()) {
@@ -236,7 +236,7 @@ void CTevView::RefreshLanguage(bool english) {
         }
         const int picked = combo->currentIndex();
         combo->clear();
-        for (const std::string& entry : switched.Entries(english)) {
+        for (const std::string& entry : switched.Entries(language)) {
             combo->addItem(ToQt(entry));
         }
         combo->setCurrentIndex(switched.keepsSelection ? picked : -1);

@@ -3,6 +3,7 @@
 // editing places over a cell. It shows the document's image and writes the grid back into it.
 #pragma once
 
+#include "base/Language.h"
 #include "base/Messages.h"
 #include "grid/ChannelForm.h"
 #include "grid/ui/QtChoiceList.h"
@@ -47,7 +48,7 @@ public:
     void SetPortName(const std::string& name) { portName_ = name; }
 
     // The language switch's refresh of the form: labels, headers, cell words and lists.
-    void RefreshLanguage(bool english);
+    void RefreshLanguage(Language language);
 
     // The overlay controls of the grid (frequency edit, name edit, tone list, the option lists).
     QLineEdit* FrequencyEdit() const { return frequencyEdit_; }

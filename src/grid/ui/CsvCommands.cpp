@@ -34,9 +34,9 @@ void Tell(const CsvCommandContext& context, const std::string& text) {
 }
 
 // The document's own name with ".csv": where the user will look for the list first.
-QString SuggestedListName(const CTevDoc& document, bool english) {
+QString SuggestedListName(const CTevDoc& document, Language language) {
     if (document.PathName().isEmpty()) {
-        return document.Title(english) + ".csv";
+        return document.Title(language) + ".csv";
     }
     const QFileInfo file(document.PathName());
     return file.dir().filePath(file.completeBaseName() + ".csv");
@@ -57,33 +57,33 @@ void ApplyImport(CTevView& view, const std::vector<ImportedChannel>& channels) {
 void ImportChannelsCsv(const CsvCommandContext& context) {
     CTevView& view = context.view;
     view.Commit();
-    const bool english = IsEnglish();
-    const NumberOption placement{ToQt(CsvText(CsvTextId::PlacementOption, english)), 1,
+    const Language language = DisplayedLanguage();
+    const NumberOption placement{ToQt(CsvText(CsvTextId::PlacementOption, language)), 1,
                                  kChannelCount};
     const FileWithNumber chosen = context.prompts.OpenFileWithOption(
-        context.window.Widget(), ToQt(CsvFileFilter(english)), placement);
+        context.window.Widget(), ToQt(CsvFileFilter(language)), placement);
     if (chosen.path.isEmpty()) {
         return;
     }
     const std::string path = FromQt(chosen.path);
     const CsvFileText file = ReadCsvFile(path);
     if (!file.result.Ok()) {
-        Tell(context, FileErrorText(file.result, path, english));
+        Tell(context, FileErrorText(file.result, path, language));
         return;
     }
     if (file.tooLarge) {
-        Tell(context, CsvListProblemText(CsvListProblem::TooLarge, "", path, english));
+        Tell(context, CsvListProblemText(CsvListProblem::TooLarge, "", path, language));
         return;
     }
     // Long names are cut here; the question below names each one, so nothing is cut unasked.
     CsvImportOptions options;
     options.firstChannel = chosen.number;
     options.cutNames = true;
-    const CsvImport import = ReadChannelList(file.text, english, options);
+    const CsvImport import = ReadChannelList(file.text, language, options);
     // A box taller than the screen could not be answered; so many refused rows come only from a
     // file that is no list for this radio, and tevano-cli import-csv lists them all.
     if (import.listProblem != CsvListProblem::None || import.channels.empty()) {
-        Tell(context, CsvImportFailureText(import, path, english, kMostRefusalsShown));
+        Tell(context, CsvImportFailureText(import, path, language, kMostRefusalsShown));
         return;
     }
     const bool cut = std::any_of(import.channels.begin(), import.channels.end(),
@@ -91,26 +91,26 @@ void ImportChannelsCsv(const CsvCommandContext& context) {
     if ((!import.refusals.empty() || cut) &&
         context.prompts.Ask(
             context.window.Widget(),
-            ToQt(CsvPartialImportQuestion(import, path, english, kMostRefusalsShown)),
+            ToQt(CsvPartialImportQuestion(import, path, language, kMostRefusalsShown)),
             Buttons::YesNo) != Answer::Yes) {
         return;
     }
     ApplyImport(view, import.channels);
     context.window.ShowNote(
-        ToQt(CsvImportedText(static_cast<int>(import.channels.size()), path, english)));
+        ToQt(CsvImportedText(static_cast<int>(import.channels.size()), path, language)));
     const CsvBandCheck band = CheckFieldBand(import.channels, view.Form().field.CurSel());
     if (!band.warnings.empty()) {
-        Tell(context, CsvBandWarningsMessage(band, english, kMostRefusalsShown));
+        Tell(context, CsvBandWarningsMessage(band, language, kMostRefusalsShown));
     }
 }
 
 void ExportChannelsCsv(const CsvCommandContext& context) {
     CTevView& view = context.view;
     view.Commit();
-    const bool english = IsEnglish();
+    const Language language = DisplayedLanguage();
     QString chosen = context.prompts.SaveFileName(context.window.Widget(),
-                                                  SuggestedListName(view.Document(), english),
-                                                  ToQt(CsvFileFilter(english)));
+                                                  SuggestedListName(view.Document(), language),
+                                                  ToQt(CsvFileFilter(language)));
     if (chosen.isEmpty()) {
         return;
     }
@@ -121,12 +121,12 @@ void ExportChannelsCsv(const CsvCommandContext& context) {
     const CsvExport list = ExportChannelList(view.Grid());
     const FileResult result = StoreCsvFile(path, list.text);
     if (!result.Ok()) {
-        Tell(context, FileErrorText(result, path, english));
+        Tell(context, FileErrorText(result, path, language));
         return;
     }
-    context.window.ShowNote(ToQt(CsvExportedText(list.rows, path, english)));
+    context.window.ShowNote(ToQt(CsvExportedText(list.rows, path, language)));
     if (!list.leftOut.empty()) {
-        Tell(context, CsvLeftOutText(list.leftOut, english));
+        Tell(context, CsvLeftOutText(list.leftOut, language));
     }
 }
 

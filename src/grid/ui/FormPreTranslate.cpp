@@ -183,7 +183,7 @@ void FormPreTranslate::OnMouseOver(const QWidget* widget) {
             help = TextId::HelpGrid;
         }
     }
-    emit HelpText(QString::fromStdString(UiText(help, IsEnglish())));
+    emit HelpText(QString::fromStdString(UiText(help, DisplayedLanguage())));
 }
 
 } // namespace tevano

@@ -98,8 +98,8 @@ void GridUndo::Walk(StepSide side) {
 }
 
 void GridUndo::PutStep(StepSide side) {
-    const bool english = IsEnglish();
-    const UndoStep* step = side == StepSide::Before ? undo_.Undo(english) : undo_.Redo(english);
+    const Language language = DisplayedLanguage();
+    const UndoStep* step = side == StepSide::Before ? undo_.Undo(language) : undo_.Redo(language);
     if (step == nullptr) {
         return;
     }

@@ -1,5 +1,7 @@
 #include "image/ui/CTevDoc.h"
 
+#include "base/Messages.h"
+#include "base/ui/QtText.h"
 #include "grid/ChannelFileOps.h"
 #include "image/ChannelFile.h"
 
@@ -40,9 +42,9 @@ void CTevDoc::DetachFromFile() {
     SetModifiedFlag(true);
 }
 
-QString CTevDoc::Title(bool english) const {
+QString CTevDoc::Title(Language language) const {
     if (path_.isEmpty()) {
-        return english ? QStringLiteral("Untitled") : QStringLiteral("无标题");
+        return ToQt(UiText(TextId::Untitled, language));
     }
     return QFileInfo(path_).fileName();
 }

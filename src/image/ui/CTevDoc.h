@@ -3,6 +3,7 @@
 #pragma once
 
 #include "base/FileResult.h"
+#include "base/Language.h"
 #include "grid/ChannelForm.h"
 #include "image/RadioImage.h"
 
@@ -29,7 +30,7 @@ public:
 
     const QString& PathName() const { return path_; }
     // The file's name, or "Untitled" for a document never saved.
-    QString Title(bool english) const;
+    QString Title(Language language) const;
 
     // The image no longer is the file's (a read from a radio replaced it): no file name, so the
     // next Save asks where to, and changes to save.

@@ -1,6 +1,8 @@
 #include "image/ui/FileCommands.h"
 
 #include "base/FileMessages.h"
+#include "base/Messages.h"
+#include "base/ui/QtText.h"
 #include "base/ui/UserPrompts.h"
 #include "image/ui/CTevDoc.h"
 #include "image/ui/DocumentView.h"
@@ -14,9 +16,8 @@ FileCommands::FileCommands(CTevDoc& document, DocumentView& view, UserPrompts& p
                            QWidget* window)
     : document_(document), view_(view), prompts_(prompts), window_(window) {}
 
-QString FileCommands::Filter(bool english) {
-    return english ? QStringLiteral("Channel Data (*.sin);;All Files (*)")
-                   : QStringLiteral("Channel Data (*.sin);;所有文件 (*)");
+QString FileCommands::Filter(Language language) {
+    return ToQt(UiText(TextId::ChannelFileFilter, language));
 }
 
 void FileCommands::New() {
@@ -31,7 +32,7 @@ void FileCommands::Open() {
     if (!SaveModified()) {
         return;
     }
-    const QString path = prompts_.OpenFileName(window_, Filter(IsEnglish()));
+    const QString path = prompts_.OpenFileName(window_, Filter(DisplayedLanguage()));
     if (!path.isEmpty()) {
         OpenWithoutQuestion(path);
     }
@@ -45,9 +46,10 @@ bool FileCommands::OpenWithoutQuestion(const QString& path) {
     const FileResult result = document_.OnOpenDocument(path);
     if (!result.Ok()) {
         // The document on screen stays as it was.
-        prompts_.Ask(window_,
-                     QString::fromStdString(FileErrorText(result, path.toStdString(), IsEnglish())),
-                     Buttons::Ok);
+        prompts_.Ask(
+            window_,
+            QString::fromStdString(FileErrorText(result, path.toStdString(), DisplayedLanguage())),
+            Buttons::Ok);
         return false;
     }
     view_.OnInitialUpdate();
@@ -63,9 +65,9 @@ bool FileCommands::Save() {
 
 bool FileCommands::SaveAs() {
     const QString suggestion = document_.PathName().isEmpty()
-                                   ? document_.Title(IsEnglish()) + ".sin"
+                                   ? document_.Title(DisplayedLanguage()) + ".sin"
                                    : document_.PathName();
-    QString path = prompts_.SaveFileName(window_, suggestion, Filter(IsEnglish()));
+    QString path = prompts_.SaveFileName(window_, suggestion, Filter(DisplayedLanguage()));
     if (path.isEmpty()) {
         return false;
     }
@@ -78,9 +80,10 @@ bool FileCommands::SaveAs() {
 bool FileCommands::SaveTo(const QString& path) {
     const FileResult result = document_.OnSaveDocument(path, view_.Form());
     if (!result.Ok()) {
-        prompts_.Ask(window_,
-                     QString::fromStdString(FileErrorText(result, path.toStdString(), IsEnglish())),
-                     Buttons::Ok, BoxIcon::Error);
+        prompts_.Ask(
+            window_,
+            QString::fromStdString(FileErrorText(result, path.toStdString(), DisplayedLanguage())),
+            Buttons::Ok, BoxIcon::Error);
         // A read-only file stays as its owner left it; the work goes to another file.
         return result.error == FileError::ReadOnly && SaveAs();
     }
@@ -91,9 +94,9 @@ bool FileCommands::SaveModified() {
     if (!document_.IsModified()) {
         return true;
     }
-    const bool english = IsEnglish();
+    const Language language = DisplayedLanguage();
     const QString question =
-        QString::fromStdString(SaveChangesText(document_.Title(english).toStdString(), english));
+        QString::fromStdString(SaveChangesText(document_.Title(language).toStdString(), language));
     switch (prompts_.Ask(window_, question, Buttons::YesNoCancel)) {
     case Answer::Yes:
         return Save();

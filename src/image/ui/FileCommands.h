@@ -2,6 +2,8 @@
 // work from being dropped: each of them, a dropped file and Exit ask before the changes go.
 #pragma once
 
+#include "base/Language.h"
+
 #include <QString>
 
 class QWidget;
@@ -30,7 +32,7 @@ public:
     // Opens without asking, for the first document at start; reports a failure.
     bool OpenWithoutQuestion(const QString& path);
 
-    static QString Filter(bool english);
+    static QString Filter(Language language);
 
 private:
     bool SaveTo(const QString& path);

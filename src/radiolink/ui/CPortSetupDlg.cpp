@@ -2,6 +2,7 @@
 
 #include "base/ui/QtText.h"
 #include "base/ui/UserPrompts.h"
+#include "radiolink/RadioLinkTexts.h"
 #include "radiolink/SerialDevices.h"
 #include "shell/DisplayLanguage.h"
 #include "shell/IniFile.h"
@@ -18,35 +19,20 @@ namespace tevano {
 
 namespace {
 
-enum class SetupText { Title, Explanation, NothingFound, Refresh };
-
-const char* Text(SetupText text, bool english) {
-    switch (text) {
-    case SetupText::Title:
-        return english ? "Port Setup" : "端口设置";
-    case SetupText::Explanation:
-        return english ? "Choose the serial device behind each port name: a programming cable "
-                         "plugged in, or any path typed in. A port left empty uses its default "
-                         "device."
-                       : "为每个端口名选择对应的串口设备：已插入的写频线，或直接输入路径。"
-                         "留空的端口使用默认设备。";
-    case SetupText::NothingFound:
-        return english ? "No USB serial device is plugged in." : "没有找到已插入的 USB 串口设备。";
-    case SetupText::Refresh:
-        return english ? "&Refresh" : "刷新(&R)";
-    }
-    return "";
+QString Text(RadioLinkTextId id, Language language) {
+    return ToQt(RadioLinkText(id, language));
 }
 
 constexpr int kPathRole = Qt::UserRole;
 
 } // namespace
 
-CPortSetupDlg::CPortSetupDlg(CIniFile& ini, bool english, std::string deviceRoot, QWidget* parent)
-    : QDialog(parent), ini_(ini), english_(english), deviceRoot_(std::move(deviceRoot)) {
-    setWindowTitle(Text(SetupText::Title, english_));
+CPortSetupDlg::CPortSetupDlg(CIniFile& ini, Language language, std::string deviceRoot,
+                             QWidget* parent)
+    : QDialog(parent), ini_(ini), language_(language), deviceRoot_(std::move(deviceRoot)) {
+    setWindowTitle(Text(RadioLinkTextId::PortSetupTitle, language_));
     auto* layout = new QVBoxLayout(this);
-    auto* explanation = new QLabel(Text(SetupText::Explanation, english_), this);
+    auto* explanation = new QLabel(Text(RadioLinkTextId::PortSetupExplanation, language_), this);
     explanation->setWordWrap(true);
     layout->addWidget(explanation);
 
@@ -67,11 +53,12 @@ CPortSetupDlg::CPortSetupDlg(CIniFile& ini, bool english, std::string deviceRoot
     }
     rows->setColumnStretch(1, 1);
     layout->addLayout(rows);
-    nothingFound_ = new QLabel(Text(SetupText::NothingFound, english_), this);
+    nothingFound_ = new QLabel(Text(RadioLinkTextId::PortSetupNothingFound, language_), this);
     layout->addWidget(nothingFound_);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    refresh_ = buttons->addButton(Text(SetupText::Refresh, english_), QDialogButtonBox::ActionRole);
+    refresh_ = buttons->addButton(Text(RadioLinkTextId::PortSetupRefresh, language_),
+                                  QDialogButtonBox::ActionRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &CPortSetupDlg::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CPortSetupDlg::reject);
     connect(refresh_, &QPushButton::clicked, this, &CPortSetupDlg::FillDevices);
@@ -129,7 +116,7 @@ void CPortSetupDlg::accept() {
 }
 
 void RunPortSetup(CIniFile& ini, UserPrompts& prompts, QWidget* parent) {
-    CPortSetupDlg dialog(ini, IsEnglish(), "", parent);
+    CPortSetupDlg dialog(ini, DisplayedLanguage(), "", parent);
     if (dialog.exec() == QDialog::Accepted && dialog.Saved()) {
         ReportSettingsSave(prompts, parent, ini);
     }

@@ -4,6 +4,7 @@
 // INI file, which the window and tevano-cli both read.
 #pragma once
 
+#include "base/Language.h"
 #include "radiolink/PortNames.h"
 
 #include <QDialog>
@@ -26,7 +27,7 @@ class CPortSetupDlg : public QDialog {
 public:
     // Shows the ports as the INI store maps them and the devices found under deviceRoot + "/dev"
     // ("" for this machine's).
-    CPortSetupDlg(CIniFile& ini, bool english, std::string deviceRoot, QWidget* parent);
+    CPortSetupDlg(CIniFile& ini, Language language, std::string deviceRoot, QWidget* parent);
 
     // Writes the rows that changed into [PORTS] and saves the file at once, so that a
     // tevano-cli started now finds them.
@@ -48,7 +49,7 @@ private:
     void FillDevices();
 
     CIniFile& ini_;
-    bool english_;
+    Language language_;
     std::string deviceRoot_;
     std::array<QComboBox*, kPortNames.size()> boxes_{};
     QLabel* nothingFound_ = nullptr;

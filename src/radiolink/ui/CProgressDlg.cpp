@@ -120,7 +120,7 @@ void CProgressDlg::ShowInterruption() {
     }
     interruptionShown_ = true;
     const QPointer<CProgressDlg> self(this);
-    prompts_.Show(this, MessageId::TransferInterrupted, IsEnglish());
+    prompts_.Show(this, MessageId::TransferInterrupted, DisplayedLanguage());
     if (self) {
         interruptionShown_ = false;
     }

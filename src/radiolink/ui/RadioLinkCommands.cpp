@@ -4,6 +4,7 @@
 #include "base/ui/ProgramWindow.h"
 #include "base/ui/QtText.h"
 #include "base/ui/UserPrompts.h"
+#include "radiolink/RadioLinkTexts.h"
 #include "radiolink/ReadBackups.h"
 #include "radiolink/ui/CPortSetupDlg.h"
 #include "resources/CommandIds.h"
@@ -18,34 +19,32 @@ namespace tevano {
 
 namespace {
 
-std::string FolderText(const std::string& directory, int systemError, bool english) {
+std::string FolderText(const std::string& directory, int systemError, Language language) {
     if (directory.empty()) {
-        return english ? "There is no folder for backups: neither XDG_DATA_HOME nor HOME is set."
-                       : "没有备份文件夹：XDG_DATA_HOME 和 HOME 都没有设置。";
+        return RadioLinkText(RadioLinkTextId::BackupFolderNone, language);
     }
     if (systemError != 0) {
         char buffer[256] = {};
         const std::string reason = strerror_r(systemError, buffer, sizeof buffer);
-        return english ? "The backup folder " + directory + " could not be made: " + reason
-                       : "无法建立备份文件夹 " + directory + "：" + reason;
+        return RadioLinkText(RadioLinkTextId::BackupFolderNotMade, language,
+                             {{"<folder>", directory}, {"<reason>", reason}});
     }
-    return english ? "Backups of the reads are kept in " + directory
-                   : "读取的备份保存在 " + directory;
+    return RadioLinkText(RadioLinkTextId::BackupFolderKept, language, {{"<folder>", directory}});
 }
 
 // Made first when no read has been backed up yet, so that the file manager has a folder to
 // show. The status bar names it too, and when no file manager could be started a message
 // gives the path, which the user would otherwise be left without.
 void OpenBackupFolder(UserPrompts& prompts, ProgramWindow& window) {
-    const bool english = IsEnglish();
+    const Language language = DisplayedLanguage();
     const std::string directory = BackupDirectory();
     const int error = directory.empty() ? 0 : MakeBackupDirectory(directory);
-    window.ShowNote(ToQt(FolderText(directory, error, english)));
+    window.ShowNote(ToQt(FolderText(directory, error, language)));
     if (directory.empty() || error != 0) {
         return;
     }
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(ToQt(directory)))) {
-        prompts.ShowWith(window.Widget(), MessageId::BackupFolderNotShown, directory, english);
+        prompts.ShowWith(window.Widget(), MessageId::BackupFolderNotShown, directory, language);
     }
 }
 

@@ -15,7 +15,8 @@ PortReasonHook::PortReasonHook(ExchangeHook& inner, const PosixSerialPort& port,
 
 Answer PortReasonHook::Ask(MessageId message) {
     if (message == MessageId::PortOpenFailed && window_ != nullptr) {
-        window_->ShowNote(ToQt(PortOpenFailureText(devicePath_, port_.OpenError(), IsEnglish())));
+        window_->ShowNote(
+            ToQt(PortOpenFailureText(devicePath_, port_.OpenError(), DisplayedLanguage())));
     }
     return inner_.Ask(message);
 }
@@ -24,8 +25,8 @@ void BackUpCompletedRead(const RadioImage& image, ReadKind kind, ProgramWindow* 
     const BackupResult backup = SaveReadBackup(
         image, BackupDirectory(), std::chrono::system_clock::now(), kBackupsKept, kind);
     if (window != nullptr) {
-        window->ShowNote(ToQt(backup.Ok() ? BackupSavedText(backup.path, IsEnglish())
-                                          : BackupFailedText(backup, IsEnglish())));
+        window->ShowNote(ToQt(backup.Ok() ? BackupSavedText(backup.path, DisplayedLanguage())
+                                          : BackupFailedText(backup, DisplayedLanguage())));
     }
 }
 

@@ -52,7 +52,7 @@ void TransferCommands::OpenProgress(Direction direction) {
     direction_ = direction;
     const TextId titleId =
         direction == Direction::Read ? TextId::ReadingTitle : TextId::WritingTitle;
-    const QString title = ToQt(UiText(titleId, IsEnglish()));
+    const QString title = ToQt(UiText(titleId, DisplayedLanguage()));
     if (open != nullptr) {
         // A window opened before and not started: its Start now goes the new way, and its
         // caption must say which way that is.
@@ -113,7 +113,7 @@ void TransferCommands::OnStartTransfer() {
     CloseProgress();
     transferring_ = false;
     if (direction == Direction::Read && completed) {
-        DecodeChannels(document.Image(), view.Form(), IsEnglish());
+        DecodeChannels(document.Image(), view.Form(), DisplayedLanguage());
         view.ShowFromChannelOne();
         view.Grid().Refresh();
         // The grid now shows what is in the radio, not what is in the file: the file that was
@@ -126,14 +126,14 @@ void TransferCommands::OnStartTransfer() {
     if (direction == Direction::Read && completed && !outcome.shortReplies.empty()) {
         // The read stands; the user learns which bytes did not come from the radio.
         context_.prompts.Ask(context_.window.Widget(),
-                             ToQt(ShortRepliesText(outcome.shortReplies, IsEnglish())), Buttons::Ok,
-                             BoxIcon::Warning);
+                             ToQt(ShortRepliesText(outcome.shortReplies, DisplayedLanguage())),
+                             Buttons::Ok, BoxIcon::Warning);
     }
     if (direction == Direction::Write && WriteEndedPartway(outcome)) {
         // However it ended (Cancel, Esc, the close box, an interruption, a refused block), the
         // radio must not be taken away believing it holds the file.
         context_.prompts.ShowWith(context_.window.Widget(), MessageId::PartlyWritten,
-                                  std::to_string(outcome.blocksDone), IsEnglish(),
+                                  std::to_string(outcome.blocksDone), DisplayedLanguage(),
                                   BoxIcon::Warning);
     }
 }

@@ -24,7 +24,7 @@ bool WindowExchangeHook::CancelRequested() {
 
 void WindowExchangeHook::ShowStatus(TextId text) {
     if (dialog_ != nullptr) {
-        dialog_->ShowStatus(ToQt(UiText(text, IsEnglish())));
+        dialog_->ShowStatus(ToQt(UiText(text, DisplayedLanguage())));
     }
 }
 
@@ -42,7 +42,7 @@ void WindowExchangeHook::SetInterruptionWatch(bool watching) {
 
 Answer WindowExchangeHook::Ask(MessageId message) {
     QWidget* parent = dialog_ != nullptr ? static_cast<QWidget*>(dialog_.data()) : window_.data();
-    return prompts_.Show(parent, message, IsEnglish());
+    return prompts_.Show(parent, message, DisplayedLanguage());
 }
 
 } // namespace tevano

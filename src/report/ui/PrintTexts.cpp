@@ -7,11 +7,6 @@ namespace tevano {
 
 namespace {
 
-struct TextPair {
-    const char* english;
-    const char* chinese;
-};
-
 // In the order of PreviewWord; the words of the radio tool's preview bar, with their mnemonics.
 constexpr std::array<TextPair, 9> kPreviewWords = {{
     {"Print Preview", "打印预览"},
@@ -25,37 +20,44 @@ constexpr std::array<TextPair, 9> kPreviewWords = {{
     {"&Close", "关闭(&C)"},
 }};
 
+// The page count and the printing problems; "%1" and "%2" are filled by the functions below.
+enum class PrintText { OnePage, TwoPages, NoPrinter, PrintFailed };
+
+constexpr std::array<TextPair, 4> kPrintTexts = {{
+    {"Page %1", "第 %1 页"},
+    {"Pages %1-%2", "第 %1-%2 页"},
+    {"No printer is set up, so the report cannot be printed. Add a printer in the system's "
+     "printer settings, then print again.",
+     "没有安装打印机，无法打印报表。请先在系统的打印机设置中添加打印机，然后重新打印。"},
+    {"The report could not be printed on \"%1\". Check that the printer is ready (or that the "
+     "file can be written), then print again.",
+     "无法在“%1”上打印报表。请检查打印机是否就绪（或文件能否写入），然后重新打印。"},
+}};
+
+QString Text(PrintText text, Language language) {
+    return QString::fromUtf8(In(language, kPrintTexts[static_cast<std::size_t>(text)]));
+}
+
 } // namespace
 
-QString PreviewText(PreviewWord word, bool english) {
+QString PreviewText(PreviewWord word, Language language) {
     const TextPair& pair = kPreviewWords[static_cast<std::size_t>(word)];
-    return QString::fromUtf8(english ? pair.english : pair.chinese);
+    return QString::fromUtf8(In(language, pair));
 }
 
-QString PreviewPagesText(int firstPage, int lastPage, bool english) {
+QString PreviewPagesText(int firstPage, int lastPage, Language language) {
     if (firstPage == lastPage) {
-        return english ? QStringLiteral("Page %1").arg(firstPage)
-                       : QStringLiteral("第 %1 页").arg(firstPage);
+        return Text(PrintText::OnePage, language).arg(firstPage);
     }
-    return english ? QStringLiteral("Pages %1-%2").arg(firstPage).arg(lastPage)
-                   : QStringLiteral("第 %1-%2 页").arg(firstPage).arg(lastPage);
+    return Text(PrintText::TwoPages, language).arg(firstPage).arg(lastPage);
 }
 
-QString NoPrinterText(bool english) {
-    return english ? QStringLiteral("No printer is set up, so the report cannot be printed. Add a "
-                                    "printer in the system's printer settings, then print again.")
-                   : QStringLiteral("没有安装打印机，无法打印报表。请先在系统的打印机设置中添加"
-                                    "打印机，然后重新打印。");
+QString NoPrinterText(Language language) {
+    return Text(PrintText::NoPrinter, language);
 }
 
-QString PrintFailedText(const QString& target, bool english) {
-    return english ? QStringLiteral("The report could not be printed on \"%1\". Check that the "
-                                    "printer is ready (or that the file can be written), then "
-                                    "print again.")
-                         .arg(target)
-                   : QStringLiteral("无法在“%1”上打印报表。请检查打印机是否就绪（或文件能否写入），"
-                                    "然后重新打印。")
-                         .arg(target);
+QString PrintFailedText(const QString& target, Language language) {
+    return Text(PrintText::PrintFailed, language).arg(target);
 }
 
 } // namespace tevano

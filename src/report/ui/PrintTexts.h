@@ -2,6 +2,8 @@
 // print, and the words of the print preview's buttons and page count.
 #pragma once
 
+#include "base/Language.h"
+
 #include <QString>
 
 namespace tevano {
@@ -18,15 +20,15 @@ enum class PreviewWord {
     Close
 };
 
-QString PreviewText(PreviewWord word, bool english);
+QString PreviewText(PreviewWord word, Language language);
 
 // "Page 3", or "Pages 3-4" while two pages are shown.
-QString PreviewPagesText(int firstPage, int lastPage, bool english);
+QString PreviewPagesText(int firstPage, int lastPage, Language language);
 
 // The system has no printer (the print switch prints only to one).
-QString NoPrinterText(bool english);
+QString NoPrinterText(Language language);
 
 // The printer (or the PDF file) did not take the report.
-QString PrintFailedText(const QString& target, bool english);
+QString PrintFailedText(const QString& target, Language language);
 
 } // namespace tevano

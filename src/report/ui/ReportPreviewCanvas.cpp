@@ -92,7 +92,7 @@ void ReportPreviewCanvas::paintEvent(QPaintEvent* event) {
     const QRectF printable = printer_.pageRect(QPrinter::DevicePixel);
     const int dpi = printer_.resolution();
     // Pages are laid out in the printer's language of the moment, as they will print.
-    const bool english = IsEnglish();
+    const Language language = DisplayedLanguage();
     for (int page = firstPage_; page <= LastPage(); ++page) {
         const QRectF sheet = SheetRect(page);
         painter.fillRect(sheet.translated(kShadow, kShadow), palette().color(QPalette::Shadow));
@@ -105,7 +105,8 @@ void ReportPreviewCanvas::paintEvent(QPaintEvent* event) {
         painter.scale(scale, scale);
         painter.translate(printable.topLeft() - paper.topLeft());
         painter.setPen(Qt::black);
-        PaintReportPage(painter, page, printable.size().toSize(), dpi, dpi, image_, form_, english);
+        PaintReportPage(painter, page, printable.size().toSize(), dpi, dpi, image_, form_,
+                        language);
         painter.restore();
     }
 }

@@ -15,8 +15,8 @@ namespace tevano {
 
 ReportPreviewDlg::ReportPreviewDlg(const QPrinter& printer, const RadioImage& image,
                                    const ChannelForm& form, QWidget* parent)
-    : QDialog(parent), english_(IsEnglish()) {
-    setWindowTitle(PreviewText(PreviewWord::Title, english_));
+    : QDialog(parent), language_(DisplayedLanguage()) {
+    setWindowTitle(PreviewText(PreviewWord::Title, language_));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -26,7 +26,7 @@ ReportPreviewDlg::ReportPreviewDlg(const QPrinter& printer, const RadioImage& im
     for (PreviewWord word :
          {PreviewWord::Print, PreviewWord::NextPage, PreviewWord::PrevPage, PreviewWord::OnePage,
           PreviewWord::ZoomIn, PreviewWord::ZoomOut, PreviewWord::Close}) {
-        bar->addWidget(AddButton(word, english_));
+        bar->addWidget(AddButton(word, language_));
     }
     pages_ = new QLabel(this);
     bar->addSpacing(12);
@@ -63,8 +63,8 @@ ReportPreviewDlg::ReportPreviewDlg(const QPrinter& printer, const RadioImage& im
     UpdateBar();
 }
 
-QPushButton* ReportPreviewDlg::AddButton(PreviewWord word, bool english) {
-    auto* button = new QPushButton(PreviewText(word, english), this);
+QPushButton* ReportPreviewDlg::AddButton(PreviewWord word, Language language) {
+    auto* button = new QPushButton(PreviewText(word, language), this);
     button->setAutoDefault(false);
     button->setFocusPolicy(Qt::TabFocus);
     buttons_[word] = button;
@@ -91,7 +91,7 @@ void ReportPreviewDlg::ToggleTwoPages() {
     canvas_->ShowPages(canvas_->FirstPage(), twoPages_);
     canvas_->SetZoom(canvas_->Zoom(), scroller_->viewport()->size());
     Button(PreviewWord::OnePage)
-        ->setText(PreviewText(twoPages_ ? PreviewWord::OnePage : PreviewWord::TwoPages, english_));
+        ->setText(PreviewText(twoPages_ ? PreviewWord::OnePage : PreviewWord::TwoPages, language_));
     UpdateBar();
 }
 
@@ -105,7 +105,7 @@ void ReportPreviewDlg::UpdateBar() {
     Button(PreviewWord::PrevPage)->setEnabled(canvas_->FirstPage() > 1);
     Button(PreviewWord::ZoomIn)->setEnabled(canvas_->Zoom() < 2);
     Button(PreviewWord::ZoomOut)->setEnabled(canvas_->Zoom() > 0);
-    pages_->setText(PreviewPagesText(canvas_->FirstPage(), canvas_->LastPage(), english_));
+    pages_->setText(PreviewPagesText(canvas_->FirstPage(), canvas_->LastPage(), language_));
 }
 
 void ReportPreviewDlg::keyPressEvent(QKeyEvent* event) {

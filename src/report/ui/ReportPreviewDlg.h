@@ -3,6 +3,7 @@
 // and Close.
 #pragma once
 
+#include "base/Language.h"
 #include "grid/ChannelForm.h"
 #include "image/RadioImage.h"
 #include "report/ui/PrintTexts.h"
@@ -39,7 +40,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    QPushButton* AddButton(PreviewWord word, bool english);
+    QPushButton* AddButton(PreviewWord word, Language language);
     void Step(int pages);
     void ToggleTwoPages();
     void ChangeZoom(int step);
@@ -50,7 +51,7 @@ private:
     QLabel* pages_ = nullptr;
     std::map<PreviewWord, QPushButton*> buttons_;
     bool twoPages_ = true;
-    bool english_ = true;
+    Language language_ = Language::English;
     bool printRequested_ = false;
 };
 

@@ -38,8 +38,8 @@ bool PrinterReady(const QPrinter& printer) {
 }
 
 void ShowPrintFailure(const PrintContext& context, const QPrinter& printer) {
-    context.prompts.Ask(context.window.Widget(), PrintFailedText(PrintTarget(printer), IsEnglish()),
-                        Buttons::Ok);
+    context.prompts.Ask(context.window.Widget(),
+                        PrintFailedText(PrintTarget(printer), DisplayedLanguage()), Buttons::Ok);
 }
 
 void OnFilePrint(const PrintContext& context) {
@@ -54,7 +54,8 @@ void OnFilePrint(const PrintContext& context) {
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
-    if (!PrintReport(printer, context.view.Document().Image(), context.view.Form(), IsEnglish())) {
+    if (!PrintReport(printer, context.view.Document().Image(), context.view.Form(),
+                     DisplayedLanguage())) {
         ShowPrintFailure(context, printer);
     }
 }
@@ -83,14 +84,14 @@ void AddPrintCommands(CommandRegistry& registry, const PrintContext& context) {
 }
 
 bool PrintReport(QPrinter& printer, const RadioImage& image, const ChannelForm& form,
-                 bool english) {
+                 Language language) {
     int first = 1;
     int last = kReportPageCount;
     if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {
         first = std::clamp(printer.fromPage(), 1, kReportPageCount);
         last = std::clamp(printer.toPage(), first, kReportPageCount);
     }
-    return PaintReport(printer, image, form, english, first, last);
+    return PaintReport(printer, image, form, language, first, last);
 }
 
 bool PrintSwitchGiven(const QStringList& arguments) {
@@ -105,15 +106,15 @@ int PrintFromCommandLine(const PrintContext& context, QPrinter& printer) {
                    stderr);
         return 2;
     }
-    const bool english = IsEnglish();
+    const Language language = DisplayedLanguage();
     if (!PrinterReady(printer)) {
-        context.prompts.Ask(nullptr, NoPrinterText(english), Buttons::Ok);
+        context.prompts.Ask(nullptr, NoPrinterText(language), Buttons::Ok);
         return 1;
     }
     printer.setPrintRange(QPrinter::AllPages);
     printer.setFromTo(0, 0);
-    if (!PrintReport(printer, context.view.Document().Image(), context.view.Form(), english)) {
-        context.prompts.Ask(nullptr, PrintFailedText(PrintTarget(printer), english), Buttons::Ok);
+    if (!PrintReport(printer, context.view.Document().Image(), context.view.Form(), language)) {
+        context.prompts.Ask(nullptr, PrintFailedText(PrintTarget(printer), language), Buttons::Ok);
         return 1;
     }
     return 0;

@@ -2,6 +2,7 @@
 // the document's five-page settings report on the program's printer, in the language in force.
 #pragma once
 
+#include "base/Language.h"
 #include "grid/ChannelForm.h"
 #include "image/RadioImage.h"
 
@@ -26,7 +27,8 @@ void AddPrintCommands(CommandRegistry& registry, const PrintContext& context);
 
 // Prints the pages of the printer's page range (all five when it has none). False when the
 // printer could not be started or refused a page.
-bool PrintReport(QPrinter& printer, const RadioImage& image, const ChannelForm& form, bool english);
+bool PrintReport(QPrinter& printer, const RadioImage& image, const ChannelForm& form,
+                 Language language);
 
 // "--print FILE" or "-p FILE": print the file and end, without showing the window.
 bool PrintSwitchGiven(const QStringList& arguments);

@@ -19,24 +19,24 @@ constexpr double kPdfMarginMillimetres = 10.0;
 } // namespace
 
 bool PaintReportPage(QPainter& painter, int page, const RadioImage& image, const ChannelForm& form,
-                     bool english) {
+                     Language language) {
     QPaintDevice* device = painter.device();
     if (device == nullptr) {
         return false;
     }
     return PaintReportPage(painter, page, QSize(device->width(), device->height()),
-                           device->logicalDpiX(), device->logicalDpiY(), image, form, english);
+                           device->logicalDpiX(), device->logicalDpiY(), image, form, language);
 }
 
 bool PaintReportPage(QPainter& painter, int page, const QSize& paintArea, int dpiX, int dpiY,
-                     const RadioImage& image, const ChannelForm& form, bool english) {
+                     const RadioImage& image, const ChannelForm& form, Language language) {
     const PageRect rect{0, 0, paintArea.width(), paintArea.height()};
     QtReportPainter reportPainter(painter, dpiX, dpiY);
-    return DrawReportPage(page, rect, dpiX, dpiY, image, form, english, reportPainter);
+    return DrawReportPage(page, rect, dpiX, dpiY, image, form, language, reportPainter);
 }
 
 bool PaintReport(QPagedPaintDevice& device, const RadioImage& image, const ChannelForm& form,
-                 bool english, int firstPage, int lastPage) {
+                 Language language, int firstPage, int lastPage) {
     QPainter painter;
     if (!painter.begin(&device)) {
         return false;
@@ -45,12 +45,12 @@ bool PaintReport(QPagedPaintDevice& device, const RadioImage& image, const Chann
         if (page > firstPage && !device.newPage()) {
             return false;
         }
-        PaintReportPage(painter, page, image, form, english);
+        PaintReportPage(painter, page, image, form, language);
     }
     return painter.end();
 }
 
-QByteArray ReportPdf(const RadioImage& image, const ChannelForm& form, bool english) {
+QByteArray ReportPdf(const RadioImage& image, const ChannelForm& form, Language language) {
     QByteArray pdf;
     QBuffer buffer(&pdf);
     if (!buffer.open(QIODevice::WriteOnly)) {
@@ -59,12 +59,12 @@ QByteArray ReportPdf(const RadioImage& image, const ChannelForm& form, bool engl
     {
         QPdfWriter writer(&buffer);
         writer.setCreator(QStringLiteral("Tevano"));
-        writer.setTitle(ToQt(ReportPageTitle(1, english)));
+        writer.setTitle(ToQt(ReportPageTitle(1, language)));
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                          QMarginsF(kPdfMarginMillimetres, kPdfMarginMillimetres,
                                                    kPdfMarginMillimetres, kPdfMarginMillimetres),
                                          QPageLayout::Millimeter));
-        if (!PaintReport(writer, image, form, english)) {
+        if (!PaintReport(writer, image, form, language)) {
             return QByteArray();
         }
     }

@@ -2,6 +2,7 @@
 // writer or a preview page, and the whole report as an A4 PDF.
 #pragma once
 
+#include "base/Language.h"
 #include "grid/ChannelForm.h"
 #include "image/RadioImage.h"
 
@@ -15,19 +16,19 @@ namespace tevano {
 // Draws one page (1 to 5) with the painter, whose device gives the drawing rectangle (its
 // whole paint area) and the resolution.
 bool PaintReportPage(QPainter& painter, int page, const RadioImage& image, const ChannelForm& form,
-                     bool english);
+                     Language language);
 
 // Draws one page into a paint area of that many device pixels at that resolution, from the
 // painter's origin: the printer's page as the preview shows it, scaled by the painter.
 bool PaintReportPage(QPainter& painter, int page, const QSize& paintArea, int dpiX, int dpiY,
-                     const RadioImage& image, const ChannelForm& form, bool english);
+                     const RadioImage& image, const ChannelForm& form, Language language);
 
 // Draws pages first to last, one device page each. False when the device cannot be painted.
 bool PaintReport(QPagedPaintDevice& device, const RadioImage& image, const ChannelForm& form,
-                 bool english, int firstPage = 1, int lastPage = 5);
+                 Language language, int firstPage = 1, int lastPage = 5);
 
 // The five pages as an A4 PDF document; empty when it cannot be made. Needs a Qt GUI
 // application for its fonts.
-QByteArray ReportPdf(const RadioImage& image, const ChannelForm& form, bool english);
+QByteArray ReportPdf(const RadioImage& image, const ChannelForm& form, Language language);
 
 } // namespace tevano

@@ -1,5 +1,7 @@
 #include "shell/ui/CTevApp.h"
 
+#include "base/Messages.h"
+#include "base/ui/QtText.h"
 #include "base/ui/UserPrompts.h"
 #include "grid/ui/CTevView.h"
 #include "grid/ui/CsvCommands.h"
@@ -84,13 +86,13 @@ bool CTevApp::InitInstance() {
     SetLanguageBaseName(baseName_);
     SetDisplayLanguage(ChooseLanguageAtStart(baseName_, SystemLanguageIsChinese(), ini_));
     if (!LoadModule(DisplayLanguage(), module_)) {
-        prompts_.Show(nullptr, MessageId::ResourceModuleMissingAtStart, true);
+        prompts_.Show(nullptr, MessageId::ResourceModuleMissingAtStart, Language::English);
         return false;
     }
 
     const res::DialogTemplate* form = module_.FindDialog(res::ids::kFormView);
     if (form == nullptr) {
-        prompts_.Show(nullptr, MessageId::ResourceModuleMissingAtStart, true);
+        prompts_.Show(nullptr, MessageId::ResourceModuleMissingAtStart, Language::English);
         return false;
     }
     document_ = std::make_unique<CTevDoc>();
@@ -116,7 +118,7 @@ bool CTevApp::InitInstance() {
     connect(view_, &CTevView::CellChanged, document_.get(),
             [this] { document_->SetModifiedFlag(true); });
     connect(view_, &CTevView::EditMessage, this,
-            [this](MessageId id) { prompts_.Show(frame_.get(), id, IsEnglish()); });
+            [this](MessageId id) { prompts_.Show(frame_.get(), id, DisplayedLanguage()); });
     connect(view_, &CTevView::StatusHelp, frame_.get(), &CMainFrame::ShowHelpText);
 
     // The window has its size before the form is first shown in it, so that the grid's
@@ -272,7 +274,8 @@ void CTevApp::UpdateCommandUi() {
 }
 
 void CTevApp::OnSwitchLanguage() {
-    if (prompts_.Show(frame_.get(), MessageId::ConfirmLanguageChange, IsEnglish()) == Answer::No) {
+    if (prompts_.Show(frame_.get(), MessageId::ConfirmLanguageChange, DisplayedLanguage()) ==
+        Answer::No) {
         return;
     }
     ResourceModule next;
@@ -281,12 +284,12 @@ void CTevApp::OnSwitchLanguage() {
         [this, &next](const std::string& language) { return LoadModule(language, next); });
     SetDisplayLanguage(result.language);
     if (result.loadFailed) {
-        prompts_.Show(frame_.get(), MessageId::ResourceModuleMissingOnSwitch, true);
+        prompts_.Show(frame_.get(), MessageId::ResourceModuleMissingOnSwitch, Language::English);
     } else {
         module_ = std::move(next);
     }
     ApplyLanguage();
-    view_->RefreshLanguage(IsEnglish());
+    view_->RefreshLanguage(DisplayedLanguage());
 }
 
 void CTevApp::ShowAbout() {
@@ -297,20 +300,7 @@ void CTevApp::ShowAbout() {
 }
 
 void CTevApp::ShowHelp() {
-    const QString english = QStringLiteral(
-        "Read From Radio copies the radio's memory into the grid; Write To Radio sends the grid "
-        "back. Choose the cable's port in the Port menu first.\n\n"
-        "Click a cell, or type on it, to edit a channel. Frequencies are in MHz, from 67 to 521, "
-        "in steps of 6.25, 5 or 2.5 kHz. Clear both frequencies to empty a channel.\n\n"
-        "Optional Features and Side Key set the radio-wide options. Save keeps the image in a "
-        ".sin file.");
-    const QString chinese = QStringLiteral(
-        "“从对讲机读取”把对讲机的存储内容读入表格；“写入对讲机”把表格内容写回对讲机。请先在“端口”"
-        "菜单中选择编程线所连接的端口。\n\n"
-        "单击格子或直接输入即可编辑频道。频率以 MHz 为单位，范围 67 至 521，步进为 6.25、5 或 "
-        "2.5 kHz。清除两个频率即可清空该频道。\n\n"
-        "“可选功能”和“侧键”设置整机选项。“保存”把数据存为 .sin 文件。");
-    prompts_.Ask(frame_.get(), IsEnglish() ? english : chinese, Buttons::Ok);
+    prompts_.Ask(frame_.get(), ToQt(UiText(TextId::ProgramHelp, DisplayedLanguage())), Buttons::Ok);
 }
 
 } // namespace tevano

@@ -128,7 +128,7 @@ void CTestModeDlg::MakeTree() {
     if (tree == nullptr) {
         return;
     }
-    const bool english = IsEnglish();
+    const Language language = DisplayedLanguage();
     QTreeWidgetItem* branch = nullptr;
     for (int index = 0; index < kTestModeTreeItemCount; ++index) {
         const auto entry = static_cast<TestModeTreeItem>(index);
@@ -137,7 +137,7 @@ void CTestModeDlg::MakeTree() {
         if (IsTopLevel(entry)) {
             branch = item;
         }
-        item->setText(0, ToQt(TreeItemText(entry, english)));
+        item->setText(0, ToQt(TreeItemText(entry, language)));
         item->setData(0, Qt::UserRole, index);
         treeItems_[entry] = item;
     }
@@ -215,7 +215,7 @@ void CTestModeDlg::OnTreeSelection(QTreeWidgetItem* item) {
 
 void CTestModeDlg::OnDefault() {
     if (const std::optional<MessageId> message = model_.Default()) {
-        prompts_.Show(this, *message, IsEnglish());
+        prompts_.Show(this, *message, DisplayedLanguage());
     }
     Refresh();
 }
@@ -228,7 +228,7 @@ void CTestModeDlg::OnStart() {
         prompts_.Show(this,
                       *start.emptyField == TestSide::Receive ? MessageId::ReceiveFrequencyMissing
                                                              : MessageId::TransmitFrequencyMissing,
-                      IsEnglish());
+                      DisplayedLanguage());
         return;
     }
     if (start_) {
@@ -238,7 +238,7 @@ void CTestModeDlg::OnStart() {
 
 void CTestModeDlg::Refresh() {
     refreshing_ = true;
-    const bool english = IsEnglish();
+    const Language language = DisplayedLanguage();
     const TestModeView view = model_.View();
     for (int id : kFrequencyView) {
         if (QWidget* control = built_->Control(id)) {
@@ -254,7 +254,7 @@ void CTestModeDlg::Refresh() {
         button->setVisible(model_.DefaultButtonShown());
     }
     if (auto* group = built_->As<DialogGroupBox>(ids::kViewGroup)) {
-        group->setTitle(ToQt(model_.GroupCaption(english)));
+        group->setTitle(ToQt(model_.GroupCaption(language)));
     }
     for (TestSide side : kSides) {
         RefreshSide(side);
@@ -269,7 +269,7 @@ void CTestModeDlg::Refresh() {
     }
     if (view == TestModeView::Item) {
         if (auto* label = built_->As<QLabel>(ids::kCurrentValue)) {
-            label->setText(ToQt(model_.PositionText(english)));
+            label->setText(ToQt(model_.PositionText(language)));
         }
     }
     refreshing_ = false;

@@ -41,7 +41,7 @@ public:
 
     Answer Ask(MessageId message) override {
         QApplication::restoreOverrideCursor();
-        const Answer answer = prompts_.Show(dialog_, message, IsEnglish());
+        const Answer answer = prompts_.Show(dialog_, message, DisplayedLanguage());
         QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
         return answer;
     }

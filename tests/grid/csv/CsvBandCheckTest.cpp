@@ -17,7 +17,7 @@ TEST(CsvBandCheck, ChannelsOutsideTheFieldBandAreNamed) {
                                              "3,118.000000,off\n"
                                              "4,433.000000,split,145.000000\n"
                                              "5,440.000000,-,5\n",
-                                             true);
+                                             Language::English);
     ASSERT_EQ(import.channels.size(), 5u);
 
     const CsvBandCheck vhf = CheckFieldBand(import.channels, 0);
@@ -26,13 +26,13 @@ TEST(CsvBandCheck, ChannelsOutsideTheFieldBandAreNamed) {
     EXPECT_EQ(vhf.warnings[0].line, 3); // 176.6 MHz transmit
     EXPECT_EQ(vhf.warnings[0].rx, "");
     EXPECT_EQ(vhf.warnings[0].tx, "176.60000");
-    EXPECT_EQ(CsvBandWarningLine(vhf.warnings[1], vhf.band, true),
+    EXPECT_EQ(CsvBandWarningLine(vhf.warnings[1], vhf.band, Language::English),
               "warning: line 4: channel 3's receive frequency 118.00000 MHz is outside the "
               "\"Field\" band 134 - 176MHz");
     EXPECT_EQ(vhf.warnings[2].tx, "");
-    EXPECT_EQ(CsvBandWarningText(vhf.warnings[3], vhf.band, false),
+    EXPECT_EQ(CsvBandWarningText(vhf.warnings[3], vhf.band, Language::Chinese),
               "频道 5 的接收频率 440.00000 MHz 和发射频率 435.00000 MHz 超出频段 134 - 176MHz");
-    const std::string message = CsvBandWarningsMessage(vhf, true, 2);
+    const std::string message = CsvBandWarningsMessage(vhf, Language::English, 2);
     EXPECT_NE(message.find("\nLine 3: channel 2's transmit frequency 176.60000 MHz"),
               std::string::npos)
         << message;
@@ -47,7 +47,7 @@ TEST(CsvBandCheck, ChannelsOutsideTheFieldBandAreNamed) {
     // A "Field" byte the list has no entry for leaves no band to compare with.
     EXPECT_TRUE(CheckFieldBand(import.channels, -1).warnings.empty());
     EXPECT_TRUE(CheckFieldBand(import.channels, 5).warnings.empty());
-    EXPECT_EQ(CsvBandWarningsMessage(CheckFieldBand(import.channels, 5), true), "");
+    EXPECT_EQ(CsvBandWarningsMessage(CheckFieldBand(import.channels, 5), Language::English), "");
 }
 
 } // namespace

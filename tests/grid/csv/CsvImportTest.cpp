@@ -34,8 +34,8 @@ TEST(CsvImport, RowsBecomeTheCellsOfTheirChannels) {
         "128,UHF,439.993750,+,5.000000,Cross,88.5,88.5,754,RN,023,DTCS->,FM,6.25,,4W,,,,,\n"
         "64,,145.006250,off,0,TSQL,,67.0,,,,,FM,,P,Low,,,,,\n"
         "65,SPLIT,435.000000,split,145.000000,DTCS,,,023,NR,,,FM,5.00,,High,,,,,\n";
-    const CsvImport import = ReadChannelList(list, true);
-    ASSERT_TRUE(import.Ok()) << CsvImportFailureText(import, "list.csv", true);
+    const CsvImport import = ReadChannelList(list, Language::English);
+    ASSERT_TRUE(import.Ok()) << CsvImportFailureText(import, "list.csv", Language::English);
     ASSERT_EQ(import.channels.size(), 5u);
     const Cells tail = {"None", "OFF", "Close", "Forward"};
     const auto row = [&tail](Cells head, const char* name) {
@@ -66,8 +66,8 @@ TEST(CsvImport, ColumnsAreFoundByNameInAnyOrderAndSemicolonFiles) {
                              "\"146,520000\";\"calling; simplex\";3;\"A-1\";1.0W\r\n"
                              "\r\n"
                              "446,00625;;4;;\r\n";
-    const CsvImport import = ReadChannelList(list, false);
-    ASSERT_TRUE(import.Ok()) << CsvImportFailureText(import, "list.csv", true);
+    const CsvImport import = ReadChannelList(list, Language::Chinese);
+    ASSERT_TRUE(import.Ok()) << CsvImportFailureText(import, "list.csv", Language::English);
     ASSERT_EQ(import.channels.size(), 2u);
     EXPECT_EQ(import.channels[0].channel, 3);
     // Without Duplex, Tone, Mode and Skip columns: same frequency both ways, no tones, wide,
@@ -83,24 +83,24 @@ TEST(CsvImport, ColumnsAreFoundByNameInAnyOrderAndSemicolonFiles) {
 // and no PTT ID, and busy lock and repeat invert of a channel typed in; a channel already there
 // keeps all four, and the grid's own defaults for a typed channel stay as they are.
 TEST(CsvImport, OptionsTheListDoesNotCarryAreQuietOrKept) {
-    for (const bool english : {true, false}) {
-        testing::EditorBench bench(english);
+    for (const Language language : {Language::English, Language::Chinese}) {
+        testing::EditorBench bench(language);
         bench.Click(9, 1);
         bench.Type("145");
         bench.Leave();
         Cells typed = bench.Row(9);
-        EXPECT_EQ(typed[kColOptSignal - 1], words::kDtmf.In(english));
-        EXPECT_EQ(typed[kColPttId - 1], words::kOn.In(english));
+        EXPECT_EQ(typed[kColOptSignal - 1], words::kDtmf.In(language));
+        EXPECT_EQ(typed[kColPttId - 1], words::kOn.In(language));
         const CsvImport import =
-            ReadChannelList(kHeader + "10,,145.000000\n8,NEW,146.000000\n", english);
+            ReadChannelList(kHeader + "10,,145.000000\n8,NEW,146.000000\n", language);
         ASSERT_TRUE(import.Ok());
         ASSERT_EQ(import.channels.size(), 2u);
-        typed[kColOptSignal - 1] = words::kNone.In(english);
-        typed[kColPttId - 1] = words::kOff.In(english);
+        typed[kColOptSignal - 1] = words::kNone.In(language);
+        typed[kColPttId - 1] = words::kOff.In(language);
         EXPECT_EQ(CellsOf(import.channels[0]), typed);
 
         bench.FillChannel(8, "430.00000", ""); // MSK, busy lock on carrier, reverse
-        bench.grid.SetTextMatrix(8, kColPttId, words::kOn.In(english));
+        bench.grid.SetTextMatrix(8, kColPttId, words::kOn.In(language));
         const Cells before = bench.Row(8);
         const Cells kept(before.begin() + kColOptSignal - 1, before.begin() + kColRepeatInvert);
         ApplyImportedChannels(bench.grid, import.channels);
@@ -154,7 +154,7 @@ TEST(CsvImport, EveryRefusedRowIsListedWithItsLineApartFromTheAcceptedOnes) {
     for (const Case& c : cases) {
         list += std::string(c.row) + "\n";
     }
-    const CsvImport import = ReadChannelList(list, true);
+    const CsvImport import = ReadChannelList(list, Language::English);
     EXPECT_FALSE(import.Ok());
     EXPECT_EQ(import.listProblem, CsvListProblem::None);
     // The good row on line 2 is accepted; the caller takes it only when told to skip the others.
@@ -167,11 +167,11 @@ TEST(CsvImport, EveryRefusedRowIsListedWithItsLineApartFromTheAcceptedOnes) {
         EXPECT_EQ(import.refusals[i].line, static_cast<int>(i) + 3);
         ASSERT_EQ(import.refusals[i].reasons.size(), 1u);
         EXPECT_EQ(import.refusals[i].reasons[0].problem, cases[i].problem);
-        EXPECT_FALSE(CsvReasonText(import.refusals[i].reasons[0], true).empty());
-        EXPECT_FALSE(CsvReasonText(import.refusals[i].reasons[0], false).empty());
+        EXPECT_FALSE(CsvReasonText(import.refusals[i].reasons[0], Language::English).empty());
+        EXPECT_FALSE(CsvReasonText(import.refusals[i].reasons[0], Language::Chinese).empty());
     }
     // The message names every refused row by its line.
-    const std::string message = CsvImportFailureText(import, "list.csv", true);
+    const std::string message = CsvImportFailureText(import, "list.csv", Language::English);
     EXPECT_EQ(message.rfind("The channel list \"list.csv\" was not imported", 0), 0u) << message;
     EXPECT_NE(message.find("\nLine 3: Location \"0\" is not a channel number from 1 to 128"),
               std::string::npos)
@@ -183,7 +183,7 @@ TEST(CsvImport, EveryRefusedRowIsListedWithItsLineApartFromTheAcceptedOnes) {
     EXPECT_NE(message.find("\nLine 26: Mode \"AM\": the radio has FM (wide) and NFM (narrow) only"),
               std::string::npos)
         << message;
-    const std::string chinese = CsvImportFailureText(import, "list.csv", false);
+    const std::string chinese = CsvImportFailureText(import, "list.csv", Language::Chinese);
     EXPECT_NE(chinese.find("\n第 30 行：Name \"ABCDEFGHI\" 超过频道名称的 6 个字符"),
               std::string::npos)
         << chinese;
@@ -193,7 +193,7 @@ TEST(CsvImport, ARowWithSeveralFaultsAndARepeatedLocation) {
     const CsvImport import = ReadChannelList(kHeader + "5,,145.000000\n"
                                                        "5,a_b,600,,,,,,,,,,AM\n"
                                                        "7,,146.000000,,,,,,,,,,,,,,\"open\n",
-                                             true);
+                                             Language::English);
     ASSERT_EQ(import.refusals.size(), 2u);
     EXPECT_EQ(import.refusals[0].line, 3);
     std::vector<CsvProblem> problems;
@@ -203,7 +203,7 @@ TEST(CsvImport, ARowWithSeveralFaultsAndARepeatedLocation) {
     EXPECT_EQ(problems,
               (std::vector<CsvProblem>{CsvProblem::RxOutOfRange, CsvProblem::ModeUnknown,
                                        CsvProblem::NameCharacters, CsvProblem::LocationRepeated}));
-    EXPECT_EQ(CsvRefusalLine(import.refusals[0], true),
+    EXPECT_EQ(CsvRefusalLine(import.refusals[0], Language::English),
               "Line 3: the receive frequency 600 MHz is outside 67-521 MHz; Mode \"AM\": the radio "
               "has FM (wide) and NFM (narrow) only; Name \"a_b\" holds characters the radio cannot "
               "show (it shows A-Z, 0-9, \"-\" and blanks); channel 5 is already given on line 2");
@@ -212,13 +212,14 @@ TEST(CsvImport, ARowWithSeveralFaultsAndARepeatedLocation) {
 }
 
 TEST(CsvImport, FilesThatAreNoChannelList) {
-    EXPECT_EQ(ReadChannelList("", true).listProblem, CsvListProblem::NoHeader);
-    EXPECT_EQ(ReadChannelList("\n\r\n", true).listProblem, CsvListProblem::NoHeader);
-    EXPECT_EQ(ReadChannelList(kHeader, true).listProblem, CsvListProblem::NoRows);
+    EXPECT_EQ(ReadChannelList("", Language::English).listProblem, CsvListProblem::NoHeader);
+    EXPECT_EQ(ReadChannelList("\n\r\n", Language::English).listProblem, CsvListProblem::NoHeader);
+    EXPECT_EQ(ReadChannelList(kHeader, Language::English).listProblem, CsvListProblem::NoRows);
 
-    const CsvImport noFrequency = ReadChannelList("Location;Name;Freq\n1;A;145\n", true);
+    const CsvImport noFrequency =
+        ReadChannelList("Location;Name;Freq\n1;A;145\n", Language::English);
     EXPECT_EQ(noFrequency.missingColumn, "Frequency");
-    EXPECT_EQ(CsvImportFailureText(noFrequency, "x.csv", true),
+    EXPECT_EQ(CsvImportFailureText(noFrequency, "x.csv", Language::English),
               "\"x.csv\" is not a channel list: its first line has no \"Frequency\" column. A "
               "channel list begins with the header line \"Location,Name,Frequency,...\".");
 
@@ -226,7 +227,8 @@ TEST(CsvImport, FilesThatAreNoChannelList) {
     std::string binary(3168, '\xFF');
     binary[17] = '\0';
     binary[40] = '\n';
-    EXPECT_EQ(ReadChannelList(binary, true).listProblem, CsvListProblem::MissingColumn);
+    EXPECT_EQ(ReadChannelList(binary, Language::English).listProblem,
+              CsvListProblem::MissingColumn);
 }
 
 // Random text after a good header line: every row is taken or refused, nothing else happens.
@@ -239,9 +241,10 @@ TEST(CsvImport, AnyTextIsReadOrRefused) {
         for (std::size_t i = 0; i < length; ++i) {
             text += alphabet[rng() % alphabet.size()];
         }
-        const CsvImport import = ReadChannelList(text, pass % 4 < 2);
+        const CsvImport import =
+            ReadChannelList(text, pass % 4 < 2 ? Language::English : Language::Chinese);
         if (!import.Ok()) {
-            EXPECT_FALSE(CsvImportFailureText(import, "x.csv", true).empty());
+            EXPECT_FALSE(CsvImportFailureText(import, "x.csv", Language::English).empty());
         }
         if (import.listProblem != CsvListProblem::None) {
             EXPECT_TRUE(import.channels.empty());
@@ -264,7 +267,7 @@ TEST(CsvImport, ApplyingWritesOnlyTheListsChannels) {
     GridModel grid;
     grid.SetTextMatrix(1, kColName, "KEEP");
     grid.SetTextMatrix(2, kColRxFrequency, "150.00000");
-    const CsvImport import = ReadChannelList(kHeader + "2,NEW,145.000000,off\n", true);
+    const CsvImport import = ReadChannelList(kHeader + "2,NEW,145.000000,off\n", Language::English);
     ASSERT_TRUE(import.Ok());
     ApplyImportedChannels(grid, import.channels);
     EXPECT_EQ(grid.TextMatrix(1, kColName), "KEEP");
@@ -283,21 +286,21 @@ TEST(CsvImport, PlacedInFileOrder) {
                                        "x,D,147.000000\n";
     CsvImportOptions options;
     options.firstChannel = 126;
-    const CsvImport placed = ReadChannelList(list, true, options);
+    const CsvImport placed = ReadChannelList(list, Language::English, options);
     ASSERT_EQ(placed.channels.size(), 2u);
     EXPECT_EQ(placed.channels[0].channel, 126);
     EXPECT_EQ(placed.channels[1].channel, 128); // line 3, for 127, is refused for its frequency
     EXPECT_EQ(placed.channels[1].cells[kColName], "C");
     ASSERT_EQ(placed.refusals.size(), 2u);
     EXPECT_EQ(placed.refusals[0].reasons[0].problem, CsvProblem::RxOffStep);
-    EXPECT_EQ(CsvRefusalLine(placed.refusals[1], true),
+    EXPECT_EQ(CsvRefusalLine(placed.refusals[1], Language::English),
               "Line 5: placed in file order from channel 126, this row would go to channel 129, "
               "past the last channel 128");
-    EXPECT_EQ(CsvRefusalLine(placed.refusals[1], false),
+    EXPECT_EQ(CsvRefusalLine(placed.refusals[1], Language::Chinese),
               "第 5 行：从频道 126 起按文件顺序放置，此行将排到频道 129，超出最后的频道 128");
 
     const CsvImport unnumbered =
-        ReadChannelList("Name;Frequency\nA;145\nB;146\n", true, CsvImportOptions{});
+        ReadChannelList("Name;Frequency\nA;145\nB;146\n", Language::English, CsvImportOptions{});
     ASSERT_TRUE(unnumbered.Ok());
     ASSERT_EQ(unnumbered.channels.size(), 2u);
     EXPECT_EQ(unnumbered.channels[0].channel, 1);
@@ -311,18 +314,18 @@ TEST(CsvImport, LongNamesRefusedOrCut) {
                                        "2,Repeater,145.000000\n"
                                        "3,ABCDEF_,145.000000\n"
                                        "4,AB_DEFGH,145.000000\n";
-    const CsvImport strict = ReadChannelList(list, true);
+    const CsvImport strict = ReadChannelList(list, Language::English);
     ASSERT_EQ(strict.channels.size(), 1u);
     EXPECT_EQ(strict.channels[0].cells[kColName], "ABCDEF");
     EXPECT_TRUE(strict.channels[0].fullName.empty());
     ASSERT_EQ(strict.refusals.size(), 3u);
     EXPECT_EQ(strict.refusals[0].reasons[0].problem, CsvProblem::NameTooLong);
-    EXPECT_EQ(CsvReasonText(strict.refusals[0].reasons[0], true),
+    EXPECT_EQ(CsvReasonText(strict.refusals[0].reasons[0], Language::English),
               "Name \"Repeater\" is longer than a channel name's 6 characters");
 
     CsvImportOptions cut;
     cut.cutNames = true;
-    const CsvImport cutting = ReadChannelList(list, true, cut);
+    const CsvImport cutting = ReadChannelList(list, Language::English, cut);
     ASSERT_EQ(cutting.channels.size(), 3u);
     EXPECT_EQ(cutting.channels[1].cells[kColName], "REPEAT");
     EXPECT_EQ(cutting.channels[1].fullName, "Repeater");

@@ -14,6 +14,7 @@
 #include "grid/csv/CsvTexts.h"
 #include "image/ChannelRecord.h"
 #include "image/ToneTable.h"
+#include "support/LanguageName.h"
 
 #include <gtest/gtest.h>
 
@@ -28,8 +29,8 @@ using Cells = std::vector<std::string>; // columns 1 to 12
 RadioImage ImageOfRows(const std::vector<std::pair<int, Cells>>& rows) {
     RadioImage image{};
     MakeNewImage(image);
-    HeadlessChannelForm form(true);
-    ShowImage(image, form.Form(), true);
+    HeadlessChannelForm form(Language::English);
+    ShowImage(image, form.Form(), Language::English);
     for (const auto& [channel, cells] : rows) {
         for (int col = 1; col <= kColName; ++col) {
             form.grid.SetTextMatrix(channel, col, cells[static_cast<std::size_t>(col - 1)]);
@@ -39,33 +40,33 @@ RadioImage ImageOfRows(const std::vector<std::pair<int, Cells>>& rows) {
     return image;
 }
 
-CsvExport ExportOfImage(const RadioImage& image, bool english) {
-    HeadlessChannelForm form(english);
-    ShowImage(image, form.Form(), english);
+CsvExport ExportOfImage(const RadioImage& image, Language language) {
+    HeadlessChannelForm form(language);
+    ShowImage(image, form.Form(), language);
     return ExportChannelList(form.grid);
 }
 
 // The list put into a new document, saved as the program saves it.
-RadioImage ImportIntoNewImage(const std::string& list, bool english) {
+RadioImage ImportIntoNewImage(const std::string& list, Language language) {
     RadioImage image{};
     MakeNewImage(image);
-    HeadlessChannelForm form(english);
-    ShowImage(image, form.Form(), english);
-    const CsvImport import = ReadChannelList(list, english);
-    EXPECT_TRUE(import.Ok()) << CsvImportFailureText(import, "list.csv", true);
+    HeadlessChannelForm form(language);
+    ShowImage(image, form.Form(), language);
+    const CsvImport import = ReadChannelList(list, language);
+    EXPECT_TRUE(import.Ok()) << CsvImportFailureText(import, "list.csv", Language::English);
     ApplyImportedChannels(form.grid, import.channels);
     EncodeChannels(form.Form(), image);
     return image;
 }
 
 // What a channel list carries of a channel, as the grid shows it after a decode.
-Cells ListedCells(const RadioImage& image, int channel, bool english) {
-    const ChannelRowTexts row = DecodeChannel(image, channel, english);
+Cells ListedCells(const RadioImage& image, int channel, Language language) {
+    const ChannelRowTexts row = DecodeChannel(image, channel, language);
     return {row[kColRxFrequency], row[kColTxFrequency], row[kColRxTone],  row[kColTxTone],
             row[kColBandwidth],   row[kColScan],        row[kColTxPower], row[kColName]};
 }
 
-void ExpectSameChannels(const RadioImage& original, const RadioImage& imported, bool english,
+void ExpectSameChannels(const RadioImage& original, const RadioImage& imported, Language language,
                         const std::vector<int>& leftOut) {
     for (int channel = 1; channel <= kChannelCount; ++channel) {
         SCOPED_TRACE(channel);
@@ -75,12 +76,13 @@ void ExpectSameChannels(const RadioImage& original, const RadioImage& imported, 
             EXPECT_FALSE(ChannelRecord::IsUsed(imported, channel));
             continue;
         }
-        EXPECT_EQ(ListedCells(imported, channel, english), ListedCells(original, channel, english));
-        const ChannelRowTexts row = DecodeChannel(imported, channel, english);
-        EXPECT_EQ(row[kColOptSignal], words::kNone.In(english));
-        EXPECT_EQ(row[kColPttId], words::kOff.In(english));
-        EXPECT_EQ(row[kColBusyLock], words::kClose.In(english));
-        EXPECT_EQ(row[kColRepeatInvert], words::kForward.In(english));
+        EXPECT_EQ(ListedCells(imported, channel, language),
+                  ListedCells(original, channel, language));
+        const ChannelRowTexts row = DecodeChannel(imported, channel, language);
+        EXPECT_EQ(row[kColOptSignal], words::kNone.In(language));
+        EXPECT_EQ(row[kColPttId], words::kOff.In(language));
+        EXPECT_EQ(row[kColBusyLock], words::kClose.In(language));
+        EXPECT_EQ(row[kColRepeatInvert], words::kForward.In(language));
     }
 }
 
@@ -120,9 +122,9 @@ TEST(CsvRoundTrip, EveryToneModeDuplexKindPowerAndMode) {
                      "Forward", "TXONLY"}});
     const RadioImage original = ImageOfRows(rows);
 
-    for (const bool english : {true, false}) {
-        SCOPED_TRACE(english);
-        const CsvExport first = ExportOfImage(original, english);
+    for (const Language language : {Language::English, Language::Chinese}) {
+        SCOPED_TRACE(language);
+        const CsvExport first = ExportOfImage(original, language);
         EXPECT_EQ(first.rows, 127);
         EXPECT_EQ(first.leftOut, std::vector<int>{128});
         for (const char* expected :
@@ -132,9 +134,9 @@ TEST(CsvRoundTrip, EveryToneModeDuplexKindPowerAndMode) {
               ",S,",        ",RN,",     ",NR,",     ",RR,"}) {
             EXPECT_NE(first.text.find(expected), std::string::npos) << expected;
         }
-        const RadioImage imported = ImportIntoNewImage(first.text, english);
-        ExpectSameChannels(original, imported, english, first.leftOut);
-        const CsvExport second = ExportOfImage(imported, english);
+        const RadioImage imported = ImportIntoNewImage(first.text, language);
+        ExpectSameChannels(original, imported, language, first.leftOut);
+        const CsvExport second = ExportOfImage(imported, language);
         EXPECT_EQ(second.text, first.text);
         EXPECT_TRUE(second.leftOut.empty());
     }
@@ -155,7 +157,7 @@ TEST(CsvRoundTrip, RandomChannelsInBothLanguages) {
         return (low + pick(high - low + 1)) * step;
     };
     for (int pass = 0; pass < 10; ++pass) {
-        const bool english = pass % 2 == 0;
+        const Language language = pass % 2 == 0 ? Language::English : Language::Chinese;
         std::vector<std::pair<int, Cells>> rows;
         for (int channel = 1; channel <= kChannelCount; ++channel) {
             if (pick(5) == 0) {
@@ -178,11 +180,11 @@ TEST(CsvRoundTrip, RandomChannelsInBothLanguages) {
                   "None", "OFF", "Carrier", "Reverse", name}});
         }
         const RadioImage original = ImageOfRows(rows);
-        const CsvExport first = ExportOfImage(original, english);
+        const CsvExport first = ExportOfImage(original, language);
         ASSERT_TRUE(first.leftOut.empty());
-        const RadioImage imported = ImportIntoNewImage(first.text, english);
-        ExpectSameChannels(original, imported, english, {});
-        EXPECT_EQ(ExportOfImage(imported, english).text, first.text);
+        const RadioImage imported = ImportIntoNewImage(first.text, language);
+        ExpectSameChannels(original, imported, language, {});
+        EXPECT_EQ(ExportOfImage(imported, language).text, first.text);
     }
 }
 
@@ -208,13 +210,13 @@ TEST(CsvRoundTrip, ReimportIntoTheSourceImageChangesNoByte) {
           "Forward", "LAST"}},
     };
     const RadioImage original = ImageOfRows(rows);
-    for (const bool english : {true, false}) {
-        SCOPED_TRACE(english);
-        HeadlessChannelForm form(english);
-        ShowImage(original, form.Form(), english);
+    for (const Language language : {Language::English, Language::Chinese}) {
+        SCOPED_TRACE(language);
+        HeadlessChannelForm form(language);
+        ShowImage(original, form.Form(), language);
         const CsvExport list = ExportChannelList(form.grid);
-        const CsvImport import = ReadChannelList(list.text, english);
-        ASSERT_TRUE(import.Ok()) << CsvImportFailureText(import, "list.csv", true);
+        const CsvImport import = ReadChannelList(list.text, language);
+        ASSERT_TRUE(import.Ok()) << CsvImportFailureText(import, "list.csv", Language::English);
         ApplyImportedChannels(form.grid, import.channels);
         RadioImage image = original;
         EncodeChannels(form.Form(), image);

@@ -1,0 +1,31 @@
+// The words of tevano-cli's own output that follow --chinese: the form's labels in `show`, the
+// result of each radio written, and the report's failure. Usage errors stay in English.
+#pragma once
+
+#include "base/Language.h"
+
+#include <string>
+
+namespace tevano::cli {
+
+enum class CliTextId {
+    TypeLabel,
+    FieldLabel,
+    ManualLabel,
+    NoEntryPicked,
+    EntryNumber, // %1: the entry's index in its list
+    Written,
+    WrittenVerified,
+    FailedBecause, // %1: the reason
+    ReadingBack,   // %1: what went wrong while reading the radio back
+    MemoryDiffers, // %1: offset, %2: the byte written, %3: the byte read back (hexadecimal)
+    CannotDrawReport,
+    Count,
+};
+
+// The text; "%1", "%2" and "%3" are replaced by the arguments given, in order.
+std::string CliText(CliTextId id, Language language, const std::string& first = std::string(),
+                    const std::string& second = std::string(),
+                    const std::string& third = std::string());
+
+} // namespace tevano::cli

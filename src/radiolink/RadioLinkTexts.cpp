@@ -1,0 +1,48 @@
+#include "radiolink/RadioLinkTexts.h"
+
+#include <array>
+#include <cstddef>
+
+namespace tevano {
+
+namespace {
+
+// In the order of RadioLinkTextId.
+constexpr std::array<TextPair, static_cast<std::size_t>(RadioLinkTextId::Count)> kTexts = {{
+    {"<device>: permission denied. Add your user to the <group> group (sudo usermod -aG <group> "
+     "$USER), then log out and in again.",
+     "<device>：没有使用串口的权限。请把当前用户加入 <group> 组（sudo usermod -aG <group> "
+     "$USER），然后注销并重新登录。"},
+    {"<device> does not exist: the programming cable is not plugged in, or the port is set to "
+     "another device (Port Setup).",
+     "<device> 不存在：写频线没有插好，或该端口设置成了别的设备（端口设置）。"},
+    {"<device> is in use by another program: close that program and try again.",
+     "<device> 正被其他程序占用：请关闭该程序后再试。"},
+    {"<device> is not a serial device.", "<device> 不是串口设备。"},
+    {"<device> could not be opened.", "<device> 无法打开。"},
+    {"<device>: <reason>", "<device>：<reason>"},
+    {"A backup of the read is in <file>", "读取的数据已备份到 <file>"},
+    {"The read is complete, but no backup was saved: neither XDG_DATA_HOME nor HOME is set.",
+     "读取已完成，但没有保存备份：XDG_DATA_HOME 和 HOME 都没有设置。"},
+    {"The read is complete, but its backup could not be saved in <folder>: <reason>",
+     "读取已完成，但无法在 <folder> 中保存备份：<reason>"},
+    {"There is no folder for backups: neither XDG_DATA_HOME nor HOME is set.",
+     "没有备份文件夹：XDG_DATA_HOME 和 HOME 都没有设置。"},
+    {"The backup folder <folder> could not be made: <reason>",
+     "无法建立备份文件夹 <folder>：<reason>"},
+    {"Backups of the reads are kept in <folder>", "读取的备份保存在 <folder>"},
+    {"Port Setup", "端口设置"},
+    {"Choose the serial device behind each port name: a programming cable plugged in, or any "
+     "path typed in. A port left empty uses its default device.",
+     "为每个端口名选择对应的串口设备：已插入的写频线，或直接输入路径。留空的端口使用默认设备。"},
+    {"No USB serial device is plugged in.", "没有找到已插入的 USB 串口设备。"},
+    {"&Refresh", "刷新(&R)"},
+}};
+
+} // namespace
+
+std::string RadioLinkText(RadioLinkTextId id, Language language, TextParts parts) {
+    return FillText(In(language, kTexts[static_cast<std::size_t>(id)]), parts);
+}
+
+} // namespace tevano

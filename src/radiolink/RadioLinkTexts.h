@@ -1,0 +1,36 @@
+// What the radio link tells the user besides its message boxes, in English and Chinese, by id:
+// why a port did not open, where a read's backup went, and the words of the Port Setup dialog.
+// Placeholders such as <device> and <reason> are filled by the code that shows the text.
+#pragma once
+
+#include "base/Language.h"
+#include "base/NoteTexts.h"
+
+#include <string>
+
+namespace tevano {
+
+enum class RadioLinkTextId {
+    PortNoPermission,    // <device> <group>
+    PortNotPluggedIn,    // <device>
+    PortHeldElsewhere,   // <device>
+    PortNotSerialLine,   // <device>
+    PortNotOpened,       // <device>, when the system gave no reason
+    PortSystemReason,    // <device> <reason>
+    BackupSaved,         // <file>
+    BackupNoDirectory,   // after a read, when there is no folder for backups
+    BackupNotSaved,      // <folder> <reason>
+    BackupFolderNone,    // Open Backup Folder, when there is no folder for backups
+    BackupFolderNotMade, // <folder> <reason>
+    BackupFolderKept,    // <folder>
+    PortSetupTitle,
+    PortSetupExplanation,
+    PortSetupNothingFound,
+    PortSetupRefresh,
+    Count,
+};
+
+// The text with its placeholders replaced by `parts`.
+std::string RadioLinkText(RadioLinkTextId id, Language language, TextParts parts = {});
+
+} // namespace tevano
