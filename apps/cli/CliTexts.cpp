@@ -13,32 +13,21 @@ constexpr std::array<TextPair, static_cast<std::size_t>(CliTextId::Count)> kText
     {"Field:", "频段:"},
     {"Manul Setting:", "手动设置:"},
     {"(no entry picked)", "（未选择）"},
-    {"(entry %1)", "（第 %1 项）"},
+    {"(entry <entry>)", "（第 <entry> 项）"},
     {"written", "写入完成"},
     {"written and verified", "写入并校验完成"},
-    {"failed: %1", "失败：%1"},
-    {"reading back: %1", "读回时：%1"},
-    {"the radio's memory differs from the file at offset 0x%1: written 0x%2, read back 0x%3",
-     "对讲机中的数据与文件在偏移 0x%1 处不同：写入 0x%2，读回 0x%3"},
+    {"failed: <reason>", "失败：<reason>"},
+    {"reading back: <reason>", "读回时：<reason>"},
+    {"the radio's memory differs from the file at offset 0x<offset>: written 0x<written>, read "
+     "back 0x<read>",
+     "对讲机中的数据与文件在偏移 0x<offset> 处不同：写入 0x<written>，读回 0x<read>"},
     {"Cannot draw the report.", "无法生成报表。"},
 }};
 
 } // namespace
 
-std::string CliText(CliTextId id, Language language, const std::string& first,
-                    const std::string& second, const std::string& third) {
-    const std::string pattern = In(language, kTexts[static_cast<std::size_t>(id)]);
-    std::string text;
-    for (std::size_t i = 0; i < pattern.size(); ++i) {
-        const char next = i + 1 < pattern.size() ? pattern[i + 1] : '\0';
-        if (pattern[i] == '%' && next >= '1' && next <= '3') {
-            text += next == '1' ? first : next == '2' ? second : third;
-            ++i;
-        } else {
-            text += pattern[i];
-        }
-    }
-    return text;
+std::string CliText(CliTextId id, Language language, TextParts parts) {
+    return FillText(In(language, kTexts[static_cast<std::size_t>(id)]), parts);
 }
 
 } // namespace tevano::cli

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "base/Language.h"
+#include "base/NoteTexts.h"
 
 #include <string>
 
@@ -23,9 +24,7 @@ enum class CliTextId {
     Count,
 };
 
-// The text; "%1", "%2" and "%3" are replaced by the arguments given, in order.
-std::string CliText(CliTextId id, Language language, const std::string& first = std::string(),
-                    const std::string& second = std::string(),
-                    const std::string& third = std::string());
+// The text with its placeholders replaced by the parts given: {"<reason>", "..."}.
+std::string CliText(CliTextId id, Language language, TextParts parts = {});
 
 } // namespace tevano::cli

@@ -52,7 +52,7 @@ MessageId MessageOf(CloneEnding ending) {
 }
 
 PortResult Failed(const std::string& reason, Language language) {
-    return {false, CliText(CliTextId::FailedBecause, language, reason)};
+    return {false, CliText(CliTextId::FailedBecause, language, {{"<reason>", reason}})};
 }
 
 std::string DifferenceText(std::size_t offset, const RadioImage& written,
@@ -63,7 +63,8 @@ std::string DifferenceText(std::size_t offset, const RadioImage& written,
     std::snprintf(where, sizeof where, "%04zX", offset);
     std::snprintf(wrote, sizeof wrote, "%02X", written[offset]);
     std::snprintf(read, sizeof read, "%02X", readBack[offset]);
-    return CliText(CliTextId::MemoryDiffers, language, where, wrote, read);
+    return CliText(CliTextId::MemoryDiffers, language,
+                   {{"<offset>", where}, {"<written>", wrote}, {"<read>", read}});
 }
 
 // One radio: the write, then, when asked, a second exchange that reads it back. `label` is ""
@@ -112,7 +113,7 @@ PortResult WriteOnePort(const PortTarget& target, const RadioImage& image,
     }
     if (read.ending != CloneEnding::Completed) {
         return Failed(CliText(CliTextId::ReadingBack, language,
-                              MessageText(MessageOf(read.ending), language)),
+                              {{"<reason>", MessageText(MessageOf(read.ending), language)}}),
                       language);
     }
     if (const std::optional<std::size_t> offset = FirstDifference(image, readBack)) {

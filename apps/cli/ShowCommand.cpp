@@ -18,7 +18,8 @@ std::string PickText(const ChoiceList& list, Language language) {
         return CliText(CliTextId::NoEntryPicked, language);
     }
     const std::string text = list.ItemText(pick);
-    const std::string entry = CliText(CliTextId::EntryNumber, language, std::to_string(pick));
+    const std::string entry =
+        CliText(CliTextId::EntryNumber, language, {{"<entry>", std::to_string(pick)}});
     return text.empty() ? entry : text + "  " + entry;
 }
 
