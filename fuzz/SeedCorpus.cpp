@@ -260,8 +260,8 @@ void CalibrationSeeds() {
 
 void CsvImportSeeds() {
     // The demo channels exported as File Export writes them (an even size: English words).
-    HeadlessChannelForm form(true);
-    cli::WriteDemoChannels(form.grid, true);
+    HeadlessChannelForm form(Language::English);
+    cli::WriteDemoChannels(form.grid, Language::English);
     std::string exported = ExportChannelList(form.grid).text;
     if (exported.size() % 2 != 0) {
         exported += "\n";
