@@ -9,7 +9,7 @@ namespace tevano {
 namespace {
 
 // In the order of NoteId. <reason> is the system's words after ": ", or nothing.
-constexpr std::array<TextPair, 10> kNotes = {{
+constexpr std::array<TextPair, 11> kNotes = {{
     {"\"<file>\" is read-only<reason>. It was left as it was; save to another place.",
      "\"<file>\" 是只读文件<reason>。该文件未被改动，请另存到其他位置。"},
     {"\"<file>\" is not a regular file.", "\"<file>\" 不是普通文件。"},
@@ -26,6 +26,8 @@ constexpr std::array<TextPair, 10> kNotes = {{
      "读取已完成，但对讲机的部分回复不完整；未收到的字节保持原来的值："},
     {"The radio's reply to block <block> was short: image offsets <offsets> did not arrive.",
      "对讲机对数据块 <block> 的回复不完整：映像偏移 <offsets> 未收到。"},
+    {"The radio's reply to block <block> was short: image offset <offset> did not arrive.",
+     "对讲机对数据块 <block> 的回复不完整：映像偏移 <offset> 未收到。"},
     {"the radio's type differs from the file's; nothing was written",
      "对讲机的类型与文件不同；未写入任何数据"},
 }};

@@ -22,6 +22,7 @@ enum class NoteId {
     SettingsNotSaved,   // <file> <reason>
     ShortRepliesRead,   // the first line of the list of short replies after a read
     ShortReply,         // <block> <offsets>
+    ShortReplyOneByte,  // <block> <offset>
     TypeRefusedWritten, // a write's result when the radio-type question was answered Cancel
 };
 

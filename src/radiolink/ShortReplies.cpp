@@ -20,10 +20,13 @@ std::string Offset(std::size_t offset) {
 std::string ShortReplyText(const ShortReply& reply, Language language) {
     const std::size_t end = reply.blockAddress + kBlockSize;
     const std::size_t first = end - reply.bytesMissing;
-    const std::string offsets =
-        reply.bytesMissing == 1 ? Offset(first) : Offset(first) + "-" + Offset(end - 1);
+    if (reply.bytesMissing == 1) {
+        return FillNote(NoteId::ShortReplyOneByte, language,
+                        {{"<block>", Offset(reply.blockAddress)}, {"<offset>", Offset(first)}});
+    }
     return FillNote(NoteId::ShortReply, language,
-                    {{"<block>", Offset(reply.blockAddress)}, {"<offsets>", offsets}});
+                    {{"<block>", Offset(reply.blockAddress)},
+                     {"<offsets>", Offset(first) + "-" + Offset(end - 1)}});
 }
 
 std::string ShortRepliesText(const std::vector<ShortReply>& replies, Language language) {
