@@ -66,8 +66,9 @@ std::string PortOpenFailureText(const std::string& device, int systemError, Lang
     };
     switch (ProblemOf(systemError)) {
     case PortProblem::NoPermission:
-        return RadioLinkText(RadioLinkTextId::PortNoPermission, language,
-                             {{"<device>", devicePath}, {"<group>", DeviceGroupName(devicePath)}});
+        return RadioLinkText(
+            RadioLinkTextId::PortNoPermission, language,
+            {{"<device>", devicePath}, {"<group>", PrintableText(DeviceGroupName(device))}});
     case PortProblem::NotPluggedIn:
         return text(RadioLinkTextId::PortNotPluggedIn);
     case PortProblem::HeldElsewhere:
