@@ -22,6 +22,8 @@ constexpr std::array<TextPair, static_cast<std::size_t>(CliTextId::Count)> kText
      "back 0x<read>",
      "对讲机中的数据与文件在偏移 0x<offset> 处不同：写入 0x<written>，读回 0x<read>"},
     {"Cannot draw the report.", "无法生成报表。"},
+    {"the radio's type differs from the file's; nothing was written",
+     "对讲机的类型与文件不同；未写入任何数据"},
 }};
 
 } // namespace

@@ -2,8 +2,8 @@
 // result of each radio written, and the report's failure. Usage errors stay in English.
 #pragma once
 
+#include "base/FillText.h"
 #include "base/Language.h"
-#include "base/NoteTexts.h"
 
 #include <string>
 
@@ -21,6 +21,7 @@ enum class CliTextId {
     ReadingBack,   // %1: what went wrong while reading the radio back
     MemoryDiffers, // %1: offset, %2: the byte written, %3: the byte read back (hexadecimal)
     CannotDrawReport,
+    TypeRefusedWritten, // a write's result when the radio-type question was answered Cancel
     Count,
 };
 

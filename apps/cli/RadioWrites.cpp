@@ -4,7 +4,6 @@
 #include "CliTexts.h"
 #include "RadioPort.h"
 
-#include "base/NoteTexts.h"
 #include "base/PrintableText.h"
 #include "radiolink/CloneExchange.h"
 #include "radiolink/PortOpenFailure.h"
@@ -83,7 +82,7 @@ PortResult WriteOnePort(const PortTarget& target, const RadioImage& image,
     }
     if (written.ending == CloneEnding::TypeMismatchRefused) {
         // The question is on stderr already, with the --force hint; not a second time here.
-        return Failed(NoteText(NoteId::TypeRefusedWritten, language), language);
+        return Failed(CliText(CliTextId::TypeRefusedWritten, language), language);
     }
     if (written.ending != CloneEnding::Completed) {
         std::string reason = MessageText(MessageOf(written.ending), language);

@@ -1,5 +1,7 @@
 #include "base/Messages.h"
 
+#include "base/FillText.h"
+
 #include <array>
 #include <cstddef>
 
@@ -8,7 +10,7 @@ namespace tevano {
 namespace {
 
 // In the order of MessageId. Leading blanks, double blanks and full-width commas are the texts'.
-constexpr std::array<MessageInfo, 24> kMessages = {{
+constexpr std::array<MessageInfo, static_cast<std::size_t>(MessageId::Count)> kMessages = {{
     {Buttons::Ok,
      {"Error Data Format，Please input again", "输入数据错误，请按正确的格式及大小重新输入"}},
     {Buttons::Ok,
@@ -64,7 +66,7 @@ constexpr std::array<MessageInfo, 24> kMessages = {{
     {Buttons::YesNoCancel, {"Save changes to <name>?", "是否保存对 <name> 的修改?"}},
 }};
 
-constexpr std::array<TextPair, 11> kTexts = {{
+constexpr std::array<TextPair, static_cast<std::size_t>(TextId::Count)> kTexts = {{
     {"Now are detecting Communication Port,Please wait...",
      "Now are detecting Communication Port,Please wait..."},
     {"Waiting the response from radio....", "Waiting the response from radio...."},
@@ -101,26 +103,12 @@ std::string MessageText(MessageId id, Language language) {
     return In(language, Message(id).text);
 }
 
-namespace {
-
-std::string Filled(MessageId id, const std::string& placeholder, const std::string& value,
-                   Language language) {
-    std::string text = MessageText(id, language);
-    const std::size_t at = text.find(placeholder);
-    if (at != std::string::npos) {
-        text.replace(at, placeholder.size(), value);
-    }
-    return text;
-}
-
-} // namespace
-
 std::string SaveChangesText(const std::string& documentName, Language language) {
-    return Filled(MessageId::SaveChanges, "<name>", documentName, language);
+    return FillText(MessageText(MessageId::SaveChanges, language), {{"<name>", documentName}});
 }
 
 std::string MessageTextWith(MessageId id, const std::string& value, Language language) {
-    return Filled(id, "<value>", value, language);
+    return FillText(MessageText(id, language), {{"<value>", value}});
 }
 
 std::string UiText(TextId id, Language language) {

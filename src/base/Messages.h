@@ -45,6 +45,7 @@ enum class MessageId {
     ResourceModuleMissingAtStart,  // English only
     ResourceModuleMissingOnSwitch, // English only
     SaveChanges,                   // "<name>" is replaced by the document's name
+    Count,
 };
 
 struct MessageInfo {
@@ -76,6 +77,7 @@ enum class TextId {
     Untitled,          // the title of a document that has no file yet
     ChannelFileFilter, // the file dialogs' filter for channel data files
     ProgramHelp,       // Help's message box
+    Count,
 };
 
 std::string UiText(TextId id, Language language);

@@ -31,6 +31,13 @@ constexpr std::array<TextPair, static_cast<std::size_t>(RadioLinkTextId::Count)>
     {"The backup folder <folder> could not be made: <reason>",
      "无法建立备份文件夹 <folder>：<reason>"},
     {"Backups of the reads are kept in <folder>", "读取的备份保存在 <folder>"},
+    {"The read is complete, but some of the radio's replies were short; the bytes that did "
+     "not arrive keep their earlier values:",
+     "读取已完成，但对讲机的部分回复不完整；未收到的字节保持原来的值："},
+    {"The radio's reply to block <block> was short: image offsets <offsets> did not arrive.",
+     "对讲机对数据块 <block> 的回复不完整：映像偏移 <offsets> 未收到。"},
+    {"The radio's reply to block <block> was short: image offset <offset> did not arrive.",
+     "对讲机对数据块 <block> 的回复不完整：映像偏移 <offset> 未收到。"},
     {"Port Setup", "端口设置"},
     {"Choose the serial device behind each port name: a programming cable plugged in, or any "
      "path typed in. A port left empty uses its default device.",

@@ -1,10 +1,11 @@
 // What the radio link tells the user besides its message boxes, in English and Chinese, by id:
-// why a port did not open, where a read's backup went, and the words of the Port Setup dialog.
-// Placeholders such as <device> and <reason> are filled by the code that shows the text.
+// why a port did not open, where a read's backup went, which replies of a read were short, and the
+// words of the Port Setup dialog. Placeholders such as <device> and <reason> are filled by the code
+// that shows the text.
 #pragma once
 
+#include "base/FillText.h"
 #include "base/Language.h"
-#include "base/NoteTexts.h"
 
 #include <string>
 
@@ -23,6 +24,9 @@ enum class RadioLinkTextId {
     BackupFolderNone,    // Open Backup Folder, when there is no folder for backups
     BackupFolderNotMade, // <folder> <reason>
     BackupFolderKept,    // <folder>
+    ShortRepliesRead,    // the first line of the list of short replies after a read
+    ShortReply,          // <block> <offsets>
+    ShortReplyOneByte,   // <block> <offset>
     PortSetupTitle,
     PortSetupExplanation,
     PortSetupNothingFound,

@@ -1,7 +1,7 @@
 #include "radiolink/ShortReplies.h"
 
-#include "base/NoteTexts.h"
 #include "radiolink/CloneFrames.h"
+#include "radiolink/RadioLinkTexts.h"
 
 #include <cstdio>
 
@@ -21,19 +21,20 @@ std::string ShortReplyText(const ShortReply& reply, Language language) {
     const std::size_t end = reply.blockAddress + kBlockSize;
     const std::size_t first = end - reply.bytesMissing;
     if (reply.bytesMissing == 1) {
-        return FillNote(NoteId::ShortReplyOneByte, language,
-                        {{"<block>", Offset(reply.blockAddress)}, {"<offset>", Offset(first)}});
+        return RadioLinkText(
+            RadioLinkTextId::ShortReplyOneByte, language,
+            {{"<block>", Offset(reply.blockAddress)}, {"<offset>", Offset(first)}});
     }
-    return FillNote(NoteId::ShortReply, language,
-                    {{"<block>", Offset(reply.blockAddress)},
-                     {"<offsets>", Offset(first) + "-" + Offset(end - 1)}});
+    return RadioLinkText(RadioLinkTextId::ShortReply, language,
+                         {{"<block>", Offset(reply.blockAddress)},
+                          {"<offsets>", Offset(first) + "-" + Offset(end - 1)}});
 }
 
 std::string ShortRepliesText(const std::vector<ShortReply>& replies, Language language) {
     if (replies.empty()) {
         return std::string();
     }
-    std::string text = NoteText(NoteId::ShortRepliesRead, language);
+    std::string text = RadioLinkText(RadioLinkTextId::ShortRepliesRead, language);
     for (const ShortReply& reply : replies) {
         text += "\n" + ShortReplyText(reply, language);
     }

@@ -68,7 +68,7 @@ TEST(NoteTexts, BothLanguagesCarryTheSamePlaceholders) {
         }
         return found;
     };
-    for (int id = 0; id <= static_cast<int>(NoteId::TypeRefusedWritten); ++id) {
+    for (int id = 0; id < static_cast<int>(NoteId::Count); ++id) {
         const std::string english = NoteText(static_cast<NoteId>(id), Language::English);
         const std::string chinese = NoteText(static_cast<NoteId>(id), Language::Chinese);
         EXPECT_NE(english, chinese) << english;

@@ -1,6 +1,6 @@
 #include "grid/csv/CsvTexts.h"
 
-#include "base/NoteTexts.h"
+#include "base/FillText.h"
 #include "base/PrintableText.h"
 #include "grid/ChannelWords.h"
 
