@@ -31,6 +31,22 @@ int CreateTemporary(const FileSystemCalls& calls, const std::string& target,
     return -1;
 }
 
+void SyncDirectory(const std::string& directory) {
+    const int fd = open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        fsync(fd);
+        close(fd);
+    }
+}
+
+} // namespace
+
+FileSystemCalls FileSystemCalls::Posix() {
+    return FileSystemCalls{
+        [](const char* path, int flags, mode_t mode) { return ::open(path, flags, mode); }, ::write,
+        ::fsync, ::rename};
+}
+
 bool WriteAll(const FileSystemCalls& calls, int fd, const std::uint8_t* data, std::size_t size) {
     while (size > 0) {
         const ssize_t written = calls.write(fd, data, size);
@@ -48,22 +64,6 @@ bool WriteAll(const FileSystemCalls& calls, int fd, const std::uint8_t* data, st
         size -= static_cast<std::size_t>(written);
     }
     return true;
-}
-
-void SyncDirectory(const std::string& directory) {
-    const int fd = open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        fsync(fd);
-        close(fd);
-    }
-}
-
-} // namespace
-
-FileSystemCalls FileSystemCalls::Posix() {
-    return FileSystemCalls{
-        [](const char* path, int flags, mode_t mode) { return ::open(path, flags, mode); }, ::write,
-        ::fsync, ::rename};
 }
 
 FileResult WriteFileAtomically(const std::string& path, const std::uint8_t* data, std::size_t size,

@@ -23,6 +23,10 @@ struct FileSystemCalls {
     static FileSystemCalls Posix();
 };
 
+// Writes all the bytes to the open file through `calls.write`, again after an interruption; a
+// write that takes nothing fails with EIO. False, with errno set, when a write fails.
+bool WriteAll(const FileSystemCalls& calls, int fd, const std::uint8_t* data, std::size_t size);
+
 // Writes the bytes to the path. On failure the previous file (if any) is left byte for byte as
 // it was and no temporary file remains. A symbolic link is followed: its target is replaced, or
 // made when it does not exist yet. A target that is not a regular file, or that its user could

@@ -76,26 +76,6 @@ bool ReadFile(const std::string& path, bool createMissing, std::string& text) {
     return true;
 }
 
-bool WriteAll(const FileSystemCalls& calls, int fd, const std::string& text) {
-    const char* data = text.data();
-    std::size_t left = text.size();
-    while (left > 0) {
-        const ssize_t written = calls.write(fd, data, left);
-        if (written < 0 && errno == EINTR) {
-            continue;
-        }
-        if (written == 0) {
-            errno = EIO;
-        }
-        if (written <= 0) {
-            return false;
-        }
-        data += written;
-        left -= static_cast<std::size_t>(written);
-    }
-    return true;
-}
-
 // A program's folder may be closed to new files while the file itself is writable, and a file
 // mounted on its own (a container's settings) cannot be replaced, only rewritten. A full disk is
 // no reason to rewrite: that would cut the file.
@@ -273,7 +253,7 @@ FileResult CIniFile::RewriteInPlace(const std::string& text) const {
         return {FileError::NotRegular, 0};
     }
     FileResult result;
-    if (!WriteAll(calls_, fd, text) ||
+    if (!WriteAll(calls_, fd, reinterpret_cast<const std::uint8_t*>(text.data()), text.size()) ||
         (cutAfterWriting && ftruncate(fd, static_cast<off_t>(text.size())) != 0)) {
         result = {FileError::WriteFailed, errno};
     }
