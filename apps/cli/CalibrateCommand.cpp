@@ -59,22 +59,6 @@ std::optional<std::uint8_t> ValueOf(const std::string& text) {
 constexpr double kLowestMHz = 67;
 constexpr double kHighestMHz = 521;
 
-// Blanks, then a number: an optional sign, digits, or a point followed by digits. What follows
-// the number is read past, as the dialog's fields read it.
-bool BeginsWithNumber(const std::string& text) {
-    std::size_t at = text.find_first_not_of(" \t");
-    if (at == std::string::npos) {
-        return false;
-    }
-    if (text[at] == '+' || text[at] == '-') {
-        ++at;
-    }
-    if (at < text.size() && text[at] == '.') {
-        ++at;
-    }
-    return at < text.size() && text[at] >= '0' && text[at] <= '9';
-}
-
 bool IsToneName(const std::string& text) {
     static const ToneTable tones;
     for (const std::string& name : tones.Names()) {
@@ -100,14 +84,15 @@ std::optional<std::string> UnsendableField(const CalibrationInputs& inputs) {
     };
     for (const auto& field : fields) {
         const std::string named = std::string(field.option) + " " + field.text + ": ";
-        if (field.frequency && !BeginsWithNumber(field.text)) {
+        // What follows the number is read past, as the dialog's fields read it.
+        const std::optional<double> number = LeadingNumber(field.text);
+        if (field.frequency && !number) {
             return named + "a test frequency is a number of MHz";
         }
-        if (field.frequency &&
-            (LeadingDouble(field.text) < kLowestMHz || LeadingDouble(field.text) > kHighestMHz)) {
+        if (field.frequency && (*number < kLowestMHz || *number > kHighestMHz)) {
             return named + "a test frequency must lie from 67 to 521 MHz, the band of the radio";
         }
-        if (!field.frequency && !BeginsWithNumber(field.text) && !IsToneName(field.text)) {
+        if (!field.frequency && !number && !IsToneName(field.text)) {
             return named + "a tone is a number of Hz, OFF or a DCS code such as D023N";
         }
         if (!field.frequency && !ToneTextFitsFrame(field.text)) {

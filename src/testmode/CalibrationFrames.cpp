@@ -47,11 +47,6 @@ std::int64_t CalibrationFrequency10Hz(std::string_view text) {
     return Truncate(LeadingDouble(text) * 100000);
 }
 
-bool FrequencyTextFitsFrame(std::string_view text) {
-    const std::int64_t n = CalibrationFrequency10Hz(text);
-    return n >= 0 && n < kFrequencyLimit10Hz;
-}
-
 std::array<std::uint8_t, 4> FrequencyBcd(std::string_view text) {
     const auto n =
         static_cast<std::uint32_t>(Hold(CalibrationFrequency10Hz(text), kFrequencyLimit10Hz));

@@ -31,9 +31,6 @@ std::vector<std::vector<std::uint8_t>> ItemSelectSends(CalibrationItem item);
 // zero. Huge or endless numbers are held to the 64-bit range.
 std::int64_t CalibrationFrequency10Hz(std::string_view text);
 
-// Whether the text's frequency fits the frame's 8 BCD digits: 0 to 999.99999 MHz.
-bool FrequencyTextFitsFrame(std::string_view text);
-
 // The 4 BCD bytes of a frequency text, least significant first; 146.52 gives 00 20 65 14.
 // A text that does not fit is held to 0 or 999.99999 MHz, so invalid BCD never goes out;
 // callers clamp or refuse such a text first.
