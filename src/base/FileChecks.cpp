@@ -75,6 +75,13 @@ std::string SaveTarget(const std::string& path) {
 FileResult CheckReplaceable(const std::string& target) {
     struct stat info {};
     if (stat(target.c_str(), &info) != 0) {
+        const int error = errno;
+        // A chain of links that cannot be followed to its end (a loop): the save would put a
+        // file in the place of the link.
+        struct stat link {};
+        if (error != ENOENT && lstat(target.c_str(), &link) == 0 && S_ISLNK(link.st_mode)) {
+            return {FileError::WriteFailed, error};
+        }
         // Nothing there to protect; whatever keeps a new file from being made there is reported
         // by the step that makes it.
         return {};

@@ -16,11 +16,12 @@ FileResult OpenRegularFile(const std::string& path, int& fd);
 
 // The file a save at `path` writes: symbolic links followed to their end, also to a target that
 // does not exist yet (the save creates it there, as editors do).
-std::string SaveTarget(const std::string& target);
+std::string SaveTarget(const std::string& path);
 
 // Whether the file at `target` (a SaveTarget) may be replaced: there is none yet, or it is a
-// regular file its user could write in place. A mode without any write bit stands for root
-// too: a read-only file is its owner's statement, whoever saves.
+// regular file its user could write in place; a link whose chain never ends is refused. A mode
+// without any write bit stands for root too: a read-only file is its owner's statement, whoever
+// saves.
 FileResult CheckReplaceable(const std::string& target);
 
 // All that can be known of a save before its bytes exist: the target's folder exists and takes

@@ -205,7 +205,8 @@ TEST_F(ChannelFileTest, SaveTargetIsCheckedBeforeTheWork) {
 }
 
 // A name near the system's longest still saves (its temporary file has a short name), and a
-// link to a file not made yet is followed: the file is made, the link stays a link.
+// link to a file not made yet is followed: the file is made, the link stays a link. Links in a
+// loop are refused and stay links.
 TEST_F(ChannelFileTest, LongNamesAndLinksToFilesNotMadeYet) {
     const std::string longName = std::string(250, 'n') + ".sin";
     ASSERT_TRUE(StoreChannelFile(Path(longName), Pattern()).Ok());
@@ -223,6 +224,12 @@ TEST_F(ChannelFileTest, LongNamesAndLinksToFilesNotMadeYet) {
     ASSERT_EQ(lstat(Path("link.sin").c_str(), &info), 0);
     EXPECT_TRUE(S_ISLNK(info.st_mode));
     EXPECT_EQ(ReadBytes(Path("elsewhere/later.sin")).size(), kImageSize);
+
+    ASSERT_EQ(symlink("loop-b.sin", Path("loop-a.sin").c_str()), 0);
+    ASSERT_EQ(symlink("loop-a.sin", Path("loop-b.sin").c_str()), 0);
+    EXPECT_FALSE(StoreChannelFile(Path("loop-a.sin"), Pattern()).Ok());
+    ASSERT_EQ(lstat(Path("loop-a.sin").c_str(), &info), 0);
+    EXPECT_TRUE(S_ISLNK(info.st_mode));
 }
 
 } // namespace
