@@ -1,6 +1,7 @@
 // The display language of the whole program: the string "<base>_EN" or "<base>_CH" (or whatever
 // the INI file forced), chosen at start from the system language or the user's last switch, and
-// the one test, IsEnglish, that picks the English or the Chinese text of every message and word.
+// the one test of it, IsEnglish, which DisplayedLanguage hands to the tables of texts as a
+// Language.
 #pragma once
 
 #include "base/Language.h"

@@ -14,7 +14,8 @@ namespace tevano {
 class CIniFile {
 public:
     // An empty store. growthStep slots are made ready at each load; beyond them the table grows
-    // by half its size, so that a load takes time in proportion to the file.
+    // as a vector does, by a factor of its size, so that a load takes time in proportion to the
+    // file.
     explicit CIniFile(int growthStep = 4);
     // Saves first when save-at-destruction was asked for by the last Load.
     ~CIniFile();
