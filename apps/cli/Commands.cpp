@@ -67,7 +67,7 @@ const std::vector<Command>& Commands() {
          "FILE's bytes are sent as they stand. Exit status 0 only when all succeeded."},
         {"calibrate",
          "PORT",
-         "send one Test Mode calibration, as the Test Mode's Start does",
+         "send one Test Mode calibration, the exchange of the Test Mode's Start",
          {{"--item", "ITEM", "tx-frequency, low-power-voltage, squelch-level or tx-power", true},
           {"--value", "N", "the slider's value, 0 to 255", true},
           {"--rx", "TEXT", "the receive test frequency in MHz, as typed in the dialog", true},

@@ -38,9 +38,9 @@ protected:
     testing::TempDir temp_;
 };
 
-// The texts go into the frames as the dialog's fields would send them: the leading number,
-// cut to 10 Hz or 0.1 Hz, and 0 for "OFF" and DCS names.
-TEST_F(RadioCalibrateCliTest, ConfirmedCalibrationSendsTheTextsAsTheDialogWould) {
+// The texts go into the frames as given: the leading number, cut to 10 Hz or 0.1 Hz, and 0 for
+// "OFF" and DCS names.
+TEST_F(RadioCalibrateCliTest, ConfirmedCalibrationSendsTheTextsAsGiven) {
     RadioProcess radio(RadioOptions({}));
 
     ProcessRun run =
