@@ -38,10 +38,18 @@ public:
         char name[128];
         ptsname_r(master_, name, sizeof name);
         slave_ = name;
+        // Opened before the port, whose TIOCEXCL keeps later opens out (but root's).
+        observer_ = open(slave_.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
     }
-    ~PtyPair() { CloseMaster(); }
+    ~PtyPair() {
+        if (observer_ >= 0) {
+            close(observer_);
+        }
+        CloseMaster();
+    }
 
     int master() const { return master_; }
+    int observer() const { return observer_; }
     const std::string& slave() const { return slave_; }
     void CloseMaster() {
         if (master_ >= 0) {
@@ -71,19 +79,14 @@ public:
     // Waits up to a second until the port's end holds `count` bytes to read: the kernel moves
     // pseudo-terminal bytes in a work queue, so what was sent is not there at once.
     bool Arrived(int count) const {
-        // Tests run as root, whom the port's TIOCEXCL does not keep out.
-        const int observer = open(slave_.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
-        if (observer < 0) {
-            return false;
-        }
-        const bool arrived = testing::WaitUntil(
-            [observer, count] {
-                int queued = 0;
-                return ioctl(observer, FIONREAD, &queued) == 0 && queued >= count;
-            },
-            std::chrono::milliseconds(1000));
-        close(observer);
-        return arrived;
+        const int observer = observer_;
+        return observer >= 0 && testing::WaitUntil(
+                                    [observer, count] {
+                                        int queued = 0;
+                                        return ioctl(observer, FIONREAD, &queued) == 0 &&
+                                               queued >= count;
+                                    },
+                                    std::chrono::milliseconds(1000));
     }
     termios Settings() const {
         termios line{};
@@ -93,6 +96,7 @@ public:
 
 private:
     int master_ = -1;
+    int observer_ = -1; // the port's end, to see what waits there to be read
     std::string slave_;
 };
 
@@ -175,11 +179,11 @@ TEST(PosixSerialPortTest, PortIsForOneUserAtATimeAndFreeAgainAfterClose) {
     PosixSerialPort first;
     PosixSerialPort second;
     ASSERT_TRUE(first.Open(pty.slave(), kCloneTimeouts));
-    // Tests run as root, whom TIOCEXCL does not stop; the advisory lock does.
+    // TIOCEXCL does not stop root; the advisory lock stops everyone.
     EXPECT_FALSE(second.Open(pty.slave(), kCloneTimeouts));
     EXPECT_FALSE(second.IsOpen());
 
-    const int observer = open(pty.slave().c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+    const int observer = pty.observer();
     ASSERT_GE(observer, 0);
     int exclusive = 0;
     ASSERT_EQ(ioctl(observer, TIOCGEXCL, &exclusive), 0);
@@ -189,7 +193,6 @@ TEST(PosixSerialPortTest, PortIsForOneUserAtATimeAndFreeAgainAfterClose) {
     // With the radio's end still open the tty lives on: its exclusive mark must be gone.
     ASSERT_EQ(ioctl(observer, TIOCGEXCL, &exclusive), 0);
     EXPECT_EQ(exclusive, 0);
-    close(observer);
     EXPECT_TRUE(second.Open(pty.slave(), kCloneTimeouts));
 }
 
