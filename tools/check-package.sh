@@ -37,16 +37,26 @@ grep -q "145.00000" "$work/show.txt" || fail "tevano-cli show did not show the d
 echo "tevano-cli report: $(wc -c <"$work/demo.pdf") bytes of PDF"
 "$bin/tevano" --version
 
+# The program runs for at least two seconds and until its main window is up (at most 30 s on a
+# loaded machine); it must not end by itself meanwhile.
 xvfb-run -a -s "-screen 0 1280x1024x24" sh -c '
     "$1" "$2" 2>"$3/tevano.err" &
     pid=$!
-    sleep 2
-    xwininfo -root -tree >"$3/windows"
-    if ! kill "$pid" 2>/dev/null; then
-        echo "tevano ended within two seconds:" >&2
-        cat "$3/tevano.err" >&2
-        exit 1
-    fi
+    ticks=0
+    while [ "$ticks" -lt 300 ]; do
+        sleep 0.1
+        ticks=$((ticks + 1))
+        if ! kill -0 "$pid" 2>/dev/null; then
+            echo "tevano ended after about $((ticks / 10)) s:" >&2
+            cat "$3/tevano.err" >&2
+            exit 1
+        fi
+        xwininfo -root -tree >"$3/windows"
+        if [ "$ticks" -ge 20 ] && grep -q "\"Tevano Programing Software\"" "$3/windows"; then
+            break
+        fi
+    done
+    kill "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
 ' sh "$bin/tevano" "$work/demo.sin" "$work"
 grep -q '"Tevano Programing Software".* 1024x768+' "$work/windows" ||
