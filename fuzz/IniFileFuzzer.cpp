@@ -12,12 +12,11 @@
 #include "radiolink/PortNames.h"
 #include "shell/DisplayLanguage.h"
 #include "shell/IniFile.h"
+#include "support/FailingFileCalls.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <fstream>
 #include <iterator>
-#include <memory>
 #include <string>
 #include <unistd.h>
 #include <utility>
@@ -169,38 +168,14 @@ void CheckRoundTrip(const std::string& path, const Names& names) {
 // The point at which a save fails, picked by the input: a write that stops after some bytes
 // (the disk full), the flush, or the replacing step.
 FileSystemCalls FailingCalls(std::uint32_t pick, std::size_t textSize) {
-    FileSystemCalls calls = FileSystemCalls::Posix();
     switch (pick % 3) {
-    case 0: {
-        const std::size_t failAt = (pick / 3) % (textSize + 2);
-        auto written = std::make_shared<std::size_t>(0);
-        calls.write = [written, failAt](int fd, const void* data, std::size_t size) -> ssize_t {
-            if (*written >= failAt) {
-                errno = ENOSPC;
-                return -1;
-            }
-            const ssize_t done = ::write(fd, data, std::min(size, failAt - *written));
-            if (done > 0) {
-                *written += static_cast<std::size_t>(done);
-            }
-            return done;
-        };
-        break;
-    }
+    case 0:
+        return testing::DiskFullAfter((pick / 3) % (textSize + 2));
     case 1:
-        calls.fsync = [](int) {
-            errno = EIO;
-            return -1;
-        };
-        break;
+        return testing::FlushFails(EIO);
     default:
-        calls.rename = [](const char*, const char*) {
-            errno = EIO;
-            return -1;
-        };
-        break;
+        return testing::RenameFails(EIO);
     }
-    return calls;
 }
 
 // A save that fails at a point the input picks leaves the old text on the disk, one that works
