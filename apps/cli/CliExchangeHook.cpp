@@ -1,4 +1,5 @@
 #include "CliExchangeHook.h"
+#include "CliTexts.h"
 
 #include "base/PrintableText.h"
 #include "radiolink/CloneFrames.h"
@@ -63,8 +64,11 @@ Answer CliExchangeHook::Ask(MessageId message) {
     case Buttons::RetryCancel:
         if (retriesLeft_ > 0) {
             --retriesLeft_;
-            std::fprintf(err_, "%sretry %d of %d\n", LinePrefix().c_str(), retries_ - retriesLeft_,
-                         retries_);
+            const std::string retrying =
+                CliText(CliTextId::Retrying, language_,
+                        {{"<retry>", std::to_string(retries_ - retriesLeft_)},
+                         {"<retries>", std::to_string(retries_)}});
+            std::fprintf(err_, "%s%s\n", LinePrefix().c_str(), retrying.c_str());
             answer = Answer::Retry;
         } else {
             answer = Answer::Cancel;
@@ -72,9 +76,10 @@ Answer CliExchangeHook::Ask(MessageId message) {
         break;
     case Buttons::OkCancel:
         // The question speaks of an OK button, which the command line has in --force.
-        std::fprintf(err_,
-                     force_ ? "%sgoing on (--force)\n" : "%snot written; --force writes anyway\n",
-                     LinePrefix().c_str());
+        std::fprintf(
+            err_, "%s%s\n", LinePrefix().c_str(),
+            CliText(force_ ? CliTextId::GoingOnForced : CliTextId::NotWrittenForceHint, language_)
+                .c_str());
         answer = force_ ? Answer::Ok : Answer::Cancel;
         break;
     default:

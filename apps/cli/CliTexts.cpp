@@ -24,6 +24,10 @@ constexpr std::array<TextPair, static_cast<std::size_t>(CliTextId::Count)> kText
     {"Cannot draw the report.", "无法生成报表。"},
     {"the radio's type differs from the file's; nothing was written",
      "对讲机的类型与文件不同；未写入任何数据"},
+    {"warning: <text>", "警告：<text>"},
+    {"retry <retry> of <retries>", "重试第 <retry> 次，共 <retries> 次"},
+    {"going on (--force)", "继续写入（--force）"},
+    {"not written; --force writes anyway", "未写入；加 --force 可强制写入"},
 }};
 
 } // namespace

@@ -1,5 +1,6 @@
 // The words of tevano-cli's own output that follow --chinese: the form's labels in `show`, the
-// result of each radio written, and the report's failure. Usage errors stay in English.
+// result of each radio written, the answers given to the radio's questions, warnings, and the
+// report's failure. Usage errors stay in English.
 #pragma once
 
 #include "base/FillText.h"
@@ -22,6 +23,10 @@ enum class CliTextId {
     MemoryDiffers, // %1: offset, %2: the byte written, %3: the byte read back (hexadecimal)
     CannotDrawReport,
     TypeRefusedWritten, // a write's result when the radio-type question was answered Cancel
+    Warning,            // <text>
+    Retrying,           // <retry> <retries>: a "Retry" answered to the radio's error question
+    GoingOnForced,      // the radio-type question answered OK by --force
+    NotWrittenForceHint,
     Count,
 };
 

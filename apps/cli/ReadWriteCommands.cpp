@@ -6,6 +6,7 @@
 #include "Arguments.h"
 #include "CliCommands.h"
 #include "CliExchangeHook.h"
+#include "CliTexts.h"
 #include "RadioPort.h"
 #include "RadioWrites.h"
 
@@ -125,7 +126,8 @@ int ReadCommand(const Arguments& args) {
         }
         // The protocol takes a reply of 10 or 11 bytes; what it left out is said, block by block.
         for (const ShortReply& reply : outcome.shortReplies) {
-            hook.Note("warning: " + ShortReplyText(reply, transfer.language));
+            hook.Note(CliText(CliTextId::Warning, transfer.language,
+                              {{"<text>", ShortReplyText(reply, transfer.language)}}));
         }
         BackUp(image, outcome.shortReplies.empty() ? ReadKind::Whole : ReadKind::Incomplete, hook,
                transfer.language);
