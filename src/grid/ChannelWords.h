@@ -4,6 +4,7 @@
 
 #include "base/Language.h"
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,6 +30,10 @@ enum GridColumn : int {
 };
 
 constexpr int kGridRows = 129;
+
+// A channel name has at most six characters: the name edit takes no more, and a channel list's
+// longer names are refused or cut.
+constexpr std::size_t kChannelNameLength = 6;
 
 // One word of the grid in its English and Chinese form.
 struct Word : TextPair {

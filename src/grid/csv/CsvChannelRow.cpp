@@ -225,9 +225,9 @@ private:
     void Name() {
         const std::string given = Field(CsvColumn::Name);
         std::string name = UpperAscii(given);
-        const bool tooLong = name.size() > kCsvNameLength;
+        const bool tooLong = name.size() > kChannelNameLength;
         if (tooLong && rules_.cutNames) {
-            name.resize(kCsvNameLength);
+            name.resize(kChannelNameLength);
             outcome_.fullName = given;
         }
         if (!std::all_of(name.begin(), name.end(),

@@ -16,16 +16,13 @@
 
 namespace tevano {
 
-// A channel name has at most six characters, as many as the grid's name edit takes.
-constexpr std::size_t kCsvNameLength = 6;
-
 // Where a row goes and what is made of a long name.
 struct CsvRowRules {
     // The channel the row goes to in file order, past 128 when the list runs beyond the last
     // channel; 0 when its Location says where.
     int placedAt = 0;
     int firstChannel = 0;  // where the file order begins, for the message of a row past 128
-    bool cutNames = false; // a longer name is cut to kCsvNameLength characters, not refused
+    bool cutNames = false; // a longer name is cut to kChannelNameLength characters, not refused
 };
 
 struct [[nodiscard]] CsvRowOutcome {

@@ -26,7 +26,6 @@ constexpr int kTypeList = 1017;
 constexpr int kFieldList = 1011;
 constexpr int kManualList = 1019;
 constexpr int kGrid = 1007;
-constexpr int kNameLimit = 6;
 
 // The overlay list of each option column, by control id.
 constexpr std::pair<int, int> kOverlayListIds[] = {
@@ -194,7 +193,7 @@ void CTevView::HideOverlays() {
     frequencyEdit_->hide();
     nameEdit_->clear();
     nameEdit_->hide();
-    nameEdit_->setMaxLength(kNameLimit);
+    nameEdit_->setMaxLength(static_cast<int>(kChannelNameLength));
     toneList_->hide();
     for (auto& [column, list] : overlayLists_) {
         list->hide();
