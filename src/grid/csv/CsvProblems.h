@@ -48,7 +48,7 @@ struct CsvRefusal {
 enum class CsvListProblem {
     None,
     NoHeader,      // the file holds no line at all
-    MissingColumn, // the header line lacks Location or Frequency (named in the result)
+    MissingColumn, // the header line lacks Frequency (named in the result)
     NoRows,        // a header line and nothing else
     TooLarge,      // far more than any channel list holds: not one
 };

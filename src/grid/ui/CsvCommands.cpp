@@ -82,7 +82,7 @@ void ImportChannelsCsv(const CsvCommandContext& context) {
     const CsvImport import = ReadChannelList(file.text, language, options);
     // A box taller than the screen could not be answered; so many refused rows come only from a
     // file that is no list for this radio, and tevano-cli import-csv lists them all.
-    if (import.listProblem != CsvListProblem::None || import.channels.empty()) {
+    if (!import.Takes(true)) {
         Tell(context, CsvImportFailureText(import, path, language, kMostRefusalsShown));
         return;
     }
