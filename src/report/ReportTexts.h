@@ -45,7 +45,7 @@ enum class ReportTextId {
     StartOff,
     EnableOn,
     EnableOff,
-    PfNone, // the side keys' functions, in the order of their values
+    PfNone, // the side keys' functions
     PfAutodial,
     PfKeyLock,
     PfMonitor,

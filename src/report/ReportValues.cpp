@@ -33,8 +33,11 @@ std::string TwoWide(int value) {
 } // namespace
 
 std::string PfFunctionText(std::uint8_t value, Language language) {
-    const int first = static_cast<int>(ReportTextId::PfNone);
-    return ReportText(static_cast<ReportTextId>(first + (value <= 5 ? value : 0)), language);
+    // By the side key's value; an unknown value reads as none.
+    static constexpr ReportTextId kFunctions[] = {
+        ReportTextId::PfNone,    ReportTextId::PfAutodial,         ReportTextId::PfKeyLock,
+        ReportTextId::PfMonitor, ReportTextId::PfMonitorMomentary, ReportTextId::PfScrambler};
+    return ReportText(kFunctions[value < std::size(kFunctions) ? value : 0], language);
 }
 
 std::string OnOffText(bool set, OnOffWords words, Language language) {
