@@ -78,7 +78,6 @@ public:
     template <class T> T* As(int id) const { return qobject_cast<T*>(Control(id)); }
 
     QFont Font() const { return font_; }
-    const DialogUnits& Units() const { return units_; }
     QSize Size() const { return size_; } // the dialog's client area in pixels
 
 private:

@@ -105,8 +105,7 @@ void CMainFrame::LoadFrameResources(const ResourceModule& module) {
     }
     setWindowTitle(QString::fromStdString(module.String(res::ids::kAppTitleString)));
     setWindowIcon(ProgramIcons::Icon(res::ids::kAppIcon));
-    idleText_ = QString::fromStdString(module.String(res::ids::kIdlePromptString));
-    messagePane_->setText(idleText_);
+    messagePane_->setText(QString::fromStdString(module.String(res::ids::kIdlePromptString)));
     lockKeys_->SetTexts(QString::fromStdString(module.String(res::cmd::kIndicatorCaps)),
                         QString::fromStdString(module.String(res::cmd::kIndicatorNum)),
                         QString::fromStdString(module.String(res::cmd::kIndicatorScroll)));

@@ -44,7 +44,6 @@ public:
     void ShowNote(const QString& text) override;
     // The help text of the form's control under the mouse; it waits while a note is kept.
     void ShowHelpText(const QString& text);
-    QString IdleText() const { return idleText_; }
 
     QToolBar* ToolBar() const { return toolbar_; }
 
@@ -84,7 +83,6 @@ private:
     QToolBar* toolbar_ = nullptr;
     QLabel* messagePane_ = nullptr;
     LockKeyWatcher* lockKeys_ = nullptr;
-    QString idleText_;
     bool noteKept_ = false;
     bool decorationKnown_ = false;
 };
