@@ -29,6 +29,7 @@ constexpr std::array<TextPair, static_cast<std::size_t>(CliTextId::Count)> kText
     {"going on (--force)", "继续写入（--force）"},
     {"not written; --force writes anyway", "未写入；加 --force 可强制写入"},
 }};
+static_assert(Complete(kTexts));
 
 } // namespace
 

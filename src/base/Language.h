@@ -21,4 +21,20 @@ constexpr const char* In(Language language, const TextPair& pair) {
     return language == Language::English ? pair.english : pair.chinese;
 }
 
+constexpr const TextPair& TextsOf(const TextPair& pair) {
+    return pair;
+}
+
+// Whether a table of texts has all its rows: an array sized by the count of its ids that lacks
+// one holds null texts there. Tables check themselves with a static_assert.
+template <class Table> constexpr bool Complete(const Table& table) {
+    for (const auto& row : table) {
+        const TextPair& pair = TextsOf(row);
+        if (pair.english == nullptr || pair.chinese == nullptr) {
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace tevano

@@ -65,6 +65,7 @@ constexpr std::array<MessageInfo, static_cast<std::size_t>(MessageId::Count)> kM
     {Buttons::Ok, {"Load Dll Resources fail", "Load Dll Resources fail"}},
     {Buttons::YesNoCancel, {"Save changes to <name>?", "是否保存对 <name> 的修改?"}},
 }};
+static_assert(Complete(kMessages));
 
 constexpr std::array<TextPair, static_cast<std::size_t>(TextId::Count)> kTexts = {{
     {"Now are detecting Communication Port,Please wait...",
@@ -92,6 +93,7 @@ constexpr std::array<TextPair, static_cast<std::size_t>(TextId::Count)> kTexts =
      "2.5 kHz。清除两个频率即可清空该频道。\n\n"
      "“可选功能”和“侧键”设置整机选项。“保存”把数据存为 .sin 文件。"},
 }};
+static_assert(Complete(kTexts));
 
 } // namespace
 

@@ -53,6 +53,10 @@ struct MessageInfo {
     TextPair text; // the English text again where the program has no Chinese one
 };
 
+constexpr const TextPair& TextsOf(const MessageInfo& info) {
+    return info.text;
+}
+
 const MessageInfo& Message(MessageId id);
 
 // The text of a message in the display language.

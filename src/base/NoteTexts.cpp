@@ -21,6 +21,7 @@ constexpr std::array<TextPair, static_cast<std::size_t>(NoteId::Count)> kNotes =
     {"The settings could not be saved in \"<file>\"<reason>.",
      "无法把设置保存到 \"<file>\"<reason>。"},
 }};
+static_assert(Complete(kNotes));
 
 } // namespace
 

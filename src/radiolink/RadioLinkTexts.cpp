@@ -45,6 +45,7 @@ constexpr std::array<TextPair, static_cast<std::size_t>(RadioLinkTextId::Count)>
     {"No USB serial device is plugged in.", "没有找到已插入的 USB 串口设备。"},
     {"&Refresh", "刷新(&R)"},
 }};
+static_assert(Complete(kTexts));
 
 } // namespace
 

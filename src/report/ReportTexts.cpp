@@ -51,6 +51,7 @@ constexpr std::array<TextPair, static_cast<std::size_t>(ReportTextId::Count)> kT
     {"Monitor Momentary", "监听瞬时"},
     {"Scrambler", "扰频器"},
 }};
+static_assert(Complete(kTexts));
 
 } // namespace
 

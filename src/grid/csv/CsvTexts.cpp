@@ -90,6 +90,7 @@ constexpr std::array<TextPair, static_cast<std::size_t>(CsvTextId::Count)> kText
     {"Exported {count} channels to \"{path}\".", "已导出 {count} 个频道到 \"{path}\"。"},
     {"CSV channel list (*.csv);;All Files (*)", "CSV 频道列表 (*.csv);;所有文件 (*)"},
 }};
+static_assert(Complete(kTexts));
 
 // In the order of CsvProblem: {quoted} is the file's value quoted, {value} the same unquoted,
 // {column} the column's name and {number} the reason's number.
