@@ -2,8 +2,7 @@
 
 #include "base/NoteTexts.h"
 #include "base/PrintableText.h"
-
-#include <cstring>
+#include "base/SystemErrorText.h"
 
 namespace tevano {
 
@@ -13,10 +12,7 @@ std::string SystemText(int error) {
     if (error == 0) {
         return std::string();
     }
-    char buffer[256];
-    // GNU strerror_r returns the text, which may or may not be the buffer.
-    const char* text = strerror_r(error, buffer, sizeof buffer);
-    return std::string(": ") + text;
+    return ": " + SystemErrorText(error);
 }
 
 } // namespace

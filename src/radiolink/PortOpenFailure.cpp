@@ -1,6 +1,7 @@
 #include "radiolink/PortOpenFailure.h"
 
 #include "base/PrintableText.h"
+#include "base/SystemErrorText.h"
 #include "radiolink/RadioLinkTexts.h"
 
 #include <cerrno>
@@ -10,17 +11,6 @@
 #include <vector>
 
 namespace tevano {
-
-namespace {
-
-// The system's own description of an errno; strerror_r, since several exchanges may fail at
-// once on their own threads.
-std::string SystemWords(int systemError) {
-    char buffer[256] = {};
-    return strerror_r(systemError, buffer, sizeof buffer);
-}
-
-} // namespace
 
 std::string DeviceGroupName(const std::string& devicePath) {
     const std::string usual = "dialout";
@@ -82,7 +72,7 @@ std::string PortOpenFailureText(const std::string& device, int systemError, Lang
         return text(RadioLinkTextId::PortNotOpened);
     }
     return RadioLinkText(RadioLinkTextId::PortSystemReason, language,
-                         {{"<device>", devicePath}, {"<reason>", SystemWords(systemError)}});
+                         {{"<device>", devicePath}, {"<reason>", SystemErrorText(systemError)}});
 }
 
 } // namespace tevano

@@ -2,6 +2,7 @@
 
 #include "base/AtomicFile.h"
 #include "base/PrintableText.h"
+#include "base/SystemErrorText.h"
 #include "radiolink/RadioLinkTexts.h"
 
 #include <algorithm>
@@ -112,11 +113,6 @@ void RemoveOldest(const std::string& directory, int keep, const std::string& sav
             --excess;
         }
     }
-}
-
-std::string SystemWords(int systemError) {
-    char buffer[256] = {};
-    return strerror_r(systemError, buffer, sizeof buffer);
 }
 
 } // namespace
@@ -246,7 +242,7 @@ std::string BackupFailedText(const BackupResult& result, Language language) {
     }
     return RadioLinkText(RadioLinkTextId::BackupNotSaved, language,
                          {{"<folder>", PrintableText(result.directory)},
-                          {"<reason>", SystemWords(result.systemError)}});
+                          {"<reason>", SystemErrorText(result.systemError)}});
 }
 
 } // namespace tevano

@@ -1,5 +1,6 @@
 #include "radiolink/ui/RadioLinkCommands.h"
 
+#include "base/SystemErrorText.h"
 #include "base/ui/CommandRegistry.h"
 #include "base/ui/ProgramWindow.h"
 #include "base/ui/QtText.h"
@@ -24,10 +25,8 @@ std::string FolderText(const std::string& directory, int systemError, Language l
         return RadioLinkText(RadioLinkTextId::BackupFolderNone, language);
     }
     if (systemError != 0) {
-        char buffer[256] = {};
-        const std::string reason = strerror_r(systemError, buffer, sizeof buffer);
         return RadioLinkText(RadioLinkTextId::BackupFolderNotMade, language,
-                             {{"<folder>", directory}, {"<reason>", reason}});
+                             {{"<folder>", directory}, {"<reason>", SystemErrorText(systemError)}});
     }
     return RadioLinkText(RadioLinkTextId::BackupFolderKept, language, {{"<folder>", directory}});
 }
