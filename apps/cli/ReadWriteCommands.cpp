@@ -129,8 +129,7 @@ int ReadCommand(const Arguments& args) {
             hook.Note(CliText(CliTextId::Warning, transfer.language,
                               {{"<text>", ShortReplyText(reply, transfer.language)}}));
         }
-        BackUp(image, outcome.shortReplies.empty() ? ReadKind::Whole : ReadKind::Incomplete, hook,
-               transfer.language);
+        BackUp(image, ReadKindOf(outcome), hook, transfer.language);
         const FileResult stored = StoreChannelFile(transfer.file, image);
         if (!stored.Ok()) {
             return Fail(FileErrorText(stored, transfer.file, transfer.language));

@@ -6,6 +6,7 @@
 
 #include "base/Language.h"
 #include "image/RadioImage.h"
+#include "radiolink/CloneExchange.h"
 
 #include <chrono>
 #include <string>
@@ -41,6 +42,10 @@ struct [[nodiscard]] BackupResult {
 
 // A read in which the radio sent short replies: some bytes did not come from the radio.
 enum class ReadKind { Whole, Incomplete };
+
+inline ReadKind ReadKindOf(const CloneOutcome& outcome) {
+    return outcome.shortReplies.empty() ? ReadKind::Whole : ReadKind::Incomplete;
+}
 
 // The backup's file name for a read completed at `when`: "read-20240131T142501.123Z.sin" in UTC,
 // so that names sort by time; `sequence` > 0 adds "-2", "-3"... for reads in the same millisecond.

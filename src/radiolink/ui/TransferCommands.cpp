@@ -102,9 +102,7 @@ void TransferCommands::OnStartTransfer() {
                                      : WriteToRadio(port, device, hook, document.Image());
     if (direction == Direction::Read && outcome.ending == CloneEnding::Completed) {
         // The radio's memory as it came off the cable, before the grid or anything else sees it.
-        BackUpCompletedRead(document.Image(),
-                            outcome.shortReplies.empty() ? ReadKind::Whole : ReadKind::Incomplete,
-                            &context_.window);
+        BackUpCompletedRead(document.Image(), ReadKindOf(outcome), &context_.window);
     }
     const bool completed = outcome.ending == CloneEnding::Completed;
     if (completed && progress_ != nullptr) {
