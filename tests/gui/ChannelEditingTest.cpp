@@ -1,10 +1,9 @@
 // Editing channels on the desktop program's grid as a user does: clicking cells, typing,
 // pressing Enter, picking from the lists, with the messages answered by the script.
 
+#include "GridInput.h"
 #include "ProgramFixture.h"
 #include "SampleFiles.h"
-#include "VirtualRadioProcess.h"
-#include "support/TransferRunner.h"
 
 #include "resources/CommandIds.h"
 #include "shell/DisplayLanguage.h"
@@ -14,40 +13,12 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QScrollBar>
 #include <QTest>
-#include <QWheelEvent>
 
 namespace tevano::testing {
 
 class ChannelEditingTest : public QObject {
     Q_OBJECT
-
-private:
-    static QModelIndex Index(ProgramFixture& program, int row, int col) {
-        return program.Grid().model()->index(row - 1, col - 1);
-    }
-
-    // The cell's rectangle inside the grid widget, where the overlays are placed.
-    static QRect CellRect(ProgramFixture& program, int row, int col) {
-        CMSFlexGrid& grid = program.Grid();
-        const QRect inViewport = grid.visualRect(Index(program, row, col));
-        return inViewport.translated(grid.viewport()->mapTo(&grid, QPoint(0, 0)));
-    }
-
-    static QWidget* Focus() { return QApplication::focusWidget(); }
-
-    // A turn of the mouse wheel over the grid; a negative turn scrolls down.
-    static void Wheel(ProgramFixture& program, int angle) {
-        QWidget* viewport = program.Grid().viewport();
-        const QPointF at = viewport->rect().center();
-        QWheelEvent wheel(at, viewport->mapToGlobal(at), QPoint(), QPoint(0, angle), Qt::NoButton,
-                          Qt::NoModifier, Qt::NoScrollPhase, false);
-        QCoreApplication::sendEvent(viewport, &wheel);
-    }
-
-    static void Type(const QString& text) { QTest::keyClicks(Focus(), text); }
-    static void Enter() { QTest::keyClick(Focus(), Qt::Key_Return); }
 
 private slots:
     // The list on the current cell was loaded from the old document; a new document under it
@@ -239,41 +210,6 @@ private slots:
         QVERIFY(!program.View().NameEdit()->isVisible());
     }
 
-    // A wheel turn or a scroll-bar move commits the cell being edited as a click on another cell
-    // would; a value the checks refuse keeps its editor over its cell and the grid where it was.
-    void scrollingCommitsTheCellBeingEdited() {
-        ProgramFixture program;
-        QVERIFY(program.StartActive());
-        CMSFlexGrid& grid = program.Grid();
-        QScrollBar* bar = grid.verticalScrollBar();
-        program.ClickCell(2, 12);
-        Type("KEPT");
-        Wheel(program, -120);
-        QVERIFY(bar->value() > 0);
-        QCOMPARE(program.Cell(2, 12), QString("KEPT"));
-        QVERIFY(!program.View().NameEdit()->isVisible());
-
-        bar->setValue(0);
-        program.ClickCell(3, 1);
-        Type("600");
-        bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
-        Wheel(program, -120);
-        QCOMPARE(program.prompts.Texts(), QStringList(2, "Error Data Format，Please input again"));
-        QCOMPARE(bar->value(), 0);
-        QLineEdit* edit = program.View().FrequencyEdit();
-        QVERIFY(edit->isVisible());
-        QCOMPARE(edit->geometry(), CellRect(program, 3, 1).adjusted(0, 0, 1, 1));
-        QCOMPARE(edit->text(), QString("600"));
-        QCOMPARE(program.Cell(3, 1), QString());
-
-        edit->selectAll();
-        Type("145");
-        bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
-        QVERIFY(bar->value() > 0);
-        QCOMPARE(program.Cell(3, 1), QString("145.00000"));
-        QVERIFY(!edit->isVisible());
-    }
-
     // "145,5" as people write it; "1e2" is no plain number and the cell keeps its value; a tone
     // the list does not hold is refused, with Enter and with a click on another cell alike.
     void numbersAndTonesAsPeopleTypeThem() {
@@ -296,40 +232,6 @@ private slots:
             "This tone is not in the tone list. Please choose one from the list.";
         QCOMPARE(program.prompts.Texts(),
                  (QStringList{"Please input Number", notInList, notInList}));
-    }
-
-    // New, Open, a dropped file and a read show channel 1 at the top with the current cell on
-    // it, however far down the user was.
-    void aDocumentThatComesInShowsChannelOne() {
-        ProgramFixture program;
-        WriteSampleFile(program.Path("sample.sin"));
-        VirtualRadioProcess radio({"--baud", "0", "--image", program.Path("sample.sin")});
-        QVERIFY(program.StartWithRadio(radio));
-        CMSFlexGrid& grid = program.Grid();
-        const auto farDown = [&] {
-            program.ClickCell(100, 6);
-            return grid.verticalScrollBar()->value() > 0 && grid.Row() == 100;
-        };
-        const auto onChannelOne = [&] {
-            return grid.Row() == 1 && grid.Col() == 1 && grid.rowAt(0) == 0 &&
-                   grid.currentRow() == 0 && grid.currentColumn() == 0;
-        };
-        QVERIFY(farDown());
-        program.prompts.OpenFile(program.Path("sample.sin"));
-        program.App().OnCommand(res::cmd::kFileOpen);
-        QVERIFY(onChannelOne());
-        QCOMPARE(program.Cell(1, 1), QString("145.00000"));
-        QVERIFY(farDown());
-        program.App().OnCommand(res::cmd::kFileNew);
-        QVERIFY(onChannelOne());
-        QVERIFY(farDown());
-        emit program.Frame().FilesDropped({program.Path("sample.sin")});
-        QVERIFY(onChannelOne());
-        QVERIFY(farDown());
-        QVERIFY(RunTransfer(program.App(), res::cmd::kReadFromRadio));
-        QCOMPARE(program.Cell(2, 12), QString("UHF"));
-        QVERIFY(onChannelOne());
-        QVERIFY(!program.View().OverlayList(6)->isVisible());
     }
 
     // Tab in a cell's editor commits it and walks on as Enter does, Shift+Tab walks back; the
@@ -362,34 +264,6 @@ private slots:
         QCOMPARE(program.Cell(128, 12), QString("END"));
         QVERIFY(Focus() != &program.Grid() && !program.Grid().isAncestorOf(Focus()));
         QVERIFY(!program.View().NameEdit()->isVisible());
-    }
-
-    // The table scrolls a half-shown cell into view a moment after the click; that must not
-    // hide the overlay the click opened. The click commits the cell left as any click does: one
-    // message for a refused value, not a second one for the scroll.
-    void aCellClickedHalfOutOfViewKeepsItsOverlay() {
-        ProgramFixture program;
-        QVERIFY(program.StartActive());
-        CMSFlexGrid& grid = program.Grid();
-        program.ClickCell(1, 1);
-        Type("600");
-        const int lastShown = grid.rowAt(grid.viewport()->height() - 2);
-        QVERIFY(lastShown > 0);
-        const QRect cell = grid.visualRect(Index(program, lastShown + 1, 1));
-        QVERIFY(cell.bottom() > grid.viewport()->height()); // only partly in view
-        QTest::mouseClick(grid.viewport(), Qt::LeftButton, Qt::NoModifier,
-                          QPoint(cell.center().x(), grid.viewport()->height() - 2));
-        QCOMPARE(grid.Row(), lastShown + 1);
-        QCOMPARE(program.prompts.Texts(), QStringList{"Error Data Format，Please input again"});
-        QCOMPARE(program.Cell(1, 1), QString());
-        Type("145");
-        QTRY_VERIFY_WITH_TIMEOUT(grid.visualRect(Index(program, lastShown + 1, 1)).bottom() <
-                                     grid.viewport()->height(),
-                                 5000);
-        QCoreApplication::processEvents();
-        QVERIFY(program.View().FrequencyEdit()->isVisible());
-        QCOMPARE(CellRect(program, lastShown + 1, 1).topLeft(),
-                 program.View().FrequencyEdit()->pos());
     }
 
     void saveCommitsTheCellBeingEdited() {

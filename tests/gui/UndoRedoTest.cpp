@@ -4,6 +4,7 @@
 // with the document's unsaved-changes state.
 
 #include "DialogRunner.h"
+#include "GridInput.h"
 #include "ProgramFixture.h"
 #include "SampleFiles.h"
 #include "VirtualRadioProcess.h"
@@ -29,9 +30,6 @@ class UndoRedoTest : public QObject {
     Q_OBJECT
 
 private:
-    static QWidget* Focus() { return QApplication::focusWidget(); }
-    static void Type(const QString& text) { QTest::keyClicks(Focus(), text); }
-    static void Enter() { QTest::keyClick(Focus(), Qt::Key_Return); }
     // The keys go to whatever has the focus, as the user's do.
     static void CtrlZ() { QTest::keyClick(Focus(), Qt::Key_Z, Qt::ControlModifier); }
     static void CtrlY() { QTest::keyClick(Focus(), Qt::Key_Y, Qt::ControlModifier); }
