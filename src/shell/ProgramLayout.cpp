@@ -1,5 +1,6 @@
 #include "shell/ProgramLayout.h"
 
+#include "shell/DisplayLanguage.h"
 #include "shell/IniFile.h"
 
 #include <sys/stat.h>
@@ -34,8 +35,8 @@ ProgramLayout FindProgramLayout(const std::string& programDirectory, const std::
     layout.programDirectory = programDirectory;
     const std::vector<std::string> directories = ModuleDirectories(programDirectory);
     for (std::size_t i = 0; i < directories.size(); ++i) {
-        for (const char* language : {"_EN", "_CH"}) {
-            if (IsFile(directories[i] + "/" + baseName + language + ".so")) {
+        for (const std::string& language : {EnglishLanguage(baseName), ChineseLanguage(baseName)}) {
+            if (IsFile(directories[i] + "/" + language + ".so")) {
                 layout.kind = i == 0 ? ProgramInstall::Portable : ProgramInstall::Installed;
                 return layout;
             }
