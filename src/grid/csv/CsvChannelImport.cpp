@@ -1,5 +1,6 @@
 #include "grid/csv/CsvChannelImport.h"
 
+#include "base/TextCase.h"
 #include "grid/ChannelWords.h"
 #include "grid/csv/CsvChannelRow.h"
 #include "grid/csv/CsvColumns.h"
@@ -22,7 +23,7 @@ ColumnPlaces PlacesOf(const CsvRecord& header) {
     for (std::size_t i = 0; i < header.fields.size(); ++i) {
         const std::string_view name = TrimmedField(header.fields[i]);
         for (std::size_t column = 0; column < kCsvColumnCount; ++column) {
-            if (!places[column] && SameWord(name, kCsvColumnNames[column])) {
+            if (!places[column] && EqualsNoCase(name, kCsvColumnNames[column])) {
                 places[column] = i;
             }
         }

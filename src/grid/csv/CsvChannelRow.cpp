@@ -1,5 +1,7 @@
 #include "grid/csv/CsvChannelRow.h"
 
+#include "base/NumberText.h"
+#include "base/TextCase.h"
 #include "grid/ChannelWords.h"
 #include "grid/FrequencyEntry.h"
 #include "grid/FrequencyText.h"
@@ -94,7 +96,7 @@ private:
     std::optional<std::uint32_t> FrequencyField(CsvColumn column, CsvProblem outOfRange,
                                                 CsvProblem offStep) {
         const std::string field = Field(column);
-        const std::optional<std::string> number = DecimalFieldText(field);
+        const std::optional<std::string> number = PlainDecimalText(field);
         if (!number) {
             Refuse(CsvProblem::NotANumber, column, field);
             return std::nullopt;
@@ -117,9 +119,9 @@ private:
             tx = rx;
         } else if (kind == "+" || kind == "-") {
             tx = Shifted(rx, kind == "+");
-        } else if (SameWord(kind, "split")) {
+        } else if (EqualsNoCase(kind, "split")) {
             tx = FrequencyField(CsvColumn::Offset, CsvProblem::TxOutOfRange, CsvProblem::TxOffStep);
-        } else if (!SameWord(kind, "off")) {
+        } else if (!EqualsNoCase(kind, "off")) {
             Refuse(CsvProblem::DuplexUnknown, CsvColumn::Duplex, duplex);
         }
         if (rx) {
@@ -175,9 +177,9 @@ private:
     void Mode() {
         const std::string mode = Field(CsvColumn::Mode);
         const std::string_view word = TrimmedField(mode);
-        if (word.empty() || SameWord(word, "FM")) {
+        if (word.empty() || EqualsNoCase(word, "FM")) {
             Set(kColBandwidth, words::kWide.In(language_));
-        } else if (SameWord(word, "NFM")) {
+        } else if (EqualsNoCase(word, "NFM")) {
             Set(kColBandwidth, words::kNarrow.In(language_));
         } else {
             Refuse(CsvProblem::ModeUnknown, CsvColumn::Mode, mode);
@@ -188,9 +190,9 @@ private:
     void Skip() {
         const std::string skip = Field(CsvColumn::Skip);
         const std::string_view word = TrimmedField(skip);
-        if (word.empty() || SameWord(word, "P")) {
+        if (word.empty() || EqualsNoCase(word, "P")) {
             Set(kColScan, words::kYes.In(language_));
-        } else if (SameWord(word, "S")) {
+        } else if (EqualsNoCase(word, "S")) {
             Set(kColScan, words::kNo.In(language_));
         } else {
             Refuse(CsvProblem::SkipUnknown, CsvColumn::Skip, skip);
@@ -201,9 +203,9 @@ private:
         const std::string power = Field(CsvColumn::Power);
         std::string_view watts = TrimmedField(power);
         std::optional<bool> high;
-        if (watts.empty() || SameWord(watts, "High")) {
+        if (watts.empty() || EqualsNoCase(watts, "High")) {
             high = true;
-        } else if (SameWord(watts, "Low")) {
+        } else if (EqualsNoCase(watts, "Low")) {
             high = false;
         } else {
             if (watts.back() == 'W' || watts.back() == 'w') {

@@ -25,16 +25,8 @@ std::string UpperAscii(std::string_view text) {
     return upper;
 }
 
-bool SameWord(std::string_view a, std::string_view b) {
-    return UpperAscii(a) == UpperAscii(b);
-}
-
-std::optional<std::string> DecimalFieldText(std::string_view field) {
-    return PlainDecimalText(field);
-}
-
 std::optional<double> DecimalField(std::string_view field) {
-    const std::optional<std::string> number = DecimalFieldText(field);
+    const std::optional<std::string> number = PlainDecimalText(field);
     if (!number) {
         return std::nullopt;
     }

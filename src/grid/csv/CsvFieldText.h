@@ -14,14 +14,8 @@ std::string_view TrimmedField(std::string_view field);
 // ASCII letters in upper case, everything else as it is.
 std::string UpperAscii(std::string_view text);
 
-// True when both texts are equal apart from the case of ASCII letters.
-bool SameWord(std::string_view a, std::string_view b);
-
 // A plain decimal number without sign or exponent ("145", "145.5", ".5"); "," is taken as the
 // decimal mark too, as spreadsheets write it in many countries. Blanks around it are ignored.
 std::optional<double> DecimalField(std::string_view field);
-
-// The same number as a text with "." as its decimal mark, for the grid's own frequency check.
-std::optional<std::string> DecimalFieldText(std::string_view field);
 
 } // namespace tevano

@@ -1,6 +1,7 @@
 #include "grid/csv/CsvToneFields.h"
 
 #include "base/NumberText.h"
+#include "base/TextCase.h"
 #include "grid/csv/CsvColumns.h"
 #include "grid/csv/CsvFieldText.h"
 #include "image/Bcd.h"
@@ -186,16 +187,16 @@ CsvTonesResult TonesOfFields(const CsvToneFields& fields) {
     const std::string_view mode = TrimmedField(fields.tone);
     if (mode.empty()) {
         // no tone either way
-    } else if (SameWord(mode, "Tone")) {
+    } else if (EqualsNoCase(mode, "Tone")) {
         tx = reader.Ctcss(CsvColumn::rToneFreq, fields.rToneFreq);
-    } else if (SameWord(mode, "TSQL")) {
+    } else if (EqualsNoCase(mode, "TSQL")) {
         rx = reader.Ctcss(CsvColumn::cToneFreq, fields.cToneFreq);
         tx = rx;
-    } else if (SameWord(mode, "DTCS")) {
+    } else if (EqualsNoCase(mode, "DTCS")) {
         // One code both ways: a bad code is noted once, from the transmit side.
         tx = reader.Dcs(CsvColumn::DtcsCode, fields.dtcsCode, 0);
         rx = tx ? reader.Dcs(CsvColumn::DtcsCode, fields.dtcsCode, 1) : std::nullopt;
-    } else if (SameWord(mode, "Cross")) {
+    } else if (EqualsNoCase(mode, "Cross")) {
         const std::string_view cross = TrimmedField(fields.crossMode);
         const std::size_t arrow = cross.find("->");
         const std::string_view txPart =
@@ -203,20 +204,20 @@ CsvTonesResult TonesOfFields(const CsvToneFields& fields) {
         const std::string_view rxPart =
             arrow == std::string_view::npos ? cross : TrimmedField(cross.substr(arrow + 2));
         const auto known = [](std::string_view part) {
-            return part.empty() || SameWord(part, "Tone") || SameWord(part, "DTCS");
+            return part.empty() || EqualsNoCase(part, "Tone") || EqualsNoCase(part, "DTCS");
         };
         if (arrow == std::string_view::npos || !known(txPart) || !known(rxPart) ||
             (txPart.empty() && rxPart.empty())) {
             reader.Refuse(CsvProblem::CrossModeUnknown, CsvColumn::CrossMode, fields.crossMode);
         } else {
-            if (SameWord(txPart, "Tone")) {
+            if (EqualsNoCase(txPart, "Tone")) {
                 tx = reader.Ctcss(CsvColumn::rToneFreq, fields.rToneFreq);
-            } else if (SameWord(txPart, "DTCS")) {
+            } else if (EqualsNoCase(txPart, "DTCS")) {
                 tx = reader.Dcs(CsvColumn::DtcsCode, fields.dtcsCode, 0);
             }
-            if (SameWord(rxPart, "Tone")) {
+            if (EqualsNoCase(rxPart, "Tone")) {
                 rx = reader.Ctcss(CsvColumn::cToneFreq, fields.cToneFreq);
-            } else if (SameWord(rxPart, "DTCS")) {
+            } else if (EqualsNoCase(rxPart, "DTCS")) {
                 rx = reader.Dcs(CsvColumn::RxDtcsCode, fields.rxDtcsCode, 1);
             }
         }
