@@ -166,6 +166,20 @@ std::string Filled(CsvTextId id, Language language, TextParts values) {
     return Filled(kTexts[static_cast<std::size_t>(id)], language, values);
 }
 
+// The headline, then at most `mostRows` lines, then a line counting the ones left out.
+std::string Listed(std::string headline, const std::vector<std::string>& lines,
+                   std::size_t mostRows, CsvTextId more, Language language) {
+    const std::size_t shown = std::min(mostRows, lines.size());
+    for (std::size_t i = 0; i < shown; ++i) {
+        headline += "\n" + lines[i];
+    }
+    if (shown < lines.size()) {
+        headline +=
+            "\n" + Filled(more, language, {{"{count}", std::to_string(lines.size() - shown)}});
+    }
+    return headline;
+}
+
 } // namespace
 
 std::string CsvText(CsvTextId id, Language language) {
@@ -216,16 +230,12 @@ std::string CsvImportFailureText(const CsvImport& import, const std::string& pat
     if (import.refusals.empty()) {
         return std::string();
     }
-    std::string text = CsvRefusedHeadline(path, language);
-    const std::size_t shown = std::min(mostRows, import.refusals.size());
-    for (std::size_t i = 0; i < shown; ++i) {
-        text += "\n" + CsvRefusalLine(import.refusals[i], language);
+    std::vector<std::string> lines;
+    for (const CsvRefusal& refusal : import.refusals) {
+        lines.push_back(CsvRefusalLine(refusal, language));
     }
-    if (shown < import.refusals.size()) {
-        text += "\n" + Filled(CsvTextId::MoreRefusedRows, language,
-                              {{"{count}", std::to_string(import.refusals.size() - shown)}});
-    }
-    return text;
+    return Listed(CsvRefusedHeadline(path, language), lines, mostRows, CsvTextId::MoreRefusedRows,
+                  language);
 }
 
 std::string CsvSkippedHeadline(const std::string& path, Language language) {
@@ -248,16 +258,13 @@ std::string CsvPartialImportQuestion(const CsvImport& import, const std::string&
     }
     std::stable_sort(lines.begin(), lines.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
-    std::string text =
-        Filled(CsvTextId::PartialHeadline, language, {{"{path}", PrintableText(path)}});
-    const std::size_t shown = std::min(mostRows, lines.size());
-    for (std::size_t i = 0; i < shown; ++i) {
-        text += "\n" + lines[i].second;
+    std::vector<std::string> texts;
+    for (const auto& line : lines) {
+        texts.push_back(line.second);
     }
-    if (shown < lines.size()) {
-        text += "\n" + Filled(CsvTextId::MoreRows, language,
-                              {{"{count}", std::to_string(lines.size() - shown)}});
-    }
+    const std::string text =
+        Listed(Filled(CsvTextId::PartialHeadline, language, {{"{path}", PrintableText(path)}}),
+               texts, mostRows, CsvTextId::MoreRows, language);
     const std::size_t accepted = import.channels.size();
     const std::size_t refused = import.refusals.size();
     CsvTextId question = CsvTextId::ImportWithCutNames;
@@ -297,19 +304,14 @@ std::string CsvBandWarningsMessage(const CsvBandCheck& check, Language language,
     if (check.warnings.empty()) {
         return std::string();
     }
-    std::string text = CsvText(CsvTextId::BandHeadline, language);
-    const std::size_t shown = std::min(mostRows, check.warnings.size());
-    for (std::size_t i = 0; i < shown; ++i) {
-        const CsvBandWarning& warning = check.warnings[i];
-        text += "\n" + Filled(CsvTextId::LineText, language,
-                              {{"{line}", std::to_string(warning.line)},
-                               {"{text}", CsvBandWarningText(warning, check.band, language)}});
+    std::vector<std::string> lines;
+    for (const CsvBandWarning& warning : check.warnings) {
+        lines.push_back(Filled(CsvTextId::LineText, language,
+                               {{"{line}", std::to_string(warning.line)},
+                                {"{text}", CsvBandWarningText(warning, check.band, language)}}));
     }
-    if (shown < check.warnings.size()) {
-        text += "\n" + Filled(CsvTextId::MoreRows, language,
-                              {{"{count}", std::to_string(check.warnings.size() - shown)}});
-    }
-    return text;
+    return Listed(CsvText(CsvTextId::BandHeadline, language), lines, mostRows, CsvTextId::MoreRows,
+                  language);
 }
 
 std::string CsvLeftOutText(const std::vector<int>& channels, Language language) {
