@@ -61,10 +61,10 @@ void CheckTakenCells(const ImportedChannel& channel, Language language, bool cut
     FUZZ_CHECK(cells[kColOptSignal] == words::kNone.In(language) &&
                    cells[kColPttId] == words::kOff.In(language),
                "no optional signal and no PTT ID for a channel from a list");
-    FUZZ_CHECK(IsNameText(cells[kColName]) && cells[kColName].size() <= kCsvNameLength,
+    FUZZ_CHECK(IsNameText(cells[kColName]) && cells[kColName].size() <= kChannelNameLength,
                "a name the grid's name edit takes");
     FUZZ_CHECK(channel.fullName.empty() ||
-                   (cutNames && channel.fullName.size() > kCsvNameLength &&
+                   (cutNames && channel.fullName.size() > kChannelNameLength &&
                     UpperAscii(channel.fullName).rfind(cells[kColName], 0) == 0),
                "only a long name is cut, when asked, to its first characters");
 }
