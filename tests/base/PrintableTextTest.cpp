@@ -28,8 +28,11 @@ TEST(PrintableText, ControlBytesAndBrokenUtf8BecomeEscapes) {
         {"\xf4\x90\x80\x80", "\\xF4\\x90\\x80\\x80"}, // beyond U+10FFFF
         {"\xc2\x9b"
          "31m",
-         "\\xC2\\x9B31m"},  // the C1 control CSI, in UTF-8
-        {"\\x41", "\\x41"}, // a backslash stays as it is
+         "\\xC2\\x9B31m"},          // the C1 control CSI, in UTF-8
+        {"\xc2\x80", "\\xC2\\x80"}, // the first C1 control
+        {"\xc2\x9f", "\\xC2\\x9F"}, // the last: APC opens a control string
+        {"\xc2\xa0", "\xc2\xa0"},   // the no-break space above them stays
+        {"\\x41", "\\x41"},         // a backslash stays as it is
     };
     for (const auto& c : cases) {
         EXPECT_EQ(PrintableText(c.in), c.shown) << c.shown;

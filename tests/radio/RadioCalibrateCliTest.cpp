@@ -54,10 +54,16 @@ TEST_F(RadioCalibrateCliTest, ConfirmedCalibrationSendsTheTextsAsGiven) {
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "tevano-cli: 对讲机已收到!\n");
 
+    // The band's edges are test frequencies too.
+    run = Calibrate(radio.Port() + " --item squelch-level --value 9 --rx 67 --tx 521");
+    EXPECT_EQ(run.status, 0) << run.err;
+
     EXPECT_EQ(ReadText(Path("calibrations")),
               "item=low-power-voltage rx=145.13250 tx=145.12345 rx-tone=88.5 tx-tone=0.0 "
               "value=38 confirmed\n"
               "item=tx-frequency rx=400.00000 tx=420.00000 rx-tone=0.0 tx-tone=0.0 value=255 "
+              "confirmed\n"
+              "item=squelch-level rx=67.00000 tx=521.00000 rx-tone=0.0 tx-tone=0.0 value=9 "
               "confirmed\n");
 }
 

@@ -92,18 +92,18 @@ TEST_F(RadioCliTest, FailedReadNeitherCreatesNorChangesTheFile) {
 
 // The radio may leave out the last bytes of a block: the read stands (status 0), each such block
 // is named with the offsets that did not come, and the backup's name says it is incomplete.
+// (The window's test takes a reply two bytes short; this one a reply one byte short.)
 TEST_F(RadioCliTest, ShortRepliesAreNamedWithTheOffsetsThatDidNotCome) {
     SaveImage("radio.sin", Pattern());
     RadioProcess radio(
-        {"--baud", "0", "--image", Path("radio.sin"), "--fault", "short-reply=5:10"});
+        {"--baud", "0", "--image", Path("radio.sin"), "--fault", "short-reply=5:11"});
     const ProcessRun run = Cli("read " + radio.Port() + " " + Quoted(Path("read.sin")));
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "tevano-cli: warning: The radio's reply to block 0x0028 was short: image "
-                       "offsets 0x002E-0x002F did not arrive.\n");
+                       "offset 0x002F did not arrive.\n");
     std::vector<std::uint8_t> expected = ReadBytes(Path("radio.sin"));
     RadioImage fresh{};
     MakeNewImage(fresh);
-    expected[0x2E] = fresh[0x2E];
     expected[0x2F] = fresh[0x2F];
     EXPECT_EQ(ReadBytes(Path("read.sin")), expected);
     const std::vector<std::string> backups = ListBackups(Path("data/tevano/backups"));

@@ -121,6 +121,8 @@ TEST_F(CloneTransferTest, ShortReadRepliesOfTenOrElevenBytesKeepTheOldBytesOfThe
         const CloneOutcome outcome = ReadFromRadio(port, "p", hook, image);
 
         ASSERT_EQ(outcome.ending, CloneEnding::Completed) << size;
+        const std::vector<ShortReply> recorded = {{300 * 8, 12 - size}};
+        EXPECT_EQ(outcome.shortReplies, recorded) << size;
         RadioImage expected = memory;
         for (std::size_t offset = 300 * 8 + size - 4; offset < 301 * 8; ++offset) {
             expected[offset] = before[offset];
