@@ -4,6 +4,8 @@
 
 #include <atomic>
 #include <cerrno>
+#include <csignal>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -31,12 +33,54 @@ int CreateTemporary(const FileSystemCalls& calls, const std::string& target,
     return -1;
 }
 
-void SyncDirectory(const std::string& directory) {
-    const int fd = open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+// The rename is on the disk only once the folder is: flushed through the same calls as the file.
+void SyncDirectory(const FileSystemCalls& calls, const std::string& directory) {
+    const int fd = calls.open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0);
     if (fd >= 0) {
-        fsync(fd);
+        calls.fsync(fd);
         close(fd);
     }
+}
+
+// The process number in a temporary file's name (".tevano-PID-N.tmp"), 0 for any other name.
+pid_t TemporaryOwner(const std::string& name) {
+    const std::string prefix = ".tevano-";
+    const std::string suffix = ".tmp";
+    if (name.size() <= prefix.size() + suffix.size() || name.rfind(prefix, 0) != 0 ||
+        name.compare(name.size() - suffix.size(), suffix.size(), suffix) != 0) {
+        return 0;
+    }
+    const std::string middle =
+        name.substr(prefix.size(), name.size() - prefix.size() - suffix.size());
+    const std::size_t dash = middle.find('-');
+    if (dash == 0 || dash == std::string::npos || dash > 9 || dash + 1 == middle.size() ||
+        middle.find_first_not_of("0123456789-") != std::string::npos ||
+        middle.find('-', dash + 1) != std::string::npos) {
+        return 0;
+    }
+    return static_cast<pid_t>(std::stol(middle.substr(0, dash)));
+}
+
+// Removes what a save killed half way left in the folder: its temporary files, once the process
+// that made them is gone. Only the user's own regular files are touched.
+void RemoveLeftovers(const std::string& folder) {
+    DIR* listing = opendir(folder.c_str());
+    if (listing == nullptr) {
+        return;
+    }
+    const int folderFd = dirfd(listing);
+    while (const dirent* entry = readdir(listing)) {
+        const pid_t owner = TemporaryOwner(entry->d_name);
+        if (owner <= 0 || owner == getpid() || kill(owner, 0) == 0 || errno != ESRCH) {
+            continue;
+        }
+        struct stat info {};
+        if (fstatat(folderFd, entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISREG(info.st_mode) && info.st_uid == geteuid()) {
+            unlinkat(folderFd, entry->d_name, 0);
+        }
+    }
+    closedir(listing);
 }
 
 } // namespace
@@ -68,10 +112,14 @@ bool WriteAll(const FileSystemCalls& calls, int fd, const std::uint8_t* data, st
 
 FileResult WriteFileAtomically(const std::string& path, const std::uint8_t* data, std::size_t size,
                                const FileSystemCalls& calls) {
-    const std::string target = SaveTarget(path);
+    std::string target;
+    if (const FileResult resolved = ResolveSaveTarget(path, target); !resolved.Ok()) {
+        return resolved;
+    }
     if (const FileResult replaceable = CheckReplaceable(target); !replaceable.Ok()) {
         return replaceable;
     }
+    RemoveLeftovers(FolderOf(target));
     std::string temporaryPath;
     const int fd = CreateTemporary(calls, target, temporaryPath);
     if (fd < 0) {
@@ -99,7 +147,7 @@ FileResult WriteFileAtomically(const std::string& path, const std::uint8_t* data
         unlink(temporaryPath.c_str());
         return {FileError::WriteFailed, error};
     }
-    SyncDirectory(FolderOf(target));
+    SyncDirectory(calls, FolderOf(target));
     return {};
 }
 

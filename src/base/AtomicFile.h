@@ -15,9 +15,9 @@ namespace tevano {
 
 // The system calls that can fail while a file is replaced; tests put failing ones in their place.
 struct FileSystemCalls {
-    std::function<int(const char* path, int flags, mode_t mode)> open; // makes the new file
+    std::function<int(const char* path, int flags, mode_t mode)> open; // the new file, the folder
     std::function<ssize_t(int fd, const void* data, std::size_t size)> write;
-    std::function<int(int fd)> fsync;
+    std::function<int(int fd)> fsync; // the new file, then the folder after the rename
     std::function<int(const char* from, const char* to)> rename;
 
     static FileSystemCalls Posix();
@@ -28,10 +28,11 @@ struct FileSystemCalls {
 bool WriteAll(const FileSystemCalls& calls, int fd, const std::uint8_t* data, std::size_t size);
 
 // Writes the bytes to the path. On failure the previous file (if any) is left byte for byte as
-// it was and no temporary file remains. A symbolic link is followed: its target is replaced, or
-// made when it does not exist yet. A target that is not a regular file, or that its user could
-// not write in place (FileChecks.h), is refused and left alone. The replaced file keeps its
-// mode and, where the system lets it, its owner.
+// it was and no temporary file remains. A symbolic link is followed as the system follows one
+// (ResolveSaveTarget): its target is replaced, or made when it does not exist yet. A target that
+// is not a regular file, or that its user could not write in place (FileChecks.h), is refused
+// and left alone. The replaced file keeps its mode and, where the system lets it, its owner.
+// Temporary files that a killed save left in the folder are removed first.
 FileResult WriteFileAtomically(const std::string& path, const std::uint8_t* data, std::size_t size,
                                const FileSystemCalls& calls = FileSystemCalls::Posix());
 

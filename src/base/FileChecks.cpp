@@ -3,7 +3,9 @@
 #include <cerrno>
 #include <climits>
 #include <fcntl.h>
+#include <linux/magic.h>
 #include <sys/stat.h>
+#include <sys/statfs.h>
 #include <unistd.h>
 
 namespace tevano {
@@ -16,6 +18,26 @@ constexpr int kMostLinks = 40;
 FileResult NotRegularResult(const struct stat& info) {
     return S_ISDIR(info.st_mode) ? FileResult{FileError::OpenFailed, EISDIR}
                                  : FileResult{FileError::NotRegular, 0};
+}
+
+// The system's own rule for links in shared folders (fs.protected_symlinks): in a folder that is
+// sticky and writable by all, a link is followed only when the user or the folder's owner owns
+// it. Anyone may put a link there, so without the rule a link could aim the save at any file the
+// user (root) may write.
+bool MayFollow(const struct stat& link, const std::string& folder) {
+    struct stat info {};
+    if (stat(folder.c_str(), &info) != 0) {
+        return true; // nothing to judge: the save itself fails on the missing folder
+    }
+    const bool shared = (info.st_mode & S_ISVTX) != 0 && (info.st_mode & S_IWOTH) != 0;
+    return !shared || link.st_uid == geteuid() || link.st_uid == info.st_uid;
+}
+
+// Links in /proc (behind /dev/stdout and /dev/fd/N) stand for open descriptors: what they name
+// is the program's standard output, which may be a log that must not be replaced.
+bool NamesDescriptor(const std::string& folder) {
+    struct statfs info {};
+    return statfs(folder.c_str(), &info) == 0 && info.f_type == PROC_SUPER_MAGIC;
 }
 
 } // namespace
@@ -54,22 +76,29 @@ FileResult OpenRegularFile(const std::string& path, int& fd) {
     return {};
 }
 
-std::string SaveTarget(const std::string& path) {
-    std::string target = path;
+FileResult ResolveSaveTarget(const std::string& path, std::string& target) {
+    target = path;
     for (int hop = 0; hop < kMostLinks; ++hop) {
         struct stat info {};
         if (lstat(target.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) {
-            return target;
+            return {};
+        }
+        const std::string folder = FolderOf(target);
+        if (!MayFollow(info, folder)) {
+            return {FileError::ForeignLink, 0};
+        }
+        if (NamesDescriptor(folder)) {
+            return {FileError::NotRegular, 0};
         }
         char link[PATH_MAX];
         const ssize_t size = readlink(target.c_str(), link, sizeof link);
         if (size <= 0 || static_cast<std::size_t>(size) >= sizeof link) {
-            return target;
+            return {};
         }
         const std::string next(link, static_cast<std::size_t>(size));
-        target = next.front() == '/' ? next : FolderOf(target) + "/" + next;
+        target = next.front() == '/' ? next : folder + "/" + next;
     }
-    return target;
+    return {};
 }
 
 FileResult CheckReplaceable(const std::string& target) {
@@ -100,7 +129,10 @@ FileResult CheckReplaceable(const std::string& target) {
 }
 
 FileResult CheckSaveTarget(const std::string& path) {
-    const std::string target = SaveTarget(path);
+    std::string target;
+    if (const FileResult resolved = ResolveSaveTarget(path, target); !resolved.Ok()) {
+        return resolved;
+    }
     const std::string folder = FolderOf(target);
     struct stat info {};
     if (stat(folder.c_str(), &info) != 0) {

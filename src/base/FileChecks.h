@@ -15,11 +15,14 @@ namespace tevano {
 FileResult OpenRegularFile(const std::string& path, int& fd);
 
 // The file a save at `path` writes: symbolic links followed to their end, also to a target that
-// does not exist yet (the save creates it there, as editors do).
-std::string SaveTarget(const std::string& path);
+// does not exist yet (the save creates it there, as editors do). A link is followed as the
+// system itself follows one: a link in a shared folder (sticky and writable by all, as /tmp) is
+// refused as ForeignLink unless the user or the folder's owner made it. A link that names an
+// open descriptor (/dev/stdout, /proc/self/fd/N) is a stream, never a file to replace: NotRegular.
+FileResult ResolveSaveTarget(const std::string& path, std::string& target);
 
-// Whether the file at `target` (a SaveTarget) may be replaced: there is none yet, or it is a
-// regular file its user could write in place; a link whose chain never ends is refused. A mode
+// Whether the file at `target` (from ResolveSaveTarget) may be replaced: there is none yet, or it
+// is a regular file its user could write in place; a link whose chain never ends is refused. A mode
 // without any write bit stands for root too: a read-only file is its owner's statement, whoever
 // saves.
 FileResult CheckReplaceable(const std::string& target);

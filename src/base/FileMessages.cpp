@@ -39,8 +39,16 @@ std::string FileErrorText(const FileResult& result, const std::string& path, Lan
         return note(NoteId::FileNotRegular);
     case FileError::ReadOnly:
         return note(NoteId::FileReadOnly);
+    case FileError::ForeignLink:
+        return note(NoteId::FileForeignLink);
+    case FileError::Busy:
+        return note(NoteId::FileBusy);
     }
     return std::string();
+}
+
+std::string FileChangedOnDiskText(const std::string& path, Language language) {
+    return FillNote(NoteId::FileChanged, language, {{"<file>", PrintableText(path)}});
 }
 
 std::string SettingsSaveErrorText(const FileResult& result, const std::string& path,

@@ -12,6 +12,10 @@ namespace tevano {
 // The path is shown with its control characters and stray bytes escaped.
 std::string FileErrorText(const FileResult& result, const std::string& path, Language language);
 
+// The question before a save replaces a file that another program saved over since it was
+// opened or last saved here.
+std::string FileChangedOnDiskText(const std::string& path, Language language);
+
 // Why the program's settings file (the INI file at `path`) could not be saved; "" for success.
 std::string SettingsSaveErrorText(const FileResult& result, const std::string& path,
                                   Language language);

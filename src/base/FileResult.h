@@ -13,6 +13,9 @@ enum class FileError {
     WriteFailed,  // writing, flushing or replacing the file failed; the old file is intact
     NotRegular,   // a FIFO, a device or a socket: nothing the program reads or replaces
     ReadOnly,     // the file's own mode (or its file system) forbids writing it; left alone
+    ForeignLink,  // a link another user put in a shared folder (sticky, writable by all): not
+                  // followed, as the system itself would not follow it
+    Busy,         // another program is changing the file; it was left to that program
 };
 
 struct [[nodiscard]] FileResult {

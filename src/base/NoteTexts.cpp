@@ -20,6 +20,16 @@ constexpr std::array<TextPair, static_cast<std::size_t>(NoteId::Count)> kNotes =
      "无法保存文件 \"<file>\"<reason>。磁盘上的原文件未被改动，请另存到其他位置。"},
     {"The settings could not be saved in \"<file>\"<reason>.",
      "无法把设置保存到 \"<file>\"<reason>。"},
+    {"\"<file>\" is a link owned by another user in a shared folder. It was not followed; save "
+     "to another place.",
+     "\"<file>\" 是共享文件夹中属于其他用户的链接。该链接未被跟随，请另存到其他位置。"},
+    {"\"<file>\" is being changed by another program. It was left as it was; try again when "
+     "that program is done.",
+     "\"<file>\" 正被另一个程序修改。该文件未被改动，请在该程序完成后再试。"},
+    {"\"<file>\" was changed on disk by another program since it was opened or last saved "
+     "here. Replace it with the channels shown here?",
+     "自从在这里打开或上次保存以来，\"<file>\" 已被其他程序在磁盘上修改。要用这里显示的频道数据"
+     "替换它吗？"},
 }};
 static_assert(Complete(kNotes));
 

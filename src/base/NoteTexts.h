@@ -18,6 +18,9 @@ enum class NoteId {
     FileNotRead,      // <file> <reason>
     FileNotSaved,     // <file> <reason>
     SettingsNotSaved, // <file> <reason>
+    FileForeignLink,  // <file>
+    FileBusy,         // <file>
+    FileChanged,      // <file>: another program saved over it; a question, replace it?
     Count,
 };
 

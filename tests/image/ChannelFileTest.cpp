@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -230,6 +231,110 @@ TEST_F(ChannelFileTest, LongNamesAndLinksToFilesNotMadeYet) {
     EXPECT_FALSE(StoreChannelFile(Path("loop-a.sin"), Pattern()).Ok());
     ASSERT_EQ(lstat(Path("loop-a.sin").c_str(), &info), 0);
     EXPECT_TRUE(S_ISLNK(info.st_mode));
+}
+
+// A link in a shared folder (sticky, writable by all, as /tmp) is followed as the system follows
+// one: the user's own link is, another user's is not, and the file it names stays as it was.
+// Another user's link in a folder that is not shared is followed.
+TEST_F(ChannelFileTest, LinksInSharedFoldersAreFollowedOnlyAsTheSystemFollowsThem) {
+    const std::vector<std::uint8_t> old(kImageSize, 0x42);
+    WriteBytes(Path("victim"), old);
+    ASSERT_EQ(mkdir(Path("shared").c_str(), 0755), 0);
+    ASSERT_EQ(chmod(Path("shared").c_str(), 01777), 0);
+    ASSERT_EQ(symlink(Path("mine.sin").c_str(), Path("shared/own.sin").c_str()), 0);
+    ASSERT_TRUE(StoreChannelFile(Path("shared/own.sin"), Pattern()).Ok());
+    EXPECT_EQ(ReadBytes(Path("mine.sin")).size(), kImageSize);
+
+    ASSERT_EQ(symlink(Path("victim").c_str(), Path("shared/x.sin").c_str()), 0);
+    ASSERT_EQ(symlink(Path("victim").c_str(), Path("private.sin").c_str()), 0);
+    if (lchown(Path("shared/x.sin").c_str(), 65534, 65534) != 0 ||
+        lchown(Path("private.sin").c_str(), 65534, 65534) != 0) {
+        GTEST_SKIP() << "another user's link needs root to make (lchown to uid 65534)";
+    }
+    for (const std::string& path : {Path("shared/x.sin"), Path("shared/../shared/x.sin")}) {
+        EXPECT_EQ(StoreChannelFile(path, Pattern()).error, FileError::ForeignLink) << path;
+        EXPECT_EQ(CheckSaveTarget(path).error, FileError::ForeignLink) << path;
+    }
+    // A link to that link, made by the user in a folder of the user's own, leads there too.
+    ASSERT_EQ(symlink(Path("shared/x.sin").c_str(), Path("via.sin").c_str()), 0);
+    EXPECT_EQ(StoreChannelFile(Path("via.sin"), Pattern()).error, FileError::ForeignLink);
+    EXPECT_EQ(ReadBytes(Path("victim")), old);
+    struct stat info {};
+    ASSERT_EQ(lstat(Path("shared/x.sin").c_str(), &info), 0);
+    EXPECT_TRUE(S_ISLNK(info.st_mode));
+
+    ASSERT_TRUE(StoreChannelFile(Path("private.sin"), Pattern()).Ok());
+    RadioImage loaded{};
+    ASSERT_TRUE(LoadChannelFile(Path("victim"), loaded).Ok());
+    EXPECT_EQ(loaded, Pattern());
+}
+
+// Standard output named as a file is a stream, whatever it is connected to: a save never renames
+// over the log it appends to.
+TEST_F(ChannelFileTest, DescriptorsAreNoFilesToReplace) {
+    WriteBytes(Path("log.txt"), {'l', 'o', 'g', '\n'});
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        const int log = open(Path("log.txt").c_str(), O_WRONLY | O_APPEND);
+        dup2(log, STDOUT_FILENO);
+        const bool refused =
+            StoreChannelFile("/dev/stdout", Pattern()).error == FileError::NotRegular &&
+            StoreChannelFile("/dev/fd/1", Pattern()).error == FileError::NotRegular;
+        _exit(refused ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(ReadBytes(Path("log.txt")), (std::vector<std::uint8_t>{'l', 'o', 'g', '\n'}));
+}
+
+// The rename is kept through a power cut only once the folder is flushed after it: the save
+// opens the folder and flushes it through the calls it was given, after the rename.
+TEST_F(ChannelFileTest, TheFolderIsFlushedAfterTheRename) {
+    std::vector<std::string> steps;
+    int folderFd = -1;
+    FileSystemCalls calls = FileSystemCalls::Posix();
+    calls.open = [&](const char* path, int flags, mode_t mode) {
+        const int fd = ::open(path, flags, mode);
+        if ((flags & O_DIRECTORY) != 0) {
+            folderFd = fd;
+            steps.push_back(std::string("open folder ") + path);
+        }
+        return fd;
+    };
+    calls.fsync = [&](int fd) {
+        steps.push_back(fd == folderFd ? "flush folder" : "flush file");
+        return ::fsync(fd);
+    };
+    calls.rename = [&](const char* from, const char* to) {
+        steps.push_back("rename");
+        return ::rename(from, to);
+    };
+    const RadioImage image = Pattern();
+    ASSERT_TRUE(WriteFileAtomically(Path("a.sin"), image.data(), image.size(), calls).Ok());
+    EXPECT_EQ(steps, (std::vector<std::string>{"flush file", "rename", "open folder " + dir_,
+                                               "flush folder"}));
+}
+
+// A save killed half way leaves its temporary file; the next save into the folder removes it
+// once the process that made it is gone, and leaves a running save's file alone.
+TEST_F(ChannelFileTest, TemporaryFilesOfEndedSavesAreRemoved) {
+    const pid_t ended = fork();
+    ASSERT_GE(ended, 0);
+    if (ended == 0) {
+        _exit(0);
+    }
+    waitpid(ended, nullptr, 0);
+    const std::string left = ".tevano-" + std::to_string(ended) + "-3.tmp";
+    const std::string running = ".tevano-" + std::to_string(getppid()) + "-0.tmp";
+    WriteBytes(Path(left), {1, 2, 3});
+    WriteBytes(Path(running), {1, 2, 3});
+    ASSERT_TRUE(StoreChannelFile(Path("a.sin"), Pattern()).Ok());
+    std::vector<std::string> names = Entries();
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{running, "a.sin"}));
 }
 
 } // namespace
