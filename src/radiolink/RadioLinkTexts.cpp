@@ -26,6 +26,11 @@ constexpr std::array<TextPair, static_cast<std::size_t>(RadioLinkTextId::Count)>
      "读取已完成，但没有保存备份：XDG_DATA_HOME 和 HOME 都没有设置。"},
     {"The read is complete, but its backup could not be saved in <folder>: <reason>",
      "读取已完成，但无法在 <folder> 中保存备份：<reason>"},
+    {"The read is complete, but no backup was kept: <folder> is not your own folder, or others "
+     "may write in it, so they could change or remove the backups. Make it yours and writable "
+     "by you alone (chmod go-w).",
+     "读取已完成，但没有保存备份：<folder> 不是您自己的文件夹，或其他用户可以写入，他们可能改动或"
+     "删除备份。请把它设为您自己的、只有您可写的文件夹（chmod go-w）。"},
     {"There is no folder for backups: neither XDG_DATA_HOME nor HOME is set.",
      "没有备份文件夹：XDG_DATA_HOME 和 HOME 都没有设置。"},
     {"The backup folder <folder> could not be made: <reason>",

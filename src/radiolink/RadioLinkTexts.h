@@ -21,6 +21,7 @@ enum class RadioLinkTextId {
     BackupSaved,         // <file>
     BackupNoDirectory,   // after a read, when there is no folder for backups
     BackupNotSaved,      // <folder> <reason>
+    BackupFolderShared,  // <folder>, not the user's own or writable by others
     BackupFolderNone,    // Open Backup Folder, when there is no folder for backups
     BackupFolderNotMade, // <folder> <reason>
     BackupFolderKept,    // <folder>

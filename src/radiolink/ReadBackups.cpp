@@ -80,39 +80,84 @@ std::optional<BackupKey> KeyOf(const std::string& name) {
     return key;
 }
 
-std::vector<std::pair<BackupKey, std::string>> SortedBackups(const std::string& directory) {
-    std::vector<std::pair<BackupKey, std::string>> backups;
-    DIR* listing = opendir(directory.c_str());
+// A backup found in the folder: its name, and when it was made (its last write), then its name's
+// key for backups made in the same tick of the file system's clock.
+struct FoundBackup {
+    std::string name;
+    timespec made{};
+    BackupKey key;
+};
+
+bool MadeBefore(const FoundBackup& a, const FoundBackup& b) {
+    if (a.made.tv_sec != b.made.tv_sec) {
+        return a.made.tv_sec < b.made.tv_sec;
+    }
+    if (a.made.tv_nsec != b.made.tv_nsec) {
+        return a.made.tv_nsec < b.made.tv_nsec;
+    }
+    return a.key < b.key;
+}
+
+// The backups in the open folder, oldest made first. Only regular files count: a link named as
+// a backup is no backup of this program's.
+std::vector<FoundBackup> SortedBackups(int folderFd) {
+    std::vector<FoundBackup> backups;
+    const int listingFd = dup(folderFd);
+    DIR* listing = listingFd >= 0 ? fdopendir(listingFd) : nullptr;
     if (listing == nullptr) {
+        if (listingFd >= 0) {
+            close(listingFd);
+        }
         return backups;
     }
+    rewinddir(listing);
     while (const dirent* entry = readdir(listing)) {
-        if (const std::optional<BackupKey> key = KeyOf(entry->d_name)) {
-            backups.emplace_back(*key, directory + "/" + entry->d_name);
+        const std::optional<BackupKey> key = KeyOf(entry->d_name);
+        struct stat info {};
+        if (key && fstatat(folderFd, entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISREG(info.st_mode)) {
+            backups.push_back({entry->d_name, info.st_mtim, *key});
         }
     }
     closedir(listing);
-    std::sort(backups.begin(), backups.end(),
-              [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::sort(backups.begin(), backups.end(), MadeBefore);
     return backups;
 }
 
-// Removes the oldest backups beyond `keep`, never the one just saved (a clock set back would
-// otherwise make it the oldest).
-void RemoveOldest(const std::string& directory, int keep, const std::string& saved) {
-    auto backups = SortedBackups(directory);
+// Removes the oldest backups beyond `keep`, never the one just saved.
+void RemoveOldest(int folderFd, int keep, const std::string& savedName) {
+    const std::vector<FoundBackup> backups = SortedBackups(folderFd);
     std::size_t excess = backups.size() > static_cast<std::size_t>(keep)
                              ? backups.size() - static_cast<std::size_t>(keep)
                              : 0;
-    for (const auto& [key, path] : backups) {
+    for (const FoundBackup& backup : backups) {
         if (excess == 0) {
             break;
         }
-        if (path != saved) {
-            unlink(path.c_str());
+        if (backup.name != savedName) {
+            unlinkat(folderFd, backup.name.c_str(), 0);
             --excess;
         }
     }
+}
+
+// Others who may write in the folder could swap or remove the backups: only the user's own
+// folder, written by the user alone, keeps them.
+bool FolderIsPrivate(int folderFd) {
+    struct stat info {};
+    return fstat(folderFd, &info) == 0 && info.st_uid == geteuid() &&
+           (info.st_mode & (S_IWGRP | S_IWOTH)) == 0;
+}
+
+// Writes the image to the backup just created, through its descriptor, and closes it.
+bool WriteBackup(const FileSystemCalls& calls, int fd, const RadioImage& image) {
+    const bool written = WriteAll(calls, fd, image.data(), image.size()) && calls.fsync(fd) == 0;
+    const int error = errno;
+    if (close(fd) != 0 || !written) {
+        errno = written ? errno : error;
+        return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -179,55 +224,70 @@ std::string BackupFileName(std::chrono::system_clock::time_point when, int seque
 }
 
 BackupResult SaveReadBackup(const RadioImage& image, const std::string& directory,
-                            std::chrono::system_clock::time_point when, int keep, ReadKind kind) {
+                            std::chrono::system_clock::time_point when, int keep, ReadKind kind,
+                            const FileSystemCalls& calls) {
     BackupResult result;
     result.directory = directory;
-    if (directory.empty()) {
-        result.error = BackupError::NoDirectory;
+    const auto fail = [&result](BackupError error, int systemError) {
+        result.error = error;
+        result.systemError = systemError;
         return result;
+    };
+    if (directory.empty()) {
+        return fail(BackupError::NoDirectory, 0);
     }
     if (const int error = MakeBackupDirectory(directory); error != 0) {
-        result.error = BackupError::DirectoryFailed;
-        result.systemError = error;
-        return result;
+        return fail(BackupError::DirectoryFailed, error);
+    }
+    const int folderFd = open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folderFd < 0) {
+        return fail(BackupError::DirectoryFailed, errno);
+    }
+    if (!FolderIsPrivate(folderFd)) {
+        close(folderFd);
+        return fail(BackupError::FolderShared, 0);
     }
     // The name is taken first, so that two reads at the same moment (two programs, or the
     // window and the command line) never write over each other's backup.
-    std::string path;
-    for (int sequence = 1; sequence <= kMostInOneMillisecond && path.empty(); ++sequence) {
-        const std::string candidate = directory + "/" + BackupFileName(when, sequence, kind);
-        const int fd = open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-        if (fd >= 0) {
-            close(fd);
-            path = candidate;
-        } else if (errno != EEXIST) {
-            result.error = BackupError::WriteFailed;
-            result.systemError = errno;
-            return result;
+    std::string name;
+    int fd = -1;
+    for (int sequence = 1; sequence <= kMostInOneMillisecond && fd < 0; ++sequence) {
+        name = BackupFileName(when, sequence, kind);
+        fd = openat(folderFd, name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                    0600);
+        if (fd < 0 && errno != EEXIST) {
+            const int error = errno;
+            close(folderFd);
+            return fail(BackupError::WriteFailed, error);
         }
     }
-    if (path.empty()) {
-        result.error = BackupError::WriteFailed;
-        result.systemError = EEXIST;
-        return result;
+    if (fd < 0) {
+        close(folderFd);
+        return fail(BackupError::WriteFailed, EEXIST);
     }
-    const FileResult written = WriteFileAtomically(path, image.data(), image.size());
-    if (!written.Ok()) {
-        unlink(path.c_str());
-        result.error = BackupError::WriteFailed;
-        result.systemError = written.systemError;
-        return result;
+    if (!WriteBackup(calls, fd, image)) {
+        const int error = errno;
+        unlinkat(folderFd, name.c_str(), 0);
+        close(folderFd);
+        return fail(BackupError::WriteFailed, error);
     }
-    result.path = path;
-    RemoveOldest(directory, keep, path);
+    calls.fsync(folderFd);
+    result.path = directory + "/" + name;
+    RemoveOldest(folderFd, keep, name);
+    close(folderFd);
     return result;
 }
 
 std::vector<std::string> ListBackups(const std::string& directory) {
     std::vector<std::string> paths;
-    for (const auto& [key, path] : SortedBackups(directory)) {
-        paths.push_back(path);
+    const int folderFd = open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folderFd < 0) {
+        return paths;
     }
+    for (const FoundBackup& backup : SortedBackups(folderFd)) {
+        paths.push_back(directory + "/" + backup.name);
+    }
+    close(folderFd);
     return paths;
 }
 
@@ -239,6 +299,10 @@ std::string BackupSavedText(const std::string& backupPath, Language language) {
 std::string BackupFailedText(const BackupResult& result, Language language) {
     if (result.error == BackupError::NoDirectory) {
         return RadioLinkText(RadioLinkTextId::BackupNoDirectory, language);
+    }
+    if (result.error == BackupError::FolderShared) {
+        return RadioLinkText(RadioLinkTextId::BackupFolderShared, language,
+                             {{"<folder>", PrintableText(result.directory)}});
     }
     return RadioLinkText(RadioLinkTextId::BackupNotSaved, language,
                          {{"<folder>", PrintableText(result.directory)},

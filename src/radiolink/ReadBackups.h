@@ -4,6 +4,7 @@
 // a radio overwritten by mistake can be put back as it was.
 #pragma once
 
+#include "base/AtomicFile.h"
 #include "base/Language.h"
 #include "image/RadioImage.h"
 #include "radiolink/CloneExchange.h"
@@ -29,6 +30,7 @@ enum class BackupError {
     NoDirectory,     // neither XDG_DATA_HOME nor HOME is set
     DirectoryFailed, // the directory could not be made
     WriteFailed,     // the file could not be made or written
+    FolderShared,    // the folder is not the user's own, or others may write in it
 };
 
 struct [[nodiscard]] BackupResult {
@@ -54,13 +56,17 @@ std::string BackupFileName(std::chrono::system_clock::time_point when, int seque
                            ReadKind kind = ReadKind::Whole);
 
 // Saves the image as a new backup in `directory` (made when missing) and then removes the
-// oldest backups beyond `keep`. Files in the directory that are not backups are left alone.
+// oldest backups beyond `keep`, oldest by the time each was made, whatever the clock said when
+// it was named. Files in the directory that are not backups are left alone. The bytes go through
+// the file the save itself created (never a name looked up again, which a link could replace),
+// and only into a folder that is the user's own and that others may not write in.
 BackupResult
 SaveReadBackup(const RadioImage& image, const std::string& directory,
                std::chrono::system_clock::time_point when = std::chrono::system_clock::now(),
-               int keep = kBackupsKept, ReadKind kind = ReadKind::Whole);
+               int keep = kBackupsKept, ReadKind kind = ReadKind::Whole,
+               const FileSystemCalls& calls = FileSystemCalls::Posix());
 
-// The backups in the directory, full paths, oldest first.
+// The backups in the directory, full paths, oldest made first.
 std::vector<std::string> ListBackups(const std::string& directory);
 
 // What the user is told after a read: where its backup is, or why there is none.

@@ -9,7 +9,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <ctime>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace tevano {
 namespace {
@@ -125,15 +128,64 @@ TEST(ReadBackupsTest, OnlyTheNewestFiftyBackupsAreKept) {
         EXPECT_EQ(access(temp.Path(other).c_str(), F_OK), 0) << other;
     }
 
-    // A clock set back makes the new read the oldest by name; it is kept all the same, and
-    // the oldest of the others goes.
-    const BackupResult early =
-        SaveReadBackup(Pattern(2), temp.path(), kReadAt - std::chrono::hours(24), kBackupsKept);
-    ASSERT_TRUE(early.Ok());
+    // The backups above were made a day ago, as their names say.
+    for (const std::string& path : ListBackups(temp.path())) {
+        const timespec madeAgo[2] = {{time(nullptr) - 86400, 0}, {time(nullptr) - 86400, 0}};
+        ASSERT_EQ(utimensat(AT_FDCWD, path.c_str(), madeAgo, 0), 0);
+    }
+    // A clock set back makes the next reads the oldest by name; they were made last all the same,
+    // so each read deletes the oldest made, never the read before it.
+    std::vector<std::string> early;
+    for (const int hours : {48, 47}) {
+        const BackupResult result =
+            SaveReadBackup(Pattern(2), temp.path(), kReadAt - std::chrono::hours(hours));
+        ASSERT_TRUE(result.Ok());
+        early.push_back(NameOf(result.path));
+    }
     const std::vector<std::string> afterEarly = Names(ListBackups(temp.path()));
     ASSERT_EQ(afterEarly.size(), 50u);
-    EXPECT_EQ(afterEarly.front(), NameOf(early.path));
-    EXPECT_EQ(afterEarly[1], names[6]);
+    EXPECT_EQ(std::vector<std::string>(afterEarly.end() - 2, afterEarly.end()), early);
+    EXPECT_EQ(afterEarly.front(), names[7]);
+}
+
+// The backup is written through the file its save created: a link put in the place of its name
+// between the create and the write leads nowhere, and the file it names stays as it was.
+TEST(ReadBackupsTest, TheBackupIsWrittenThroughTheFileItsSaveCreated) {
+    testing::TempDir temp;
+    ASSERT_EQ(mkdir(temp.Path("backups").c_str(), 0700), 0);
+    const std::vector<std::uint8_t> old(10, 0x42);
+    testing::WriteBytes(temp.Path("victim"), old);
+    FileSystemCalls calls = FileSystemCalls::Posix();
+    bool swapped = false;
+    calls.write = [&](int fd, const void* data, std::size_t size) {
+        if (!swapped) {
+            const std::string name = temp.Path("backups/" + BackupFileName(kReadAt, 1));
+            swapped = unlink(name.c_str()) == 0 &&
+                      symlink(temp.Path("victim").c_str(), name.c_str()) == 0;
+        }
+        return ::write(fd, data, size);
+    };
+    const BackupResult result = SaveReadBackup(Pattern(1), temp.Path("backups"), kReadAt,
+                                               kBackupsKept, ReadKind::Whole, calls);
+    ASSERT_TRUE(swapped);
+    EXPECT_TRUE(result.Ok());
+    EXPECT_EQ(testing::ReadBytes(temp.Path("victim")), old);
+}
+
+// A folder that another user owns, or that others may write in, keeps no backup: it is said,
+// in both languages, and nothing is written there.
+TEST(ReadBackupsTest, ASharedFolderKeepsNoBackup) {
+    testing::TempDir temp;
+    ASSERT_EQ(mkdir(temp.Path("backups").c_str(), 0700), 0);
+    ASSERT_EQ(chmod(temp.Path("backups").c_str(), 0777), 0);
+    const BackupResult result = SaveReadBackup(Pattern(1), temp.Path("backups"), kReadAt);
+    EXPECT_EQ(result.error, BackupError::FolderShared);
+    EXPECT_TRUE(ListBackups(temp.Path("backups")).empty());
+    for (const Language language : {Language::English, Language::Chinese}) {
+        const std::string text = BackupFailedText(result, language);
+        EXPECT_NE(text.find(temp.Path("backups")), std::string::npos) << text;
+        EXPECT_NE(text.find("chmod go-w"), std::string::npos) << text;
+    }
 }
 
 TEST(ReadBackupsTest, AFolderThatCannotBeMadeIsReportedNotThrown) {
