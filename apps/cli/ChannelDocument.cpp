@@ -16,6 +16,11 @@ ChannelDocument::ChannelDocument(Language language) : form(language), language_(
     MakeNewImage(image);
 }
 
+int ChannelDocument::Lock(const std::string& path) {
+    const FileResult locked = lock_.Acquire(path);
+    return locked.Ok() ? 0 : Fail(FileErrorText(locked, path, language_));
+}
+
 int ChannelDocument::Open(const std::string& path) {
     const FileResult opened = OpenChannelFile(path, image, form.Form(), language_);
     return opened.Ok() ? 0 : Fail(FileErrorText(opened, path, language_));

@@ -3,6 +3,7 @@
 // stderr beside the file's name.
 #pragma once
 
+#include "base/FileLock.h"
 #include "base/Language.h"
 #include "grid/HeadlessChannelForm.h"
 #include "image/RadioImage.h"
@@ -19,6 +20,9 @@ public:
     ChannelDocument(const ChannelDocument&) = delete;
     ChannelDocument& operator=(const ChannelDocument&) = delete;
 
+    // Holds the file for this command's change until the document goes: another program that
+    // changes it waits, and this one waits for it (FileLock.h). 0, or the failure as Open tells it.
+    int Lock(const std::string& path);
     // Opens the file into the form: 0, or the status of a failed command with its line on stderr.
     int Open(const std::string& path);
     // As Open, but a file that does not exist yet is a new document.
@@ -33,6 +37,7 @@ public:
 
 private:
     Language language_;
+    FileLock lock_;
 };
 
 } // namespace tevano::cli

@@ -28,6 +28,8 @@ constexpr std::array<TextPair, static_cast<std::size_t>(CliTextId::Count)> kText
     {"retry <retry> of <retries>", "重试第 <retry> 次，共 <retries> 次"},
     {"going on (--force)", "继续写入（--force）"},
     {"not written; --force writes anyway", "未写入；加 --force 可强制写入"},
+    {"Cannot write to \"<file>\"<reason>.", "无法写入 \"<file>\"<reason>。"},
+    {"Cannot write to standard output<reason>.", "无法写到标准输出<reason>。"},
 }};
 static_assert(Complete(kTexts));
 

@@ -27,6 +27,8 @@ enum class CliTextId {
     Retrying,           // <retry> <retries>: a "Retry" answered to the radio's error question
     GoingOnForced,      // the radio-type question answered OK by --force
     NotWrittenForceHint,
+    OutputNotWritten,     // <file> <reason>: a channel list or report that did not go out
+    StandardOutputFailed, // <reason>: what the command printed did not all arrive
     Count,
 };
 

@@ -4,6 +4,7 @@
 #include "Arguments.h"
 #include "ChannelDocument.h"
 #include "CliCommands.h"
+#include "OutputFile.h"
 
 #include "base/FileMessages.h"
 #include "grid/csv/CsvBandCheck.h"
@@ -49,22 +50,18 @@ int ExportCsvCommand(const Arguments& args) {
         return args.Misuse("export-csv takes a channel data file and an optional output file");
     }
     const Language language = args.ChosenLanguage();
+    const std::string& in = args.Positional()[0];
+    const std::string out = args.Positional().size() == 2 ? args.Positional()[1] : kStandardStream;
+    if (SameFile(out, in)) {
+        return args.Misuse(SameFileProblem(out, in));
+    }
     ChannelDocument document(language);
-    if (const int failed = document.Open(args.Positional()[0])) {
+    if (const int failed = document.Open(in)) {
         return failed;
     }
     const CsvExport list = ExportChannelList(document.form.grid);
-    if (args.Positional().size() == 2 && args.Positional()[1] != kStandardStream) {
-        const std::string& out = args.Positional()[1];
-        const FileResult stored = StoreCsvFile(out, list.text);
-        if (!stored.Ok()) {
-            return Fail(FileErrorText(stored, out, language));
-        }
-    } else {
-        std::fwrite(list.text.data(), 1, list.text.size(), stdout);
-        if (std::fflush(stdout) != 0) {
-            return Fail("cannot write the output");
-        }
+    if (const int failed = WriteOutput(out, list.text, language)) {
+        return failed;
     }
     if (!list.leftOut.empty()) {
         Warn(CsvLeftOutText(list.leftOut, language));
@@ -88,6 +85,9 @@ int ImportCsvCommand(const Arguments& args) {
     }
     const std::string& in = args.Positional()[0];
     const std::string& path = args.Positional()[1];
+    if (SameFile(path, in)) {
+        return args.Misuse(SameFileProblem(path, in));
+    }
 
     // The whole list is read and checked before the channel data file is touched.
     const CsvFileText file = in == kStandardStream ? ReadCsvStream(STDIN_FILENO) : ReadCsvFile(in);
@@ -107,7 +107,11 @@ int ImportCsvCommand(const Arguments& args) {
         return 1;
     }
 
+    // Held from the read to the rename: another import into the same file waits its turn.
     ChannelDocument document(language);
+    if (const int failed = document.Lock(path)) {
+        return failed;
+    }
     if (const int failed = document.OpenOrNew(path)) {
         return failed;
     }

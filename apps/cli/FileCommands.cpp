@@ -12,7 +12,12 @@ int ResaveCommand(const Arguments& args) {
         return args.Misuse("resave takes an input and an output file");
     }
     const Language language = args.ChosenLanguage();
+    // The output is held from the read to the rename: when it is also the input (a file saved
+    // anew in place), another change to it waits its turn.
     ChannelDocument document(language);
+    if (const int failed = document.Lock(args.Positional()[1])) {
+        return failed;
+    }
     if (const int failed = document.Open(args.Positional()[0])) {
         return failed;
     }

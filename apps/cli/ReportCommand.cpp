@@ -5,9 +5,8 @@
 #include "ChannelDocument.h"
 #include "CliCommands.h"
 #include "CliTexts.h"
+#include "OutputFile.h"
 
-#include "base/AtomicFile.h"
-#include "base/FileMessages.h"
 #include "report/ui/ReportPrinting.h"
 
 #include <QGuiApplication>
@@ -24,6 +23,9 @@ int ReportCommand(const Arguments& args) {
     const std::optional<std::string> out = args.Value("-o");
     if (!out || out->empty()) {
         return args.Misuse("report needs the PDF file to write: -o OUT.pdf");
+    }
+    if (SameFile(*out, args.Positional()[0])) {
+        return args.Misuse(SameFileProblem(*out, args.Positional()[0]));
     }
     const Language language = args.ChosenLanguage();
     ChannelDocument document(language);
@@ -53,13 +55,8 @@ int ReportCommand(const Arguments& args) {
     if (pdf.isEmpty()) {
         return Fail(CliText(CliTextId::CannotDrawReport, language));
     }
-    const FileResult written =
-        WriteFileAtomically(*out, reinterpret_cast<const std::uint8_t*>(pdf.constData()),
-                            static_cast<std::size_t>(pdf.size()));
-    if (!written.Ok()) {
-        return Fail(FileErrorText(written, *out, language));
-    }
-    return 0;
+    return WriteOutput(*out, std::string(pdf.constData(), static_cast<std::size_t>(pdf.size())),
+                       language);
 }
 
 } // namespace tevano::cli

@@ -2,10 +2,14 @@
 
 #include "Arguments.h"
 #include "CliCommands.h"
+#include "CliTexts.h"
 
+#include "base/SystemErrorText.h"
 #include "shell/ProgramVersion.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -64,9 +68,28 @@ int HelpCommand(const std::vector<std::string>& args) {
     return ShowHelp(*command);
 }
 
+// What the command printed must all have arrived: a full disk or a closed pipe behind standard
+// output fails a command that otherwise succeeded.
+int OutputKept(int status, tevano::Language language) {
+    const bool flushed = std::fflush(stdout) == 0;
+    const int error = errno;
+    if (flushed && !std::ferror(stdout)) {
+        return status;
+    }
+    if (status == 0) {
+        const std::string reason = flushed ? "" : ": " + tevano::SystemErrorText(error);
+        return tevano::cli::Fail(tevano::cli::CliText(tevano::cli::CliTextId::StandardOutputFailed,
+                                                      language, {{"<reason>", reason}}));
+    }
+    return status;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
+    // A reader that went away (`| head`, `| true`) makes a write to standard output fail, which
+    // is reported; it does not end the tool before the files it was asked for are saved.
+    std::signal(SIGPIPE, SIG_IGN);
     if (argc < 2) {
         PrintUsage(stderr);
         return 2;
@@ -101,5 +124,5 @@ int main(int argc, char** argv) {
     if (!parsed) {
         return tevano::cli::Misuse(error, usage);
     }
-    return command->run(*parsed);
+    return OutputKept(command->run(*parsed), parsed->ChosenLanguage());
 }

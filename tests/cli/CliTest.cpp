@@ -16,6 +16,7 @@
 #include <string>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
 
 namespace tevano {
@@ -184,6 +185,73 @@ TEST_F(CliTest, AnyBytesOpenOrAreRefused) {
         const ProcessRun run = Cli("show '" + Path("any.sin") + "' --tsv");
         EXPECT_EQ(run.status, size >= kImageSize ? 0 : 1) << size;
     }
+}
+
+// An output that is an input is refused before anything is written, also by another name; an
+// output named as standard output goes through the descriptor, so the log it appends to stays;
+// an output that cannot be written fails the command.
+TEST_F(CliTest, AnOutputNeverDestroysAnInputOrALog) {
+    ASSERT_EQ(Cli("new '" + Path("radio.sin") + "' --demo").status, 0);
+    const std::string radio = ReadText(Path("radio.sin"));
+    ASSERT_EQ(symlink(Path("radio.sin").c_str(), Path("same.csv").c_str()), 0);
+    const std::string list = "Location,Name,Frequency\n1,A,146.000000\n";
+    testing::WriteText(Path("list.csv"), list);
+    const std::string cases[] = {
+        "export-csv '" + Path("radio.sin") + "' '" + Path("radio.sin") + "'",
+        "export-csv '" + Path("radio.sin") + "' '" + Path("same.csv") + "'",
+        "report '" + Path("radio.sin") + "' -o '" + Path("same.csv") + "'",
+        "import-csv '" + Path("list.csv") + "' '" + Path("list.csv") + "'",
+    };
+    for (const std::string& arguments : cases) {
+        const ProcessRun run = Cli(arguments);
+        EXPECT_EQ(run.status, 2) << arguments;
+        EXPECT_NE(run.err.find("itself, which writing would destroy"), std::string::npos)
+            << run.err;
+    }
+    EXPECT_EQ(ReadText(Path("radio.sin")), radio);
+    EXPECT_EQ(ReadText(Path("list.csv")), list);
+
+    const std::string exported = Cli("export-csv '" + Path("radio.sin") + "'").out;
+    ASSERT_NE(exported, "");
+    testing::WriteText(Path("log.txt"), "earlier\n");
+    for (const char* out : {"/dev/stdout", "-"}) {
+        const ProcessRun run = testing::RunCommand("(" + testing::Quoted(TEVANO_CLI) +
+                                                       " export-csv '" + Path("radio.sin") + "' " +
+                                                       out + " >>'" + Path("log.txt") + "')",
+                                                   temp_);
+        EXPECT_EQ(run.status, 0) << run.err;
+    }
+    EXPECT_EQ(ReadText(Path("log.txt")), "earlier\n" + exported + exported);
+
+    const ProcessRun full = testing::RunCommand(
+        "(" + testing::Quoted(TEVANO_CLI) + " export-csv '" + Path("radio.sin") + "' >/dev/full)",
+        temp_);
+    EXPECT_EQ(full.status, 1);
+    EXPECT_EQ(full.err, "tevano-cli: Cannot write to standard output: No space left on device.\n");
+}
+
+// Another user's link in a shared folder (sticky, writable by all, as /tmp) is not followed by
+// a save: the message, exit 1, and the file it names stays as it was.
+TEST_F(CliTest, AnotherUsersLinkInASharedFolderIsRefused) {
+    testing::WriteText(Path("victim"), "precious\n");
+    ASSERT_EQ(mkdir(Path("shared").c_str(), 01777), 0);
+    ASSERT_EQ(chmod(Path("shared").c_str(), 01777), 0);
+    ASSERT_EQ(symlink(Path("victim").c_str(), Path("shared/x.sin").c_str()), 0);
+    if (lchown(Path("shared/x.sin").c_str(), 65534, 65534) != 0) {
+        GTEST_SKIP() << "another user's link needs root to make (lchown to uid 65534)";
+    }
+    for (const bool chinese : {false, true}) {
+        const ProcessRun run =
+            Cli("new '" + Path("shared/x.sin") + "'" + (chinese ? " --chinese" : ""));
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.err, chinese ? "tevano-cli: \"" + Path("shared/x.sin") +
+                                         "\" 是共享文件夹中属于其他用户的链接。该链接未被跟随，请另"
+                                         "存到其他位置。\n"
+                                   : "tevano-cli: \"" + Path("shared/x.sin") +
+                                         "\" is a link owned by another user in a shared folder. "
+                                         "It was not followed; save to another place.\n");
+    }
+    EXPECT_EQ(ReadText(Path("victim")), "precious\n");
 }
 
 } // namespace

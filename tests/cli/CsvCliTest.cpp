@@ -18,6 +18,7 @@
 #include <string>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
 
 namespace tevano {
@@ -338,6 +339,26 @@ TEST_F(CsvCliTest, FailuresAndMisuse) {
     EXPECT_EQ(Cli("export-csv a b c").status, 2);
     EXPECT_EQ(Cli("import-csv " + Quoted("list.csv")).status, 2);
     EXPECT_EQ(Cli("import-csv a b --bogus").status, 2);
+}
+
+// Imports run at once into one file each hold it from the read to the rename: none of them
+// saves over another's channels.
+TEST_F(CsvCliTest, ParallelImportsKeepAllTheirChannels) {
+    constexpr int kImports = 20;
+    std::string script;
+    for (int channel = 1; channel <= kImports; ++channel) {
+        const std::string list = "list" + std::to_string(channel) + ".csv";
+        WriteText(list, kHeader + std::to_string(channel) + ",P" + std::to_string(channel) +
+                            ",146.000000,,,,,,,,,,FM,,,,,,,,\n");
+        script += "( " + testing::Quoted(TEVANO_CLI) + " import-csv " + Quoted(list) + " " +
+                  Quoted("radio.sin") + " || echo failed ) & ";
+    }
+    const ProcessRun run = testing::RunCommand("{ " + script + "wait; }", temp_);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "");
+    for (int channel = 1; channel <= kImports; ++channel) {
+        EXPECT_EQ(Channel("radio.sin", channel)[kColName], "P" + std::to_string(channel));
+    }
 }
 
 } // namespace
