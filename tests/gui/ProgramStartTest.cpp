@@ -18,6 +18,9 @@
 #include <QStatusBar>
 #include <QTest>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace tevano::testing {
 
 class ProgramStartTest : public QObject {
@@ -217,6 +220,80 @@ private slots:
         QFile copy(program.Path("copy.sin"));
         QVERIFY(copy.open(QIODevice::ReadOnly));
         QCOMPARE(static_cast<unsigned char>(copy.readAll()[0x80A]), 0xF0u);
+    }
+
+    // Another user's link in a shared folder (sticky, writable by all, as /tmp) is not followed
+    // by Save: the message, then Save As for another file; the file it names stays as it was.
+    void anotherUsersLinkInASharedFolderIsNotFollowed() {
+        ProgramFixture program;
+        const QByteArray precious("precious\n");
+        QFile victim(program.Path("victim"));
+        QVERIFY(victim.open(QIODevice::WriteOnly));
+        victim.write(precious);
+        victim.close();
+        const QString link = program.Path("shared/x.sin");
+        QVERIFY(QDir(program.Path("")).mkdir("shared"));
+        QVERIFY(chmod(qPrintable(program.Path("shared")), 01777) == 0);
+        QVERIFY(QFile::link(program.Path("victim"), link));
+        if (lchown(qPrintable(link), 65534, 65534) != 0) {
+            QSKIP("another user's link needs root to make (lchown to uid 65534)");
+        }
+        QVERIFY(program.Start());
+        PickBand(program, 2);
+        program.prompts.SaveFile(link);
+        program.prompts.SaveFile(program.Path("copy.sin"));
+        program.App().OnCommand(res::cmd::kFileSaveAs);
+
+        QCOMPARE(program.prompts.Texts(),
+                 QStringList{"\"" + link +
+                             "\" is a link owned by another user in a shared folder. It was not "
+                             "followed; save to another place."});
+        QCOMPARE(program.Document().PathName(), program.Path("copy.sin"));
+        QVERIFY(!program.Document().IsModified());
+        QVERIFY(victim.open(QIODevice::ReadOnly));
+        QCOMPARE(victim.readAll(), precious);
+    }
+
+    // Save asks before it replaces a file that another program saved over since it was opened
+    // or saved here; No leaves that program's file, Yes replaces it, and the next Save asks no
+    // more.
+    void aFileChangedOnDiskIsReplacedOnlyAfterAQuestion() {
+        ProgramFixture program;
+        WriteSampleFile(program.Path("radio.sin"));
+        QVERIFY(program.Start({program.Path("radio.sin")}));
+        // Another program saves the file anew, as every careful program does: a new file put in
+        // its place.
+        WriteSampleFile(program.Path("other.sin"));
+        QVERIFY(QFile::remove(program.Path("radio.sin")));
+        QVERIFY(QFile::rename(program.Path("other.sin"), program.Path("radio.sin")));
+        PickBand(program, 2);
+
+        const auto band = [&program] {
+            QFile file(program.Path("radio.sin"));
+            return file.open(QIODevice::ReadOnly)
+                       ? unsigned{static_cast<unsigned char>(file.readAll()[0x80A])}
+                       : 0u;
+        };
+        const unsigned before = band();
+        program.App().OnCommand(res::cmd::kFileSave);
+        QCOMPARE(program.prompts.Texts(),
+                 QStringList{"\"" + program.Path("radio.sin") +
+                             "\" was changed on disk by another program since it was opened or "
+                             "last saved here. Replace it with the channels shown here?"});
+        QCOMPARE(program.prompts.Questions().front().buttons, Buttons::YesNo);
+        QCOMPARE(band(), before);
+        QVERIFY(program.Document().IsModified());
+
+        program.prompts.Forget();
+        program.prompts.Answer(Answer::Yes);
+        program.App().OnCommand(res::cmd::kFileSave);
+        QCOMPARE(band(), 0xF0u);
+        QVERIFY(!program.Document().IsModified());
+        program.prompts.Forget();
+        PickBand(program, 1);
+        program.App().OnCommand(res::cmd::kFileSave);
+        QVERIFY(program.prompts.Texts().isEmpty());
+        QVERIFY(!program.Document().IsModified());
     }
 
     // The keys that the Program menu shows beside Read From Radio and Test Mode open them.

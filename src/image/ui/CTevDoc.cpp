@@ -23,6 +23,7 @@ FileResult CTevDoc::OnOpenDocument(const QString& path) {
     const FileResult result = LoadChannelFile(path.toStdString(), image_);
     if (result.Ok()) {
         path_ = QFileInfo(path).absoluteFilePath();
+        stamp_ = StampOf(path_.toStdString());
         SetModifiedFlag(false);
     }
     return result;
@@ -32,9 +33,19 @@ FileResult CTevDoc::OnSaveDocument(const QString& path, const ChannelForm& form)
     const FileResult result = SaveChannelFile(path.toStdString(), form, image_);
     if (result.Ok()) {
         path_ = QFileInfo(path).absoluteFilePath();
+        stamp_ = StampOf(path_.toStdString());
         SetModifiedFlag(false);
     }
     return result;
+}
+
+bool CTevDoc::ChangedOnDisk() const {
+    if (path_.isEmpty()) {
+        return false;
+    }
+    // A file removed since holds nothing the save could lose.
+    const FileStamp now = StampOf(path_.toStdString());
+    return now.exists && !(now == stamp_);
 }
 
 void CTevDoc::DetachFromFile() {

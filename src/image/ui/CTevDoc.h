@@ -3,6 +3,7 @@
 #pragma once
 
 #include "base/FileResult.h"
+#include "base/FileStamp.h"
 #include "base/Language.h"
 #include "grid/ChannelForm.h"
 #include "image/RadioImage.h"
@@ -29,6 +30,8 @@ public:
     FileResult OnSaveDocument(const QString& path, const ChannelForm& form);
 
     const QString& PathName() const { return path_; }
+    // Whether another program saved over the file since it was opened or last saved here.
+    bool ChangedOnDisk() const;
     // The file's name, or "Untitled" for a document never saved.
     QString Title(Language language) const;
 
@@ -45,6 +48,7 @@ signals:
 private:
     RadioImage image_{};
     QString path_;
+    FileStamp stamp_; // the file as it was when opened or last saved here
     bool modified_ = false;
 };
 

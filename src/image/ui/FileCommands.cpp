@@ -60,6 +60,14 @@ bool FileCommands::Save() {
     if (document_.PathName().isEmpty()) {
         return SaveAs();
     }
+    if (document_.ChangedOnDisk()) {
+        const Language language = DisplayedLanguage();
+        const QString question = QString::fromStdString(
+            FileChangedOnDiskText(document_.PathName().toStdString(), language));
+        if (prompts_.Ask(window_, question, Buttons::YesNo, BoxIcon::Warning) != Answer::Yes) {
+            return false;
+        }
+    }
     return SaveTo(document_.PathName());
 }
 
@@ -84,8 +92,10 @@ bool FileCommands::SaveTo(const QString& path) {
             window_,
             QString::fromStdString(FileErrorText(result, path.toStdString(), DisplayedLanguage())),
             Buttons::Ok, BoxIcon::Error);
-        // A read-only file stays as its owner left it; the work goes to another file.
-        return result.error == FileError::ReadOnly && SaveAs();
+        // A read-only file stays as its owner left it, and another user's link in a shared
+        // folder is not followed; the work goes to another file.
+        return (result.error == FileError::ReadOnly || result.error == FileError::ForeignLink) &&
+               SaveAs();
     }
     return true;
 }
