@@ -27,8 +27,9 @@ constexpr const char* kIncomplete = "-incomplete";
 // Reads in the same millisecond, more than any machine makes.
 constexpr int kMostInOneMillisecond = 1000;
 
-// Where a backup stands among the others: its time stamp ("20240131T142501.123"), then its
-// sequence number within that millisecond (1 when the name has none).
+// What a backup's name says of it: its time stamp ("20240131T142501.123"), then its sequence
+// number within that millisecond (1 when the name has none). It orders only backups made in the
+// same tick of the file system's clock: a clock set back would put a new read first by name.
 struct BackupKey {
     std::string stamp;
     int sequence = 1;
