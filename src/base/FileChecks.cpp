@@ -33,6 +33,20 @@ bool MayFollow(const struct stat& link, const std::string& folder) {
     return !shared || link.st_uid == geteuid() || link.st_uid == info.st_uid;
 }
 
+// Whether every folder link on the way to `path` may be followed, by the same rule.
+bool MayFollowFolders(const std::string& path) {
+    for (std::size_t slash = path.find('/', 1); slash != std::string::npos;
+         slash = path.find('/', slash + 1)) {
+        const std::string folder = path.substr(0, slash);
+        struct stat info {};
+        if (lstat(folder.c_str(), &info) == 0 && S_ISLNK(info.st_mode) &&
+            !MayFollow(info, FolderOf(folder))) {
+            return false;
+        }
+    }
+    return true;
+}
+
 // Links in /proc (behind /dev/stdout and /dev/fd/N) stand for open descriptors: what they name
 // is the program's standard output, which may be a log that must not be replaced.
 bool NamesDescriptor(const std::string& folder) {
@@ -79,6 +93,9 @@ FileResult OpenRegularFile(const std::string& path, int& fd) {
 FileResult ResolveSaveTarget(const std::string& path, std::string& target) {
     target = path;
     for (int hop = 0; hop < kMostLinks; ++hop) {
+        if (!MayFollowFolders(target)) {
+            return {FileError::ForeignLink, 0};
+        }
         struct stat info {};
         if (lstat(target.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) {
             return {};

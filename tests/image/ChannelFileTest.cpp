@@ -255,9 +255,13 @@ TEST_F(ChannelFileTest, LinksInSharedFoldersAreFollowedOnlyAsTheSystemFollowsThe
         EXPECT_EQ(StoreChannelFile(path, Pattern()).error, FileError::ForeignLink) << path;
         EXPECT_EQ(CheckSaveTarget(path).error, FileError::ForeignLink) << path;
     }
-    // A link to that link, made by the user in a folder of the user's own, leads there too.
+    // A link to that link, made by the user in a folder of the user's own, leads there too, and
+    // so does another user's link to a folder on the way.
     ASSERT_EQ(symlink(Path("shared/x.sin").c_str(), Path("via.sin").c_str()), 0);
     EXPECT_EQ(StoreChannelFile(Path("via.sin"), Pattern()).error, FileError::ForeignLink);
+    ASSERT_EQ(symlink(dir_.c_str(), Path("shared/dir").c_str()), 0);
+    ASSERT_EQ(lchown(Path("shared/dir").c_str(), 65534, 65534), 0);
+    EXPECT_EQ(StoreChannelFile(Path("shared/dir/victim"), Pattern()).error, FileError::ForeignLink);
     EXPECT_EQ(ReadBytes(Path("victim")), old);
     struct stat info {};
     ASSERT_EQ(lstat(Path("shared/x.sin").c_str(), &info), 0);
