@@ -73,6 +73,33 @@ TEST_F(RadioCliTest, ReadStoresTheRadiosMemoryInTheFile) {
     EXPECT_EQ(ReadBytes(Path("read.sin")), ReadBytes(Path("radio.sin")));
 }
 
+// A reader of stdout gone before the read ends (`read PORT f.sin | true`) fails the command,
+// but does not end the tool before the file is saved.
+TEST_F(RadioCliTest, AReaderGoneFromStdoutStillLeavesTheFile) {
+    SaveImage("radio.sin", Pattern());
+    RadioProcess radio({"--baud", "0", "--image", Path("radio.sin")});
+    const std::string port = radio.Port();
+    const std::string file = Path("f.sin");
+    int ends[2];
+    ASSERT_EQ(pipe(ends), 0);
+    close(ends[0]);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        dup2(ends[1], STDOUT_FILENO);
+        dup2(open("/dev/null", O_WRONLY), STDERR_FILENO);
+        std::signal(SIGPIPE, SIG_DFL); // as a shell starts it
+        execl(TEVANO_CLI, TEVANO_CLI, "read", port.c_str(), file.c_str(), nullptr);
+        _exit(127);
+    }
+    close(ends[1]);
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+    EXPECT_EQ(ReadBytes(file), ReadBytes(Path("radio.sin")));
+}
+
 TEST_F(RadioCliTest, FailedReadNeitherCreatesNorChangesTheFile) {
     RadioProcess radio({"--baud", "0", "--fault", "short-reply=0:3"});
     const std::string port = radio.Port();
