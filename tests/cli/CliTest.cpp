@@ -3,6 +3,7 @@
 #include "grid/ChannelFileOps.h"
 #include "grid/HeadlessChannelForm.h"
 #include "image/ChannelFile.h"
+#include "support/OtherUser.h"
 #include "support/ProcessRun.h"
 #include "support/TempDir.h"
 
@@ -237,8 +238,8 @@ TEST_F(CliTest, AnotherUsersLinkInASharedFolderIsRefused) {
     ASSERT_EQ(mkdir(Path("shared").c_str(), 01777), 0);
     ASSERT_EQ(chmod(Path("shared").c_str(), 01777), 0);
     ASSERT_EQ(symlink(Path("victim").c_str(), Path("shared/x.sin").c_str()), 0);
-    if (lchown(Path("shared/x.sin").c_str(), 65534, 65534) != 0) {
-        GTEST_SKIP() << "another user's link needs root to make (lchown to uid 65534)";
+    if (!testing::GiveLinkToAnotherUser(Path("shared/x.sin"))) {
+        GTEST_SKIP() << testing::kNeedsAnotherUser;
     }
     for (const bool chinese : {false, true}) {
         const ProcessRun run =

@@ -2,6 +2,7 @@
 #include "base/AtomicFile.h"
 #include "base/FileChecks.h"
 #include "support/FailingFileCalls.h"
+#include "support/OtherUser.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -247,9 +248,9 @@ TEST_F(ChannelFileTest, LinksInSharedFoldersAreFollowedOnlyAsTheSystemFollowsThe
 
     ASSERT_EQ(symlink(Path("victim").c_str(), Path("shared/x.sin").c_str()), 0);
     ASSERT_EQ(symlink(Path("victim").c_str(), Path("private.sin").c_str()), 0);
-    if (lchown(Path("shared/x.sin").c_str(), 65534, 65534) != 0 ||
-        lchown(Path("private.sin").c_str(), 65534, 65534) != 0) {
-        GTEST_SKIP() << "another user's link needs root to make (lchown to uid 65534)";
+    if (!testing::GiveLinkToAnotherUser(Path("shared/x.sin")) ||
+        !testing::GiveLinkToAnotherUser(Path("private.sin"))) {
+        GTEST_SKIP() << testing::kNeedsAnotherUser;
     }
     for (const std::string& path : {Path("shared/x.sin"), Path("shared/../shared/x.sin")}) {
         EXPECT_EQ(StoreChannelFile(path, Pattern()).error, FileError::ForeignLink) << path;
@@ -260,7 +261,7 @@ TEST_F(ChannelFileTest, LinksInSharedFoldersAreFollowedOnlyAsTheSystemFollowsThe
     ASSERT_EQ(symlink(Path("shared/x.sin").c_str(), Path("via.sin").c_str()), 0);
     EXPECT_EQ(StoreChannelFile(Path("via.sin"), Pattern()).error, FileError::ForeignLink);
     ASSERT_EQ(symlink(dir_.c_str(), Path("shared/dir").c_str()), 0);
-    ASSERT_EQ(lchown(Path("shared/dir").c_str(), 65534, 65534), 0);
+    ASSERT_TRUE(testing::GiveLinkToAnotherUser(Path("shared/dir")));
     EXPECT_EQ(StoreChannelFile(Path("shared/dir/victim"), Pattern()).error, FileError::ForeignLink);
     EXPECT_EQ(ReadBytes(Path("victim")), old);
     struct stat info {};
