@@ -1,5 +1,7 @@
 #include "base/PrintableText.h"
 
+#include "base/Utf8Text.h"
+
 #include <cstdint>
 
 namespace tevano {
@@ -11,45 +13,6 @@ void AppendEscaped(std::string& out, std::uint8_t byte) {
     out += "\\x";
     out += kHex[byte >> 4];
     out += kHex[byte & 0x0F];
-}
-
-// The length of the valid UTF-8 sequence of two or more bytes that begins at `at`, 0 when the
-// bytes there are none (overlong forms, surrogates and code points above U+10FFFF included).
-std::size_t SequenceLength(std::string_view text, std::size_t at, std::uint32_t& codePoint) {
-    const auto byte = [&text](std::size_t i) { return static_cast<std::uint8_t>(text[i]); };
-    const std::uint8_t lead = byte(at);
-    std::size_t length = 0;
-    std::uint8_t low = 0x80;
-    std::uint8_t high = 0xBF;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-        codePoint = lead & 0x1F;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        codePoint = lead & 0x0F;
-        low = lead == 0xE0 ? 0xA0 : 0x80;
-        high = lead == 0xED ? 0x9F : 0xBF;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        codePoint = lead & 0x07;
-        low = lead == 0xF0 ? 0x90 : 0x80;
-        high = lead == 0xF4 ? 0x8F : 0xBF;
-    } else {
-        return 0;
-    }
-    if (at + length > text.size()) {
-        return 0;
-    }
-    for (std::size_t i = 1; i < length; ++i) {
-        const std::uint8_t next = byte(at + i);
-        const std::uint8_t min = i == 1 ? low : 0x80;
-        const std::uint8_t max = i == 1 ? high : 0xBF;
-        if (next < min || next > max) {
-            return 0;
-        }
-        codePoint = codePoint << 6 | (next & 0x3F);
-    }
-    return length;
 }
 
 } // namespace
@@ -70,7 +33,7 @@ std::string PrintableText(std::string_view text, bool keepLineBreaks) {
             continue;
         }
         std::uint32_t codePoint = 0;
-        const std::size_t length = SequenceLength(text, at, codePoint);
+        const std::size_t length = Utf8SequenceLength(text, at, codePoint);
         if (length == 0) {
             AppendEscaped(out, byte);
             ++at;
