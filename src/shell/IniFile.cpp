@@ -37,24 +37,20 @@ bool IsCommentStart(char c) {
     return c == ';' || c == '/' || c == '\\' || c == '*';
 }
 
-// Only regular files: a directory or a FIFO at the path would otherwise fail late or block.
-bool IsRegularFile(int fd) {
-    struct stat info {};
-    return fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
-}
-
-// The whole file; with createMissing a file that does not exist is created empty.
-bool ReadFile(const std::string& path, bool createMissing, std::string& text) {
+// The whole file; with createMissing a file that does not exist is created empty. 0, or the
+// errno of what failed.
+int ReadFile(const std::string& path, bool createMissing, std::string& text) {
     int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0 && errno == ENOENT && createMissing) {
         fd = open(path.c_str(), O_RDONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666);
     }
     if (fd < 0) {
-        return false;
+        return errno;
     }
-    if (!IsRegularFile(fd)) {
+    struct stat info {};
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         close(fd);
-        return false;
+        return S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
     }
     text.clear();
     char buffer[4096];
@@ -64,8 +60,9 @@ bool ReadFile(const std::string& path, bool createMissing, std::string& text) {
             continue;
         }
         if (got < 0) {
+            const int error = errno;
             close(fd);
-            return false;
+            return error;
         }
         if (got == 0) {
             break;
@@ -73,7 +70,7 @@ bool ReadFile(const std::string& path, bool createMissing, std::string& text) {
         text.append(buffer, static_cast<std::size_t>(got));
     }
     close(fd);
-    return true;
+    return 0;
 }
 
 // A program's folder may be closed to new files while the file itself is writable, and a file
@@ -127,16 +124,18 @@ bool CIniFile::Load(const std::string& fullPath, bool saveAtDestruction, bool ca
                     bool makeBackup) {
     if (!path_.empty()) {
         Save(false);
-        Clear();
     }
+    Clear();
     saveAtDestruction_ = saveAtDestruction;
     caseInsensitive_ = caseInsensitive;
     makeBackup_ = makeBackup;
 
     std::string text;
-    if (!ReadFile(fullPath, true, text)) {
+    if (const int error = ReadFile(fullPath, true, text)) {
+        KeepInMemoryOnly(fullPath, {FileError::CreateFailed, error});
         return false;
     }
+    pathTried_ = fullPath;
     path_ = fullPath;
     sections_.reserve(static_cast<std::size_t>(growthStep_));
     Section* current = &AppendSection("");
@@ -185,9 +184,16 @@ std::string CIniFile::GetValue(const std::string& section, const std::string& ke
     return value;
 }
 
+void CIniFile::KeepInMemoryOnly(const std::string& path, FileResult reason) {
+    Clear();
+    pathTried_ = path;
+    loadFailure_ = reason;
+    AppendSection("");
+}
+
 void CIniFile::SetValue(const std::string& section, const std::string& key,
                         const std::string& value) {
-    if (path_.empty()) {
+    if (pathTried_.empty()) {
         return;
     }
     const int slot = FindSection(section);
@@ -210,7 +216,12 @@ void CIniFile::SetValue(const std::string& section, const std::string& key,
 }
 
 std::string CIniFile::Save(bool makeBackup) {
-    if (!changed_ || path_.empty()) {
+    if (!changed_ || pathTried_.empty()) {
+        return std::string();
+    }
+    if (path_.empty()) {
+        // Nothing was loaded: a file that could not be read is not written over unread.
+        lastSave_ = loadFailure_;
         return std::string();
     }
     std::string madeBackup;
@@ -219,7 +230,7 @@ std::string CIniFile::Save(bool makeBackup) {
             backupName_ = ChooseBackupName();
         }
         std::string current;
-        if (ReadFile(path_, false, current) &&
+        if (ReadFile(path_, false, current) == 0 &&
             WriteFileAtomically(backupName_, reinterpret_cast<const std::uint8_t*>(current.data()),
                                 current.size())
                 .Ok()) {
@@ -236,25 +247,31 @@ std::string CIniFile::Save(bool makeBackup) {
     return madeBackup;
 }
 
-// The old way, for where no new file can be made: emptied and written, or, when it cannot be
-// emptied on opening, written over from its start and cut to the new length.
+// For where no new file can be made. A full disk must not cut the file, so the part of the new
+// text beyond the old end goes in first: once it is in, the whole new text has its room, and
+// the rest is written over the old text, which never needs more. When that room cannot be had,
+// what went in is cut off again and the old text stays as it was.
 FileResult CIniFile::RewriteInPlace(const std::string& text) const {
-    bool cutAfterWriting = false;
-    int fd = open(path_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_CLOEXEC, 0666);
-    if (fd < 0) {
-        fd = open(path_.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
-        cutAfterWriting = true;
-    }
+    const int fd = open(path_.c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666);
     if (fd < 0) {
         return {FileError::CreateFailed, errno};
     }
-    if (!IsRegularFile(fd)) {
+    struct stat info {};
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         close(fd);
         return {FileError::NotRegular, 0};
     }
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
+    const std::size_t oldSize = static_cast<std::size_t>(info.st_size);
     FileResult result;
-    if (!WriteAll(calls_, fd, reinterpret_cast<const std::uint8_t*>(text.data()), text.size()) ||
-        (cutAfterWriting && ftruncate(fd, static_cast<off_t>(text.size())) != 0)) {
+    if (text.size() > oldSize && (lseek(fd, info.st_size, SEEK_SET) < 0 ||
+                                  !WriteAll(calls_, fd, bytes + oldSize, text.size() - oldSize))) {
+        result = {FileError::WriteFailed, errno};
+        static_cast<void>(ftruncate(fd, info.st_size));
+    }
+    if (result.Ok() && (lseek(fd, 0, SEEK_SET) < 0 ||
+                        !WriteAll(calls_, fd, bytes, std::min(oldSize, text.size())) ||
+                        ftruncate(fd, static_cast<off_t>(text.size())) != 0)) {
         result = {FileError::WriteFailed, errno};
     }
     if (close(fd) != 0 && result.Ok()) {
@@ -267,6 +284,8 @@ void CIniFile::Clear() {
     sections_.clear();
     sections_.shrink_to_fit();
     path_.clear();
+    pathTried_.clear();
+    loadFailure_ = {};
     changed_ = false;
 }
 

@@ -27,7 +27,8 @@ public:
               bool saveAtDestruction, bool caseInsensitive, bool makeBackup);
 
     // Saves and forgets a file loaded before, then reads fullPath, creating it empty when it
-    // does not exist. False when it can be neither read nor created: the store stays empty.
+    // does not exist. False when it can be neither read nor created: the store starts empty and
+    // keeps values for this run only (KeepInMemoryOnly).
     bool Load(const std::string& fullPath, bool saveAtDestruction, bool caseInsensitive,
               bool makeBackup);
 
@@ -37,7 +38,11 @@ public:
     std::string GetValue(const std::string& section, const std::string& key,
                          const std::string& defaultValue) const;
 
-    // Sets the value, adding section and key when missing. Ignored while nothing is loaded.
+    // Where no file could be loaded: values set from now on are kept for this run only, and a
+    // Save reports `reason` about `path` instead of writing anything.
+    void KeepInMemoryOnly(const std::string& path, FileResult reason);
+
+    // Sets the value, adding section and key when missing. Ignored before any Load.
     void SetValue(const std::string& section, const std::string& key, const std::string& value);
 
     // Writes the file anew when anything changed since the load: the text goes to a new file
@@ -56,7 +61,12 @@ public:
     // Forgets the loaded file and its contents (not the flags nor the backup name).
     void Clear();
 
+    // The loaded file; "" when none could be loaded.
     const std::string& Path() const { return path_; }
+    // The file the store is about, loaded or not: what a failure to save it names.
+    const std::string& PathTried() const { return pathTried_; }
+    // Why no file could be loaded (Ok when one was).
+    const FileResult& LoadFailure() const { return loadFailure_; }
     bool Changed() const { return changed_; }
 
 private:
@@ -89,6 +99,8 @@ private:
     bool makeBackup_ = false;
     bool changed_ = false;
     std::string path_;
+    std::string pathTried_;
+    FileResult loadFailure_;
     FileResult lastSave_;
     FileSystemCalls calls_ = FileSystemCalls::Posix();
 };

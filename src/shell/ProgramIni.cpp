@@ -35,7 +35,11 @@ bool MakeDirectories(const std::string& directory) {
         }
     }
     struct stat info {};
-    return stat(directory.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+    if (stat(directory.c_str(), &info) != 0) {
+        return false;
+    }
+    errno = S_ISDIR(info.st_mode) ? 0 : ENOTDIR;
+    return S_ISDIR(info.st_mode);
 }
 
 std::string HomeDirectory() {
@@ -62,8 +66,17 @@ std::string UserConfigDirectory() {
 
 bool OpenUserIni(CIniFile& store, const std::string& iniFileName) {
     const std::string configDirectory = UserConfigDirectory();
-    return !configDirectory.empty() && MakeDirectories(configDirectory) &&
-           store.Load(configDirectory + "/" + iniFileName, true, true, false);
+    if (configDirectory.empty()) {
+        store.KeepInMemoryOnly("~/.config/tevano/" + iniFileName,
+                               {FileError::CreateFailed, ENOENT});
+        return false;
+    }
+    if (!MakeDirectories(configDirectory)) {
+        store.KeepInMemoryOnly(configDirectory + "/" + iniFileName,
+                               {FileError::CreateFailed, errno});
+        return false;
+    }
+    return store.Load(configDirectory + "/" + iniFileName, true, true, false);
 }
 
 bool OpenProgramIni(CIniFile& store, const std::string& iniFileName,
@@ -76,7 +89,15 @@ bool OpenProgramIni(CIniFile& store, const std::string& iniFileName,
         return true;
     }
     // Nowhere to write: a file beside the program can still be read (its changes are lost).
-    return store.Load(besideProgram, true, true, false);
+    const std::string userPath = store.PathTried();
+    const FileResult userFailure = store.LoadFailure();
+    if (store.Load(besideProgram, true, true, false)) {
+        return true;
+    }
+    // Neither: what went wrong in the user's folder, where the settings belong, is what a save
+    // tells.
+    store.KeepInMemoryOnly(userPath, userFailure);
+    return false;
 }
 
 } // namespace tevano

@@ -89,6 +89,26 @@ private slots:
                              "\": Is a directory."});
     }
 
+    // Neither beside the program nor in the user's folder can a settings file be: the switch
+    // says so at once, naming the file and the reason, and holds for the rest of the run.
+    void aChoiceThatCannotBeKeptIsToldAtOnceAndHoldsForTheRun() {
+        ProgramFixture program;
+        QVERIFY(QDir().mkdir(program.Path("MAIN.ini")));
+        QFile notAFolder(program.Path("config"));
+        QVERIFY(notAFolder.open(QIODevice::WriteOnly));
+        notAFolder.close();
+        qputenv("XDG_CONFIG_HOME", program.Path("config").toUtf8());
+        QVERIFY(program.Start());
+        Switch(program, Answer::Yes);
+        qunsetenv("XDG_CONFIG_HOME");
+        QCOMPARE(program.prompts.Texts(),
+                 (QStringList{"Confirm change language",
+                              "无法把设置保存到 \"" + program.Path("config/tevano/MAIN.ini") +
+                                  "\": Not a directory。"}));
+        QVERIFY(!IsEnglish());
+        QCOMPARE(program.Cell(0, 1), QString("接收频率"));
+    }
+
     void aMissingModuleKeepsTheLanguageInForce() {
         ProgramFixture program;
         QFile::remove(program.Path("MAIN_CH.so"));

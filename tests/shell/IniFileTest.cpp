@@ -91,20 +91,31 @@ TEST(IniFileLoad, MissingFileIsCreatedEmptyAndLeftEmptyWhenNothingChanged) {
     EXPECT_EQ(ReadText(dir.Path("new.ini")), "");
 }
 
-TEST(IniFileLoad, UnusablePathLeavesTheStoreEmpty) {
+// A file that can be neither read nor made: the store starts empty, keeps what is set for this
+// run, writes nothing, and a save names the reason.
+TEST(IniFileLoad, UnusablePathKeepsValuesForTheRunOnly) {
     TempDir dir;
     WriteText(dir.Path("file"), "x");
     mkdir(dir.Path("folder.ini").c_str(), 0755);
-    for (const std::string& path :
-         {dir.Path("missing/prog.ini"), dir.Path("file/prog.ini"), dir.Path("folder.ini")}) {
+    const struct {
+        std::string path;
+        int error;
+    } cases[] = {{dir.Path("missing/prog.ini"), ENOENT},
+                 {dir.Path("file/prog.ini"), ENOTDIR},
+                 {dir.Path("folder.ini"), EISDIR}};
+    for (const auto& c : cases) {
         CIniFile ini;
-        EXPECT_FALSE(ini.Load(path, true, true, false)) << path;
+        EXPECT_FALSE(ini.Load(c.path, true, true, false)) << c.path;
         EXPECT_EQ(ini.Path(), "");
-        ini.SetValue("MAIN", "LANGUAGE", "prog_CH");
-        EXPECT_FALSE(ini.Changed());
+        EXPECT_EQ(ini.PathTried(), c.path);
         EXPECT_EQ(ini.GetValue("MAIN", "LANGUAGE", " default "), " default ");
+        ini.SetValue("MAIN", "LANGUAGE", "prog_CH");
+        EXPECT_EQ(ini.GetValue("MAIN", "LANGUAGE", " default "), "prog_CH");
+        ini.Save(false);
+        EXPECT_EQ(ini.LastSave().systemError, c.error) << c.path;
     }
     EXPECT_FALSE(Exists(dir.Path("missing")));
+    EXPECT_EQ(ReadText(dir.Path("file")), "x");
 }
 
 TEST(IniFileGetValue, CommentCutsAndDefaults) {
@@ -295,6 +306,25 @@ TEST(IniFileSave, RewrittenInPlaceOnlyWhereItCannotBeReplaced) {
         EXPECT_EQ(after.st_ino, before.st_ino);
         EXPECT_EQ(dir.Names(), std::vector<std::string>{"a.ini"});
     }
+}
+
+// In place, a full disk must not cut the file: the new text's room is taken before the old text
+// is touched, and when it cannot be had the old text stays whole and the failure is told.
+TEST(IniFileSave, FullDiskInPlaceKeepsTheOldText) {
+    TempDir dir;
+    const std::string path = dir.Path("a.ini");
+    const std::string old = "[MAIN]\nLANGUAGE=prog_EN\n";
+    WriteText(path, old);
+    CIniFile ini;
+    ASSERT_TRUE(ini.Load(path, false, true, false));
+    ini.SetValue("PORTS", "COM1", "/dev/ttyUSB3");
+    FileSystemCalls calls = testing::DiskFullAfter(old.size() + 4);
+    calls.open = testing::CreateFails(EACCES).open;
+    ini.SetFileSystemCalls(calls);
+    ini.Save(false);
+    EXPECT_EQ(ini.LastSave().error, FileError::WriteFailed);
+    EXPECT_EQ(ini.LastSave().systemError, ENOSPC);
+    EXPECT_EQ(ReadText(path), old);
 }
 
 // The time of a load grows with the file, not with its square. The bound is far above what any

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
 namespace tevano {
 namespace {
 
@@ -76,6 +78,9 @@ TEST(ProgramIni, NowhereToReadOrWrite) {
     EXPECT_FALSE(OpenProgramIni(ini, "tevano.ini", dir.Path("missing")));
     EXPECT_EQ(ini.Path(), "");
     EXPECT_EQ(ini.GetValue("PORTS", "COM1", "/dev/ttyUSB0"), "/dev/ttyUSB0");
+    // A save names the user's folder, where the settings belong, and why it could not be made.
+    EXPECT_EQ(ini.PathTried(), dir.Path("regular/config/tevano/tevano.ini"));
+    EXPECT_EQ(ini.LoadFailure().systemError, ENOTDIR);
 }
 
 } // namespace

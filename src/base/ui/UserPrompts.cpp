@@ -60,8 +60,8 @@ Answer QtUserPrompts::Ask(QWidget* parent, const QString& text, Buttons buttons,
 void ReportSettingsSave(UserPrompts& prompts, QWidget* parent, const CIniFile& ini) {
     if (!ini.LastSave().Ok()) {
         prompts.Ask(parent,
-                    QString::fromStdString(
-                        SettingsSaveErrorText(ini.LastSave(), ini.Path(), DisplayedLanguage())),
+                    QString::fromStdString(SettingsSaveErrorText(ini.LastSave(), ini.PathTried(),
+                                                                 DisplayedLanguage())),
                     Buttons::Ok, BoxIcon::Error);
     }
 }

@@ -1,5 +1,6 @@
 #include "shell/ui/CTevApp.h"
 
+#include "base/FileMessages.h"
 #include "base/Messages.h"
 #include "base/ui/QtText.h"
 #include "base/ui/UserPrompts.h"
@@ -129,6 +130,13 @@ bool CTevApp::InitInstance() {
     if (!fileToOpen.isEmpty()) {
         // A file that cannot be opened ends the start-up after the error has been shown.
         const FileResult result = document_->OnOpenDocument(fileToOpen);
+        if (!result.Ok() && PrintSwitchGiven(options_.arguments)) {
+            // Printing shows no window: the one who ran it reads stderr.
+            std::fprintf(
+                stderr, "tevano: %s\n",
+                FileErrorText(result, fileToOpen.toStdString(), DisplayedLanguage()).c_str());
+            return false;
+        }
         if (!result.Ok()) {
             files_->OpenWithoutQuestion(fileToOpen);
             return false;
@@ -290,6 +298,9 @@ void CTevApp::OnSwitchLanguage() {
     }
     ApplyLanguage();
     view_->RefreshLanguage(DisplayedLanguage());
+    // Kept at once, so that a choice that cannot be kept is told now, not when the program ends.
+    ini_.Save(false);
+    ReportSettingsSave(prompts_, frame_.get(), ini_);
 }
 
 void CTevApp::ShowAbout() {
