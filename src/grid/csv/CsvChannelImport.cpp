@@ -4,10 +4,13 @@
 #include "grid/ChannelWords.h"
 #include "grid/csv/CsvChannelRow.h"
 #include "grid/csv/CsvColumns.h"
+#include "grid/csv/CsvEncoding.h"
 #include "grid/csv/CsvFieldText.h"
 #include "grid/csv/CsvTable.h"
 
+#include <algorithm>
 #include <array>
+#include <cstddef>
 #include <map>
 #include <optional>
 
@@ -36,7 +39,14 @@ ColumnPlaces PlacesOf(const CsvRecord& header) {
 CsvImport ReadChannelList(std::string_view text, Language language,
                           const CsvImportOptions& options) {
     CsvImport result;
-    const std::vector<CsvRecord> records = ReadCsvRecords(text, DetectCsvSeparator(text));
+    const CsvUtf8Text utf8 = CsvTextAsUtf8(text);
+    if (utf8.problem != CsvListProblem::None) {
+        result.listProblem = utf8.problem;
+        result.problemLine = utf8.line;
+        result.problemByte = utf8.byte;
+        return result;
+    }
+    const std::vector<CsvRecord> records = ReadCsvRecords(utf8.text, DetectCsvSeparator(utf8.text));
     if (records.empty()) {
         result.listProblem = CsvListProblem::NoHeader;
         return result;
@@ -72,6 +82,18 @@ CsvImport ReadChannelList(std::string_view text, Language language,
         CsvRowOutcome row = CheckChannelRow(field, language, rules);
         if (record.unclosedQuote) {
             row.reasons.insert(row.reasons.begin(), {CsvProblem::UnclosedQuote, "", "", 0});
+        }
+        // A field more than the header names is a field in the wrong column: an unquoted
+        // decimal comma ("146,52") would otherwise lose its decimals unseen. Empty ones past
+        // the end are a spreadsheet's padding.
+        const std::size_t headerFields = records.front().fields.size();
+        if (std::any_of(record.fields.begin() + static_cast<std::ptrdiff_t>(
+                                                    std::min(headerFields, record.fields.size())),
+                        record.fields.end(),
+                        [](const std::string& extra) { return !TrimmedField(extra).empty(); })) {
+            row.reasons.insert(row.reasons.begin(),
+                               {CsvProblem::TooManyFields, "", std::to_string(record.fields.size()),
+                                static_cast<int>(headerFields)});
         }
         if (row.channel != 0) {
             const auto [first, isNew] = firstLineOfChannel.emplace(row.channel, record.line);

@@ -8,6 +8,7 @@
 #include "grid/GridControl.h"
 #include "grid/csv/CsvProblems.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,6 +36,8 @@ struct ImportedChannel {
 struct [[nodiscard]] CsvImport {
     CsvListProblem listProblem = CsvListProblem::None;
     std::string missingColumn;             // for CsvListProblem::MissingColumn
+    int problemLine = 0;                   // for NotUtf8 and BrokenUtf16: where the text breaks
+    std::uint8_t problemByte = 0;          // for NotUtf8: the byte that is no character
     std::vector<CsvRefusal> refusals;      // every refused row, in file order
     std::vector<ImportedChannel> channels; // every accepted row, in file order
 
@@ -48,7 +51,8 @@ struct [[nodiscard]] CsvImport {
     }
 };
 
-// Reads and checks the whole list; the cells hold the words of the display language.
+// Reads and checks the whole list, in UTF-8 or in UTF-16 with its byte-order mark; the cells
+// hold the words of the display language.
 CsvImport ReadChannelList(std::string_view text, Language language,
                           const CsvImportOptions& options = {});
 

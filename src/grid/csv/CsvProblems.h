@@ -29,6 +29,7 @@ enum class CsvProblem {
     NameCharacters,   // value
     NameTooLong,      // value
     UnclosedQuote,
+    TooManyFields, // value: the row's count of fields; number: the header line's
 };
 
 struct CsvReason {
@@ -51,6 +52,8 @@ enum class CsvListProblem {
     MissingColumn, // the header line lacks Frequency (named in the result)
     NoRows,        // a header line and nothing else
     TooLarge,      // far more than any channel list holds: not one
+    NotUtf8,       // a byte that no UTF-8 character has (line and byte in the result)
+    BrokenUtf16,   // UTF-16 by its byte-order mark, with half a character (line in the result)
 };
 
 } // namespace tevano

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdio>
 #include <string_view>
 #include <utility>
 
@@ -94,7 +95,7 @@ static_assert(Complete(kTexts));
 
 // In the order of CsvProblem: {quoted} is the file's value quoted, {value} the same unquoted,
 // {column} the column's name and {number} the reason's number.
-constexpr std::array<TextPair, static_cast<std::size_t>(CsvProblem::UnclosedQuote) + 1> kReasons = {
+constexpr std::array<TextPair, static_cast<std::size_t>(CsvProblem::TooManyFields) + 1> kReasons = {
     {
         {"Location {quoted} is not a channel number from 1 to 128",
          "Location {quoted} 不是 1 至 128 的频道号"},
@@ -140,11 +141,15 @@ constexpr std::array<TextPair, static_cast<std::size_t>(CsvProblem::UnclosedQuot
          "Name {quoted} 超过频道名称的 6 个字符"},
         {"a quoted field is not closed before the end of the file",
          "引号括起的字段直到文件末尾都未结束"},
+        {"the row has {value} fields and the header line only {number}: a field holds an unquoted "
+         "separator (a decimal comma?)",
+         "此行有 {value} 个字段，而标题行只有 {number} "
+         "个：某个字段中含有未加引号的分隔符（小数逗号？）"},
     }};
 
 // In the order of CsvListProblem, from NoHeader: {file} is the list's path, {column} the
-// missing column and {header} the header line's beginning.
-constexpr std::array<TextPair, 4> kListProblems = {{
+// missing column, {header} the header line's beginning, {line} and {byte} where the text breaks.
+constexpr std::array<TextPair, 6> kListProblems = {{
     {"\"{file}\" is empty. A channel list begins with the header line {header}.",
      "\"{file}\" 是空文件。频道列表应以标题行 {header} 开头。"},
     {"\"{file}\" is not a channel list: its first line has no \"{column}\" column. A channel list "
@@ -154,6 +159,17 @@ constexpr std::array<TextPair, 4> kListProblems = {{
      "\"{file}\" 中没有频道：只有标题行，没有数据行。"},
     {"\"{file}\" is not a channel list: it is far larger than a list of 128 channels can be.",
      "\"{file}\" 不是频道列表：它远大于 128 个频道的列表。"},
+    {"\"{file}\" is not a channel list in UTF-8: line {line} holds the byte {byte}, which no "
+     "UTF-8 text has (a list saved in another encoding, or no list at all). Save the list as "
+     "UTF-8, or as Unicode text, and import it again.",
+     "\"{file}\" 不是 UTF-8 编码的频道列表：第 {line} 行含有字节 {byte}，UTF-8 文本中不会有它"
+     "（以其他编码保存的列表，或根本不是列表）。请将列表另存为 UTF-8 或 Unicode 文本后重新导入。"},
+    {"\"{file}\" is Unicode text (UTF-16) by its first bytes, but line {line} holds half a "
+     "character: the file is cut or damaged. Save it again from the spreadsheet and import it "
+     "again.",
+     "\"{file}\" 按其开头字节为 Unicode 文本（UTF-16），但第 {line} "
+     "行含有半个字符：文件被截断或已损坏。"
+     "请从电子表格重新保存后再导入。"},
 }};
 
 // The pair with each "{name}" replaced by its value, in one pass, so that a value that itself
@@ -213,19 +229,31 @@ std::string CsvRefusedHeadline(const std::string& path, Language language) {
 
 std::string CsvListProblemText(CsvListProblem problem, const std::string& missingColumn,
                                const std::string& path, Language language) {
-    if (problem == CsvListProblem::None) {
+    CsvImport import;
+    import.listProblem = problem;
+    import.missingColumn = missingColumn;
+    return CsvListProblemText(import, path, language);
+}
+
+std::string CsvListProblemText(const CsvImport& import, const std::string& path,
+                               Language language) {
+    if (import.listProblem == CsvListProblem::None) {
         return std::string();
     }
-    return Filled(kListProblems[static_cast<std::size_t>(problem) - 1], language,
+    char byte[8];
+    std::snprintf(byte, sizeof byte, "0x%02X", import.problemByte);
+    return Filled(kListProblems[static_cast<std::size_t>(import.listProblem) - 1], language,
                   {{"{file}", PrintableText(path)},
-                   {"{column}", missingColumn},
-                   {"{header}", kHeaderExample}});
+                   {"{column}", import.missingColumn},
+                   {"{header}", kHeaderExample},
+                   {"{line}", std::to_string(import.problemLine)},
+                   {"{byte}", byte}});
 }
 
 std::string CsvImportFailureText(const CsvImport& import, const std::string& path,
                                  Language language, std::size_t mostRows) {
     if (import.listProblem != CsvListProblem::None) {
-        return CsvListProblemText(import.listProblem, import.missingColumn, path, language);
+        return CsvListProblemText(import, path, language);
     }
     if (import.refusals.empty()) {
         return std::string();

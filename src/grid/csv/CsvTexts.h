@@ -60,6 +60,8 @@ std::string CsvRefusedHeadline(const std::string& path, Language language);
 // Why the file is not a channel list at all.
 std::string CsvListProblemText(CsvListProblem problem, const std::string& missingColumn,
                                const std::string& path, Language language);
+// The same for the list's own problem, with where its text breaks for an encoding problem.
+std::string CsvListProblemText(const CsvImport& import, const std::string& path, Language language);
 
 // The whole message of an import that did not go through: the file's problem, or the headline
 // followed by one line for every refused row, up to `mostRows` of them and then how many more.

@@ -227,14 +227,62 @@ TEST(CsvImport, FilesThatAreNoChannelList) {
     std::string binary(3168, '\xFF');
     binary[17] = '\0';
     binary[40] = '\n';
-    EXPECT_EQ(ReadChannelList(binary, Language::English).listProblem,
-              CsvListProblem::MissingColumn);
+    EXPECT_EQ(ReadChannelList(binary, Language::English).listProblem, CsvListProblem::NotUtf8);
+}
+
+std::string Utf16(const std::string& ascii, bool bigEndian) {
+    std::string text = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (const char c : ascii) {
+        text += bigEndian ? std::string{'\0', c} : std::string{c, '\0'};
+    }
+    return text;
+}
+
+// A spreadsheet's "Unicode text" is read; a list in any other encoding is refused as such, not
+// for a column it seems to lack.
+TEST(CsvImport, ListsInUtf16AreReadOtherEncodingsRefused) {
+    const std::string list = "Location,Name,Frequency\r\n1,AB,146.52\r\n";
+    for (const bool bigEndian : {false, true}) {
+        const CsvImport import = ReadChannelList(Utf16(list, bigEndian), Language::English);
+        ASSERT_TRUE(import.Ok()) << CsvImportFailureText(import, "x.csv", Language::English);
+        ASSERT_EQ(import.channels.size(), 1u);
+        EXPECT_EQ(import.channels[0].cells[kColRxFrequency], "146.52000");
+        EXPECT_EQ(import.channels[0].cells[kColName], "AB");
+    }
+    const CsvImport cut = ReadChannelList(Utf16(list, false) + "\x31", Language::English);
+    EXPECT_EQ(CsvImportFailureText(cut, "x.csv", Language::English),
+              "\"x.csv\" is Unicode text (UTF-16) by its first bytes, but line 3 holds half a "
+              "character: the file is cut or damaged. Save it again from the spreadsheet and "
+              "import it again.");
+
+    const CsvImport latin1 =
+        ReadChannelList("Location,Name,Frequency\n1,AB,146.52\n2,CAF\xC9,145\n", Language::English);
+    EXPECT_EQ(CsvImportFailureText(latin1, "x.csv", Language::English),
+              "\"x.csv\" is not a channel list in UTF-8: line 3 holds the byte 0xC9, which no "
+              "UTF-8 text has (a list saved in another encoding, or no list at all). Save the list "
+              "as UTF-8, or as Unicode text, and import it again.");
+    // UTF-16 without its mark: the NUL bytes of its ASCII letters.
+    EXPECT_EQ(ReadChannelList(Utf16(list, false).substr(2), Language::English).listProblem,
+              CsvListProblem::NotUtf8);
+}
+
+// A field more than the header names is refused with its line: "146,52" is no 146 MHz. Empty
+// fields past the end are a spreadsheet's padding.
+TEST(CsvImport, ARowWithMoreFieldsThanTheHeaderIsRefused) {
+    const CsvImport import =
+        ReadChannelList("Location,Name,Frequency\n1,AB,146,52\n2,CD,145.5,,\n", Language::English);
+    ASSERT_EQ(import.refusals.size(), 1u);
+    EXPECT_EQ(CsvRefusalLine(import.refusals[0], Language::English),
+              "Line 2: the row has 4 fields and the header line only 3: a field holds an unquoted "
+              "separator (a decimal comma?)");
+    ASSERT_EQ(import.channels.size(), 1u);
+    EXPECT_EQ(import.channels[0].channel, 2);
 }
 
 // Random text after a good header line: every row is taken or refused, nothing else happens.
 TEST(CsvImport, AnyTextIsReadOrRefused) {
     std::mt19937 rng(4711);
-    const std::string alphabet = "0123456789.,;\"\n\r -+ANRSTWDCFMLPOtsplitoff>\xFF";
+    const std::string alphabet = "0123456789.,;\"\n\r -+ANRSTWDCFMLPOtsplitoff>\x01";
     for (int pass = 0; pass < 400; ++pass) {
         std::string text = pass % 2 == 0 ? kHeader : std::string();
         const std::size_t length = rng() % 300;
