@@ -69,6 +69,12 @@ bool IsToneName(const std::string& text) {
     return false;
 }
 
+// A test frequency as the grid reads a typed one: a plain decimal number, "." or "," its mark.
+std::optional<double> FrequencyNumber(const std::string& text) {
+    const std::optional<std::string> plain = PlainDecimalText(text);
+    return plain ? std::optional<double>(LeadingDouble(*plain)) : std::nullopt;
+}
+
 // Why a field given on the command line cannot be sent: a text without a number would go out
 // as 0, a frequency outside the radio's band is no test, and a tone must fit the frame's digits.
 std::optional<std::string> UnsendableField(const CalibrationInputs& inputs) {
@@ -84,10 +90,13 @@ std::optional<std::string> UnsendableField(const CalibrationInputs& inputs) {
     };
     for (const auto& field : fields) {
         const std::string named = std::string(field.option) + " " + field.text + ": ";
-        // What follows the number is read past, as the dialog's fields read it.
-        const std::optional<double> number = LeadingNumber(field.text);
+        // A frequency is read as the grid reads one, a tone as the dialog's fields read it: what
+        // follows the number is read past.
+        const std::optional<double> number =
+            field.frequency ? FrequencyNumber(field.text) : LeadingNumber(field.text);
         if (field.frequency && !number) {
-            return named + "a test frequency is a number of MHz";
+            return named + "a test frequency is a plain number of MHz, with \".\" or \",\" as "
+                           "its decimal mark (400.125 or 400,125)";
         }
         if (field.frequency && (*number < kLowestMHz || *number > kHighestMHz)) {
             return named + "a test frequency must lie from 67 to 521 MHz, the band of the radio";
@@ -135,6 +144,12 @@ int CalibrateCommand(const Arguments& args) {
     }
     inputs.rxFrequency = *args.Value("--rx");
     inputs.txFrequency = *args.Value("--tx");
+    // The frame is made from the number with "." as its mark, whichever mark was typed.
+    for (std::string* frequency : {&inputs.rxFrequency, &inputs.txFrequency}) {
+        if (const std::optional<std::string> plain = PlainDecimalText(*frequency)) {
+            *frequency = *plain;
+        }
+    }
     // Both tone lists show "OFF" until another entry is picked.
     inputs.rxTone = args.Value("--rx-tone").value_or("OFF");
     inputs.txTone = args.Value("--tx-tone").value_or("OFF");
@@ -143,7 +158,7 @@ int CalibrateCommand(const Arguments& args) {
     }
     try {
         const Language language = args.ChosenLanguage();
-        const std::string device = DevicePathOf(args.Positional()[0]);
+        const std::string device = DevicePathOf(args.Positional()[0], language);
         CliExchangeHook hook(language, retries, false);
         WakeOnTime();
         SignalSafePort port;

@@ -1,5 +1,6 @@
 #include "CliExchangeHook.h"
 #include "CliTexts.h"
+#include "RadioPort.h"
 
 #include "base/PrintableText.h"
 #include "radiolink/CloneFrames.h"
@@ -32,6 +33,10 @@ void CliExchangeHook::Note(const std::string& text) {
     EndProgressLine();
     std::fprintf(err_, "%s%s\n", LinePrefix().c_str(), PrintableText(text).c_str());
     std::fflush(err_);
+}
+
+bool CliExchangeHook::CancelRequested() {
+    return CancelSignal() != 0;
 }
 
 void CliExchangeHook::StepProgress(int blocksDone) {

@@ -23,7 +23,8 @@ public:
     void Note(const std::string& text);
 
     void PumpTurn() override {}
-    bool CancelRequested() override { return false; }
+    // An exit signal the tool took as a cancel (see TreatFirstExitSignalAsCancel).
+    bool CancelRequested() override;
     void ShowStatus(TextId) override {}
     void StepProgress(int blocksDone) override;
     void SetInterruptionWatch(bool) override {}

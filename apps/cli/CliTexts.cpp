@@ -30,6 +30,13 @@ constexpr std::array<TextPair, static_cast<std::size_t>(CliTextId::Count)> kText
     {"not written; --force writes anyway", "未写入；加 --force 可强制写入"},
     {"Cannot write to \"<file>\"<reason>.", "无法写入 \"<file>\"<reason>。"},
     {"Cannot write to standard output<reason>.", "无法写到标准输出<reason>。"},
+    {"ended by <signal>.", "被 <signal> 信号中止。"},
+    {"the read was ended by <signal>; nothing was written to <file>",
+     "读取被 <signal> 信号中止；未写入 <file>"},
+    {"warning: the program's settings file \"<file>\" cannot be read (<reason>): <port> is taken "
+     "as <device>, which may not be the port set up in Port Setup",
+     "警告：无法读取程序的设置文件 \"<file>\"（<reason>）：<port> 按 <device> 使用，"
+     "它可能不是端口设置中设定的端口"},
 }};
 static_assert(Complete(kTexts));
 

@@ -29,6 +29,9 @@ enum class CliTextId {
     NotWrittenForceHint,
     OutputNotWritten,     // <file> <reason>: a channel list or report that did not go out
     StandardOutputFailed, // <reason>: what the command printed did not all arrive
+    EndedBySignal,      // <signal>: "SIGINT", the exit signal taken as a cancel
+    ReadEndedBySignal,  // <signal>, <file>
+    SettingsUnreadable, // <file> <reason>: the desktop program's settings; <port> <device>
     Count,
 };
 

@@ -1,5 +1,9 @@
 #include "RadioPort.h"
 
+#include "CliTexts.h"
+
+#include "base/PrintableText.h"
+#include "base/SystemErrorText.h"
 #include "radiolink/PortNames.h"
 #include "shell/IniFile.h"
 #include "shell/ProgramLayout.h"
@@ -8,6 +12,7 @@
 #include <array>
 #include <atomic>
 #include <cerrno>
+#include <cstdio>
 #include <ctime>
 #include <iterator>
 #include <mutex>
@@ -41,6 +46,9 @@ std::atomic<bool> g_releasing{false};
 constexpr int kOpenWaitSteps = 2000;
 constexpr long kOpenWaitStepNs = 100000;
 
+std::atomic<bool> g_firstSignalCancels{false};
+std::atomic<int> g_cancelSignal{0};
+
 // A signal that ends the tool lets go of every line first.
 void ReleasePortsAndDie(int signalNumber) {
     g_releasing.store(true);
@@ -53,6 +61,14 @@ void ReleasePortsAndDie(int signalNumber) {
     }
     std::signal(signalNumber, SIG_DFL);
     std::raise(signalNumber);
+}
+
+void CancelOrReleasePortsAndDie(int signalNumber) {
+    int none = 0;
+    if (g_firstSignalCancels.load() && g_cancelSignal.compare_exchange_strong(none, signalNumber)) {
+        return;
+    }
+    ReleasePortsAndDie(signalNumber);
 }
 
 sigset_t ExitSignalSet() {
@@ -87,12 +103,21 @@ struct sigaction g_previousActions[std::size(kExitSignals)]{};
 
 } // namespace
 
-std::string DevicePathOf(const std::string& portName) {
-    return PortDevicePath(portName, [](const std::string& key) {
+std::string DevicePathOf(const std::string& portName, Language language) {
+    return PortDevicePath(portName, [&portName, language](const std::string& key) {
         CIniFile ini;
         const ProgramLayout layout =
             FindProgramLayout(ProgramDirectory(RunningProgramPath()), DesktopProgramBaseName());
         if (!OpenProgramIni(ini, DesktopProgramBaseName() + ".ini", layout)) {
+            // The port set up in the program cannot be known: the default may be another radio.
+            const std::string device = PortDevicePath(portName, nullptr);
+            std::fprintf(stderr, "tevano-cli: %s\n",
+                         CliText(CliTextId::SettingsUnreadable, language,
+                                 {{"<file>", PrintableText(ini.PathTried())},
+                                  {"<reason>", SystemErrorText(ini.LoadFailure().systemError)},
+                                  {"<port>", PrintableText(portName)},
+                                  {"<device>", device}})
+                             .c_str());
             return std::string();
         }
         return ini.GetValue(kPortsSection, key, "");
@@ -109,6 +134,34 @@ std::optional<int> RetryCount(const std::string& text) {
 
 void WakeOnTime() {
     prctl(PR_SET_TIMERSLACK, 1UL);
+}
+
+void TreatFirstExitSignalAsCancel() {
+    g_firstSignalCancels.store(true);
+}
+
+int CancelSignal() {
+    return g_cancelSignal.load();
+}
+
+std::string ExitSignalName(int signalNumber) {
+    switch (signalNumber) {
+    case SIGINT:
+        return "SIGINT";
+    case SIGTERM:
+        return "SIGTERM";
+    case SIGHUP:
+        return "SIGHUP";
+    case SIGQUIT:
+        return "SIGQUIT";
+    default:
+        return "signal " + std::to_string(signalNumber);
+    }
+}
+
+int StatusAfterCancelSignal(int status) {
+    const int signalNumber = CancelSignal();
+    return signalNumber != 0 ? 128 + signalNumber : status;
 }
 
 void HoldExitSignalsOnThisThread() {
@@ -129,10 +182,16 @@ SignalSafePort::SignalSafePort() {
     const std::lock_guard<std::mutex> lock(g_handlerLock);
     if (g_portsAlive++ == 0) {
         struct sigaction action {};
-        action.sa_handler = ReleasePortsAndDie;
-        sigemptyset(&action.sa_mask);
+        action.sa_handler = CancelOrReleasePortsAndDie;
+        // Every exit signal is held while one is handled: a second one cannot cut into the
+        // first's release of the ports.
+        action.sa_mask = ExitSignalSet();
         for (std::size_t i = 0; i < std::size(kExitSignals); ++i) {
             sigaction(kExitSignals[i], &action, &g_previousActions[i]);
+            // A signal the tool was started to ignore (nohup, a background job) stays ignored.
+            if (g_previousActions[i].sa_handler == SIG_IGN) {
+                sigaction(kExitSignals[i], &g_previousActions[i], nullptr);
+            }
         }
     }
 }

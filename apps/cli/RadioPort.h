@@ -4,6 +4,7 @@
 // refuse the next program). A write to several radios has several open at once, one per thread.
 #pragma once
 
+#include "base/Language.h"
 #include "radiolink/PosixSerialPort.h"
 
 #include <csignal>
@@ -14,8 +15,8 @@
 namespace tevano::cli {
 
 // "COM1" to "COM4" through section [PORTS] of the desktop program's INI file beside this tool;
-// anything else is a device path.
-std::string DevicePathOf(const std::string& portName);
+// anything else is a device path. A settings file that cannot be read is told on stderr.
+std::string DevicePathOf(const std::string& portName, Language language);
 
 // The count of --retries, 0 to 999999; nothing for any other text.
 std::optional<int> RetryCount(const std::string& text);
@@ -31,6 +32,21 @@ constexpr std::size_t kSignalSafePorts = 32;
 // several radios calls it first, so that a signal is taken on the main thread, whose handler
 // lets go of every open port.
 void HoldExitSignalsOnThisThread();
+
+// From now on the first exit signal (SIGINT, SIGTERM, SIGHUP, SIGQUIT) while a port is open does
+// not end the tool: it is kept as a cancel, which a clone exchange sees at its next block, so that
+// the tool can say how much of the radio was written. A second one ends the tool at once.
+void TreatFirstExitSignalAsCancel();
+
+// The exit signal taken as a cancel, 0 while none came.
+int CancelSignal();
+
+// "SIGINT" for the exit signal's number.
+std::string ExitSignalName(int signalNumber);
+
+// `status`, or 128 + the signal's number when a signal was taken as a cancel, as a shell reports
+// a program that a signal ended.
+int StatusAfterCancelSignal(int status);
 
 // A serial port whose descriptor the signal handler can reach while it is open.
 class SignalSafePort : public PosixSerialPort {

@@ -50,6 +50,15 @@ MessageId MessageOf(CloneEnding ending) {
     return MessageId::ReadAckMissing;
 }
 
+// What ended the exchange, for the result line: a cancel here is an exit signal's.
+std::string EndingReason(const CloneOutcome& outcome, Language language) {
+    if (outcome.ending == CloneEnding::Cancelled && CancelSignal() != 0) {
+        return CliText(CliTextId::EndedBySignal, language,
+                       {{"<signal>", ExitSignalName(CancelSignal())}});
+    }
+    return MessageText(MessageOf(outcome.ending), language);
+}
+
 PortResult Failed(const std::string& reason, Language language) {
     return {false, CliText(CliTextId::FailedBecause, language, {{"<reason>", reason}})};
 }
@@ -85,7 +94,7 @@ PortResult WriteOnePort(const PortTarget& target, const RadioImage& image,
         return Failed(CliText(CliTextId::TypeRefusedWritten, language), language);
     }
     if (written.ending != CloneEnding::Completed) {
-        std::string reason = MessageText(MessageOf(written.ending), language);
+        std::string reason = EndingReason(written, language);
         if (WriteEndedPartway(written)) {
             reason += " " + MessageTextWith(MessageId::PartlyWritten,
                                             std::to_string(written.blocksDone), language);
@@ -111,9 +120,9 @@ PortResult WriteOnePort(const PortTarget& target, const RadioImage& image,
         verifyHook.Note(PortOpenFailureText(target.device, port.OpenError(), language));
     }
     if (read.ending != CloneEnding::Completed) {
-        return Failed(CliText(CliTextId::ReadingBack, language,
-                              {{"<reason>", MessageText(MessageOf(read.ending), language)}}),
-                      language);
+        return Failed(
+            CliText(CliTextId::ReadingBack, language, {{"<reason>", EndingReason(read, language)}}),
+            language);
     }
     if (const std::optional<std::size_t> offset = FirstDifference(image, readBack)) {
         const std::string difference = DifferenceText(*offset, image, readBack, language);

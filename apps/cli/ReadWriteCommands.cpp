@@ -74,7 +74,7 @@ std::string RealDevice(const std::string& device) {
 int ResolvePorts(const Arguments& args, const TransferArguments& transfer,
                  std::vector<PortTarget>& targets) {
     for (const std::string& name : transfer.ports) {
-        const PortTarget target{name, DevicePathOf(name)};
+        const PortTarget target{name, DevicePathOf(name, transfer.language)};
         for (const PortTarget& earlier : targets) {
             if (RealDevice(earlier.device) == RealDevice(target.device)) {
                 return args.Misuse(earlier.name + " and " + name + " are the same device");
@@ -106,11 +106,12 @@ int ReadCommand(const Arguments& args) {
         return misuse;
     }
     try {
+        TreatFirstExitSignalAsCancel();
         // Eighteen seconds with the radio are not spent on a file that cannot be saved.
         if (const FileResult target = CheckSaveTarget(transfer.file); !target.Ok()) {
             return Fail(FileErrorText(target, transfer.file, transfer.language));
         }
-        const std::string device = DevicePathOf(transfer.ports[0]);
+        const std::string device = DevicePathOf(transfer.ports[0], transfer.language);
         // What a new document holds: the bytes a short block reply leaves alone.
         RadioImage image{};
         MakeNewImage(image);
@@ -120,6 +121,13 @@ int ReadCommand(const Arguments& args) {
         const CloneOutcome outcome = ReadFromRadio(port, device, hook, image);
         if (outcome.ending == CloneEnding::PortOpenFailed) {
             hook.Note(PortOpenFailureText(device, port.OpenError(), transfer.language));
+        }
+        if (const int signalNumber = CancelSignal()) {
+            // Asked to stop: not even a read that came whole goes into the file.
+            hook.Note(
+                CliText(CliTextId::ReadEndedBySignal, transfer.language,
+                        {{"<signal>", ExitSignalName(signalNumber)}, {"<file>", transfer.file}}));
+            return StatusAfterCancelSignal(1);
         }
         if (outcome.ending != CloneEnding::Completed) {
             return 1;
@@ -132,9 +140,10 @@ int ReadCommand(const Arguments& args) {
         BackUp(image, ReadKindOf(outcome), hook, transfer.language);
         const FileResult stored = StoreChannelFile(transfer.file, image);
         if (!stored.Ok()) {
-            return Fail(FileErrorText(stored, transfer.file, transfer.language));
+            return StatusAfterCancelSignal(
+                Fail(FileErrorText(stored, transfer.file, transfer.language)));
         }
-        return 0;
+        return StatusAfterCancelSignal(0);
     } catch (const std::exception& error) {
         return Fail(error.what());
     }
@@ -146,6 +155,7 @@ int WriteCommand(const Arguments& args) {
         return misuse;
     }
     try {
+        TreatFirstExitSignalAsCancel();
         std::vector<PortTarget> targets;
         if (const int misuse = ResolvePorts(args, transfer, targets)) {
             return misuse;
@@ -157,7 +167,7 @@ int WriteCommand(const Arguments& args) {
         }
         const WriteSettings settings{transfer.language, transfer.force, transfer.retries,
                                      transfer.verify};
-        return WriteToPorts(targets, image, settings) ? 0 : 1;
+        return StatusAfterCancelSignal(WriteToPorts(targets, image, settings) ? 0 : 1);
     } catch (const std::exception& error) {
         return Fail(error.what());
     }

@@ -4,6 +4,8 @@
 #include "CliCommands.h"
 #include "CliTexts.h"
 
+#include "base/PrintableText.h"
+#include "base/StandardDescriptors.h"
 #include "base/SystemErrorText.h"
 #include "shell/ProgramVersion.h"
 
@@ -44,7 +46,8 @@ const Command* Find(const std::string& name) {
 
 int UnknownCommand(const std::string& name) {
     std::fprintf(stderr, "tevano-cli: unknown %s %s\n",
-                 name.size() > 1 && name[0] == '-' ? "option" : "command", name.c_str());
+                 name.size() > 1 && name[0] == '-' ? "option" : "command",
+                 tevano::PrintableText(name).c_str());
     PrintUsage(stderr);
     return 2;
 }
@@ -87,6 +90,7 @@ int OutputKept(int status, tevano::Language language) {
 } // namespace
 
 int main(int argc, char** argv) {
+    tevano::OpenNullOnClosedStandardDescriptors();
     // A reader that went away (`| head`, `| true`) makes a write to standard output fail, which
     // is reported; it does not end the tool before the files it was asked for are saved.
     std::signal(SIGPIPE, SIG_IGN);

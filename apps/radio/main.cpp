@@ -4,6 +4,8 @@
 #include "RadioOptions.h"
 #include "VirtualRadio.h"
 
+#include "base/PrintableText.h"
+#include "base/StandardDescriptors.h"
 #include "image/ChannelFile.h"
 #include "image/RadioImage.h"
 #include "shell/ProgramVersion.h"
@@ -36,6 +38,7 @@ void CatchStopSignals() {
 } // namespace
 
 int main(int argc, char** argv) {
+    tevano::OpenNullOnClosedStandardDescriptors();
     using namespace tevano;
     using namespace tevano::radio;
     RadioRequest request = RadioRequest::Run;
@@ -43,7 +46,7 @@ int main(int argc, char** argv) {
     const auto options =
         ParseRadioOptions(std::vector<std::string>(argv + 1, argv + argc), request, error);
     if (!options) {
-        std::fprintf(stderr, "tevano-radio: %s\n%s", error.c_str(), kRadioUsage);
+        std::fprintf(stderr, "tevano-radio: %s\n%s", PrintableText(error).c_str(), kRadioUsage);
         return 2;
     }
     if (request == RadioRequest::Help) {
@@ -58,7 +61,7 @@ int main(int argc, char** argv) {
     MakeNewImage(memory);
     if (!options->imagePath.empty() && !LoadChannelFile(options->imagePath, memory).Ok()) {
         std::fprintf(stderr, "tevano-radio: cannot load %s (a channel data file of 3168 bytes)\n",
-                     options->imagePath.c_str());
+                     PrintableText(options->imagePath).c_str());
         return 1;
     }
     CatchStopSignals();

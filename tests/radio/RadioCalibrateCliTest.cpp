@@ -38,13 +38,13 @@ protected:
     testing::TempDir temp_;
 };
 
-// The texts go into the frames as given: the leading number, cut to 10 Hz or 0.1 Hz, and 0 for
-// "OFF" and DCS names.
+// The texts go into the frames as given: a frequency read as the grid reads one ("," the decimal
+// mark), cut to 10 Hz; a tone's leading number cut to 0.1 Hz, and 0 for "OFF" and DCS names.
 TEST_F(RadioCalibrateCliTest, ConfirmedCalibrationSendsTheTextsAsGiven) {
     RadioProcess radio(RadioOptions({}));
 
     ProcessRun run =
-        Calibrate(radio.Port() + " --item low-power-voltage --value 38 --rx ' 145.1325abc' --tx "
+        Calibrate(radio.Port() + " --item low-power-voltage --value 38 --rx ' 145,1325' --tx "
                                  "145.123459 --rx-tone 88.57 --tx-tone d023n");
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "tevano-cli: Finish successfully!\n");
@@ -80,6 +80,8 @@ TEST_F(RadioCalibrateCliTest, FieldThatCannotBeSentIsRefusedBeforeThePortOpens) 
         {"--rx -5 --tx 400", "--rx -5"},
         {"--rx 400 --tx 400 --tx-tone 1000", "--tx-tone 1000"},
         {"--rx 400 --tx abc", "--tx abc"},
+        {"--rx 1e2 --tx 400", "--rx 1e2"},
+        {"--rx 400 --tx 145.1325abc", "--tx 145.1325abc"},
         {"--rx '' --tx 400", "--rx "},
         {"--rx 66.99999 --tx 400", "--rx 66.99999"},
         {"--rx 400 --tx 521.00001", "--tx 521.00001"},

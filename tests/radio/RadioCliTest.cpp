@@ -255,34 +255,66 @@ TEST_F(RadioCliTest, PortHeldElsewhereAndWrongCommandLines) {
     EXPECT_NE(run.err.find("short.sin"), std::string::npos) << run.err;
 }
 
-TEST_F(RadioCliTest, KilledReadLetsGoOfThePortAndWritesNoFile) {
-    RadioProcess radio({"--baud", "0", "--trace", Path("trace")});
-    const pid_t cli = fork();
-    if (cli == 0) {
-        const int null = open("/dev/null", O_WRONLY);
-        dup2(null, STDERR_FILENO);
-        execl(TEVANO_CLI, TEVANO_CLI, "read", radio.Port().c_str(), Path("read.sin").c_str(),
-              static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    // Wait until blocks are moving, then end it as a shell's kill would.
-    EXPECT_TRUE(testing::WaitUntil(
-        [this] { return ReadText(Path("trace")).find("> 52 00 10") != std::string::npos; },
-        std::chrono::seconds(10)));
-    kill(cli, SIGTERM);
-    int status = 0;
-    ASSERT_EQ(waitpid(cli, &status, 0), cli);
-    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM);
-    EXPECT_NE(access(Path("read.sin").c_str(), F_OK), 0);
+// Waits until blocks of `command` ("52" read, "57" write) are moving, as the radio's trace shows.
+bool BlocksMoving(const std::string& trace, const std::string& command) {
+    return testing::WaitUntil(
+        [&] { return ReadText(trace).find("> " + command + " 00 10") != std::string::npos; },
+        std::chrono::seconds(10));
+}
 
-    const int observer = open(radio.Port().c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
-    ASSERT_GE(observer, 0);
-    int exclusive = -1;
-    ASSERT_EQ(ioctl(observer, TIOCGEXCL, &exclusive), 0);
-    EXPECT_EQ(exclusive, 0);
-    close(observer);
-    PosixSerialPort port;
-    EXPECT_TRUE(port.Open(radio.Port(), kCloneTimeouts));
+TEST_F(RadioCliTest, ReadStoppedBySignalSaysSoAndWritesNoFile) {
+    RadioProcess radio({"--baud", "0", "--trace", Path("trace")});
+    const pid_t cli =
+        testing::StartCli({"read", radio.Port(), Path("read.sin")}, Path("out"), Path("err"));
+    EXPECT_TRUE(BlocksMoving(Path("trace"), "52"));
+    kill(cli, SIGTERM);
+    EXPECT_EQ(testing::WaitForExit(cli), 128 + SIGTERM);
+    EXPECT_EQ(ReadText(Path("err")), "tevano-cli: the read was ended by SIGTERM; nothing was "
+                                     "written to " +
+                                         Path("read.sin") + "\n");
+    EXPECT_NE(access(Path("read.sin").c_str(), F_OK), 0);
+    testing::ExpectPortFree(radio.Port());
+}
+
+// Ctrl+C in the middle of a write: the radio holds part of the file, and the tool says how much.
+TEST_F(RadioCliTest, WriteStoppedBySignalSaysHowMuchTheRadioHolds) {
+    SaveImage("demo.sin", Pattern());
+    // Paced as a real radio, so that the write is still going when the signal comes.
+    RadioProcess radio({"--trace", Path("trace")});
+    const pid_t cli =
+        testing::StartCli({"write", radio.Port(), Path("demo.sin")}, Path("out"), Path("err"));
+    EXPECT_TRUE(BlocksMoving(Path("trace"), "57"));
+    kill(cli, SIGINT);
+    EXPECT_EQ(testing::WaitForExit(cli), 128 + SIGINT);
+    const std::string out = ReadText(Path("out"));
+    const std::string start = radio.Port() + ": failed: ended by SIGINT. The write to the radio "
+                                             "stopped after ";
+    ASSERT_EQ(out.rfind(start, 0), 0u) << out;
+    const int blocks = std::atoi(out.c_str() + start.size());
+    EXPECT_GT(blocks, 0) << out;
+    EXPECT_LT(blocks, 396) << out;
+    EXPECT_NE(out.find(" of its 396 blocks. The radio now holds a partly written memory: write "
+                       "it again before using the radio.\n"),
+              std::string::npos)
+        << out;
+    testing::ExpectPortFree(radio.Port());
+}
+
+// Started with stderr closed, a program must not give descriptor 2 to the next file it opens:
+// the radio's complaint that it cannot save would go into its trace, and the tool's messages
+// down the line into the radio.
+TEST_F(RadioCliTest, ClosedStderrDoesNotReachTheRadiosTrace) {
+    SaveImage("demo.sin", Pattern());
+    RadioProcess radio({"--baud", "0", "--trace", Path("trace"), "--save", Path("none/saved.sin")},
+                       true);
+    const std::string command = Quoted(TEVANO_CLI) + " write " + radio.Port() + " " +
+                                Quoted(Path("demo.sin")) + " >" + Quoted(Path("out")) + " 2>&-";
+    const int raw = std::system(command.c_str());
+    EXPECT_TRUE(WIFEXITED(raw) && WEXITSTATUS(raw) == 0);
+    EXPECT_EQ(ReadText(Path("out")), radio.Port() + ": written\n");
+    // The radio tried its save before it acknowledged the last block.
+    EXPECT_EQ(ReadText(Path("trace")).find("tevano-radio"), std::string::npos)
+        << ReadText(Path("trace"));
 }
 
 TEST_F(RadioCliTest, TerminalShowsAProgressBarWithTheBlockCount) {

@@ -243,22 +243,18 @@ TEST_F(RadioFleetCliTest, CommandLinesThatCannotWork) {
     EXPECT_NE(access(Path("save1.sin").c_str(), F_OK), 0);
 }
 
-TEST_F(RadioFleetCliTest, KilledFleetWriteLetsGoOfEveryPort) {
+// A signal stops every write of the fleet at its next block: a line per radio says how much it
+// holds, and every port is let go of.
+TEST_F(RadioFleetCliTest, SignalStopsEveryWriteWithALinePerPort) {
     std::vector<std::unique_ptr<RadioProcess>> radios;
     for (int n = 1; n <= 3; ++n) {
         // Paced as a real radio, so that the write is still going when the signal comes.
         radios.push_back(std::make_unique<RadioProcess>(
             std::vector<std::string>{"--trace", Path("trace" + std::to_string(n))}));
     }
-    const pid_t cli = fork();
-    if (cli == 0) {
-        const int null = open("/dev/null", O_WRONLY);
-        dup2(null, STDOUT_FILENO);
-        dup2(null, STDERR_FILENO);
-        execl(TEVANO_CLI, TEVANO_CLI, "write", radios[0]->Port().c_str(), radios[1]->Port().c_str(),
-              radios[2]->Port().c_str(), Path("demo.sin").c_str(), static_cast<char*>(nullptr));
-        _exit(127);
-    }
+    const pid_t cli = testing::StartCli(
+        {"write", radios[0]->Port(), radios[1]->Port(), radios[2]->Port(), Path("demo.sin")},
+        Path("out"), Path("err"));
     // Wait until blocks are moving to every radio, then end it as a shell's kill would.
     EXPECT_TRUE(testing::WaitUntil(
         [this] {
@@ -272,19 +268,20 @@ TEST_F(RadioFleetCliTest, KilledFleetWriteLetsGoOfEveryPort) {
         },
         std::chrono::seconds(10)));
     kill(cli, SIGTERM);
-    int status = 0;
-    ASSERT_EQ(waitpid(cli, &status, 0), cli);
-    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM);
+    EXPECT_EQ(testing::WaitForExit(cli), 128 + SIGTERM);
 
+    const std::vector<std::string> lines = Lines(ReadText(Path("out")));
+    ASSERT_EQ(lines.size(), radios.size());
+    for (std::size_t n = 0; n < radios.size(); ++n) {
+        EXPECT_EQ(lines[n].rfind(radios[n]->Port() + ": failed: ended by SIGTERM. The write to "
+                                                     "the radio stopped after ",
+                                 0),
+                  0u)
+            << lines[n];
+        EXPECT_NE(lines[n].find(" of its 396 blocks. "), std::string::npos) << lines[n];
+    }
     for (const auto& radio : radios) {
-        const int observer = open(radio->Port().c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
-        ASSERT_GE(observer, 0);
-        int exclusive = -1;
-        ASSERT_EQ(ioctl(observer, TIOCGEXCL, &exclusive), 0);
-        EXPECT_EQ(exclusive, 0) << radio->Port();
-        close(observer);
-        PosixSerialPort port;
-        EXPECT_TRUE(port.Open(radio->Port(), kCloneTimeouts)) << radio->Port();
+        testing::ExpectPortFree(radio->Port());
     }
 }
 

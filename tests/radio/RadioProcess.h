@@ -2,6 +2,7 @@
 // read from its first line of output, stopped and waited for at the end of the test.
 #pragma once
 
+#include "radiolink/PosixSerialPort.h"
 #include "support/WaitUntil.h"
 
 #include <gtest/gtest.h>
@@ -12,6 +13,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <string>
+#include <sys/ioctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -20,7 +22,8 @@ namespace tevano::testing {
 
 class RadioProcess {
 public:
-    explicit RadioProcess(const std::vector<std::string>& options) {
+    // With `stderrClosed` the radio starts as `2>&-` starts it.
+    explicit RadioProcess(const std::vector<std::string>& options, bool stderrClosed = false) {
         int output[2];
         if (pipe2(output, O_CLOEXEC) != 0) {
             ADD_FAILURE() << "no pipe";
@@ -29,6 +32,9 @@ public:
         pid_ = fork();
         if (pid_ == 0) {
             dup2(output[1], STDOUT_FILENO);
+            if (stderrClosed) {
+                close(STDERR_FILENO);
+            }
             std::vector<char*> argv;
             argv.push_back(const_cast<char*>(TEVANO_RADIO));
             for (const std::string& option : options) {
@@ -101,5 +107,47 @@ private:
     int output_ = -1;
     std::string port_;
 };
+
+// tevano-cli started with its stdout and stderr in files, for a test that signals it while it
+// runs; -1 when it could not be started.
+inline pid_t StartCli(const std::vector<std::string>& arguments, const std::string& outPath,
+                      const std::string& errPath) {
+    const pid_t pid = fork();
+    if (pid == 0) {
+        const int out = open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        const int err = open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        dup2(out, STDOUT_FILENO);
+        dup2(err, STDERR_FILENO);
+        std::vector<char*> argv{const_cast<char*>(TEVANO_CLI)};
+        for (const std::string& argument : arguments) {
+            argv.push_back(const_cast<char*>(argument.c_str()));
+        }
+        argv.push_back(nullptr);
+        execv(TEVANO_CLI, argv.data());
+        _exit(127);
+    }
+    return pid;
+}
+
+// A port the tool was stopped on is let go of: no exclusive mark, and it opens again.
+inline void ExpectPortFree(const std::string& device) {
+    const int observer = open(device.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+    ASSERT_GE(observer, 0);
+    int exclusive = -1;
+    ASSERT_EQ(ioctl(observer, TIOCGEXCL, &exclusive), 0);
+    EXPECT_EQ(exclusive, 0) << device;
+    close(observer);
+    PosixSerialPort port;
+    EXPECT_TRUE(port.Open(device, kCloneTimeouts)) << device;
+}
+
+// The exit status of a started program, or 128 + the signal that ended it.
+inline int WaitForExit(pid_t pid) {
+    int status = 0;
+    if (pid <= 0 || waitpid(pid, &status, 0) != pid) {
+        return -1;
+    }
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
 
 } // namespace tevano::testing
