@@ -20,15 +20,30 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <cstdio>
+
 namespace tevano::testing {
 
 class ReportPrintTest : public QObject {
     Q_OBJECT
 
 private:
-    // The print switch on the program's document, as the program runs it.
-    static int PrintSwitch(ProgramFixture& program, QPrinter& printer) {
-        return PrintFromCommandLine({program.View(), program.prompts, program.Frame()}, printer);
+    // The print switch on the program's document, as the program runs it; what it said on
+    // stderr in `said`.
+    static int PrintSwitch(ProgramFixture& program, QPrinter& printer, QString* said = nullptr) {
+        std::FILE* messages = std::tmpfile();
+        const int status = PrintFromCommandLine({program.View(), program.prompts, program.Frame()},
+                                                printer, messages);
+        std::rewind(messages);
+        QByteArray text;
+        for (int c = std::fgetc(messages); c != EOF; c = std::fgetc(messages)) {
+            text += static_cast<char>(c);
+        }
+        std::fclose(messages);
+        if (said != nullptr) {
+            *said = QString::fromUtf8(text);
+        }
+        return status;
     }
 
     // The text of each page of a PDF file.
@@ -107,21 +122,21 @@ private slots:
         QPrinter none(QPrinter::HighResolution);
         none.setOutputFormat(QPrinter::PdfFormat); // what Qt gives when there is no printer
         none.setOutputFileName(QString());
-        QCOMPARE(PrintSwitch(program, none), 1);
-        QCOMPARE(program.prompts.Texts(), QStringList{NoPrinterText(Language::English)});
+        // Told on stderr: no window is shown, a message box would wait for nobody.
+        QString said;
+        QCOMPARE(PrintSwitch(program, none, &said), 1);
+        QCOMPARE(said, "tevano: " + NoPrinterText(Language::English) + "\n");
 
-        program.prompts.Forget();
         QPrinter refusing(QPrinter::HighResolution);
         const QString unwritable = program.Path("no-such-directory/report.pdf");
         PrintTo(refusing, unwritable);
-        QCOMPARE(PrintSwitch(program, refusing), 1);
-        QCOMPARE(program.prompts.Texts(),
-                 QStringList{PrintFailedText(unwritable, Language::English)});
+        QCOMPARE(PrintSwitch(program, refusing, &said), 1);
+        QCOMPARE(said, "tevano: " + PrintFailedText(unwritable, Language::English) + "\n");
 
-        program.prompts.Forget();
         QPrinter good(QPrinter::HighResolution);
         PrintTo(good, program.Path("good.pdf"));
-        QCOMPARE(PrintSwitch(program, good), 0);
+        QCOMPARE(PrintSwitch(program, good, &said), 0);
+        QCOMPARE(said, QString());
         QVERIFY(program.prompts.Questions().empty());
         QCOMPARE(Pages(program.Path("good.pdf")).size(), 5);
     }

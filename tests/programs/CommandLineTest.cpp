@@ -91,6 +91,55 @@ TEST_F(CommandLineTest, AnUnknownOptionNamesItself) {
         << missing.err;
 }
 
+// An escape sequence on the command line reaches the terminal as text, not as a command to it.
+TEST_F(CommandLineTest, ControlBytesOnTheCommandLineAreShownEscaped) {
+    const std::string escape = "\"$(printf '\\033')\"";
+    const struct {
+        std::string command;
+        std::string named;
+    } cases[] = {
+        {Quoted(TEVANO_CLI) + " " + escape + "[2J", "tevano-cli: unknown command \\x1B[2J\n"},
+        {"env QT_QPA_PLATFORM=offscreen " + Quoted(TEVANO_GUI) + " --bo" + escape + "gus",
+         "tevano: unknown option --bo\\x1Bgus\n"},
+        {Quoted(TEVANO_RADIO) + " --bo" + escape + "gus",
+         "tevano-radio: unknown option --bo\\x1Bgus\n"},
+        {Quoted(TEVANO_RADIO) + " --baud 1" + escape,
+         "tevano-radio: bad value for --baud: 1\\x1B\n"},
+    };
+    for (const auto& c : cases) {
+        const ProcessRun run = testing::RunCommand(c.command, temp_);
+        EXPECT_EQ(run.status, 2) << c.command;
+        EXPECT_NE(run.err.find(c.named), std::string::npos) << c.command << "\n" << run.err;
+        EXPECT_EQ(run.err.find('\033'), std::string::npos) << c.command;
+    }
+}
+
+// Without a display the desktop program still answers its command line on stderr, with the
+// statuses of its manual page, instead of ending in Qt's abort.
+TEST_F(CommandLineTest, TheDesktopProgramWithoutADisplayAnswersOnStderr) {
+    const ProcessRun noFile = WithoutDisplay(TEVANO_GUI, "--print");
+    EXPECT_EQ(noFile.status, 2);
+    EXPECT_NE(noFile.err.find("tevano: the print switch needs the channel data file to print"),
+              std::string::npos)
+        << noFile.err;
+    const ProcessRun unknown = WithoutDisplay(TEVANO_GUI, "-style fusion --bogus");
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_NE(unknown.err.find("tevano: unknown option --bogus\n"), std::string::npos)
+        << unknown.err;
+    const ProcessRun print = WithoutDisplay(TEVANO_GUI, "--print radio.sin");
+    EXPECT_EQ(print.status, 1);
+    EXPECT_NE(print.err.find("tevano: no display can be reached"), std::string::npos) << print.err;
+
+    // Under the offscreen platform a file that cannot be printed is told on stderr, not in a
+    // message box that nobody sees.
+    const ProcessRun missing =
+        testing::RunCommand("timeout 60 env QT_QPA_PLATFORM=offscreen " + Quoted(TEVANO_GUI) +
+                                " --print " + Quoted(temp_.Path("missing.sin")),
+                            temp_);
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.err.find("missing.sin"), std::string::npos) << missing.err;
+}
+
 TEST_F(CommandLineTest, EveryCommandHasItsOwnHelp) {
     const ProcessRun overview = Cli("--help");
     ASSERT_EQ(overview.status, 0);

@@ -1,10 +1,12 @@
 #include "report/ui/ReportPrintCommands.h"
 
+#include "base/PrintableText.h"
 #include "base/ui/CommandRegistry.h"
 #include "base/ui/ProgramWindow.h"
 #include "base/ui/UserPrompts.h"
 #include "grid/ui/CTevView.h"
 #include "image/ui/CTevDoc.h"
+#include "report/PrintSwitchText.h"
 #include "report/ReportLayout.h"
 #include "report/ui/ApplicationPrinter.h"
 #include "report/ui/PrintTexts.h"
@@ -99,29 +101,31 @@ bool PrintSwitchGiven(const QStringList& arguments) {
            arguments.contains(QStringLiteral("-p"));
 }
 
-int PrintFromCommandLine(const PrintContext& context, QPrinter& printer) {
+int PrintFromCommandLine(const PrintContext& context, QPrinter& printer, std::FILE* messages) {
     if (context.view.Document().PathName().isEmpty()) {
-        std::fputs("tevano: the print switch needs the channel data file to print: "
-                   "tevano --print FILE\n",
-                   stderr);
+        std::fputs(kPrintSwitchNeedsFile, messages);
         return 2;
     }
     const Language language = DisplayedLanguage();
+    const auto tell = [messages](const QString& text) {
+        std::fprintf(messages, "tevano: %s\n", PrintableText(text.toStdString(), true).c_str());
+        std::fflush(messages);
+    };
     if (!PrinterReady(printer)) {
-        context.prompts.Ask(nullptr, NoPrinterText(language), Buttons::Ok);
+        tell(NoPrinterText(language));
         return 1;
     }
     printer.setPrintRange(QPrinter::AllPages);
     printer.setFromTo(0, 0);
     if (!PrintReport(printer, context.view.Document().Image(), context.view.Form(), language)) {
-        context.prompts.Ask(nullptr, PrintFailedText(PrintTarget(printer), language), Buttons::Ok);
+        tell(PrintFailedText(PrintTarget(printer), language));
         return 1;
     }
     return 0;
 }
 
 void RunPrintSwitch(const PrintContext& context) {
-    const int status = PrintFromCommandLine(context, ApplicationPrinter());
+    const int status = PrintFromCommandLine(context, ApplicationPrinter(), stderr);
     // Bound to the program's window: a program gone before its event loop ran ends nothing.
     QMetaObject::invokeMethod(
         context.window.Widget(), [status] { QCoreApplication::exit(status); },

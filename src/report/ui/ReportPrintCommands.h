@@ -8,6 +8,8 @@
 
 #include <QStringList>
 
+#include <cstdio>
+
 class QPrinter;
 
 namespace tevano {
@@ -34,9 +36,10 @@ bool PrintReport(QPrinter& printer, const RadioImage& image, const ChannelForm& 
 bool PrintSwitchGiven(const QStringList& arguments);
 
 // The print switch on a document opened from the command line: all five pages to the printer
-// without a dialog. A missing printer or a failed print is told in a message box. Returns the
-// program's exit status: 0 printed, 1 not printed, 2 no file was named.
-int PrintFromCommandLine(const PrintContext& context, QPrinter& printer);
+// without a dialog. A missing printer or a failed print is told on `messages` (stderr), where
+// the one who ran it looks, not in a box that nobody may see. Returns the program's exit status:
+// 0 printed, 1 not printed, 2 no file was named.
+int PrintFromCommandLine(const PrintContext& context, QPrinter& printer, std::FILE* messages);
 
 // The print switch as the program runs it: prints on the program's printer, then ends the
 // program with the status once its event loop runs. The window is never shown.
