@@ -97,10 +97,11 @@ private slots:
         QFile notAFolder(program.Path("config"));
         QVERIFY(notAFolder.open(QIODevice::WriteOnly));
         notAFolder.close();
+        const QByteArray configHome = qgetenv("XDG_CONFIG_HOME");
         qputenv("XDG_CONFIG_HOME", program.Path("config").toUtf8());
         QVERIFY(program.Start());
         Switch(program, Answer::Yes);
-        qunsetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", configHome);
         QCOMPARE(program.prompts.Texts(),
                  (QStringList{"Confirm change language",
                               "无法把设置保存到 \"" + program.Path("config/tevano/MAIN.ini") +
