@@ -7,6 +7,7 @@
 #include "CliTexts.h"
 #include "OutputFile.h"
 
+#include "report/ReportTexts.h"
 #include "report/ui/ReportPrinting.h"
 
 #include <QGuiApplication>
@@ -51,6 +52,11 @@ int ReportCommand(const Arguments& args) {
     char* qtArgv[] = {programName, nullptr};
     QGuiApplication application(qtArgc, qtArgv);
 
+    // Without a face for its characters the report would be empty boxes: say what to install.
+    const std::string missingFont = MissingReportFontPackage(language);
+    if (!missingFont.empty()) {
+        return Fail(MissingFontText(missingFont, language));
+    }
     const QByteArray pdf = ReportPdf(document.image, document.form.Form(), language);
     if (pdf.isEmpty()) {
         return Fail(CliText(CliTextId::CannotDrawReport, language));

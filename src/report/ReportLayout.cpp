@@ -1,23 +1,36 @@
 #include "report/ReportLayout.h"
 
+#include "grid/ChannelWords.h"
+#include "report/ReportColumns.h"
+#include "report/ReportFaces.h"
 #include "report/ReportTexts.h"
 #include "report/ReportValues.h"
 
+#include <algorithm>
 #include <array>
+#include <vector>
 
 namespace tevano {
 
 namespace {
 
 constexpr std::int64_t kTwipsPerInch = 1440;
-constexpr int kPrintedColumns = 11; // the repeater invert and the name are not printed
+constexpr int kPrintedColumns = kGridColumns;
 
-// x of grid columns 0 to 10, in multiples of W, by language (English, Chinese): the Chinese
-// headings are shorter.
+// Wanted x of grid columns 0 to 10, in multiples of W, by language (English, Chinese): the
+// Chinese headings are shorter. The repeater invert and the name have no x of their own; they
+// follow the busy lock.
 constexpr std::array<std::array<int, kPrintedColumns>, 2> kColumnX = {{
-    {1, 5, 14, 24, 32, 40, 46, 55, 64, 74, 82},
-    {1, 5, 14, 25, 33, 40, 46, 54, 62, 70, 78},
+    {1, 5, 14, 24, 32, 40, 46, 55, 64, 74, 82, 0, 0},
+    {1, 5, 14, 25, 33, 40, 46, 54, 62, 70, 78, 0, 0},
 }};
+
+// The least room between two neighbouring texts of a line: two blanks of the face in use.
+constexpr const char* kGap = "  ";
+
+// The table's face is made smaller by this much a step, until its lines fit the page.
+constexpr double kShrinkStep = 0.95;
+constexpr double kSmallestScale = 0.3;
 
 // y - 1.2 x L, cut to an integer, as the heading lines step down.
 std::int32_t StepDownOneAndAFifth(std::int32_t y, std::int32_t lineHeight) {
@@ -28,66 +41,122 @@ std::int32_t LineHeight(const FontMetrics& metrics) {
     return metrics.height + metrics.externalLeading;
 }
 
+// Draws texts wanted at these x on one line, moved right where they would crowd each other.
+void DrawLine(std::int32_t y, const std::vector<std::int32_t>& wantedX,
+              const std::vector<std::string>& texts, ReportPainter& painter) {
+    std::vector<std::int32_t> widths;
+    for (const std::string& text : texts) {
+        widths.push_back(painter.TextWidth(text));
+    }
+    const std::vector<std::int32_t> x = PlaceInLine(wantedX, widths, painter.TextWidth(kGap));
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        painter.DrawText(x[i], y, texts[i]);
+    }
+}
+
 // Returns the y below the block.
 std::int32_t DrawSettingsBlock(std::int32_t y, std::int32_t w, std::int32_t lineHeight,
                                const RadioImage& image, const ChannelForm& form, Language language,
                                ReportPainter& painter) {
     const std::vector<SettingsField> fields = SettingsFields(image, form, language);
     std::size_t next = 0;
-    for (int line = 1; line <= 8; ++line) {
+    for (int line = 1; line <= kSettingsLines; ++line) {
+        std::vector<std::int32_t> wantedX;
+        std::vector<std::string> texts;
         for (; next < fields.size() && fields[next].line == line; ++next) {
-            painter.DrawText(fields[next].x * w, y, fields[next].text);
+            wantedX.push_back(fields[next].x * w);
+            texts.push_back(fields[next].text);
         }
+        DrawLine(y, wantedX, texts, painter);
         y = line == 1 ? StepDownOneAndAFifth(y, lineHeight) : y - lineHeight;
     }
     return y;
 }
 
-// The headings of the printed columns: the grid's own headers of columns 0, 3 and 4 and the
-// report's words for the others.
-std::array<std::string, kPrintedColumns> ChannelHeadings(const GridControl& grid,
-                                                         Language language) {
-    const std::string channel = grid.TextMatrix(0, 0);
-    const std::string rxTone = grid.TextMatrix(0, 3);
-    const std::string txTone = grid.TextMatrix(0, 4);
+// The headings of the printed columns: the grid's own headers of columns 0, 3, 4, 11 and 12 and
+// the report's words for the others.
+std::vector<std::string> ChannelHeadings(const GridControl& grid, Language language) {
     const auto word = [language](ReportTextId id) { return ReportText(id, language); };
-    return {channel,
+    return {grid.TextMatrix(0, 0),
             word(ReportTextId::RxHeading),
             word(ReportTextId::TxHeading),
-            rxTone,
-            txTone,
+            grid.TextMatrix(0, 3),
+            grid.TextMatrix(0, 4),
             word(ReportTextId::BandwidthHeading),
             word(ReportTextId::ScanHeading),
             word(ReportTextId::TxPowerHeading),
             word(ReportTextId::OptSignalHeading),
             word(ReportTextId::PttIdHeading),
-            word(ReportTextId::BusyLockHeading)};
+            word(ReportTextId::BusyLockHeading),
+            grid.TextMatrix(0, 11),
+            grid.TextMatrix(0, 12)};
+}
+
+// The channel table's face and where its columns start, the same on every page: the widest text
+// of each column over all channels decides how far the next one moves right, and the face is
+// made smaller, with the columns' wanted x, until the widest line fits the page.
+struct ChannelTable {
+    std::vector<std::int32_t> x;
+    std::int32_t lineHeight = 0;
+};
+
+std::vector<std::int32_t> ColumnWidths(const std::vector<std::string>& headings,
+                                       const GridControl& grid, ReportPainter& painter) {
+    std::vector<std::int32_t> widths;
+    for (int col = 0; col < kPrintedColumns; ++col) {
+        std::int32_t widest = painter.TextWidth(headings[static_cast<std::size_t>(col)]);
+        for (int row = 1; row <= kChannelCount; ++row) {
+            widest = std::max(widest, painter.TextWidth(grid.TextMatrix(row, col)));
+        }
+        widths.push_back(widest);
+    }
+    return widths;
+}
+
+// Selects the table's face (the caller restores it) and places the columns.
+ChannelTable SelectChannelTable(const ReportFont& bodyFont, std::int32_t w, std::int32_t pageWidth,
+                                const std::vector<std::string>& headings, const GridControl& grid,
+                                Language language, ReportPainter& painter) {
+    const std::array<int, kPrintedColumns>& columnX = kColumnX[static_cast<std::size_t>(language)];
+    ChannelTable table;
+    for (double scale = 1.0;; scale *= kShrinkStep) {
+        ReportFont font = bodyFont;
+        font.height = static_cast<std::int32_t>(bodyFont.height * scale);
+        font.averageWidth = static_cast<std::int32_t>(bodyFont.averageWidth * scale);
+        table.lineHeight = LineHeight(painter.SelectFont(font));
+        std::vector<std::int32_t> wantedX;
+        for (const int x : columnX) {
+            wantedX.push_back(static_cast<std::int32_t>(x * w * scale));
+        }
+        const std::vector<std::int32_t> widths = ColumnWidths(headings, grid, painter);
+        table.x = PlaceInLine(wantedX, widths, painter.TextWidth(kGap));
+        if (table.x.back() + widths.back() <= pageWidth || scale * kShrinkStep < kSmallestScale) {
+            return table;
+        }
+        painter.RestoreFont();
+    }
 }
 
 void DrawChannelSection(int page, std::int32_t y, std::int32_t w, std::int32_t lineHeight,
-                        const GridControl& grid, Language language, ReportPainter& painter) {
+                        std::int32_t pageWidth, const ReportFont& bodyFont, const GridControl& grid,
+                        Language language, ReportPainter& painter) {
     painter.DrawText(5 * w, y, ReportText(ReportTextId::ChannelSetting, language));
     y = StepDownOneAndAFifth(y, lineHeight);
-    const std::array<int, kPrintedColumns>& columnX = kColumnX[static_cast<std::size_t>(language)];
-    // Each heading stands at its column's x. Spaced out with blanks in one line, the headings
-    // drift from their columns with the widths of the face and the size of the sheet: in English
-    // by 5 pt on A4 and 7 pt on Letter, in Chinese by 11 pt, whatever the Chinese face, since
-    // every one draws its ideographs a full em wide.
-    const std::array<std::string, kPrintedColumns> headings = ChannelHeadings(grid, language);
+    // Each heading stands at its column's x, as every cell does.
+    const std::vector<std::string> headings = ChannelHeadings(grid, language);
+    const ChannelTable table =
+        SelectChannelTable(bodyFont, w, pageWidth, headings, grid, language, painter);
     for (std::size_t col = 0; col < headings.size(); ++col) {
-        painter.DrawText(columnX[col] * w, y, headings[col]);
+        painter.DrawText(table.x[col], y, headings[col]);
     }
     const ChannelSpan span = ReportPageChannels(page);
     for (int row = span.first; row <= span.last; ++row) {
-        y -= lineHeight;
+        y -= table.lineHeight;
         for (int col = 0; col < kPrintedColumns; ++col) {
-            std::string text = grid.TextMatrix(row, col);
-            if (col > 0) {
-                text += ' ';
-            }
-            painter.DrawText(columnX[static_cast<std::size_t>(col)] * w, y, text);
+            painter.DrawText(table.x[static_cast<std::size_t>(col)], y, grid.TextMatrix(row, col));
         }
     }
+    painter.RestoreFont();
 }
 
 } // namespace
@@ -131,6 +200,7 @@ bool DrawReportPage(int page, const PageRect& rect, int dpiX, int dpiY, const Ra
     const std::int32_t w = geometry.unitWidth;
 
     ReportFont titleFont;
+    titleFont.fallbackFaces = ChineseReportFaces();
     titleFont.height = -geometry.fontHeight;
     titleFont.averageWidth = w;
     const std::int32_t titleLine = LineHeight(painter.SelectFont(titleFont));
@@ -145,7 +215,9 @@ bool DrawReportPage(int page, const PageRect& rect, int dpiX, int dpiY, const Ra
     if (page == 1) {
         y = DrawSettingsBlock(y, w, lineHeight, image, form, language, painter);
     }
-    DrawChannelSection(page, y, w, lineHeight, form.grid, language, painter);
+    const auto pageWidth = static_cast<std::int32_t>(
+        (static_cast<std::int64_t>(rect.right) - rect.left) * kTwipsPerInch / dpiX);
+    DrawChannelSection(page, y, w, lineHeight, pageWidth, bodyFont, form.grid, language, painter);
     painter.RestoreFont();
     return true;
 }

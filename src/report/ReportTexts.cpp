@@ -1,5 +1,7 @@
 #include "report/ReportTexts.h"
 
+#include "base/FillText.h"
+
 #include <array>
 #include <cstddef>
 
@@ -18,12 +20,11 @@ constexpr std::array<TextPair, static_cast<std::size_t>(ReportTextId::Count)> kT
     {"Scrambler Activation:", "扰频器激活:"},
     {"Vox Function:", "Vox 功能:"},
     {"Vox Gain Level:", "Vox 增益电平:"},
-    {"Vox Delay Time: ", "Vox 延迟时间(秒): "},
+    {"PTT ID: ", "PTT ID: "},
     {"Battery Save:", "电池省电:"},
     {"Total Tx Time(s):", "发射时间(s):"},
     {"Begin of Tx:", "发射开始:"},
     {"End of Tx:  ", "发射结束:"},
-    {"Vox inhibit on recieve:", "接收时禁止VOX:"},
     {"Channel Setting:", "频道设置:"},
     {"Rx(MHz)", "接收频率"},
     {"Tx(MHz)", "发射频率"},
@@ -42,14 +43,11 @@ constexpr std::array<TextPair, static_cast<std::size_t>(ReportTextId::Count)> kT
     {"Disable", "关闭"},
     {"Enable", "启动"},
     {"Disable", "关闭"},
-    {"Enable", "使能"},
-    {"Disable", "不使能"},
-    {"None", "无"},
-    {"Autodial", "自动拨号"},
-    {"Key Lock", "按键锁定"},
-    {"Monitor", "监听"},
-    {"Monitor Momentary", "监听瞬时"},
-    {"Scrambler", "扰频器"},
+    {"No installed font has the characters of this report, so it would come out as empty boxes. "
+     "Install the package <package> (for example with \"sudo apt install <package>\"), then "
+     "print again.",
+     "没有已安装的字体包含此报表的字符，打印出来只会是空白方框。请安装软件包 <package>"
+     "（例如执行“sudo apt install <package>”），然后重新打印。"},
 }};
 static_assert(Complete(kTexts));
 
@@ -57,6 +55,10 @@ static_assert(Complete(kTexts));
 
 std::string ReportText(ReportTextId id, Language language) {
     return In(language, kTexts[static_cast<std::size_t>(id)]);
+}
+
+std::string MissingFontText(const std::string& package, Language language) {
+    return FillText(ReportText(ReportTextId::MissingFont, language), {{"<package>", package}});
 }
 
 } // namespace tevano

@@ -1,7 +1,6 @@
-// The words the settings report prints, in English and Chinese, by id: the labels of the radio's
-// settings, the channel table's heading and column headings, the page titles and the words of an
-// on/off setting and the side keys' functions. Values the same in both languages are made where
-// they are printed.
+// The words the settings report prints, in English and Chinese, by id: its own labels of the
+// radio's settings, the channel table's heading and column headings, the page titles and the
+// words of an on/off setting. The settings' values are the dialogs' words (SettingsWords).
 #pragma once
 
 #include "base/Language.h"
@@ -19,12 +18,11 @@ enum class ReportTextId {
     ScramblerLabel,
     VoxFunctionLabel,
     VoxGainLabel,
-    VoxDelayLabel,
+    PttIdLabel,
     BatterySaveLabel,
     TotalTxTimeLabel,
     BeginOfTxLabel,
     EndOfTxLabel,
-    VoxInhibitLabel,
     ChannelSetting,
     RxHeading,
     TxHeading,
@@ -43,17 +41,13 @@ enum class ReportTextId {
     OpenOff,
     StartOn,
     StartOff,
-    EnableOn,
-    EnableOff,
-    PfNone, // the side keys' functions
-    PfAutodial,
-    PfKeyLock,
-    PfMonitor,
-    PfMonitorMomentary,
-    PfScrambler,
+    MissingFont, // <package>
     Count,
 };
 
 std::string ReportText(ReportTextId id, Language language);
+
+// The report cannot be drawn: no installed face has its characters, and this package brings one.
+std::string MissingFontText(const std::string& package, Language language);
 
 } // namespace tevano

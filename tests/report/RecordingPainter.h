@@ -1,5 +1,6 @@
 // A report painter that keeps every font selection and text in order, measuring each font
-// with fixed metrics: the character height plus 40 twips, and 13 twips of external leading.
+// with fixed metrics: the character height plus 40 twips, and 13 twips of external leading; a
+// text is as wide as its characters at the font's average width.
 #pragma once
 
 #include "report/ReportPainter.h"
@@ -59,6 +60,7 @@ public:
         draw.kind = Draw::Kind::Font;
         draw.font = font;
         draws.push_back(draw);
+        widths_.push_back(font.averageWidth);
         const std::int32_t height = font.height < 0 ? -font.height : font.height;
         return {height + kExtraHeight, kLeading};
     }
@@ -66,9 +68,19 @@ public:
         Draw draw;
         draw.kind = Draw::Kind::Restore;
         draws.push_back(draw);
+        if (!widths_.empty()) {
+            widths_.pop_back();
+        }
     }
     void DrawText(std::int32_t x, std::int32_t y, const std::string& text) override {
         draws.push_back(Text(x, y, text));
+    }
+    std::int32_t TextWidth(const std::string& text) override {
+        std::int32_t characters = 0;
+        for (const char c : text) {
+            characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
+        }
+        return characters * (widths_.empty() ? 0 : widths_.back());
     }
 
     std::vector<Draw> Texts() const {
@@ -82,6 +94,9 @@ public:
     }
 
     std::vector<Draw> draws;
+
+private:
+    std::vector<std::int32_t> widths_; // average widths of the selected fonts, the last in force
 };
 
 } // namespace tevano::testing

@@ -1,80 +1,36 @@
-// tevano-cli report as a user runs it: the PDF it writes, read back with pdftotext and pdfinfo.
+// tevano-cli report as a user runs it: the PDF it writes, read back with pdftotext and pdfinfo,
+// laid out alike with every font set-up a machine may have.
 
-#include "support/ProcessRun.h"
-#include "support/TempDir.h"
+#include "ReportPdf.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <filesystem>
 #include <regex>
-#include <sstream>
 #include <string>
 #include <vector>
 
 namespace tevano {
 namespace {
 
+using testing::FontSetUp;
+using testing::kFontSetUps;
+using testing::PdfPage;
 using testing::ProcessRun;
 using testing::ReadText;
+using testing::Word;
 
-// One word of the text layer with its box, in PDF points.
-struct Word {
-    double xMin, yMin, xMax, yMax;
-    std::string text;
-};
+// What a printer leaves unprinted at least, on every side of the sheet.
+constexpr double kMarginPoints = 5.0 / 25.4 * 72.0;
 
-class ReportPdfTest : public ::testing::Test {
+// The least room between two cells of the channel table, as a share of the line's height: two
+// blanks of the face, where one blank inside a cell's text stays below it.
+constexpr double kLeastCellGap = 0.25;
+
+class ReportLayoutPdfTest : public testing::ReportPdfTest {
 protected:
-    void SetUp() override {
-        ASSERT_EQ(Shell(std::string(TEVANO_CLI) + " new '" + Path("demo.sin") + "' --demo").status,
-                  0);
-    }
-
-    std::string Path(const std::string& name) const { return temp_.Path(name); }
-
-    ProcessRun Shell(const std::string& command) const {
-        return testing::RunCommand(command, temp_);
-    }
-
-    ProcessRun Report(const std::string& arguments) const {
-        return Shell(std::string(TEVANO_CLI) + " report " + arguments);
-    }
-
-    // The text of each page, in reading order.
-    std::vector<std::string> Pages(const std::string& pdf) const {
-        const ProcessRun run = Shell("pdftotext -layout '" + pdf + "' -");
-        EXPECT_EQ(run.status, 0) << "pdftotext (poppler-utils) " << run.err;
-        std::vector<std::string> pages;
-        std::istringstream in(run.out);
-        for (std::string page; std::getline(in, page, '\f');) {
-            pages.push_back(page);
-        }
-        return pages;
-    }
-
-    std::vector<Word> Words(const std::string& pdf, int page, double& pageWidth) const {
-        const std::string html = Path("words.html");
-        const ProcessRun run = Shell("pdftotext -bbox -f " + std::to_string(page) + " -l " +
-                                     std::to_string(page) + " '" + pdf + "' '" + html + "'");
-        EXPECT_EQ(run.status, 0) << run.err;
-        const std::string text = ReadText(html);
-        std::smatch match;
-        pageWidth = 0;
-        if (std::regex_search(text, match, std::regex(R"re(<page width="([0-9.]+)")re"))) {
-            pageWidth = std::stod(match[1]);
-        }
-        const std::string number = "\"([0-9.]+)\"";
-        const std::regex wordPattern("<word xMin=" + number + " yMin=" + number +
-                                     " xMax=" + number + " yMax=" + number + ">([^<]*)</word>");
-        std::vector<Word> words;
-        for (auto it = std::sregex_iterator(text.begin(), text.end(), wordPattern);
-             it != std::sregex_iterator(); ++it) {
-            words.push_back({std::stod((*it)[1]), std::stod((*it)[2]), std::stod((*it)[3]),
-                             std::stod((*it)[4]), (*it)[5]});
-        }
-        return words;
-    }
-
     static void ExpectContains(const std::string& page, const std::vector<std::string>& texts,
                                int number) {
         for (const std::string& text : texts) {
@@ -84,32 +40,70 @@ protected:
         }
     }
 
-    // Words on one line follow each other without overlapping, and none leaves the sheet.
-    void ExpectReadableLayout(const std::string& pdf) const {
-        for (int page = 1; page <= 5; ++page) {
-            double pageWidth = 0;
-            const std::vector<Word> words = Words(pdf, page, pageWidth);
-            ASSERT_FALSE(words.empty()) << page;
-            ASSERT_GT(pageWidth, 500);
-            for (std::size_t i = 0; i < words.size(); ++i) {
-                EXPECT_GE(words[i].xMin, 0) << words[i].text;
-                EXPECT_LE(words[i].xMax, pageWidth) << words[i].text;
-                for (std::size_t j = i + 1; j < words.size(); ++j) {
-                    const bool sameLine = std::abs(words[i].yMin - words[j].yMin) < 1.0;
-                    const bool overlap =
-                        words[i].xMin < words[j].xMax - 0.5 && words[j].xMin < words[i].xMax - 0.5;
-                    EXPECT_FALSE(sameLine && overlap)
-                        << "page " << page << ": \"" << words[i].text << "\" and \""
-                        << words[j].text << "\" overlap";
+    // The report of a file whose 128 channels are all in use with every column filled: the
+    // demo's channels 2 to 5, over and over.
+    std::string FullFile() const {
+        std::vector<std::uint8_t> image = testing::ReadBytes(Path("demo.sin"));
+        EXPECT_EQ(image.size(), 3168u);
+        for (std::size_t channel = 0; channel < 128 && image.size() == 3168u; ++channel) {
+            std::copy_n(image.begin() + static_cast<std::ptrdiff_t>(16 * (1 + channel % 4)), 16,
+                        image.begin() + static_cast<std::ptrdiff_t>(16 * channel));
+            // The names too, 8 bytes a channel from 0x850.
+            std::copy_n(image.begin() + static_cast<std::ptrdiff_t>(0x850 + 8 * (1 + channel % 4)),
+                        8, image.begin() + static_cast<std::ptrdiff_t>(0x850 + 8 * channel));
+        }
+        testing::WriteBytes(Path("full.sin"), image);
+        return Path("full.sin");
+    }
+
+    // Every word lies inside the printable area and no two words of a line overlap; in the
+    // channel table's rows neighbouring cells keep the least gap (a name's own blanks aside).
+    void ExpectReadableLayout(const std::string& pdf, const std::string& rxHeading,
+                              const std::string& nameHeading, const std::string& what) const {
+        for (int number = 1; number <= 5; ++number) {
+            const PdfPage page = Words(pdf, number);
+            ASSERT_FALSE(page.words.empty()) << what << number;
+            ASSERT_GT(page.width, 500);
+            for (const Word& word : page.words) {
+                EXPECT_GE(word.xMin, kMarginPoints) << what << number << " " << word.text;
+                EXPECT_LE(word.xMax, page.width - kMarginPoints) << what << number << word.text;
+                EXPECT_GE(word.yMin, kMarginPoints) << what << number << " " << word.text;
+                EXPECT_LE(word.yMax, page.height - kMarginPoints) << what << number << word.text;
+            }
+            const std::vector<std::vector<Word>> lines = testing::TextLines(page.words);
+            double headerTop = -1;
+            double nameLeft = page.width;
+            for (const std::vector<Word>& words : lines) {
+                for (const Word& word : words) {
+                    if (word.text == rxHeading) {
+                        headerTop = word.yMin;
+                    }
+                    if (word.text == nameHeading) {
+                        nameLeft = word.xMin;
+                    }
+                }
+            }
+            ASSERT_GT(headerTop, 0) << what << number;
+            for (const std::vector<Word>& words : lines) {
+                const bool row = words.front().yMin > headerTop + 1;
+                for (std::size_t i = 1; i < words.size(); ++i) {
+                    const Word& left = words[i - 1];
+                    const Word& right = words[i];
+                    EXPECT_GE(right.xMin, left.xMax - 0.01)
+                        << what << "page " << number << ": \"" << left.text << "\" and \""
+                        << right.text << "\" overlap";
+                    if (row && right.xMin < nameLeft - 0.5) {
+                        EXPECT_GE(right.xMin - left.xMax, kLeastCellGap * (left.yMax - left.yMin))
+                            << what << "page " << number << ": \"" << left.text << "\" and \""
+                            << right.text << "\" crowd each other";
+                    }
                 }
             }
         }
     }
-
-    ::tevano::testing::TempDir temp_;
 };
 
-TEST_F(ReportPdfTest, FivePagesInEnglish) {
+TEST_F(ReportLayoutPdfTest, FivePagesInEnglish) {
     const std::string pdf = Path("report.pdf");
     const ProcessRun run = Report("'" + Path("demo.sin") + "' -o '" + pdf + "'");
     ASSERT_EQ(run.status, 0) << run.err;
@@ -121,75 +115,70 @@ TEST_F(ReportPdfTest, FivePagesInEnglish) {
     ASSERT_GE(pages.size(), 5u);
     ExpectContains(pages[0],
                    {"The Radio Settings", "Function Setting:", "Frequency Field:134 - 176MHz",
-                    "Pf1:", "None", "Squelch Level:", "Vox Delay Time: 1.5s", "PTT ID: BOT",
-                    "Total Tx Time(s):OFF", "Vox inhibit on recieve:Enable", "Channel Setting:",
-                    "Rx(MHz)", "Opt Signal", "145.50000", "D754I", "QT/DQT", "22"},
+                    "Squelch Level: 5", "Total Tx Time(s):OFF", "Channel Setting:", "Rx(MHz)",
+                    "Opt Signal", "Repeat Invert", "Name", "145.50000", "D754I", "QT/DQT", "SIMPLX",
+                    "Reverse", "22"},
                    1);
     ExpectContains(pages[1], {"The Second Page", "Channel Setting:", "23", "54"}, 2);
     ExpectContains(pages[2], {"The Third Page", "55", "86"}, 3);
     ExpectContains(pages[3], {"The Fourth Pages", "87", "118"}, 4);
     ExpectContains(pages[4], {"The Fifth Pages", "119", "128"}, 5);
     EXPECT_EQ(pages[4].find("118"), std::string::npos);
-    ExpectReadableLayout(pdf);
 }
 
-TEST_F(ReportPdfTest, FivePagesInChinese) {
+TEST_F(ReportLayoutPdfTest, FivePagesInChinese) {
     const std::string pdf = Path("report.pdf");
     const ProcessRun run = Report("--chinese '" + Path("demo.sin") + "' -o '" + pdf + "'");
     ASSERT_EQ(run.status, 0) << run.err;
     const std::vector<std::string> pages = Pages(pdf);
     ASSERT_GE(pages.size(), 5u);
     ExpectContains(pages[0],
-                   {"整机设置", "功能设置:", "频段:134 - 176MHz", "静噪等级:", "报警音提示: 关闭",
-                    "扰频器激活:打开", "接收时禁止VOX:使能", "频道设置:", "接收频率", "繁忙锁定",
-                    "宽", "载波", "145.50000"},
+                   {"整机设置", "功能设置:", "频段:134 - 176MHz", "静噪等级: 5",
+                    "频道设置:", "接收频率", "繁忙锁定", "中继信令反相", "名称", "宽", "载波",
+                    "145.50000", "SIMPLX"},
                    1);
     ExpectContains(pages[1], {"第二页", "频道设置:"}, 2);
     ExpectContains(pages[4], {"第五页", "128"}, 5);
-    ExpectReadableLayout(pdf);
 }
 
-// Every heading of the channel table starts within 6 pt of the left edge of its column's data,
-// on every page and in both languages.
-TEST_F(ReportPdfTest, HeadingsStandOverTheirColumns) {
-    // Every channel in use and every column filled: the demo's channels 2 to 5, over and over.
-    std::vector<std::uint8_t> image = testing::ReadBytes(Path("demo.sin"));
-    ASSERT_EQ(image.size(), 3168u);
-    for (std::size_t channel = 0; channel < 128; ++channel) {
-        std::copy_n(image.begin() + static_cast<std::ptrdiff_t>(16 * (1 + channel % 4)), 16,
-                    image.begin() + static_cast<std::ptrdiff_t>(16 * channel));
-    }
-    testing::WriteBytes(Path("full.sin"), image);
+// With every font set-up, in both languages: nothing outside the printable area, cells apart by
+// the gap, and every heading of the channel table starting where its column's cells start.
+TEST_F(ReportLayoutPdfTest, ReadableWithEveryFontSetUp) {
+    const std::string full = FullFile();
     const struct {
         const char* option;
         std::vector<std::string> headings; // without their blanks, as the words join up
     } languages[] = {
         {"",
          {"CH", "Rx(MHz)", "Tx(MHz)", "RxTone", "TxTone", "W/N", "ScanAdd", "TxPower", "OptSignal",
-          "PTTID", "Busy"}},
+          "PTTID", "Busy", "RepeatInvert", "Name"}},
         {"--chinese ",
          {"频道", "接收频率", "发射频率", "接收信令", "发射信令", "宽/窄", "扫描添加", "发射功率",
-          "可选信令", "PTTID", "繁忙锁定"}},
+          "可选信令", "PTTID", "繁忙锁定", "中继信令反相", "名称"}},
     };
-    for (const auto& language : languages) {
-        const std::string pdf = Path("full.pdf");
-        ASSERT_EQ(Report(language.option + ("'" + Path("full.sin") + "' -o '" + pdf + "'")).status,
-                  0);
-        for (int page = 1; page <= 5; ++page) {
-            double pageWidth = 0;
-            std::vector<Word> words = Words(pdf, page, pageWidth);
-            std::sort(words.begin(), words.end(),
-                      [](const Word& a, const Word& b) { return a.xMin < b.xMin; });
-            const auto second = std::find_if(words.begin(), words.end(), [&](const Word& word) {
-                return word.text == language.headings[1];
-            });
-            ASSERT_NE(second, words.end()) << language.option << page;
-            const double headerY = second->yMin;
-            // The header line's words, joined up into the headings in order.
-            std::vector<double> starts;
-            std::string joined;
-            for (const Word& word : words) {
-                if (std::abs(word.yMin - headerY) < 1.0) {
+    for (const FontSetUp& fonts : kFontSetUps) {
+        const std::string environment = FontEnvironment("fonts", fonts.rejected);
+        for (const auto& language : languages) {
+            const std::string what = std::string(fonts.name) + " " + language.option + ": ";
+            const std::string pdf = Path("full.pdf");
+            const ProcessRun run =
+                Report(language.option + ("'" + full + "' -o '" + pdf + "'"), environment);
+            ASSERT_EQ(run.status, 0) << what << run.err;
+            ExpectReadableLayout(pdf, language.headings[1], language.headings.back(), what);
+            for (int number = 1; number <= 5; ++number) {
+                const std::vector<Word> words = Words(pdf, number).words;
+                const std::vector<std::vector<Word>> lines = testing::TextLines(words);
+                const auto header = std::find_if(lines.begin(), lines.end(), [&](const auto& line) {
+                    return std::any_of(line.begin(), line.end(), [&](const Word& word) {
+                        return word.text == language.headings[1];
+                    });
+                });
+                ASSERT_NE(header, lines.end()) << what << number;
+                const double headerY = header->front().yMax;
+                // The header line's words, joined up into the headings in order.
+                std::vector<double> starts;
+                std::string joined;
+                for (const Word& word : *header) {
                     if (joined.empty()) {
                         starts.push_back(word.xMin);
                     }
@@ -199,20 +188,17 @@ TEST_F(ReportPdfTest, HeadingsStandOverTheirColumns) {
                         joined.clear();
                     }
                 }
-            }
-            EXPECT_EQ(joined, "") << "headings run into each other: " << language.option << page;
-            // The left edges of the columns: where the data below the headings starts.
-            std::vector<double> edges;
-            for (const Word& word : words) {
-                if (word.yMin > headerY + 1.0 && (edges.empty() || word.xMin > edges.back() + 2)) {
-                    edges.push_back(word.xMin);
+                EXPECT_EQ(joined, "") << "headings run into each other: " << what << number;
+                ASSERT_EQ(starts.size(), language.headings.size()) << what << number;
+                // Each heading starts where cells of its column start.
+                for (std::size_t i = 0; i < starts.size(); ++i) {
+                    const bool aligned =
+                        std::any_of(words.begin(), words.end(), [&](const Word& word) {
+                            return word.yMin > headerY && std::abs(word.xMin - starts[i]) < 1.0;
+                        });
+                    EXPECT_TRUE(aligned)
+                        << what << "page " << number << " " << language.headings[i];
                 }
-            }
-            ASSERT_EQ(starts.size(), language.headings.size()) << language.option << page;
-            ASSERT_EQ(edges.size(), language.headings.size()) << language.option << page;
-            for (std::size_t i = 0; i < starts.size(); ++i) {
-                EXPECT_NEAR(starts[i], edges[i], 6.0)
-                    << language.option << "page " << page << " " << language.headings[i];
             }
         }
     }
@@ -221,11 +207,10 @@ TEST_F(ReportPdfTest, HeadingsStandOverTheirColumns) {
 // The body face is squeezed to 0.8 W as an average over English text, the figure the page was laid
 // out with; the average a font file declares (far wider for Liberation Serif) would squeeze a
 // line a quarter narrower.
-TEST_F(ReportPdfTest, EnglishTextHasTheAverageWidthThePageWasLaidOutWith) {
+TEST_F(ReportLayoutPdfTest, EnglishTextHasTheAverageWidthThePageWasLaidOutWith) {
     const std::string pdf = Path("report.pdf");
     ASSERT_EQ(Report("'" + Path("demo.sin") + "' -o '" + pdf + "'").status, 0);
-    double pageWidth = 0;
-    const std::vector<Word> words = Words(pdf, 1, pageWidth);
+    const std::vector<Word> words = Words(pdf, 1).words;
     // A word the page lacks stands at 0, which fails the checks below.
     const auto first = [&](const std::string& text) {
         const auto found = std::find_if(words.begin(), words.end(),
@@ -236,14 +221,32 @@ TEST_F(ReportPdfTest, EnglishTextHasTheAverageWidthThePageWasLaidOutWith) {
     // "Function Setting:" stands at 5 W, "Type:" at 2 W.
     const double w = (first("Function").xMin - first("Type:").xMin) / 3;
     ASSERT_GT(w, 5.0);
-    // The last line of the settings, "Vox inhibit on recieve:Enable", from 2 W.
-    const std::string line = "Vox inhibit on recieve:Enable";
-    const double width = first("recieve:Enable").xMax - first("Type:").xMin;
+    // A line of the settings, from 50 W.
+    const std::string line = "Scrambler Activation:Disable";
+    const double width = first("Activation:Disable").xMax - first("Scrambler").xMin;
     EXPECT_NEAR(width / (static_cast<double>(line.size()) * 0.8 * w), 1.0, 0.1)
         << width << " pt, W " << w << " pt";
 }
 
-TEST_F(ReportPdfTest, BadInputLeavesTheTargetAlone) {
+// Without a face for the Chinese characters, the report would be empty boxes: the command says
+// which package to install and writes nothing; English still prints.
+TEST_F(ReportLayoutPdfTest, ChineseWithoutAChineseFontSaysWhatToInstall) {
+    std::string noChinese;
+    for (const char* language : {"zh-cn", "zh-tw", "zh-hk", "zh-sg", "zh-mo", "ja", "ko"}) {
+        noChinese += std::string("<pattern><patelt name=\"lang\"><string>") + language +
+                     "</string></patelt></pattern>";
+    }
+    const std::string environment = FontEnvironment("nochinese", noChinese);
+    const std::string pdf = Path("report.pdf");
+    ProcessRun run = Report("--chinese '" + Path("demo.sin") + "' -o '" + pdf + "'", environment);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("fonts-wqy-microhei"), std::string::npos) << run.err;
+    EXPECT_FALSE(std::filesystem::exists(pdf));
+    run = Report("'" + Path("demo.sin") + "' -o '" + pdf + "'", environment);
+    EXPECT_EQ(run.status, 0) << run.err;
+}
+
+TEST_F(ReportLayoutPdfTest, BadInputLeavesTheTargetAlone) {
     const std::string pdf = Path("old.pdf");
     testing::WriteBytes(pdf, {'o', 'l', 'd'});
     testing::WriteBytes(Path("short.sin"), std::vector<std::uint8_t>(100, 0xFF));

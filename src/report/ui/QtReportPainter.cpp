@@ -64,6 +64,13 @@ FontMetrics QtReportPainter::SelectFont(const ReportFont& font) {
     // The face name goes through Qt's substitution once; asking Qt for the face by the requested
     // name at another width would let the matcher swap in a condensed family.
     QFont made(QFontInfo(QFont(ToQt(font.faceName))).family());
+    // The characters the face lacks come from the report's own faces, in their order, before
+    // any face the system would pick.
+    QStringList families{made.family()};
+    for (const std::string& fallback : font.fallbackFaces) {
+        families.append(ToQt(fallback));
+    }
+    made.setFamilies(families);
     // A negative height is the character height without the internal leading: Qt's pixel size.
     const double heightPixels = std::abs(font.height) * dpiY_ / kTwipsPerInch;
     made.setPixelSize(std::max(1, static_cast<int>(std::lround(heightPixels))));
@@ -124,14 +131,11 @@ QtReportPainter::Face QtReportPainter::FallbackFace(const QString& run) {
     return current_.face;
 }
 
-void QtReportPainter::DrawText(std::int32_t x, std::int32_t y, const std::string& text) {
-    // Twips grow upwards and the text hangs from its top left corner; Qt draws on the baseline.
-    const QFontMetricsF metrics(current_.face.font, painter_.device());
-    double left = x * dpiX_ / kTwipsPerInch;
-    const double baseline = -y * dpiY_ / kTwipsPerInch + metrics.ascent();
-    // Runs of characters the face has and of characters it lacks, each in its own face.
+// Runs of characters the face has and of characters it lacks, each in its own face: drawn from
+// the point x on the baseline when a draw is asked for, measured either way. Returns the right
+// end of the last run.
+double QtReportPainter::WalkRuns(const QString& all, double left, double baseline, bool draw) {
     const QRawFont own = QRawFont::fromFont(current_.face.font);
-    const QString all = ToQt(text);
     qsizetype start = 0;
     while (start < all.size()) {
         const bool inOwn = own.supportsCharacter(all.at(start));
@@ -141,15 +145,31 @@ void QtReportPainter::DrawText(std::int32_t x, std::int32_t y, const std::string
         }
         const QString run = all.mid(start, end - start);
         const Face face = inOwn ? current_.face : FallbackFace(run);
-        painter_.save();
-        painter_.translate(left, baseline);
-        painter_.scale(face.scale, 1.0);
-        painter_.setFont(face.font);
-        painter_.drawText(QPointF(0, 0), run);
-        painter_.restore();
+        if (draw) {
+            painter_.save();
+            painter_.translate(left, baseline);
+            painter_.scale(face.scale, 1.0);
+            painter_.setFont(face.font);
+            painter_.drawText(QPointF(0, 0), run);
+            painter_.restore();
+        }
         left += face.scale * QFontMetricsF(face.font, painter_.device()).horizontalAdvance(run);
         start = end;
     }
+    return left;
+}
+
+void QtReportPainter::DrawText(std::int32_t x, std::int32_t y, const std::string& text) {
+    // Twips grow upwards and the text hangs from its top left corner; Qt draws on the baseline.
+    const QFontMetricsF metrics(current_.face.font, painter_.device());
+    const double left = x * dpiX_ / kTwipsPerInch;
+    const double baseline = -y * dpiY_ / kTwipsPerInch + metrics.ascent();
+    WalkRuns(ToQt(text), left, baseline, true);
+}
+
+std::int32_t QtReportPainter::TextWidth(const std::string& text) {
+    const double pixels = WalkRuns(ToQt(text), 0, 0, false);
+    return static_cast<std::int32_t>(std::ceil(pixels * kTwipsPerInch / dpiX_));
 }
 
 } // namespace tevano

@@ -1,7 +1,8 @@
 // The settings report's painter on any Qt paint device (PDF writer, printer, print preview):
 // twips become device units at the device's resolution, fonts are taken by face name with
 // Qt's substitution and drawn squeezed to the report's average character width. Characters the
-// face lacks (the Chinese ones) are drawn in the face Qt falls back to, squeezed on its own.
+// face lacks (the Chinese ones) are drawn in the first of the font's fallback faces that has
+// them (or the face Qt falls back to), squeezed on its own.
 #pragma once
 
 #include "report/ReportPainter.h"
@@ -22,6 +23,7 @@ public:
     FontMetrics SelectFont(const ReportFont& font) override;
     void RestoreFont() override;
     void DrawText(std::int32_t x, std::int32_t y, const std::string& text) override;
+    std::int32_t TextWidth(const std::string& text) override;
 
 private:
     // A face as it is drawn: the font, squeezed horizontally by the scale.
@@ -38,6 +40,7 @@ private:
 
     double Squeeze(double naturalAverageWidth) const;
     Face FallbackFace(const QString& run);
+    double WalkRuns(const QString& text, double left, double baseline, bool draw);
 
     QPainter& painter_;
     double dpiX_;

@@ -3,11 +3,13 @@
 #include "base/PrintableText.h"
 #include "base/ui/CommandRegistry.h"
 #include "base/ui/ProgramWindow.h"
+#include "base/ui/QtText.h"
 #include "base/ui/UserPrompts.h"
 #include "grid/ui/CTevView.h"
 #include "image/ui/CTevDoc.h"
 #include "report/PrintSwitchText.h"
 #include "report/ReportLayout.h"
+#include "report/ReportTexts.h"
 #include "report/ui/ApplicationPrinter.h"
 #include "report/ui/PrintTexts.h"
 #include "report/ui/ReportPreviewDlg.h"
@@ -44,9 +46,25 @@ void ShowPrintFailure(const PrintContext& context, const QPrinter& printer) {
                         PrintFailedText(PrintTarget(printer), DisplayedLanguage()), Buttons::Ok);
 }
 
+// Whether the report's characters have a face; tells the user which package to install when
+// not, rather than printing empty boxes.
+bool ReportFontsPresent(const PrintContext& context) {
+    const Language language = DisplayedLanguage();
+    const std::string missing = MissingReportFontPackage(language);
+    if (missing.empty()) {
+        return true;
+    }
+    context.prompts.Ask(context.window.Widget(), ToQt(MissingFontText(missing, language)),
+                        Buttons::Ok);
+    return false;
+}
+
 void OnFilePrint(const PrintContext& context) {
     // The report prints what the grid shows, the cell being edited included.
     context.view.Commit();
+    if (!ReportFontsPresent(context)) {
+        return;
+    }
     QPrinter& printer = ApplicationPrinter();
     QPrintDialog dialog(&printer, context.window.Widget());
     dialog.setMinMax(1, kReportPageCount);
@@ -64,6 +82,9 @@ void OnFilePrint(const PrintContext& context) {
 
 void OnFilePrintPreview(const PrintContext& context) {
     context.view.Commit();
+    if (!ReportFontsPresent(context)) {
+        return;
+    }
     ReportPreviewDlg preview(ApplicationPrinter(), context.view.Document().Image(),
                              context.view.Form(), context.window.Widget());
     preview.exec();
@@ -113,6 +134,10 @@ int PrintFromCommandLine(const PrintContext& context, QPrinter& printer, std::FI
     };
     if (!PrinterReady(printer)) {
         tell(NoPrinterText(language));
+        return 1;
+    }
+    if (const std::string missing = MissingReportFontPackage(language); !missing.empty()) {
+        context.prompts.Ask(nullptr, ToQt(MissingFontText(missing, language)), Buttons::Ok);
         return 1;
     }
     printer.setPrintRange(QPrinter::AllPages);

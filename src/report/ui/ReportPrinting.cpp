@@ -1,13 +1,18 @@
 #include "report/ui/ReportPrinting.h"
 
 #include "base/ui/QtText.h"
+#include "report/ReportFaces.h"
 #include "report/ReportLayout.h"
+#include "report/ReportTexts.h"
 #include "report/ui/QtReportPainter.h"
 
 #include <QBuffer>
+#include <QFontInfo>
+#include <QGlyphRun>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
+#include <QTextLayout>
 
 namespace tevano {
 
@@ -17,6 +22,34 @@ namespace {
 constexpr double kPdfMarginMillimetres = 10.0;
 
 } // namespace
+
+std::string MissingReportFontPackage(Language language) {
+    // The titles and the channel table's words have every kind of character the pages print.
+    QString sample;
+    for (int page = 1; page <= kReportPageCount; ++page) {
+        sample += ToQt(ReportPageTitle(page, language));
+    }
+    for (int id = 0; id < static_cast<int>(ReportTextId::MissingFont); ++id) {
+        sample += ToQt(ReportText(static_cast<ReportTextId>(id), language));
+    }
+    QFont font(QFontInfo(QFont(ToQt(ReportFont().faceName))).family());
+    QStringList families{font.family()};
+    for (const std::string& face : ChineseReportFaces()) {
+        families.append(ToQt(face));
+    }
+    font.setFamilies(families);
+    QTextLayout layout(sample, font);
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    for (const QGlyphRun& glyphs : layout.glyphRuns()) {
+        // Glyph 0 is the face's box for a character it has no glyph for.
+        if (glyphs.glyphIndexes().contains(0)) {
+            return ReportFontPackage(language);
+        }
+    }
+    return std::string();
+}
 
 bool PaintReportPage(QPainter& painter, int page, const RadioImage& image, const ChannelForm& form,
                      Language language) {

@@ -11,6 +11,8 @@
 #include <QPainter>
 #include <QSize>
 
+#include <string>
+
 namespace tevano {
 
 // Draws one page (1 to 5) with the painter, whose device gives the drawing rectangle (its
@@ -26,6 +28,10 @@ bool PaintReportPage(QPainter& painter, int page, const QSize& paintArea, int dp
 // Draws pages first to last, one device page each. False when the device cannot be painted.
 bool PaintReport(QPagedPaintDevice& device, const RadioImage& image, const ChannelForm& form,
                  Language language, int firstPage = 1, int lastPage = 5);
+
+// The font package to install when no installed face has the characters the report prints in
+// this language (its pages would come out as empty boxes); empty when they are all there.
+std::string MissingReportFontPackage(Language language);
 
 // The five pages as an A4 PDF document; empty when it cannot be made. Needs a Qt GUI
 // application for its fonts.

@@ -1,5 +1,6 @@
 // The English dialog templates, word for word as the radio tool has always shown them ("Manul
 // Setting", "Temperary" and the odd blanks included). Positions live in the shared layouts.
+#include "resources/english/EnglishOptionTexts.h"
 #include "resources/layout/AboutLayout.h"
 #include "resources/layout/FormLayout.h"
 #include "resources/layout/OptionalFeaturesLayout.h"
@@ -65,55 +66,9 @@ constexpr testmode::Texts kTestMode = {
 };
 constexpr auto kTestModeControls = testmode::Controls(kTestMode);
 
-constexpr features::Texts kFeatures = {
-    .caption = "Optional Features",
-    .functionSet = "Function Set",
-    .timeOutTimer = "Time-out Timer",
-    .squelchLevel = "Squelch Level",
-    .languageChoose = "Language Choose",
-    .voxSwitch = "Vox Switch",
-    .voxGainLevel = "Vox Gain Level",
-    .priorityChannel = "Priority Channel",
-    .roger = "Roger",
-    .beep = "Beep",
-    .batterySave = "Battery Save",
-    .scramblerActivation = "Scrambler Activation",
-    .idGroup = " ID",
-    .groupId = "Group ID",
-    .id = "ID",
-    .callId = "Call ID",
-    .checkId = "Check ID",
-    .killId = "Kill ID",
-    .listenId = "Listen ID",
-    .beginOfTx = "Begin of Tx",
-    .endOfTx = "End of Tx",
-    .optSignal = "Opt Signal In Frequent Mode",
-    .pf1 = "PF1",
-    .pf2 = "PF2",
-    .repeaterMskInvert = "Repeater MSK Invert",
-    .ok = "OK",
-    .cancel = "Cancel",
-    .languages = {"Chinese", "English", "Off"},
-    .onOff = {"On", "Off"},
-    .voxGains = {"OFF", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10"},
-    .rogers = {"Off", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10"},
-    .optSignals = {"MSK", "DTMF", "CCIR", "OFF"},
-};
-constexpr auto kFeaturesControls = features::Controls(kFeatures);
+constexpr auto kFeaturesControls = features::Controls(kEnglishFeatureTexts);
 
-constexpr sidekey::Texts kSideKey = {
-    .caption = "Side Key",
-    .sideKey1 = "Side Key1",
-    .sideKey2 = "Side Key2",
-    .shortPress = "Short Press",
-    .longPress = "Long Press",
-    .functions = {"NO Function", "Monitor", "Scan ON/OFF", "Scan Temperary Delete",
-                  "High/Low Power", "Talk Around", "Reverse Frequency", "Vox ON/OFF",
-                  "Scrambler ON/OFF"},
-    .ok = "OK",
-    .cancel = "Cancel",
-};
-constexpr auto kSideKeyControls = sidekey::Controls(kSideKey);
+constexpr auto kSideKeyControls = sidekey::Controls(kEnglishSideKeyTexts);
 
 } // namespace
 
@@ -122,8 +77,8 @@ const DialogTemplate kDialogs[] = {
     form::Dialog(kFormControls),
     progress::Dialog(kProgressControls),
     testmode::Dialog(kTestMode, kTestModeControls),
-    features::Dialog(kFeatures, kFeaturesControls),
-    sidekey::Dialog(kSideKey, kSideKeyControls),
+    features::Dialog(kEnglishFeatureTexts, kFeaturesControls),
+    sidekey::Dialog(kEnglishSideKeyTexts, kSideKeyControls),
 };
 const int kDialogCount = int(std::size(kDialogs));
 
