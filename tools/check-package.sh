@@ -19,6 +19,11 @@ fail() {
 echo "== lintian"
 lintian --fail-on error,warning --display-info "$deb"
 
+# The report's faces are dependencies: a --no-install-recommends install prints too.
+for font in fonts-liberation2 fonts-wqy-microhei; do
+    dpkg-deb -f "$deb" Depends | grep -q "$font" || fail "the package does not depend on $font"
+done
+
 echo "== contents"
 dpkg-deb -x "$deb" "$work/root"
 appstreamcli validate --no-net "$work"/root/usr/share/metainfo/*.metainfo.xml
