@@ -48,6 +48,18 @@ const QChar kIdeograph(0x4E2D);
 
 } // namespace
 
+QFont ReportFace(const ReportFont& font) {
+    QFont face(QFontInfo(QFont(ToQt(font.faceName))).family());
+    // The characters the face lacks come from the report's own faces, in their order, before
+    // any face the system would pick.
+    QStringList families{face.family()};
+    for (const std::string& fallback : font.fallbackFaces) {
+        families.append(ToQt(fallback));
+    }
+    face.setFamilies(families);
+    return face;
+}
+
 QtReportPainter::QtReportPainter(QPainter& painter, int dpiX, int dpiY)
     : painter_(painter), dpiX_(dpiX), dpiY_(dpiY) {
     current_.face.font = painter_.font();
@@ -63,14 +75,7 @@ FontMetrics QtReportPainter::SelectFont(const ReportFont& font) {
     previous_.push_back(current_);
     // The face name goes through Qt's substitution once; asking Qt for the face by the requested
     // name at another width would let the matcher swap in a condensed family.
-    QFont made(QFontInfo(QFont(ToQt(font.faceName))).family());
-    // The characters the face lacks come from the report's own faces, in their order, before
-    // any face the system would pick.
-    QStringList families{made.family()};
-    for (const std::string& fallback : font.fallbackFaces) {
-        families.append(ToQt(fallback));
-    }
-    made.setFamilies(families);
+    QFont made = ReportFace(font);
     // A negative height is the character height without the internal leading: Qt's pixel size.
     const double heightPixels = std::abs(font.height) * dpiY_ / kTwipsPerInch;
     made.setPixelSize(std::max(1, static_cast<int>(std::lround(heightPixels))));

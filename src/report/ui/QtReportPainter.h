@@ -15,6 +15,9 @@
 
 namespace tevano {
 
+// The font's face as Qt draws it, with its fallback faces; no size set.
+QFont ReportFace(const ReportFont& font);
+
 class QtReportPainter : public ReportPainter {
 public:
     // The painter's origin is the top left corner of the page's drawing rectangle.

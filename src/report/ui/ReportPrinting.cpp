@@ -7,7 +7,6 @@
 #include "report/ui/QtReportPainter.h"
 
 #include <QBuffer>
-#include <QFontInfo>
 #include <QGlyphRun>
 #include <QPageLayout>
 #include <QPageSize>
@@ -32,13 +31,9 @@ std::string MissingReportFontPackage(Language language) {
     for (int id = 0; id < static_cast<int>(ReportTextId::MissingFont); ++id) {
         sample += ToQt(ReportText(static_cast<ReportTextId>(id), language));
     }
-    QFont font(QFontInfo(QFont(ToQt(ReportFont().faceName))).family());
-    QStringList families{font.family()};
-    for (const std::string& face : ChineseReportFaces()) {
-        families.append(ToQt(face));
-    }
-    font.setFamilies(families);
-    QTextLayout layout(sample, font);
+    ReportFont font;
+    font.fallbackFaces = ChineseReportFaces();
+    QTextLayout layout(sample, ReportFace(font));
     layout.beginLayout();
     layout.createLine();
     layout.endLayout();
