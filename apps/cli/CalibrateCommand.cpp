@@ -9,7 +9,7 @@
 #include "base/NumberText.h"
 #include "base/TextCase.h"
 #include "image/ToneTable.h"
-#include "radiolink/PortOpenFailure.h"
+#include "radiolink/CableReport.h"
 #include "testmode/CalibrationExchange.h"
 #include "testmode/CalibrationFrames.h"
 
@@ -164,7 +164,7 @@ int CalibrateCommand(const Arguments& args) {
         SignalSafePort port;
         const CalibrationEnding ending = RunCalibration(port, device, hook, inputs);
         if (ending == CalibrationEnding::PortOpenFailed) {
-            hook.Note(PortOpenFailureText(device, port.OpenError(), language));
+            hook.Note(PortFailureWithDiagnosis(device, port.OpenError(), language));
         }
         return ending == CalibrationEnding::Confirmed ? 0 : 1;
     } catch (const std::exception& failure) {

@@ -37,5 +37,6 @@ int ReportCommand(const Arguments& args);
 int CalibrateCommand(const Arguments& args);
 int ExportCsvCommand(const Arguments& args);
 int ImportCsvCommand(const Arguments& args);
+int PortsCommand(const Arguments& args);
 
 } // namespace tevano::cli

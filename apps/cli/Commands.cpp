@@ -79,6 +79,16 @@ const std::vector<Command>& Commands() {
           kChinese},
          CalibrateCommand,
          "Exit status 0 when the radio confirmed the value."},
+        {"ports",
+         "",
+         "the programming cables plugged in, and what keeps one from working",
+         {{"--root", "DIR", "read sys, dev, proc and the udev rules under DIR instead of /"},
+          kChinese},
+         PortsCommand,
+         "For each serial port of a USB cable: its by-id name, chip, driver, port name, whether\n"
+         "you may open it, who holds it open, and an FTDI chip's latency timer; then every cable\n"
+         "chip without a port and why. Each problem ends with what to do.\n"
+         "Exit status 0 when at least one cable can be used, 1 otherwise."},
         {"export-csv",
          "FILE.sin [OUT.csv]",
          "FILE's used channels as a CSV channel list",
@@ -103,7 +113,10 @@ const std::vector<Command>& Commands() {
 }
 
 std::string UsageLine(const Command& command) {
-    std::string line = std::string(command.name) + " " + command.arguments;
+    std::string line = command.name;
+    if (command.arguments[0] != '\0') {
+        line += " " + std::string(command.arguments);
+    }
     for (const Option& option : command.options) {
         line += option.required ? " " + OptionSyntax(option) : " [" + OptionSyntax(option) + "]";
     }

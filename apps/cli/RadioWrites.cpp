@@ -5,8 +5,8 @@
 #include "RadioPort.h"
 
 #include "base/PrintableText.h"
+#include "radiolink/CableWatchHook.h"
 #include "radiolink/CloneExchange.h"
-#include "radiolink/PortOpenFailure.h"
 
 #include <cstdio>
 #include <exception>
@@ -51,12 +51,14 @@ MessageId MessageOf(CloneEnding ending) {
 }
 
 // What ended the exchange, for the result line: a cancel here is an exit signal's.
-std::string EndingReason(const CloneOutcome& outcome, Language language) {
+// Why an exchange ended: the signal that stopped it, a pulled cable, or the radio's message.
+std::string EndingReason(const CloneOutcome& outcome, bool disconnected, Language language) {
     if (outcome.ending == CloneEnding::Cancelled && CancelSignal() != 0) {
         return CliText(CliTextId::EndedBySignal, language,
                        {{"<signal>", ExitSignalName(CancelSignal())}});
     }
-    return MessageText(MessageOf(outcome.ending), language);
+    return MessageText(disconnected ? MessageId::CableDisconnected : MessageOf(outcome.ending),
+                       language);
 }
 
 PortResult Failed(const std::string& reason, Language language) {
@@ -85,16 +87,15 @@ PortResult WriteOnePort(const PortTarget& target, const RadioImage& image,
     if (!label.empty()) {
         hook.SetPortLabel(label);
     }
-    const CloneOutcome written = WriteToRadio(port, target.device, hook, image);
-    if (written.ending == CloneEnding::PortOpenFailed) {
-        hook.Note(PortOpenFailureText(target.device, port.OpenError(), language));
-    }
+    CableWatchHook watch(hook, port, target.name, target.device, language, NotePlace::AfterMessage,
+                         [&hook](const std::string& text) { hook.Note(text); });
+    const CloneOutcome written = WriteToRadio(port, target.device, watch, image);
     if (written.ending == CloneEnding::TypeMismatchRefused) {
         // The question is on stderr already, with the --force hint; not a second time here.
         return Failed(CliText(CliTextId::TypeRefusedWritten, language), language);
     }
     if (written.ending != CloneEnding::Completed) {
-        std::string reason = EndingReason(written, language);
+        std::string reason = EndingReason(written, port.Disconnected(), language);
         if (WriteEndedPartway(written)) {
             reason += " " + MessageTextWith(MessageId::PartlyWritten,
                                             std::to_string(written.blocksDone), language);
@@ -115,14 +116,14 @@ PortResult WriteOnePort(const PortTarget& target, const RadioImage& image,
     for (std::size_t offset = 0; offset < image.size(); ++offset) {
         readBack[offset] = static_cast<std::uint8_t>(~image[offset]);
     }
-    const CloneOutcome read = ReadFromRadio(port, target.device, verifyHook, readBack);
-    if (read.ending == CloneEnding::PortOpenFailed) {
-        verifyHook.Note(PortOpenFailureText(target.device, port.OpenError(), language));
-    }
+    CableWatchHook verifyWatch(verifyHook, port, target.name, target.device, language,
+                               NotePlace::AfterMessage,
+                               [&verifyHook](const std::string& text) { verifyHook.Note(text); });
+    const CloneOutcome read = ReadFromRadio(port, target.device, verifyWatch, readBack);
     if (read.ending != CloneEnding::Completed) {
-        return Failed(
-            CliText(CliTextId::ReadingBack, language, {{"<reason>", EndingReason(read, language)}}),
-            language);
+        return Failed(CliText(CliTextId::ReadingBack, language,
+                              {{"<reason>", EndingReason(read, port.Disconnected(), language)}}),
+                      language);
     }
     if (const std::optional<std::size_t> offset = FirstDifference(image, readBack)) {
         const std::string difference = DifferenceText(*offset, image, readBack, language);

@@ -13,8 +13,8 @@
 #include "base/FileChecks.h"
 #include "base/FileMessages.h"
 #include "image/ChannelFile.h"
+#include "radiolink/CableWatchHook.h"
 #include "radiolink/CloneExchange.h"
-#include "radiolink/PortOpenFailure.h"
 #include "radiolink/ReadBackups.h"
 #include "radiolink/ShortReplies.h"
 
@@ -118,10 +118,10 @@ int ReadCommand(const Arguments& args) {
         CliExchangeHook hook(transfer.language, transfer.retries, transfer.force);
         WakeOnTime();
         SignalSafePort port;
-        const CloneOutcome outcome = ReadFromRadio(port, device, hook, image);
-        if (outcome.ending == CloneEnding::PortOpenFailed) {
-            hook.Note(PortOpenFailureText(device, port.OpenError(), transfer.language));
-        }
+        CableWatchHook watch(hook, port, transfer.ports[0], device, transfer.language,
+                             NotePlace::AfterMessage,
+                             [&hook](const std::string& text) { hook.Note(text); });
+        const CloneOutcome outcome = ReadFromRadio(port, device, watch, image);
         if (const int signalNumber = CancelSignal()) {
             // Asked to stop: not even a read that came whole goes into the file.
             hook.Note(

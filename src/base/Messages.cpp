@@ -45,6 +45,10 @@ constexpr std::array<MessageInfo, static_cast<std::size_t>(MessageId::Count)> kM
       "写入对讲机时中止：396 块中只写入了 <value> 块。对讲机中现在是只写入了一部分的数据，"
       "使用对讲机之前必须重新写入。"}},
     {Buttons::Ok,
+     {"The programming cable was disconnected during the exchange with the radio. Plug it in "
+      "again and start once more.",
+      "与对讲机通讯时写频线已断开。请重新插好写频线后再开始。"}},
+    {Buttons::Ok,
      {"No file manager could be started to show the backups. They are kept in the folder <value>",
       "无法启动文件管理器来显示备份。备份保存在文件夹 <value>"}},
     {Buttons::Ok, {" There are no Visible information", " 没有可视信息"}},

@@ -54,6 +54,13 @@ std::string PortOpenFailureText(const std::string& device, int systemError, Lang
     const auto text = [&](RadioLinkTextId id) {
         return RadioLinkText(id, language, {{"<device>", devicePath}});
     };
+    if (device.empty()) {
+        return RadioLinkText(RadioLinkTextId::PortNameEmpty, language);
+    }
+    // The process's own terminal: ENXIO there means there is none, not a cable unplugged.
+    if (device == "/dev/tty" && systemError == ENXIO) {
+        return text(RadioLinkTextId::PortNoTerminal);
+    }
     switch (ProblemOf(systemError)) {
     case PortProblem::NoPermission:
         return RadioLinkText(

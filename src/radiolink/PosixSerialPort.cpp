@@ -7,6 +7,7 @@
 #include <poll.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -112,7 +113,19 @@ bool PosixSerialPort::Open(const std::string& devicePath, const PortTimeouts& ti
     }
     ioctl(fd, TIOCEXCL);
     timeouts_ = timeouts;
+    devicePath_ = devicePath;
+    struct stat info {};
+    device_ = fstat(fd, &info) == 0 ? info.st_rdev : 0;
+    disconnected_ = false;
+    bytesReceived_ = 0;
+    lineSaved_ = tcgetattr(fd, &savedLine_) == 0;
     SetUpLine(fd);
+    // An FTDI chip would hold every reply back for its latency timer. Where the driver refuses,
+    // the exchange runs as before, only slower.
+    lowLatencySet_ = false;
+    if (tuning_.DriverOf(fd) == kFtdiDriver && tuning_.LowLatency(fd) == false) {
+        lowLatencySet_ = tuning_.SetLowLatency(fd, true);
+    }
     fd_.store(fd);
     return true;
 }
@@ -127,7 +140,33 @@ void PosixSerialPort::ReleaseDescriptor(int fd) {
 }
 
 void PosixSerialPort::Close() {
-    ReleaseDescriptor(fd_.exchange(-1));
+    const int fd = fd_.exchange(-1);
+    if (fd >= 0 && !disconnected_) {
+        // The line as the program found it: a terminal named by mistake stays usable, and the
+        // next program gets the cable's driver as it was.
+        if (lowLatencySet_) {
+            static_cast<void>(tuning_.SetLowLatency(fd, false));
+        }
+        if (lineSaved_) {
+            tcsetattr(fd, TCSANOW, &savedLine_);
+        }
+    }
+    lowLatencySet_ = false;
+    lineSaved_ = false;
+    ReleaseDescriptor(fd);
+}
+
+void PosixSerialPort::NoteFailure(int systemError) {
+    // EIO: a USB serial adapter unplugged, or the other side of a pseudo-terminal closed.
+    if (systemError == EIO || systemError == ENODEV || systemError == ENXIO ||
+        systemError == EPIPE) {
+        disconnected_ = true;
+    }
+}
+
+bool PosixSerialPort::DeviceStillThere() const {
+    struct stat info {};
+    return stat(devicePath_.c_str(), &info) == 0 && info.st_rdev == device_;
 }
 
 void PosixSerialPort::Purge(PurgeMode) {
@@ -158,9 +197,13 @@ bool PosixSerialPort::Write(const std::uint8_t* data, std::size_t size) {
             continue;
         }
         if (written < 0 && errno != EAGAIN) {
+            NoteFailure(errno);
             return false;
         }
         const int events = WaitFor(fd, POLLOUT, deadline);
+        if (events > 0 && (events & (POLLERR | POLLHUP)) != 0) {
+            disconnected_ = true;
+        }
         if (events <= 0 || (events & (POLLERR | POLLHUP | POLLNVAL)) != 0) {
             return false;
         }
@@ -208,20 +251,28 @@ ReadResult PosixSerialPort::Read(std::uint8_t* buffer, std::size_t size) {
         }
         const int events = WaitFor(fd, POLLIN, deadline);
         if (events == 0) {
+            // A USB adapter that vanished may leave its reads merely silent.
+            if (result.count == 0 && !DeviceStillThere()) {
+                disconnected_ = true;
+                result.portError = true;
+            }
             break;
         }
         if (events < 0 || (events & (POLLERR | POLLNVAL)) != 0) {
+            disconnected_ = disconnected_ || (events > 0 && (events & POLLERR) != 0);
             result.portError = true;
             break;
         }
         const ssize_t got = read(fd, buffer + result.count, size - result.count);
         if (got > 0) {
             result.count += static_cast<std::size_t>(got);
+            bytesReceived_ += static_cast<std::size_t>(got);
             lastByteAt = NowNs();
         } else if (got < 0 && (errno == EAGAIN || errno == EINTR)) {
             continue;
         } else {
             // End of file or EIO: the line was hung up (cable pulled, the other side closed).
+            NoteFailure(got == 0 ? EIO : errno);
             result.portError = true;
             break;
         }

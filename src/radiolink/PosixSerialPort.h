@@ -3,21 +3,29 @@
 // built on poll.
 #pragma once
 
+#include "radiolink/LineTuning.h"
 #include "radiolink/SerialPort.h"
 
 #include <atomic>
+#include <cstddef>
+#include <string>
+#include <sys/types.h>
+#include <termios.h>
 
 namespace tevano {
 
 class PosixSerialPort : public SerialPort {
 public:
-    PosixSerialPort() = default;
+    // `tuning` is what the port asks of the cable's driver; it must outlive the port.
+    explicit PosixSerialPort(const LineTuning& tuning = LineTuning::System()) : tuning_(tuning) {}
     ~PosixSerialPort() override { Close(); }
     PosixSerialPort(const PosixSerialPort&) = delete;
     PosixSerialPort& operator=(const PosixSerialPort&) = delete;
 
     // Exclusive: an advisory lock on the device keeps out every program that asks for one (this
     // one included), and TIOCEXCL refuses further opens to everyone but root.
+    // The line's own settings are kept and put back at Close, and so is an FTDI cable's
+    // low-latency flag, which the port sets while it holds the line.
     [[nodiscard]] bool Open(const std::string& devicePath, const PortTimeouts& timeouts) override;
     bool IsOpen() const override { return fd_.load() >= 0; }
 
@@ -30,6 +38,12 @@ public:
     void Pause(int milliseconds) override;
     void Close() override;
 
+    // Whether the line went away under the exchange since it was opened: the driver reported
+    // the device gone or hung up (a cable pulled out), or the device file vanished.
+    bool Disconnected() const { return disconnected_; }
+    // The bytes that came from the line since it was opened.
+    std::size_t BytesReceived() const { return bytesReceived_; }
+
     // The open descriptor, -1 when closed; for a signal handler that must let go of the line.
     int Descriptor() const { return fd_.load(); }
 
@@ -39,10 +53,22 @@ public:
 
 private:
     [[nodiscard]] bool WaitForDrain(long long deadlineNs);
+    // Notes a failed read or write whose errno says the device is gone.
+    void NoteFailure(int systemError);
+    // After a read that brought nothing: whether the device file is still the one opened.
+    bool DeviceStillThere() const;
 
+    const LineTuning& tuning_;
     std::atomic<int> fd_{-1};
     PortTimeouts timeouts_{};
     int openError_ = 0;
+    std::string devicePath_;
+    dev_t device_ = 0;
+    termios savedLine_{};
+    bool lineSaved_ = false;
+    bool lowLatencySet_ = false; // the port turned the flag on and turns it off at Close
+    bool disconnected_ = false;
+    std::size_t bytesReceived_ = 0;
 };
 
 } // namespace tevano

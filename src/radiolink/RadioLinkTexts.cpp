@@ -21,6 +21,11 @@ constexpr std::array<TextPair, static_cast<std::size_t>(RadioLinkTextId::Count)>
     {"<device> is not a serial device.", "<device> 不是串口设备。"},
     {"<device> could not be opened.", "<device> 无法打开。"},
     {"<device>: <reason>", "<device>：<reason>"},
+    {"No serial device is named for this port: choose the programming cable in Port Setup.",
+     "该端口没有指定串口设备：请在端口设置中选择写频线。"},
+    {"<device> stands for the terminal this program was started from, and it has none: name the "
+     "programming cable's device instead (Port Setup).",
+     "<device> 指启动本程序的终端，而本程序没有终端：请改用写频线的设备名（端口设置）。"},
     {"A backup of the read is in <file>", "读取的数据已备份到 <file>"},
     {"The read is complete, but no backup was saved: neither XDG_DATA_HOME nor HOME is set.",
      "读取已完成，但没有保存备份：XDG_DATA_HOME 和 HOME 都没有设置。"},
@@ -49,6 +54,7 @@ constexpr std::array<TextPair, static_cast<std::size_t>(RadioLinkTextId::Count)>
      "为每个端口名选择对应的串口设备：已插入的写频线，或直接输入路径。留空的端口使用默认设备。"},
     {"No USB serial device is plugged in.", "没有找到已插入的 USB 串口设备。"},
     {"&Refresh", "刷新(&R)"},
+    {"Cable &check of the selected port:", "所选端口的写频线检查(&C)："},
 }};
 static_assert(Complete(kTexts));
 

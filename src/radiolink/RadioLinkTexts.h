@@ -18,6 +18,8 @@ enum class RadioLinkTextId {
     PortNotSerialLine,   // <device>
     PortNotOpened,       // <device>, when the system gave no reason
     PortSystemReason,    // <device> <reason>
+    PortNameEmpty,       // an empty device path
+    PortNoTerminal,      // <device>, /dev/tty when the program has no controlling terminal
     BackupSaved,         // <file>
     BackupNoDirectory,   // after a read, when there is no folder for backups
     BackupNotSaved,      // <folder> <reason>
@@ -32,6 +34,7 @@ enum class RadioLinkTextId {
     PortSetupExplanation,
     PortSetupNothingFound,
     PortSetupRefresh,
+    PortSetupDiagnosis,
     Count,
 };
 

@@ -208,6 +208,18 @@ TEST_F(RadioCliTest, CommunicationErrorIsRetriedAsOftenAsAsked) {
     EXPECT_EQ(run.err, error + "tevano-cli: retry 1 of 2\n");
 }
 
+TEST_F(RadioCliTest, PulledCableIsNamedAndAPartlyWrittenRadioCounted) {
+    SaveImage("demo.sin", Pattern());
+    RadioProcess radio({"--baud", "0", "--fault", "hangup=5"});
+    const ProcessRun run = Cli("write " + radio.Port() + " " + Quoted(Path("demo.sin")));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("The programming cable was disconnected during the exchange"),
+              std::string::npos)
+        << run.err;
+    EXPECT_NE(run.out.find("stopped after 5 of its 396 blocks"), std::string::npos) << run.out;
+    EXPECT_EQ(run.err.find("Program Interrupt"), std::string::npos) << run.err;
+}
+
 TEST_F(RadioCliTest, PortNamesComeFromTheProgramsIniFile) {
     // tevano-cli reads the desktop program's MAIN.ini beside itself: run a copy in the test's own
     // directory.

@@ -4,6 +4,7 @@
 #include "RadioProcess.h"
 
 #include "image/ChannelFile.h"
+#include "radiolink/CableWatchHook.h"
 #include "radiolink/CloneExchange.h"
 #include "radiolink/PosixSerialPort.h"
 #include "support/ScriptedExchange.h"
@@ -253,6 +254,35 @@ TEST_F(RadioExchangeTest, HungUpRadioComesBackOnANewPort) {
     char target[256] = {};
     ASSERT_GT(readlink(Path("radio-link").c_str(), target, sizeof target - 1), 0);
     EXPECT_EQ(std::string(target), newPort);
+}
+
+// A cable pulled out in the middle ends the exchange at once with its own message, never with
+// a question whose Retry could not help; a write still tells how far it got.
+TEST_F(RadioExchangeTest, PulledCableEndsTheExchangeWithTheDisconnectedMessage) {
+    std::vector<std::string> notes;
+    const auto note = [&notes](const std::string& text) { notes.push_back(text); };
+    {
+        RadioProcess radio(Options({"--fault", "hangup=4"}));
+        CableWatchHook watch(hook_, port_, "COM1", radio.Port(), Language::English,
+                             NotePlace::AfterMessage, note);
+        const CloneOutcome written = WriteToRadio(port_, radio.Port(), watch, Pattern(7));
+        EXPECT_EQ(written.blocksDone, 4);
+        EXPECT_TRUE(WriteEndedPartway(written));
+        EXPECT_TRUE(port_.Disconnected());
+        EXPECT_EQ(hook_.asked, std::vector<MessageId>{MessageId::CableDisconnected});
+    }
+    hook_.asked.clear();
+    RadioProcess radio(Options({"--fault", "hangup=9"}));
+    CableWatchHook watch(hook_, port_, "COM1", radio.Port(), Language::English,
+                         NotePlace::AfterMessage, note);
+    RadioImage image = Pattern(3);
+    const RadioImage before = image;
+    const CloneOutcome read = ReadFromRadio(port_, radio.Port(), watch, image);
+    EXPECT_NE(read.ending, CloneEnding::Completed);
+    EXPECT_EQ(read.blocksDone, 9);
+    EXPECT_EQ(hook_.asked, std::vector<MessageId>{MessageId::CableDisconnected});
+    EXPECT_EQ(image, before);
+    EXPECT_EQ(notes, std::vector<std::string>{}) << "the radio did answer: no checklist";
 }
 
 TEST_F(RadioExchangeTest, SilentRadioAnswersNothing) {

@@ -10,6 +10,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <fcntl.h>
+#include <optional>
 #include <poll.h>
 #include <string>
 #include <sys/ioctl.h>
@@ -220,6 +221,71 @@ TEST(PosixSerialPortTest, HangUpIsAPortErrorNotATimeOut) {
     const ReadResult result = port.Read(buffer, 12);
     EXPECT_TRUE(result.portError);
     EXPECT_LT(ElapsedMs(start), 1000);
+    EXPECT_TRUE(port.Disconnected());
+}
+
+// A cable driver as the port sees it: the low-latency flag starts as `flag`, every request to
+// set it is noted, and `refuse` makes the driver say no.
+class ScriptedTuning : public LineTuning {
+public:
+    std::string DriverOf(int) const override { return driver; }
+    std::optional<bool> LowLatency(int) const override { return flag; }
+    bool SetLowLatency(int, bool on) const override {
+        requests.push_back(on);
+        if (refuse) {
+            return false;
+        }
+        flag = on;
+        return true;
+    }
+
+    std::string driver = kFtdiDriver;
+    mutable std::optional<bool> flag = false;
+    mutable std::vector<bool> requests;
+    bool refuse = false;
+};
+
+TEST(PosixSerialPortTest, FtdiLowLatencyWhileHeldAndTheLineAsItWasAfterClose) {
+    PtyPair pty;
+    termios before = pty.Settings();
+    before.c_lflag |= ICANON | ECHO | ISIG;
+    before.c_iflag |= ICRNL;
+    cfsetspeed(&before, B1200);
+    tcsetattr(pty.master(), TCSANOW, &before);
+    before = pty.Settings();
+
+    ScriptedTuning ftdi;
+    PosixSerialPort port(ftdi);
+    ASSERT_TRUE(port.Open(pty.slave(), kCloneTimeouts));
+    EXPECT_EQ(ftdi.flag, true);
+    const termios held = pty.Settings();
+    EXPECT_EQ(cfgetospeed(&held), static_cast<speed_t>(B9600));
+    port.Close();
+    EXPECT_EQ(ftdi.flag, false) << "the old setting is put back";
+    EXPECT_EQ(ftdi.requests, (std::vector<bool>{true, false}));
+    // A terminal named as a port by mistake is usable again afterwards.
+    const termios after = pty.Settings();
+    EXPECT_EQ(cfgetospeed(&after), cfgetospeed(&before));
+    EXPECT_EQ(after.c_lflag, before.c_lflag);
+    EXPECT_EQ(after.c_iflag, before.c_iflag);
+
+    // Already low, refused, or not an FTDI chip: the flag is left as it is, the port opens.
+    ftdi.flag = true;
+    ftdi.requests.clear();
+    ASSERT_TRUE(port.Open(pty.slave(), kCloneTimeouts));
+    port.Close();
+    EXPECT_EQ(ftdi.requests, std::vector<bool>{});
+    ftdi.flag = false;
+    ftdi.refuse = true;
+    ASSERT_TRUE(port.Open(pty.slave(), kCloneTimeouts));
+    port.Close();
+    EXPECT_EQ(ftdi.requests, std::vector<bool>{true}) << "nothing was set, nothing to put back";
+    ScriptedTuning ch340;
+    ch340.driver = "ch341-uart";
+    PosixSerialPort other(ch340);
+    ASSERT_TRUE(other.Open(pty.slave(), kCloneTimeouts));
+    other.Close();
+    EXPECT_EQ(ch340.requests, std::vector<bool>{});
 }
 
 TEST(PosixSerialPortTest, WriteGivesUpWhenTheLineTakesNothing) {

@@ -2,7 +2,6 @@
 
 #include "base/ui/ProgramWindow.h"
 #include "base/ui/QtText.h"
-#include "radiolink/PortOpenFailure.h"
 #include "radiolink/PosixSerialPort.h"
 #include "radiolink/ReadBackups.h"
 #include "shell/DisplayLanguage.h"
@@ -10,16 +9,13 @@
 namespace tevano {
 
 PortReasonHook::PortReasonHook(ExchangeHook& inner, const PosixSerialPort& port,
-                               std::string devicePath, ProgramWindow* window)
-    : inner_(inner), port_(port), devicePath_(std::move(devicePath)), window_(window) {}
-
-Answer PortReasonHook::Ask(MessageId message) {
-    if (message == MessageId::PortOpenFailed && window_ != nullptr) {
-        window_->ShowNote(
-            ToQt(PortOpenFailureText(devicePath_, port_.OpenError(), DisplayedLanguage())));
-    }
-    return inner_.Ask(message);
-}
+                               std::string portName, std::string devicePath, ProgramWindow* window)
+    : CableWatchHook(inner, port, std::move(portName), std::move(devicePath), DisplayedLanguage(),
+                     NotePlace::BeforeMessage, [window](const std::string& text) {
+                         if (window != nullptr) {
+                             window->ShowNote(ToQt(text));
+                         }
+                     }) {}
 
 void BackUpCompletedRead(const RadioImage& image, ReadKind kind, ProgramWindow* window) {
     const BackupResult backup = SaveReadBackup(

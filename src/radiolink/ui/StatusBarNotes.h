@@ -1,9 +1,11 @@
 // What the status bar adds to the exchanges with the radio on Linux: why a port could not be
-// opened (the device and what to do), and where the backup of a completed read went. The
-// message boxes of the exchanges stay as they are; these notes come beside them.
+// opened (the device and what to do), what became of the cable, and where the backup of a
+// completed read went. The message boxes of the exchanges stay as they are; these notes come
+// beside them.
 #pragma once
 
 #include "image/RadioImage.h"
+#include "radiolink/CableWatchHook.h"
 #include "radiolink/ExchangeHook.h"
 #include "radiolink/ReadBackups.h"
 
@@ -14,26 +16,12 @@ namespace tevano {
 class PosixSerialPort;
 class ProgramWindow;
 
-// Hands everything to the hook it wraps; when the exchange is about to tell the user that the
-// port could not be opened, the status bar first names the device and the reason, so that both
-// are on the screen together.
-class PortReasonHook : public ExchangeHook {
+// The cable's notes of an exchange (why the port did not open, what to check when the radio
+// never answered, a cable pulled out) in the program's status bar, in the display language.
+class PortReasonHook : public CableWatchHook {
 public:
-    PortReasonHook(ExchangeHook& inner, const PosixSerialPort& port, std::string devicePath,
-                   ProgramWindow* window);
-
-    void PumpTurn() override { inner_.PumpTurn(); }
-    bool CancelRequested() override { return inner_.CancelRequested(); }
-    void ShowStatus(TextId text) override { inner_.ShowStatus(text); }
-    void StepProgress(int blocksDone) override { inner_.StepProgress(blocksDone); }
-    void SetInterruptionWatch(bool watching) override { inner_.SetInterruptionWatch(watching); }
-    Answer Ask(MessageId message) override;
-
-private:
-    ExchangeHook& inner_;
-    const PosixSerialPort& port_;
-    std::string devicePath_;
-    ProgramWindow* window_;
+    PortReasonHook(ExchangeHook& inner, const PosixSerialPort& port, std::string portName,
+                   std::string devicePath, ProgramWindow* window);
 };
 
 // Saves the backup of a completed read and says in the status bar where it went, or that it

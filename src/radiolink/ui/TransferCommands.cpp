@@ -95,7 +95,7 @@ void TransferCommands::OnStartTransfer() {
     WindowExchangeHook window(dialog, context_.prompts, context_.window.Widget());
     PosixSerialPort port;
     const std::string device = DevicePath();
-    PortReasonHook hook(window, port, device, &context_.window);
+    PortReasonHook hook(window, port, context_.view.PortName(), device, &context_.window);
     // A read hands the radio's memory to the document only when every block has come.
     const CloneOutcome outcome = direction == Direction::Read
                                      ? ReadFromRadio(port, device, hook, document.Image())

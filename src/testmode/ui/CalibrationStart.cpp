@@ -63,7 +63,7 @@ CTestModeDlg::StartCalibration CalibrationOnPort(std::string portName, const CIn
         const BusyCursor busy;
         PosixSerialPort port;
         DialogCalibrationHook boxes(prompts, dialog);
-        PortReasonHook hook(boxes, port, device, window);
+        PortReasonHook hook(boxes, port, portName, device, window);
         // Every ending, the success too, was shown through the hook; nothing is left to do.
         static_cast<void>(RunCalibration(port, device, hook, request));
     };
