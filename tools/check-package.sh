@@ -1,8 +1,9 @@
 #!/bin/sh
-# Checks the Debian package as CI does, without installing it: lintian, the AppStream data and
-# the desktop entry; then the programs run from the package unpacked into a temporary folder:
-# tevano-cli --version, show and report on a demo file, tevano --version, and tevano started on
-# a virtual display with the file for two seconds. Its main window shows only when it found its
+# Checks the Debian package as CI does, without installing it: lintian, the AppStream data, the
+# desktop entry and the cables' udev rules with the scripts that reload them; then the programs
+# run from the package unpacked into a temporary folder: tevano-cli --version, show and report
+# on a demo file, tevano --version, and tevano started on a virtual display with the file for
+# two seconds. Its main window shows only when it found its
 # language modules through the installed layout, and its settings must land in the user's
 # configuration folder, not beside it.
 #
@@ -28,6 +29,21 @@ echo "== contents"
 dpkg-deb -x "$deb" "$work/root"
 appstreamcli validate --no-net "$work"/root/usr/share/metainfo/*.metainfo.xml
 desktop-file-validate "$work/root/usr/share/applications/tevano.desktop"
+# The cable rules: in udev's folder for packages, before the seat rules that act on uaccess,
+# and reloaded by the maintainer scripts when the package comes and goes.
+rules=$work/root/usr/lib/udev/rules.d/70-tevano-cables.rules
+[ -f "$rules" ] || fail "no udev rules for the cables in usr/lib/udev/rules.d"
+grep -q 'TAG+="uaccess"' "$rules" || fail "the cable rules give the user at the desk no access"
+grep -q 'ENV{ID_MM_DEVICE_IGNORE}="1"' "$rules" || fail "the cable rules do not keep ModemManager away"
+if command -v udevadm >/dev/null 2>&1 && udevadm verify --help >/dev/null 2>&1; then
+    udevadm verify "$rules"
+fi
+dpkg-deb -e "$deb" "$work/control"
+for script in postinst postrm; do
+    grep -q "udevadm control --reload-rules" "$work/control/$script" ||
+        fail "the $script script does not reload the udev rules"
+done
+echo "udev rules: $(grep -c '^SUBSYSTEM' "$rules") cable chips"
 
 echo "== programs"
 bin=$work/root/usr/bin
