@@ -1,7 +1,8 @@
 // Port Setup as the user meets it: the devices of a made-up /dev in each row, the ports as the
 // INI file maps them, picking, typing and clearing, OK writing section [PORTS] to the file at
-// once, Cancel writing nothing, Refresh after a cable is plugged in; and from the Port menu, a
-// port pointed at the virtual radio that a write then goes through.
+// once, Cancel writing nothing, the list following cables plugged in and out, the cable check of
+// the port picked; and from the Port menu, a port pointed at the virtual radio that a write then
+// goes through.
 
 #include "DialogRunner.h"
 #include "ProgramFixture.h"
@@ -20,6 +21,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -167,7 +169,7 @@ private slots:
 
     // A cable plugged in while the dialog is open comes up with Refresh; what the rows name
     // stays, and the rows speak the display language.
-    void refreshFindsACablePluggedInLater() {
+    void listFollowsCablesPluggedInAndOutAndTheCheckNamesThePortPicked() {
         QTemporaryDir empty;
         QDir(empty.path()).mkpath("dev");
         WriteIni("[PORTS]\n");
@@ -175,20 +177,37 @@ private slots:
         QVERIFY(Load(ini, IniPath()));
         CPortSetupDlg dialog(ini, Language::Chinese, empty.path().toStdString(), nullptr);
         dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        dialog.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
         QCOMPARE(dialog.windowTitle(), QString("端口设置"));
         QCOMPARE(dialog.NothingFoundLabel()->text(), QString("没有找到已插入的 USB 串口设备。"));
         QVERIFY(dialog.NothingFoundLabel()->isVisible());
         QCOMPARE(dialog.PortBox(0)->count(), 0);
+        QVERIFY(!dialog.DiagnosisText()->accessibleName().isEmpty());
+        QVERIFY(dialog.DiagnosisText()->textInteractionFlags() & Qt::TextSelectableByKeyboard);
+        QVERIFY(dialog.DiagnosisText()->toPlainText().startsWith("COM1\n/dev/ttyUSB0 没有插入。"));
+        dialog.PortBox(2)->setFocus();
         Type(dialog.PortBox(2), "/tmp/radio");
+        QVERIFY2(dialog.DiagnosisText()->toPlainText().startsWith("COM3\n/tmp/radio 没有插入。"),
+                 qPrintable(dialog.DiagnosisText()->toPlainText()));
 
-        QFile(QDir(empty.path()).filePath("dev/ttyUSB0")).open(QIODevice::WriteOnly);
-        QTest::mouseClick(dialog.RefreshButton(), Qt::LeftButton);
+        // Plugged in and pulled out while the dialog is open, without a press of Refresh.
+        const QString device = QDir(empty.path()).filePath("dev/ttyUSB0");
+        QFile(device).open(QIODevice::WriteOnly);
+        QTRY_COMPARE(Labels(dialog.PortBox(0)), QStringList{"/dev/ttyUSB0"});
         QVERIFY(dialog.NothingFoundLabel()->isHidden());
-        QCOMPARE(Labels(dialog.PortBox(0)), QStringList{"/dev/ttyUSB0"});
         QCOMPARE(dialog.PortBox(0)->currentText(), QString());
         QCOMPARE(dialog.PortBox(2)->currentText(), QString("/tmp/radio"));
         QCOMPARE(dialog.ChosenPath(2), std::string("/tmp/radio"));
+        QVERIFY(QFile::remove(device));
+        QTRY_VERIFY(dialog.NothingFoundLabel()->isVisible());
+        QCOMPARE(dialog.PortBox(0)->count(), 0);
+
+        QFile(device).open(QIODevice::WriteOnly);
+        QTest::mouseClick(dialog.RefreshButton(), Qt::LeftButton);
+        QCOMPARE(Labels(dialog.PortBox(0)), QStringList{"/dev/ttyUSB0"});
+        dialog.PortBox(0)->setFocus();
+        QTRY_VERIFY(dialog.DiagnosisText()->toPlainText().startsWith("COM1\n/dev/ttyUSB0\n"));
     }
 
     // OK saves at once; a file that cannot be written is named with the reason.

@@ -1,6 +1,7 @@
 // Port Setup: which serial device each of the port names COM1 to COM4 stands for on this
 // machine. Each row offers the USB serial adapters plugged in (by their stable by-id names,
-// shown readably) and takes any other path typed in; OK writes section [PORTS] of the program's
+// shown readably; the list follows cables plugged in and out) and takes any other path typed in;
+// under the rows, the cable check of the row picked. OK writes section [PORTS] of the program's
 // INI file, which the window and tevano-cli both read.
 #pragma once
 
@@ -11,10 +12,13 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 class QComboBox;
 class QLabel;
+class QPlainTextEdit;
 class QPushButton;
+class QTimer;
 
 namespace tevano {
 
@@ -39,6 +43,10 @@ public:
     QPushButton* RefreshButton() const { return refresh_; }
     // Shown while no device is plugged in.
     QLabel* NothingFoundLabel() const { return nothingFound_; }
+    // The cable check's lines for the row picked last, to read and copy.
+    QPlainTextEdit* DiagnosisText() const { return diagnosis_; }
+    // Looks at the devices now, as the dialog does every second; true when they changed.
+    bool FollowDevices();
 
     // The device a row names: the path of the device picked, or the text typed ("" for the
     // port's default).
@@ -47,6 +55,9 @@ public:
 private:
     // Looks for the devices again; every row keeps what it names.
     void FillDevices();
+    // The cable check of the row picked.
+    void ShowDiagnosis();
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     CIniFile& ini_;
     Language language_;
@@ -54,6 +65,10 @@ private:
     std::array<QComboBox*, kPortNames.size()> boxes_{};
     QLabel* nothingFound_ = nullptr;
     QPushButton* refresh_ = nullptr;
+    QPlainTextEdit* diagnosis_ = nullptr;
+    QTimer* follow_ = nullptr;
+    std::vector<std::string> devicesSeen_;
+    std::size_t pickedRow_ = 0;
     bool saved_ = false;
 };
 
