@@ -40,7 +40,11 @@ std::vector<std::string> ProblemLines(const CablePort& port, Language language) 
     if (port.access == PortAccess::Refused) {
         const std::string group = Shown(port.group, language);
         lines.push_back(CableText(CableTextId::AccessRefused, language, {{"<group>", group}}));
-        lines.push_back(CableText(CableTextId::AccessRefusedDo, language, {{"<group>", group}}));
+        // Joining root's group, or one whose name is not known, is no advice to give.
+        lines.push_back(
+            port.group.empty() || port.group == "root"
+                ? CableText(CableTextId::AccessRootDo, language)
+                : CableText(CableTextId::AccessRefusedDo, language, {{"<group>", group}}));
     }
     for (const PortHolder& holder : port.holders) {
         lines.push_back(CableText(

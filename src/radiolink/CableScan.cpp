@@ -1,5 +1,6 @@
 #include "radiolink/CableScan.h"
 
+#include "radiolink/CableAccess.h"
 #include "radiolink/PortNames.h"
 
 #include <algorithm>
@@ -7,9 +8,7 @@
 #include <cctype>
 #include <filesystem>
 #include <fstream>
-#include <grp.h>
 #include <sys/stat.h>
-#include <sys/xattr.h>
 #include <system_error>
 #include <unistd.h>
 
@@ -116,8 +115,6 @@ public:
 private:
     fs::path Under(const std::string& path) const { return root_ / fs::path(path).relative_path(); }
     CablePort PortOf(const std::string& name, fs::path& usbDevice) const;
-    void CheckAccess(CablePort& port) const;
-    std::string GroupName(gid_t group) const;
     void FindHolders(std::vector<CablePort>& ports) const;
     MissingPortCause CauseOf(const fs::path& usbDevice, const std::string& vendor,
                              const std::string& product) const;
@@ -174,86 +171,10 @@ CablePort Scanner::PortOf(const std::string& name, fs::path& usbDevice) const {
             port.ports.push_back(portName);
         }
     }
-    CheckAccess(port);
+    const DeviceAccess access = AccessToDevice(Under(port.device).string(), place_);
+    port.access = access.access;
+    port.group = access.group;
     return port;
-}
-
-// Whether the file's access list gives the user read and write: the list as the kernel keeps it,
-// a version word, then entries of tag, permissions and id.
-bool AclGivesUser(const fs::path& file, uid_t uid) {
-    std::array<unsigned char, 1024> list{};
-    const ssize_t got = getxattr(file.c_str(), "system.posix_acl_access", list.data(), list.size());
-    if (got < 4) {
-        return false;
-    }
-    const auto size = static_cast<std::size_t>(got);
-    constexpr unsigned kUserTag = 0x02;
-    for (std::size_t at = 4; at + 8 <= size; at += 8) {
-        const auto word = [&list](std::size_t from, int bytes) {
-            unsigned value = 0;
-            for (int i = bytes - 1; i >= 0; --i) {
-                value = (value << 8) | list[from + static_cast<std::size_t>(i)];
-            }
-            return value;
-        };
-        const unsigned tag = word(at, 2);
-        const unsigned perm = word(at + 2, 2);
-        const unsigned id = word(at + 4, 4);
-        if (tag == kUserTag && id == uid && (perm & 6) == 6) {
-            return true;
-        }
-    }
-    return false;
-}
-
-void Scanner::CheckAccess(CablePort& port) const {
-    struct stat info {};
-    const fs::path file = Under(port.device);
-    if (stat(file.c_str(), &info) != 0) {
-        return;
-    }
-    port.group = GroupName(info.st_gid);
-    const bool groupMember =
-        std::find(place_.groups.begin(), place_.groups.end(), info.st_gid) != place_.groups.end();
-    if (place_.uid == 0) {
-        port.access = PortAccess::AsRoot;
-    } else if (info.st_uid == place_.uid &&
-               (info.st_mode & (S_IRUSR | S_IWUSR)) == (S_IRUSR | S_IWUSR)) {
-        port.access = PortAccess::AsOwner;
-    } else if (AclGivesUser(file, place_.uid)) {
-        port.access = PortAccess::ByAcl;
-    } else if (groupMember && (info.st_mode & (S_IRGRP | S_IWGRP)) == (S_IRGRP | S_IWGRP)) {
-        port.access = PortAccess::ByGroup;
-    } else if ((info.st_mode & (S_IROTH | S_IWOTH)) == (S_IROTH | S_IWOTH)) {
-        port.access = PortAccess::ForEveryone;
-    } else {
-        port.access = PortAccess::Refused;
-    }
-}
-
-std::string Scanner::GroupName(gid_t group) const {
-    // A copied tree brings its own list of groups; the machine's names would be wrong for it.
-    if (!place_.root.empty()) {
-        std::ifstream groups(Under("/etc/group"));
-        for (std::string line; std::getline(groups, line);) {
-            const std::size_t first = line.find(':');
-            const std::size_t second = line.find(':', first == std::string::npos ? 0 : first + 1);
-            const std::size_t third = line.find(':', second == std::string::npos ? 0 : second + 1);
-            if (third != std::string::npos &&
-                line.substr(second + 1, third - second - 1) == std::to_string(group)) {
-                return line.substr(0, first);
-            }
-        }
-        return "";
-    }
-    std::vector<char> buffer(16384);
-    struct group entry {};
-    struct group* found = nullptr;
-    if (getgrgid_r(group, &entry, buffer.data(), buffer.size(), &found) != 0 || found == nullptr ||
-        found->gr_name == nullptr) {
-        return "";
-    }
-    return found->gr_name;
 }
 
 void Scanner::FindHolders(std::vector<CablePort>& ports) const {

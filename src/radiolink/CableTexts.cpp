@@ -28,6 +28,11 @@ constexpr std::array<TextPair, static_cast<std::size_t>(CableTextId::Count)> kTe
      "tevano package, whose rules give the user at the desk the cable)",
      "  解决办法：sudo usermod -aG <group> $USER，然后注销并重新登录（或安装 tevano "
      "软件包，其规则让坐在电脑前的用户直接使用写频线）"},
+    {"  what to do: install the tevano package, whose rules give the user at the desk the cable, "
+     "or ask the computer's administrator for a udev rule that gives it to group dialout",
+     "  解决办法：安装 tevano "
+     "软件包，其规则让坐在电脑前的用户直接使用写频线；或请电脑管理员添加一条"
+     "把它交给 dialout 组的 udev 规则"},
     {"  access: unknown (the device file could not be looked at)",
      "  访问权限：未知（无法查看设备文件）"},
     {"  in use by: <program> (process <pid>)", "  正被占用：<program>（进程 <pid>）"},

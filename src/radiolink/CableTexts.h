@@ -25,6 +25,7 @@ enum class CableTextId {
     AccessEveryone,  //
     AccessRefused,   // <group>
     AccessRefusedDo, // <group>
+    AccessRootDo,    // the device belongs to root's group: joining it is no answer
     AccessUnknown,   //
     HeldBy,          // <program> <pid>
     HeldByDo,        //
