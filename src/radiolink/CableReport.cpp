@@ -225,8 +225,20 @@ std::string FirstDeviceProblem(const CableScan& scan, const ScanPlace& place,
 std::string PortFailureWithDiagnosis(const std::string& devicePath, int systemError,
                                      Language language) {
     const std::string reason = PortOpenFailureText(devicePath, systemError, language);
+    // The reason already says what to do about the group; a terminal or an empty name has
+    // nothing to do with the cables.
+    const PortProblem kind = ProblemOf(systemError);
+    if (kind == PortProblem::NoPermission || kind == PortProblem::NotSerialLine ||
+        devicePath.empty() || devicePath == "/dev/tty") {
+        return reason;
+    }
     const ScanPlace place = ScanPlace::ThisMachine();
-    const std::string problem = FirstDeviceProblem(ScanCables(place), place, devicePath, language);
+    CableScan scan = ScanCables(place);
+    if (kind != PortProblem::NotPluggedIn) {
+        // Cables without a port do not explain a device that is there.
+        scan.portless.clear();
+    }
+    const std::string problem = FirstDeviceProblem(scan, place, devicePath, language);
     return problem.empty() ? reason : reason + " " + problem;
 }
 

@@ -51,6 +51,20 @@ TEST(PortOpenFailureTest, EachCauseNamesTheDeviceAndWhatToDo) {
     }
 }
 
+// Two causes that look like an unplugged cable but are not: a port named by nothing, and the
+// program's own terminal when it has none (a desktop start, a service).
+TEST(PortOpenFailureTest, EmptyNameAndTerminalWithoutOneAreNamedAsSuch) {
+    EXPECT_TRUE(Contains(PortOpenFailureText("", ENOENT, Language::English),
+                         "No serial device is named for this port"));
+    EXPECT_TRUE(Contains(PortOpenFailureText("", ENOENT, Language::Chinese), "没有指定串口设备"));
+    const std::string terminal = PortOpenFailureText("/dev/tty", ENXIO, Language::English);
+    EXPECT_TRUE(
+        Contains(terminal, "/dev/tty stands for the terminal this program was started from"))
+        << terminal;
+    EXPECT_FALSE(Contains(terminal, "not plugged in"));
+    EXPECT_TRUE(Contains(PortOpenFailureText("/dev/tty", ENXIO, Language::Chinese), "没有终端"));
+}
+
 // The group to join is the device's own: dialout on Debian, uucp on other systems.
 TEST(PortOpenFailureTest, PermissionHintNamesTheDevicesGroup) {
     testing::TempDir temp;
