@@ -4,6 +4,7 @@
 
 #include "support/CableTree.h"
 #include "support/ProcessRun.h"
+#include "support/PseudoTerminal.h"
 #include "support/TempDir.h"
 #include "support/WaitUntil.h"
 
@@ -97,11 +98,9 @@ TEST_F(PortsCliTest, FtdiCableWithItsLatencyTimer) {
 }
 
 TEST_F(PortsCliTest, PortHeldOpenByAnotherProgram) {
-    const int master = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+    std::string slave;
+    const int master = testing::OpenPseudoTerminal(slave);
     ASSERT_GE(master, 0);
-    ASSERT_EQ(grantpt(master), 0);
-    ASSERT_EQ(unlockpt(master), 0);
-    const std::string slave = ptsname(master);
     // Another program with the port open: "sleep" with the pseudo-terminal as its input.
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);

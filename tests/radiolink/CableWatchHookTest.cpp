@@ -4,26 +4,22 @@
 
 #include "radiolink/CableWatchHook.h"
 #include "radiolink/PosixSerialPort.h"
+#include "support/PseudoTerminal.h"
 #include "support/ScriptedExchange.h"
 #include "support/WaitUntil.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <fcntl.h>
-#include <stdlib.h>
-#include <sys/ioctl.h>
 #include <unistd.h>
 
 namespace tevano {
 namespace {
 
 TEST(CableWatchHookTest, SilentRadioGetsTheChecklistAndAPulledCableItsOwnMessage) {
-    const int master = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+    std::string device;
+    const int master = testing::OpenPseudoTerminal(device);
     ASSERT_GE(master, 0);
-    ASSERT_EQ(grantpt(master), 0);
-    ASSERT_EQ(unlockpt(master), 0);
-    const std::string device = ptsname(master);
     PosixSerialPort port;
     ASSERT_TRUE(port.Open(device, kCloneTimeouts));
     testing::Log log;
