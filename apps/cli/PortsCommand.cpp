@@ -16,10 +16,12 @@ int PortsCommand(const Arguments& args) {
         return args.Misuse("ports takes no arguments");
     }
     try {
-        ScanPlace place = ScanPlace::ThisMachine(&DevicePathOf);
+        const Language language = args.ChosenLanguage();
+        ScanPlace place = ScanPlace::ThisMachine(
+            [language](const std::string& portName) { return DevicePathOf(portName, language); });
         place.root = args.Value("--root").value_or("");
         const CableScan scan = ScanCables(place);
-        for (const std::string& line : CableReportLines(scan, args.ChosenLanguage())) {
+        for (const std::string& line : CableReportLines(scan, language)) {
             std::printf("%s\n", line.c_str());
         }
         if (std::fflush(stdout) != 0) {
