@@ -4,6 +4,7 @@
 
 #include "base/PrintableText.h"
 #include "radiolink/CloneFrames.h"
+#include "radiolink/LineNoteText.h"
 
 #include <string>
 #include <unistd.h>
@@ -37,6 +38,16 @@ void CliExchangeHook::Note(const std::string& text) {
 
 bool CliExchangeHook::CancelRequested() {
     return CancelSignal() != 0;
+}
+
+void CliExchangeHook::NoteLine(const LineNote& note) {
+    if (note.kind == LineNote::Kind::Echoing) {
+        if (echoNoted_) {
+            return;
+        }
+        echoNoted_ = true;
+    }
+    Note(LineNoteText(note, language_));
 }
 
 void CliExchangeHook::StepProgress(int blocksDone) {

@@ -29,6 +29,9 @@ public:
     void StepProgress(int blocksDone) override;
     void SetInterruptionWatch(bool) override {}
     Answer Ask(MessageId message) override;
+    // Each note once for all the exchanges of this run: a verify's read must not say again
+    // that the cable echoes.
+    void NoteLine(const LineNote& note) override;
 
 private:
     void EndProgressLine();
@@ -43,6 +46,7 @@ private:
     bool drawBar_;
     bool barOnScreen_ = false;
     std::string label_;
+    bool echoNoted_ = false;
 };
 
 } // namespace tevano::cli

@@ -153,9 +153,7 @@ RadioReply CloneResponder::BlockCommand() {
         return {{}, true};
     }
     if (frame_[0] == kReadCommand) {
-        RadioReply reply{{kWriteCommand, frame_[1], frame_[2], frame_[3]}};
-        reply.bytes.insert(reply.bytes.end(), memory_.begin() + address,
-                           memory_.begin() + address + kBlockSize);
+        RadioReply reply = ReadReply(block);
         if (block == faults_.shortReplyBlock) {
             reply.bytes.resize(std::min(reply.bytes.size(), faults_.shortReplyBytes));
         }
@@ -177,6 +175,26 @@ RadioReply CloneResponder::BlockCommand() {
         reply.writeCompleted = true;
         writtenBlocks_.reset();
     }
+    return reply;
+}
+
+RadioReply CloneResponder::ReadReply(int block) {
+    if (block == faults_.randomReply) {
+        RadioReply reply;
+        for (std::size_t i = 0; i < kBlockCommandSize + kBlockSize; ++i) {
+            reply.bytes.push_back(static_cast<std::uint8_t>(random_()));
+        }
+        return reply;
+    }
+    if (block == faults_.wrongBlockReply) {
+        block += block + 1 < static_cast<int>(kImageSize / kBlockSize) ? 1 : -1;
+    }
+    const std::size_t address = static_cast<std::size_t>(block) * kBlockSize;
+    RadioReply reply{{kWriteCommand, static_cast<std::uint8_t>(address >> 8),
+                      static_cast<std::uint8_t>(address & 0xFF),
+                      static_cast<std::uint8_t>(kBlockSize)}};
+    reply.bytes.insert(reply.bytes.end(), memory_.begin() + static_cast<std::ptrdiff_t>(address),
+                       memory_.begin() + static_cast<std::ptrdiff_t>(address + kBlockSize));
     return reply;
 }
 

@@ -12,6 +12,7 @@
 #include <bitset>
 #include <cstdint>
 #include <optional>
+#include <random>
 #include <vector>
 
 namespace tevano::radio {
@@ -57,6 +58,8 @@ private:
     RadioReply WakeUpByte(std::uint8_t byte);
     RadioReply CommandByte(std::uint8_t byte);
     RadioReply BlockCommand();
+    // What the radio sends for a read of the block, a wrong or random reply when told to.
+    RadioReply ReadReply(int block);
     RadioReply CalibrationByte(std::uint8_t byte, bool afterPause);
     // Counts down a fault that hits the first n times (-1: every time).
     static bool Strikes(int& remaining);
@@ -71,6 +74,7 @@ private:
     int lastReadBlock_ = -1;
     std::bitset<kImageSize / 8> writtenBlocks_;
     bool wakeUpSeen_ = false;
+    std::minstd_rand random_{};
 };
 
 } // namespace tevano::radio

@@ -23,6 +23,8 @@ after another until it is killed (or --exchanges).
                       sooner than 20 ms: the calibration purges its input after each send)
   --reply-delay MS    think time before each answer, in ms (default 3)
   --exchanges N       exit after N exchanges (an exchange ends when the program closes the port)
+  --echo              send every byte received straight back before answering it, as a
+                      programming cable that echoes does (with --fault silent: a loopback plug)
   --trace FILE        append every byte received ("> ") and sent ("< "), a line per direction,
                       and a line ("= calibration ...") for each calibration received
   --calibrations FILE append a line for each calibration received: the item, the receive and
@@ -34,6 +36,8 @@ after another until it is killed (or --exchanges).
       wrong-ack[=N]       answer the first N wake-ups (default: all) with two wrong bytes
       wrong-final-ack[=N] answer the first N final handshake acknowledgements with a wrong byte
       short-reply=K:N     send only N bytes of the read reply of block K
+      wrong-block=K       answer the read of block K with the reply of block K+1 (or K-1)
+      random-reply=K      answer the read of block K with 12 random bytes
       no-read-ack=K       do not answer the program's acknowledgement of read block K
       refuse-write=K      answer write block K with a wrong byte (the block is not stored)
       hangup=K            close the line when block K is asked for, then open a new port
@@ -131,6 +135,12 @@ bool ParseFault(const std::string& fault, FaultPlan& faults) {
         faults.shortReplyBytes = static_cast<std::size_t>(bytes);
         return true;
     }
+    if (name == "wrong-block") {
+        return ParseBlock(value, faults.wrongBlockReply);
+    }
+    if (name == "random-reply") {
+        return ParseBlock(value, faults.randomReply);
+    }
     if (name == "no-read-ack") {
         return ParseBlock(value, faults.missingReadAckBlock);
     }
@@ -178,6 +188,10 @@ std::optional<RadioOptions> ParseRadioOptions(const std::vector<std::string>& ar
     request = RadioRequest::Run;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& option = args[i];
+        if (option == "--echo") {
+            options.echo = true;
+            continue;
+        }
         if (option == "--help" || option == "-h") {
             request = RadioRequest::Help;
             return options;

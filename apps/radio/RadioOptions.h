@@ -18,6 +18,8 @@ struct FaultPlan {
     bool silent = false;      // never answers anything
     int wrongWakeUpAcks = 0;  // the first n wake-ups get two wrong bytes (-1: every one)
     int wrongFinalAcks = 0;   // the first n final acknowledgements get a wrong byte (-1: all)
+    int wrongBlockReply = -1; // the read reply of this block brings the next block instead
+    int randomReply = -1;     // the read reply of this block is 12 random bytes
     int shortReplyBlock = -1; // the read reply of this block ...
     std::size_t shortReplyBytes = 12; // ... has only this many bytes
     int missingReadAckBlock = -1;     // no answer to the program's acknowledgement of this block
@@ -39,6 +41,7 @@ struct RadioOptions {
     int baud = 9600;         // 0: no pacing, answers as fast as the line takes them
     double replyDelayMs = 3; // the radio's own think time before each answer
     int exchanges = 0;       // exit after this many; 0: until killed
+    bool echo = false;       // every byte received goes straight back, as some cables do
     FaultPlan faults;
 };
 

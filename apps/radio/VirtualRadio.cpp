@@ -150,6 +150,12 @@ int VirtualRadio::Run(const volatile std::sig_atomic_t& stop) {
 }
 
 void VirtualRadio::Take(const std::uint8_t* bytes, std::size_t count, long long receivedAt) {
+    // The cable's echo comes back at once, ahead of anything the radio answers; it is the
+    // cable's doing, not the radio's, so the trace does not show it.
+    if (options_.echo && write(line_.Master(), bytes, count) != static_cast<ssize_t>(count)) {
+        LineClosed();
+        return;
+    }
     for (std::size_t i = 0; i < count; ++i) {
         const bool afterPause = lastByteAt_ != 0 && receivedAt - lastByteAt_ > kFrameGiveUpNs;
         if (afterPause) {

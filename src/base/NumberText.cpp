@@ -3,6 +3,7 @@
 #include <charconv>
 #include <clocale>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <limits>
 #include <locale.h>
@@ -142,6 +143,12 @@ std::string FixedText(double value, int precision, int width) {
     if (static_cast<int>(text.size()) < width) {
         text.insert(0, static_cast<std::size_t>(width) - text.size(), ' ');
     }
+    return text;
+}
+
+std::string HexOffsetText(std::size_t offset) {
+    char text[24];
+    std::snprintf(text, sizeof text, "0x%04zX", offset);
     return text;
 }
 

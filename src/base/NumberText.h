@@ -2,6 +2,7 @@
 // and "%w.pf" do, but independent of the process locale (Qt sets it from the environment).
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -23,6 +24,9 @@ std::optional<std::string> PlainDecimalText(std::string_view text);
 
 // The leading integer of the text, as atol reads it, held to the 32-bit range.
 std::int32_t LeadingLong(std::string_view text);
+
+// An offset or address in the radio's memory as the messages name it: "0x0208".
+std::string HexOffsetText(std::size_t offset);
 
 // The value printed with "%<width>.<precision>f": fixed notation, padded with blanks on the left.
 std::string FixedText(double value, int precision, int width = 0);

@@ -1,9 +1,11 @@
 #include "radiolink/CloneExchange.h"
 
 #include "radiolink/CloneFrames.h"
+#include "radiolink/EchoSkippingPort.h"
 
 #include <algorithm>
 #include <array>
+#include <optional>
 
 namespace tevano {
 
@@ -30,9 +32,9 @@ enum class CloneDirection { Read, Write };
 
 class CloneExchange {
 public:
-    CloneExchange(SerialPort& port, ExchangeHook& hook, CloneDirection direction,
+    CloneExchange(SerialPort& line, ExchangeHook& hook, CloneDirection direction,
                   const RadioImage& image)
-        : port_(port), hook_(hook), direction_(direction), image_(image) {}
+        : port_(line), hook_(hook), direction_(direction), image_(image) {}
 
     CloneOutcome Run(const std::string& devicePath);
 
@@ -42,8 +44,16 @@ public:
 private:
     enum class Handshake { Complete, CommunicationError, Cancelled, MismatchRefused };
 
+    // The handshake, with the communication-error question after every failed round; nothing
+    // once the radio is ready for blocks, else how the exchange ends.
+    std::optional<CloneEnding> Connect();
+    // The communication-error question; true on Retry.
+    bool RetryAsked();
     Handshake Shake();
     bool WakeUpAcknowledged();
+    // Whether the header of the read reply in the receive buffer names the block asked for and
+    // its length; when not, the user is told what it named.
+    bool ReplyNamesBlock(std::uint16_t address);
     bool SendFinalAck();
     bool TypeMismatch(const ReadResult& identification) const;
     CloneOutcome WriteBlocks();
@@ -58,7 +68,7 @@ private:
     CloneOutcome End(CloneEnding ending);
     CloneOutcome EndWithMessage(CloneEnding ending, MessageId message);
 
-    SerialPort& port_;
+    EchoSkippingPort port_;
     ExchangeHook& hook_;
     const CloneDirection direction_;
     // A write sends from it; a read fills it and hands it over only when complete.
@@ -79,25 +89,38 @@ CloneOutcome CloneExchange::Run(const std::string& devicePath) {
     PortCloser closer(port_);
     hook_.ShowStatus(TextId::StatusDetectingPort);
     receive_.fill(0);
-    for (;;) {
-        const Handshake handshake = Shake();
-        if (handshake == Handshake::Complete) {
-            break;
-        }
-        if (handshake == Handshake::Cancelled) {
-            return End(CloneEnding::Cancelled);
-        }
-        if (handshake == Handshake::MismatchRefused) {
-            return End(CloneEnding::TypeMismatchRefused);
-        }
-        hook_.SetInterruptionWatch(false);
-        if (hook_.Ask(MessageId::CommunicationError) == Answer::Cancel) {
-            return End(CloneEnding::CommunicationFailed);
-        }
-        // Retry: a fresh round of attempts on the port that is still open.
-        hook_.SetInterruptionWatch(true);
+    if (const std::optional<CloneEnding> ending = Connect()) {
+        return End(*ending);
     }
     return direction_ == CloneDirection::Write ? WriteBlocks() : ReadBlocks();
+}
+
+std::optional<CloneEnding> CloneExchange::Connect() {
+    for (;;) {
+        switch (Shake()) {
+        case Handshake::Complete:
+            return std::nullopt;
+        case Handshake::Cancelled:
+            return CloneEnding::Cancelled;
+        case Handshake::MismatchRefused:
+            return CloneEnding::TypeMismatchRefused;
+        case Handshake::CommunicationError:
+            if (!RetryAsked()) {
+                return CloneEnding::CommunicationFailed;
+            }
+            break;
+        }
+    }
+}
+
+bool CloneExchange::RetryAsked() {
+    hook_.SetInterruptionWatch(false);
+    if (hook_.Ask(MessageId::CommunicationError) == Answer::Cancel) {
+        return false;
+    }
+    // Retry: a fresh round of attempts on the port that is still open.
+    hook_.SetInterruptionWatch(true);
+    return true;
 }
 
 CloneExchange::Handshake CloneExchange::Shake() {
@@ -158,16 +181,35 @@ CloneExchange::Handshake CloneExchange::Shake() {
     }
 }
 
+// The radio may answer the wake-up with one stray byte before its acknowledgement. An echoing
+// cable first returns the end of the wake-up (the echoes of its earlier bytes may have gone in
+// the purges before the later sends); from then on the line skips the echo of every send.
 bool CloneExchange::WakeUpAcknowledged() {
-    const ReadResult first = port_.Read(receive_.data(), 1);
-    if (first.count == 1 && receive_[0] == kAck) {
-        return true;
+    std::vector<std::uint8_t> echo;
+    for (int reads = 0; reads < 2;) {
+        const ReadResult answer = port_.Read(receive_.data(), 1);
+        if (answer.count == 1 && receive_[0] == kAck) {
+            return true;
+        }
+        if (answer.portError) {
+            return false;
+        }
+        if (answer.count == 1 && !port_.Echoing()) {
+            echo.push_back(receive_[0]);
+            if (std::search(kWakeUp.begin(), kWakeUp.end(), echo.begin(), echo.end()) !=
+                kWakeUp.end()) {
+                // The wake-up's last byte comes only at its end: the echo is complete.
+                if (echo.back() == kWakeUp.back()) {
+                    port_.SetEchoing();
+                    hook_.NoteLine({LineNote::Kind::Echoing});
+                }
+                continue;
+            }
+            echo.clear();
+        }
+        ++reads;
     }
-    if (first.portError) {
-        return false;
-    }
-    // The radio may answer the wake-up with one stray byte before its acknowledgement.
-    return AckReceived();
+    return false;
 }
 
 bool CloneExchange::SendFinalAck() {
@@ -231,6 +273,17 @@ CloneOutcome CloneExchange::ReadBlocks() {
         if (reply.portError || reply.count < kReadReplyMinimum) {
             return EndWithMessage(CloneEnding::ReadReplyShort, MessageId::NotEnoughBytes);
         }
+        if (!ReplyNamesBlock(address)) {
+            // The reply of another block, or line noise: as if no reply had come.
+            if (!RetryAsked()) {
+                return End(CloneEnding::CommunicationFailed);
+            }
+            if (const std::optional<CloneEnding> ending = Connect()) {
+                return End(*ending);
+            }
+            --block;
+            continue;
+        }
         port_.Purge(PurgeMode::Clear);
         // Only the data bytes that came: a short reply must not bring back bytes of an earlier one.
         const std::size_t dataBytes = std::min(reply.count, kReadReplySize) - kReadReplyHeaderSize;
@@ -257,6 +310,18 @@ CloneOutcome CloneExchange::ReadBlocks() {
     port_.Close();
     hook_.SetInterruptionWatch(false);
     return {CloneEnding::Completed, blocksDone_, shortReplies_};
+}
+
+bool CloneExchange::ReplyNamesBlock(std::uint16_t address) {
+    const auto asked = BlockCommand(kReadCommand, address);
+    // Byte 0 is not looked at: radios of this family answer with "W" where the command has "R".
+    if (std::equal(asked.begin() + 1, asked.end(), receive_.begin() + 1)) {
+        return true;
+    }
+    const auto named = static_cast<std::uint16_t>(receive_[1] << 8 | receive_[2]);
+    hook_.NoteLine({named == address ? LineNote::Kind::WrongLength : LineNote::Kind::WrongBlock,
+                    address, named, receive_[3]});
+    return false;
 }
 
 bool CloneExchange::PausedTurns(int turns) {

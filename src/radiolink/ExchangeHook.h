@@ -5,11 +5,26 @@
 
 #include "base/Messages.h"
 
+#include <cstdint>
+
 namespace tevano {
 
 // The progress bar of a transfer runs from 0 to 394 although a transfer has 396 blocks; it
 // holds at its end for the last two.
 constexpr int kProgressBarEnd = 394;
+
+// What the exchange found out about the line, told beside its messages: a cable that echoes
+// what the program sends, or a read reply whose header names another block or length than the
+// one asked for (such a reply is refused like a reply that did not come).
+struct LineNote {
+    enum class Kind { Echoing, WrongBlock, WrongLength };
+    Kind kind = Kind::Echoing;
+    std::uint16_t expectedAddress = 0; // the block asked for
+    std::uint16_t namedAddress = 0;    // the block the reply's header names
+    std::uint8_t namedLength = 0;      // the length the reply's header names
+
+    bool operator==(const LineNote&) const = default;
+};
 
 class ExchangeHook {
 public:
@@ -36,6 +51,9 @@ public:
 
     // Shows a message box with the message's buttons and returns the answer.
     virtual Answer Ask(MessageId message) = 0;
+
+    // A note about the line for the status bar or stderr; the exchange goes on as it says.
+    virtual void NoteLine(const LineNote& note) { static_cast<void>(note); }
 };
 
 } // namespace tevano

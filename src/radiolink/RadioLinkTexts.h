@@ -30,6 +30,11 @@ enum class RadioLinkTextId {
     ShortRepliesRead,    // the first line of the list of short replies after a read
     ShortReply,          // <block> <offsets>
     ShortReplyOneByte,   // <block> <offset>
+    LineEchoes,          // the cable returns what the program sends
+    ReplyWrongBlock,     // <named> <expected>
+    ReplyWrongLength,    // <block> <length>
+    ReadDone,            // <blocks> <port> <device> <time>
+    WriteDone,           // <blocks> <port> <device> <time>
     PortSetupTitle,
     PortSetupExplanation,
     PortSetupNothingFound,

@@ -1,21 +1,10 @@
 #include "radiolink/ShortReplies.h"
 
+#include "base/NumberText.h"
 #include "radiolink/CloneFrames.h"
 #include "radiolink/RadioLinkTexts.h"
 
-#include <cstdio>
-
 namespace tevano {
-
-namespace {
-
-std::string Offset(std::size_t offset) {
-    char text[16];
-    std::snprintf(text, sizeof text, "0x%04zX", offset);
-    return text;
-}
-
-} // namespace
 
 std::string ShortReplyText(const ShortReply& reply, Language language) {
     const std::size_t end = reply.blockAddress + kBlockSize;
@@ -23,11 +12,11 @@ std::string ShortReplyText(const ShortReply& reply, Language language) {
     if (reply.bytesMissing == 1) {
         return RadioLinkText(
             RadioLinkTextId::ShortReplyOneByte, language,
-            {{"<block>", Offset(reply.blockAddress)}, {"<offset>", Offset(first)}});
+            {{"<block>", HexOffsetText(reply.blockAddress)}, {"<offset>", HexOffsetText(first)}});
     }
     return RadioLinkText(RadioLinkTextId::ShortReply, language,
-                         {{"<block>", Offset(reply.blockAddress)},
-                          {"<offsets>", Offset(first) + "-" + Offset(end - 1)}});
+                         {{"<block>", HexOffsetText(reply.blockAddress)},
+                          {"<offsets>", HexOffsetText(first) + "-" + HexOffsetText(end - 1)}});
 }
 
 std::string ShortRepliesText(const std::vector<ShortReply>& replies, Language language) {

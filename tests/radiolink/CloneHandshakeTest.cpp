@@ -255,5 +255,32 @@ TEST_F(CloneHandshakeTest, CancelInTheTurnsBeforeAnAttemptEndsWithoutAMessage) {
     EXPECT_EQ(log_, (Log{"open p", "status detecting", "pump", "cancel?", "close"}));
 }
 
+// A loopback plug returns the wake-up and nothing else: the echo is recognised, skipped from then
+// on, and the missing radio still ends in the communication-error question.
+TEST_F(CloneHandshakeTest, LineThatOnlyEchoesIsNoRadio) {
+    // The first attempt: the echoes of the earlier bytes went in the purges, the last two came.
+    port_.arrivals.push_back({{0x52}});
+    port_.arrivals.push_back({{0x41}});
+    port_.arrivals.push_back({});
+    port_.arrivals.push_back({});
+    // Every later attempt: each send's echo is read back at once, then nothing.
+    for (int attempt = 2; attempt <= 15; ++attempt) {
+        for (const std::uint8_t byte : Bytes{0x02, 0x50, 0x52, 0x4F, 0x47, 0x52, 0x41}) {
+            port_.arrivals.push_back({{byte}});
+        }
+        port_.arrivals.push_back({});
+        port_.arrivals.push_back({});
+    }
+    RadioImage image{};
+    const CloneOutcome outcome = ReadFromRadio(port_, "/dev/ttyRADIO", hook_, image);
+
+    EXPECT_EQ(outcome.ending, CloneEnding::CommunicationFailed);
+    EXPECT_EQ(hook_.asked, std::vector<MessageId>{MessageId::CommunicationError});
+    EXPECT_EQ(Count(log_, "note echoing"), 1);
+    EXPECT_EQ(Count(log_, "read 7: 02 50 52 4F 47 52 41"), 0);
+    EXPECT_EQ(Count(log_, "read 1: 41"), 15);
+    EXPECT_TRUE(port_.arrivals.empty());
+}
+
 } // namespace
 } // namespace tevano

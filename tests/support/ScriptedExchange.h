@@ -153,10 +153,16 @@ public:
         return answer;
     }
 
+    void NoteLine(const LineNote& note) override {
+        notes.push_back(note);
+        log_.push_back(note.kind == LineNote::Kind::Echoing ? "note echoing" : "note wrong reply");
+    }
+
     int cancelAfterBlocks = -1; // cancel from the pump turns after this many blocks
     std::deque<Answer> answers;
     std::vector<MessageId> asked;
     std::vector<int> progress;
+    std::vector<LineNote> notes;
     int blocksDone = 0;
 
 private:
