@@ -48,6 +48,10 @@ constexpr std::array<MessageInfo, static_cast<std::size_t>(MessageId::Count)> kM
      {"The programming cable was disconnected during the exchange with the radio. Plug it in "
       "again and start once more.",
       "与对讲机通讯时写频线已断开。请重新插好写频线后再开始。"}},
+    {Buttons::YesNo,
+     {"Stop writing? The radio will then hold a partly written memory that must be written "
+      "again.",
+      "停止写入吗？对讲机中将是只写入了一部分的数据，必须重新写入。"}},
     {Buttons::Ok,
      {"No file manager could be started to show the backups. They are kept in the folder <value>",
       "无法启动文件管理器来显示备份。备份保存在文件夹 <value>"}},

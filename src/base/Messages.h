@@ -34,6 +34,7 @@ enum class MessageId {
     TransferInterrupted,  // the progress dialog moved or left during a transfer
     PartlyWritten,        // a write ended before its last block; "<value>" is the blocks written
     CableDisconnected,    // the port went away in the middle of an exchange
+    StopWriting,          // Cancel, Esc or the close box while a write runs
     BackupFolderNotShown, // no file manager opened the backup folder; "<value>" is the folder
     // Test mode
     NoVisibleInformation,

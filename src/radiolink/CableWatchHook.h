@@ -32,6 +32,7 @@ public:
     void StepProgress(int blocksDone) override { inner_.StepProgress(blocksDone); }
     void SetInterruptionWatch(bool watching) override { inner_.SetInterruptionWatch(watching); }
     Answer Ask(MessageId message) override;
+    void NoteLine(const LineNote& note) override { inner_.NoteLine(note); }
 
 private:
     // The message, with the note where this hook puts notes.

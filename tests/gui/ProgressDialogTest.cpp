@@ -1,6 +1,7 @@
 // The transfer progress dialog on its own: how Start, Cancel, Esc and the close box, leaving the
 // dialog and moving it set its flags and show the interruption message, before and during a
-// transfer. The window events are sent to the dialog as the window system would deliver them.
+// read, and why none of them but a confirmed Cancel stops a write. The window events are sent to
+// the dialog as the window system would deliver them.
 
 #include "ProgramFixture.h"
 
@@ -21,6 +22,8 @@ namespace tevano::testing {
 namespace {
 
 const QString kInterrupted = "Communication had been interrupted,please try again";
+const QString kStopWriting = "Stop writing? The radio will then hold a partly written memory "
+                             "that must be written again.";
 
 // Prompts that can do something while a message box is open, as a user dragging on would.
 class BusyPrompts : public ScriptedPrompts {
@@ -177,6 +180,33 @@ private slots:
         Move(dialog.get());
         QCOMPARE(prompts_.Texts(), (QStringList{kInterrupted, kInterrupted}));
         QCOMPARE(movesUnderMessage, 1);
+    }
+
+    void aWriteStopsOnlyWhenTheUserConfirmsACancel_data() {
+        cancelBeforeStartClosesTheWindow_data();
+    }
+
+    void aWriteStopsOnlyWhenTheUserConfirmsACancel() {
+        QFETCH(QString, how);
+        auto dialog = MakeDialog();
+        QTest::mouseClick(dialog->StartButton(), Qt::LeftButton);
+        dialog->SetWriting(true);
+        // A click on the main window or a drag of the dialog: the write goes on, unasked.
+        Deactivate(dialog.get());
+        Move(dialog.get());
+        QVERIFY(!dialog->CancelRequested());
+        QVERIFY(prompts_.Questions().empty());
+
+        prompts_.Answer(Answer::No);
+        Press(*dialog, how);
+        QVERIFY(!dialog->CancelRequested());
+        QCOMPARE(prompts_.Texts(), QStringList{kStopWriting});
+
+        prompts_.Answer(Answer::Yes);
+        Press(*dialog, how);
+        QVERIFY(dialog->CancelRequested());
+        QVERIFY(dialog->isVisible()); // the exchange closes it at its next check
+        QCOMPARE(prompts_.Texts(), (QStringList{kStopWriting, kStopWriting}));
     }
 };
 

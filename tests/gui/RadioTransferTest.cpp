@@ -257,6 +257,27 @@ private slots:
         QVERIFY(PortIsFree(radio.Port()));
     }
 
+    // A stray click on the main window or a drag of the dialog leaves a write running: stopped
+    // there, it would leave the radio half-written.
+    void aStrayClickOrMoveDoesNotStopAWrite() {
+        ProgramFixture program;
+        WriteSampleFile(program.Path("file.sin"));
+        VirtualRadioProcess radio({"--baud", "0", "--save", program.Path("radio.sin")});
+        QVERIFY(program.StartWithRadio(radio, {program.Path("file.sin")}));
+        const QPointer<CProgressDlg> dialog = StartTransfer(program.App(), res::cmd::kWriteToRadio);
+        QVERIFY(dialog != nullptr);
+        CMainFrame* frame = &program.Frame();
+        AtBlock(dialog, 20, [frame] { frame->activateWindow(); });
+        AtBlock(dialog, 40, [dialog] { dialog->move(dialog->pos() + QPoint(40, 0)); });
+        QVERIFY(ProgressWindowCloses(30000));
+
+        QVERIFY(program.prompts.Questions().empty());
+        QVERIFY(ImageOf(program.Path("radio.sin")) == program.Document().Image());
+        const QString done = program.Frame().MessageText();
+        QVERIFY2(done.startsWith("Wrote 396 blocks to COM1 (" + radio.Port() + ") at "),
+                 qPrintable(done));
+    }
+
     // However a write ends before its last block, the user is told how far it got.
     void aRefusedWriteBlockEndsTheWriteWithItsMessage() {
         ProgramFixture program;
@@ -281,14 +302,16 @@ private slots:
         int lastBlock = 0;
         connect(dialog->Bar(), &QProgressBar::valueChanged, this,
                 [&lastBlock](int value) { lastBlock = value; });
+        program.prompts.Answer(Answer::Yes); // to the question whether to stop writing
         AtBlock(dialog, 126, [dialog] { QTest::keyClick(dialog, Qt::Key_Escape); });
         QVERIFY(ProgressWindowCloses(30000));
         QVERIFY(lastBlock >= 126 && lastBlock < 394);
         QCOMPARE(
             program.prompts.Texts(),
-            QStringList{QString("写入对讲机时中止：396 块中只写入了 %1 块。对讲机中现在是只写入"
-                                "了一部分的数据，使用对讲机之前必须重新写入。")
-                            .arg(lastBlock)});
+            (QStringList{"停止写入吗？对讲机中将是只写入了一部分的数据，必须重新写入。",
+                         QString("写入对讲机时中止：396 块中只写入了 %1 块。对讲机中现在是只写入"
+                                 "了一部分的数据，使用对讲机之前必须重新写入。")
+                             .arg(lastBlock)}));
         QVERIFY(PortIsFree(radio.Port()));
     }
 

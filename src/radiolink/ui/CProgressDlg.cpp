@@ -85,6 +85,22 @@ void CProgressDlg::OnStart() {
 }
 
 void CProgressDlg::reject() {
+    if (Running() && writing_) {
+        // A write stopped halfway leaves the radio unusable until written again: ask first.
+        if (stopAsked_ || cancelRequested_) {
+            return;
+        }
+        stopAsked_ = true;
+        const QPointer<CProgressDlg> self(this);
+        const Answer answer = prompts_.Show(this, MessageId::StopWriting, DisplayedLanguage());
+        if (!self) {
+            return;
+        }
+        stopAsked_ = false;
+        if (answer != Answer::Yes) {
+            return;
+        }
+    }
     cancelRequested_ = true;
     if (Running()) {
         // The exchange sees the flag at its next check, lets go of the port and closes the window.
@@ -97,7 +113,7 @@ void CProgressDlg::reject() {
 bool CProgressDlg::event(QEvent* event) {
     const bool handled = QDialog::event(event);
     if (event->type() == QEvent::WindowDeactivate && !cancelRequested_ && Running() &&
-        interruptionWatch_) {
+        interruptionWatch_ && !writing_) {
         cancelRequested_ = true;
         ShowInterruption();
     }
@@ -106,9 +122,9 @@ bool CProgressDlg::event(QEvent* event) {
 
 void CProgressDlg::moveEvent(QMoveEvent* event) {
     QDialog::moveEvent(event);
-    // Dragging the window while the radio is talked to stops the transfer, whether or not it has
-    // been stopped already; before Start a move is only a move.
-    if (Running()) {
+    // Dragging the window while the radio is read stops the read, whether or not it has been
+    // stopped already; before Start, and during a write, a move is only a move.
+    if (Running() && !writing_) {
         cancelRequested_ = true;
         ShowInterruption();
     }

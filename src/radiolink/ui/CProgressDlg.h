@@ -1,6 +1,7 @@
 // The progress dialog of Read From Radio and Write To Radio (template 133): the user starts the
 // transfer with Start, watches the bar and the status line count the blocks, and stops it with
-// Cancel. Moving the dialog or switching away from it while the radio is talked to stops it too.
+// Cancel. Moving the dialog or switching away from it while the radio is read stops the read; a
+// write, which would leave the radio half-written, stops only when the user confirms a Cancel.
 #pragma once
 
 #include "resources/ResourceTypes.h"
@@ -29,6 +30,9 @@ public:
     // Another direction chosen before Start: the caption names it, the status line reads as
     // before any transfer. A running transfer keeps the caption it started with.
     void Retitle(const QString& title);
+
+    // The transfer started writes to the radio: a stray click or move must not stop it.
+    void SetWriting(bool writing) { writing_ = writing; }
 
     // Set by Cancel, by a move and by leaving the dialog; the exchange ends at its next check.
     bool CancelRequested() const { return cancelRequested_; }
@@ -76,6 +80,8 @@ private:
     // The interruption message is open: a drag goes on moving the window under it, and each
     // further move would stack another copy of the same message.
     bool interruptionShown_ = false;
+    bool writing_ = false;
+    bool stopAsked_ = false; // the stop-writing question is open
 };
 
 } // namespace tevano

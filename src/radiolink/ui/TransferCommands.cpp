@@ -11,6 +11,7 @@
 #include "grid/ui/GridUndo.h"
 #include "image/ui/CTevDoc.h"
 #include "radiolink/CloneExchange.h"
+#include "radiolink/LineNoteText.h"
 #include "radiolink/PortNames.h"
 #include "radiolink/PosixSerialPort.h"
 #include "radiolink/ShortReplies.h"
@@ -82,6 +83,7 @@ void TransferCommands::OnStartTransfer() {
     }
     transferring_ = true;
     const Direction direction = direction_;
+    dialog->SetWriting(direction == Direction::Write);
     CTevView& view = context_.view;
     CTevDoc& document = view.Document();
     if (direction == Direction::Write) {
@@ -100,11 +102,20 @@ void TransferCommands::OnStartTransfer() {
     const CloneOutcome outcome = direction == Direction::Read
                                      ? ReadFromRadio(port, device, hook, document.Image())
                                      : WriteToRadio(port, device, hook, document.Image());
-    if (direction == Direction::Read && outcome.ending == CloneEnding::Completed) {
-        // The radio's memory as it came off the cable, before the grid or anything else sees it.
-        BackUpCompletedRead(document.Image(), ReadKindOf(outcome), &context_.window);
-    }
     const bool completed = outcome.ending == CloneEnding::Completed;
+    if (completed) {
+        std::string note = TransferDoneText(direction == Direction::Write, outcome.blocksDone,
+                                            view.PortName(), device);
+        if (direction == Direction::Read) {
+            // The radio's memory as it came off the cable, before the grid or anything else
+            // sees it.
+            note += " " + BackUpCompletedRead(document.Image(), ReadKindOf(outcome));
+        }
+        if (hook.EchoNoted()) {
+            note += " " + LineNoteText({LineNote::Kind::Echoing}, DisplayedLanguage());
+        }
+        context_.window.ShowNote(ToQt(note));
+    }
     if (completed && progress_ != nullptr) {
         progress_->FillBar();
     }
