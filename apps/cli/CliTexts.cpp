@@ -17,7 +17,8 @@ constexpr std::array<TextPair, static_cast<std::size_t>(CliTextId::Count)> kText
     {"written", "写入完成"},
     {"written and verified", "写入并校验完成"},
     {"failed: <reason>", "失败：<reason>"},
-    {"reading back: <reason>", "读回时：<reason>"},
+    {"written, but reading it back failed: <reason>", "写入完成，但读回失败：<reason>"},
+    {"written, but <difference>", "写入完成，但<difference>"},
     {"the radio's memory differs from the file at offset 0x<offset>: written 0x<written>, read "
      "back 0x<read>",
      "对讲机中的数据与文件在偏移 0x<offset> 处不同：写入 0x<written>，读回 0x<read>"},

@@ -18,9 +18,10 @@ enum class CliTextId {
     EntryNumber, // %1: the entry's index in its list
     Written,
     WrittenVerified,
-    FailedBecause, // %1: the reason
-    ReadingBack,   // %1: what went wrong while reading the radio back
-    MemoryDiffers, // %1: offset, %2: the byte written, %3: the byte read back (hexadecimal)
+    FailedBecause,      // %1: the reason
+    WrittenNotReadBack, // <reason>: the write completed, its read-back did not
+    WrittenDiffers,     // <difference>: the write completed, the radio holds something else
+    MemoryDiffers,      // %1: offset, %2: the byte written, %3: the byte read back (hexadecimal)
     CannotDrawReport,
     TypeRefusedWritten, // a write's result when the radio-type question was answered Cancel
     Warning,            // <text>

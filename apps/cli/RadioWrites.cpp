@@ -120,15 +120,16 @@ PortResult WriteOnePort(const PortTarget& target, const RadioImage& image,
                                NotePlace::AfterMessage,
                                [&verifyHook](const std::string& text) { verifyHook.Note(text); });
     const CloneOutcome read = ReadFromRadio(port, target.device, verifyWatch, readBack);
+    // The write itself completed: the user must not take a failed check for a failed write.
     if (read.ending != CloneEnding::Completed) {
-        return Failed(CliText(CliTextId::ReadingBack, language,
-                              {{"<reason>", EndingReason(read, port.Disconnected(), language)}}),
-                      language);
+        return {false, CliText(CliTextId::WrittenNotReadBack, language,
+                               {{"<reason>", EndingReason(read, port.Disconnected(), language)}})};
     }
     if (const std::optional<std::size_t> offset = FirstDifference(image, readBack)) {
         const std::string difference = DifferenceText(*offset, image, readBack, language);
         verifyHook.Note(difference);
-        return Failed(difference, language);
+        return {false,
+                CliText(CliTextId::WrittenDiffers, language, {{"<difference>", difference}})};
     }
     return {true, CliText(CliTextId::WrittenVerified, language)};
 }

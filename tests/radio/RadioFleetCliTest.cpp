@@ -211,11 +211,12 @@ TEST_F(RadioFleetCliTest, VerifiedWriteReadsEachRadioBackAndNamesTheFirstDiffere
     ProcessRun run = Cli("write " + good->Port() + " " + corrupting->Port() + " " +
                          shortReplies->Port() + " " + Quoted(Path("demo.sin")) + " --verify");
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(
-        Lines(run.out),
-        (std::vector<std::string>{
-            good->Port() + ": written and verified", corrupting->Port() + ": failed: " + difference,
-            shortReplies->Port() + ": failed: reading back: not received enough  byte"}));
+    EXPECT_EQ(Lines(run.out), (std::vector<std::string>{
+                                  good->Port() + ": written and verified",
+                                  corrupting->Port() + ": written, but " + difference,
+                                  shortReplies->Port() +
+                                      ": written, but reading it back failed: not received enough  "
+                                      "byte"}));
     EXPECT_EQ(Sorted(Lines(run.err)),
               Sorted({"tevano-cli: " + corrupting->Port() + ": " + difference,
                       "tevano-cli: " + shortReplies->Port() + ": not received enough  byte"}));
