@@ -50,6 +50,8 @@ constexpr std::array<TextPair, static_cast<std::size_t>(RadioLinkTextId::Count)>
      "对讲机对数据块 <block> 的回复不完整：映像偏移 <offset> 未收到。"},
     {"the cable echoes what is sent; echoed bytes are skipped",
      "写频线会回送发出的数据；回送的字节已跳过"},
+    {"The cable echoes what is sent; echoed bytes are skipped.",
+     "写频线会回送发出的数据；回送的字节已跳过。"},
     {"reply names block <named>, expected <expected>", "回复的数据块为 <named>，应为 <expected>"},
     {"reply to block <block> names length <length>, expected 8",
      "数据块 <block> 的回复长度为 <length>，应为 8"},

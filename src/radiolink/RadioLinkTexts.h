@@ -31,6 +31,7 @@ enum class RadioLinkTextId {
     ShortReply,          // <block> <offsets>
     ShortReplyOneByte,   // <block> <offset>
     LineEchoes,          // the cable returns what the program sends
+    LineEchoesSentence,  // the same as a sentence of the status bar
     ReplyWrongBlock,     // <named> <expected>
     ReplyWrongLength,    // <block> <length>
     ReadDone,            // <blocks> <port> <device> <time>

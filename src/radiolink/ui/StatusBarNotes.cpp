@@ -25,7 +25,9 @@ PortReasonHook::PortReasonHook(ExchangeHook& inner, const PosixSerialPort& port,
 void PortReasonHook::NoteLine(const LineNote& note) {
     echoNoted_ = echoNoted_ || note.kind == LineNote::Kind::Echoing;
     if (window_ != nullptr) {
-        window_->ShowNote(ToQt(LineNoteText(note, DisplayedLanguage())));
+        window_->ShowNote(ToQt(note.kind == LineNote::Kind::Echoing
+                                   ? EchoingCableText()
+                                   : LineNoteText(note, DisplayedLanguage())));
     }
     CableWatchHook::NoteLine(note);
 }
@@ -35,6 +37,10 @@ std::string BackUpCompletedRead(const RadioImage& image, ReadKind kind) {
         image, BackupDirectory(), std::chrono::system_clock::now(), kBackupsKept, kind);
     return backup.Ok() ? BackupSavedText(backup.path, DisplayedLanguage())
                        : BackupFailedText(backup, DisplayedLanguage());
+}
+
+std::string EchoingCableText() {
+    return RadioLinkText(RadioLinkTextId::LineEchoesSentence, DisplayedLanguage());
 }
 
 std::string TransferDoneText(bool write, int blocks, const std::string& portName,

@@ -36,6 +36,9 @@ private:
 // not be saved. The read stands either way.
 std::string BackUpCompletedRead(const RadioImage& image, ReadKind kind);
 
+// The status bar's sentence for a cable that echoes what the program sends.
+std::string EchoingCableText();
+
 // "Read 396 blocks from COM1 (/dev/ttyUSB0) at 14:05.", or "Wrote ...", at the clock's time now.
 std::string TransferDoneText(bool write, int blocks, const std::string& portName,
                              const std::string& devicePath);

@@ -11,7 +11,6 @@
 #include "grid/ui/GridUndo.h"
 #include "image/ui/CTevDoc.h"
 #include "radiolink/CloneExchange.h"
-#include "radiolink/LineNoteText.h"
 #include "radiolink/PortNames.h"
 #include "radiolink/PosixSerialPort.h"
 #include "radiolink/ShortReplies.h"
@@ -106,13 +105,13 @@ void TransferCommands::OnStartTransfer() {
     if (completed) {
         std::string note = TransferDoneText(direction == Direction::Write, outcome.blocksDone,
                                             view.PortName(), device);
+        if (hook.EchoNoted()) {
+            note += " " + EchoingCableText();
+        }
         if (direction == Direction::Read) {
             // The radio's memory as it came off the cable, before the grid or anything else
             // sees it.
             note += " " + BackUpCompletedRead(document.Image(), ReadKindOf(outcome));
-        }
-        if (hook.EchoNoted()) {
-            note += " " + LineNoteText({LineNote::Kind::Echoing}, DisplayedLanguage());
         }
         context_.window.ShowNote(ToQt(note));
     }
