@@ -1,5 +1,6 @@
 // The clone exchange over a real pseudo-terminal against tevano-radio: each ending of a read and
-// a write, and the bytes on the wire as the radio saw them.
+// a write, the bytes on the wire as the radio saw them, replies of the wrong block refused, and a
+// cable that echoes read past.
 
 #include "RadioProcess.h"
 
@@ -294,6 +295,57 @@ TEST_F(RadioExchangeTest, SilentRadioAnswersNothing) {
     const ReadResult result = port_.Read(answer, 1);
     EXPECT_FALSE(result.portError);
     EXPECT_EQ(result.count, 0u);
+}
+
+// Replies that name another block, or are noise, never become a completed read.
+TEST_F(RadioExchangeTest, ReplyOfAnotherBlockOrNoiseIsRefusedOnEveryRetry) {
+    const RadioImage memory = Pattern(3);
+    ASSERT_TRUE(StoreChannelFile(Path("radio.sin"), memory).Ok());
+    for (const std::string fault : {"wrong-block=7", "random-reply=7"}) {
+        SCOPED_TRACE(fault);
+        RadioProcess radio(Options({"--image", Path("radio.sin"), "--fault", fault}));
+        Log log;
+        ScriptedHook hook(log);
+        hook.answers = {Answer::Retry}; // then Cancel
+        RadioImage image = Pattern(11);
+        const RadioImage before = image;
+
+        const CloneOutcome outcome = ReadFromRadio(port_, radio.Port(), hook, image);
+
+        EXPECT_EQ(outcome.ending, CloneEnding::CommunicationFailed);
+        EXPECT_EQ(outcome.blocksDone, 7);
+        EXPECT_EQ(image, before);
+        EXPECT_EQ(hook.asked, std::vector<MessageId>(2, MessageId::CommunicationError));
+        ASSERT_EQ(hook.notes.size(), 2u);
+        EXPECT_EQ(hook.notes[0].expectedAddress, 0x0038);
+        if (fault == "wrong-block=7") {
+            EXPECT_EQ(hook.notes[0], (LineNote{LineNote::Kind::WrongBlock, 0x0038, 0x0040, 8}));
+        }
+        // The retry woke the radio again and asked for the same block, not the next one.
+        EXPECT_EQ(testing::Count(log, "status waiting"), 2);
+        EXPECT_FALSE(port_.IsOpen());
+    }
+}
+
+TEST_F(RadioExchangeTest, EchoingCableReadsAndWritesTheRadioExactly) {
+    const RadioImage memory = Pattern(5);
+    ASSERT_TRUE(StoreChannelFile(Path("radio.sin"), memory).Ok());
+    RadioProcess radio(
+        {"--echo", "--baud", "0", "--image", Path("radio.sin"), "--save", Path("saved.sin")});
+
+    RadioImage image{};
+    const CloneOutcome read = ReadFromRadio(port_, radio.Port(), hook_, image);
+    ASSERT_EQ(read.ending, CloneEnding::Completed);
+    EXPECT_EQ(image, memory);
+    EXPECT_EQ(hook_.notes, std::vector<LineNote>{LineNote{LineNote::Kind::Echoing}});
+
+    const RadioImage document = Pattern(9);
+    const CloneOutcome written = WriteToRadio(port_, radio.Port(), hook_, document);
+    ASSERT_EQ(written.ending, CloneEnding::Completed);
+    RadioImage saved{};
+    ASSERT_TRUE(LoadChannelFile(Path("saved.sin"), saved).Ok());
+    EXPECT_EQ(saved, document);
+    EXPECT_TRUE(hook_.asked.empty());
 }
 
 // A mistyped fault must not leave a test running against a radio that behaves well.
