@@ -29,9 +29,10 @@ public:
     void StepProgress(int blocksDone) override;
     void SetInterruptionWatch(bool) override {}
     Answer Ask(MessageId message) override;
-    // Each note once for all the exchanges of this run: a verify's read must not say again
-    // that the cable echoes.
+    // The line's notes on stderr; that the cable echoes, only once.
     void NoteLine(const LineNote& note) override;
+    // A second exchange on the same line (a write's check) says nothing more about the echo.
+    void CarryEchoNote(const CliExchangeHook& earlier) { echoNoted_ = earlier.echoNoted_; }
 
 private:
     void EndProgressLine();

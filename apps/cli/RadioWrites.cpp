@@ -107,6 +107,7 @@ PortResult WriteOnePort(const PortTarget& target, const RadioImage& image,
     }
     // The read-back has its own questions: --retries counts afresh.
     CliExchangeHook verifyHook(language, settings.retries, settings.force);
+    verifyHook.CarryEchoNote(hook);
     if (!label.empty()) {
         verifyHook.SetPortLabel(label);
     }

@@ -117,6 +117,29 @@ TEST_F(RadioCliTest, FailedReadNeitherCreatesNorChangesTheFile) {
     EXPECT_EQ(ReadBytes(Path("old.sin")), before);
 }
 
+// A reply of another block is named on stderr, in the display language, and never read; a cable
+// that echoes is said once, even for a write and its check.
+TEST_F(RadioCliTest, WrongRepliesAreNamedAndAnEchoingCableIsSaidOnce) {
+    SaveImage("radio.sin", Pattern());
+    {
+        RadioProcess radio(
+            {"--baud", "0", "--image", Path("radio.sin"), "--fault", "wrong-block=5"});
+        ProcessRun run = Cli("read " + radio.Port() + " " + Quoted(Path("read.sin")));
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.err.rfind("tevano-cli: reply names block 0x0030, expected 0x0028\n", 0), 0u)
+            << run.err;
+        EXPECT_NE(access(Path("read.sin").c_str(), F_OK), 0);
+        run = Cli("read " + radio.Port() + " " + Quoted(Path("read.sin")) + " --chinese");
+        EXPECT_EQ(run.err.rfind("tevano-cli: 回复的数据块为 0x0030，应为 0x0028\n", 0), 0u)
+            << run.err;
+    }
+    RadioProcess radio({"--baud", "0", "--echo", "--image", Path("radio.sin")});
+    const ProcessRun run =
+        Cli("write " + radio.Port() + " " + Quoted(Path("radio.sin")) + " --verify");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "tevano-cli: the cable echoes what is sent; echoed bytes are skipped\n");
+}
+
 // The radio may leave out the last bytes of a block: the read stands (status 0), each such block
 // is named with the offsets that did not come, and the backup's name says it is incomplete.
 // (The window's test takes a reply two bytes short; this one a reply one byte short.)
