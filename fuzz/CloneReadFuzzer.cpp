@@ -15,6 +15,7 @@
 #include "radiolink/CloneExchange.h"
 #include "radiolink/CloneFrames.h"
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -39,6 +40,9 @@ struct RadioSide {
 
     void Sent(const std::uint8_t* data, std::size_t size) {
         FUZZ_CHECK(size == 1 || size == kBlockCommandSize, "a read sends bytes and commands");
+        if (size == 1 && data[0] == kWakeUp[1]) {
+            blocks.HandshakeAgain();
+        }
         if (size != kBlockCommandSize) {
             return;
         }
@@ -50,6 +54,12 @@ struct RadioSide {
             return;
         }
         FUZZ_CHECK(blockAddress < kImageSize, "a block reply follows a block command");
+        // A reply whose header names another block or length is refused: it brings nothing.
+        const auto command = BlockCommand(kReadCommand, static_cast<std::uint16_t>(blockAddress));
+        if (result.count < kReadReplyHeaderSize ||
+            !std::equal(command.begin() + 1, command.end(), data + 1)) {
+            return;
+        }
         if (result.count > kReadReplyHeaderSize) {
             std::memcpy(memory.data() + blockAddress, data + kReadReplyHeaderSize,
                         result.count - kReadReplyHeaderSize);
