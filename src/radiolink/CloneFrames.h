@@ -1,6 +1,7 @@
 // The bytes of the clone exchange on the wire: the wake-up, the acknowledgement, the mode
 // request, the identification, and the block commands that move the image 8 bytes at a time.
-// No frame carries a checksum; the acknowledgements are the only check.
+// No frame carries a checksum: the acknowledgements, and the header of each read reply naming
+// its block, are the only checks.
 #pragma once
 
 #include "image/RadioImage.h"
@@ -27,7 +28,8 @@ constexpr std::size_t kBlockSize = 8;
 constexpr int kBlockCount = static_cast<int>(kImageSize / kBlockSize); // 396
 constexpr std::size_t kBlockCommandSize = 4;
 
-// A read reply: 4 header bytes the program does not examine, then the block's 8 data bytes.
+// A read reply: 4 header bytes, which repeat the block command but for its first byte (radios
+// of this family answer "W"), then the block's 8 data bytes.
 constexpr std::size_t kReadReplyHeaderSize = 4;
 constexpr std::size_t kReadReplySize = kReadReplyHeaderSize + kBlockSize;
 // The shortest reply the program accepts. The data starts at offset 4, so a reply of 10 or 11
