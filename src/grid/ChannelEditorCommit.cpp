@@ -5,6 +5,7 @@
 
 #include "grid/ChannelWords.h"
 #include "grid/FrequencyEntry.h"
+#include "image/ToneTable.h"
 
 namespace tevano {
 
@@ -59,12 +60,13 @@ void ChannelEditor::CommitList(int row, int col, OverlayList& list) {
     }
 }
 
-// A tone counts when the list's edit field names an entry, apart from case; the cell gets the
-// entry as the list spells it, since the encoder reads "D023N" but not "d023n". An emptied field
-// means no tone, and the cell's own text left as it was (a tone the list does not offer) stays.
+// A tone counts when the list's edit field names an entry as people type tones ("d23n", "100",
+// "88,5"); the cell gets the entry as the list spells it, since the encoder reads "D023N" but not
+// "d023n". An emptied field means no tone, and the cell's own text left as it was (a tone the
+// list does not offer) stays.
 std::optional<std::string> ChannelEditor::TypedTone(int row, int col) const {
     const std::string typed = overlays_.tones.EditText();
-    const int index = overlays_.tones.Choices().FindExact(typed);
+    const int index = overlays_.tones.Choices().FindExact(ToneSpelling(typed));
     if (index >= 0) {
         return overlays_.tones.Choices().ItemText(index);
     }

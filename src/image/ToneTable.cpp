@@ -1,6 +1,12 @@
 #include "image/ToneTable.h"
 
+#include "base/NumberText.h"
+#include "base/TextCase.h"
+
+#include <algorithm>
 #include <array>
+#include <cmath>
+#include <optional>
 
 namespace tevano {
 
@@ -26,7 +32,70 @@ constexpr std::array<const char*, 105> kDcs = {
     "664", "703", "712", "723", "731", "732", "734", "743", "754",
 };
 
+std::string_view Trimmed(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+bool AllDigits(std::string_view text) {
+    return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// "D", one to three digits and a polarity letter, spelt with three digits and capitals.
+std::string DcsSpelling(std::string_view text) {
+    if (text.size() < 3 || text.size() > 5 || AsciiLower(text.front()) != 'd') {
+        return {};
+    }
+    const char polarity = AsciiLower(text.back());
+    const std::string_view digits = text.substr(1, text.size() - 2);
+    if ((polarity != 'n' && polarity != 'i') || !AllDigits(digits)) {
+        return {};
+    }
+    return "D" + std::string(3 - digits.size(), '0') + std::string(digits) +
+           (polarity == 'n' ? "N" : "I");
+}
+
+// A plain decimal number that is a whole count of tenths of a hertz, printed as the table
+// prints CTCSS tones; "" for any other text (88.55 names no tone).
+std::string CtcssSpelling(std::string_view text) {
+    const std::optional<std::string> number = PlainDecimalText(text);
+    if (!number) {
+        return {};
+    }
+    const double tenths = LeadingDouble(*number) * 10;
+    if (tenths >= 100000 || std::fabs(tenths - std::round(tenths)) > 1e-6) {
+        return {};
+    }
+    return FixedText(std::round(tenths) / 10, 1);
+}
+
 } // namespace
+
+int ToneTable::Find(std::string_view typed) const {
+    const std::string_view text = Trimmed(typed);
+    if (text.empty()) {
+        return -1;
+    }
+    for (const std::string& spelling :
+         {std::string(text), DcsSpelling(text), CtcssSpelling(text)}) {
+        const auto it = std::find_if(names_.begin(), names_.end(), [&](const std::string& name) {
+            return !spelling.empty() && EqualsNoCase(name, spelling);
+        });
+        if (it != names_.end()) {
+            return static_cast<int>(it - names_.begin());
+        }
+    }
+    return -1;
+}
+
+std::string ToneSpelling(std::string_view typed) {
+    static const ToneTable table;
+    const int index = table.Find(typed);
+    return index < 0 ? std::string() : table.Name(index);
+}
 
 ToneTable::ToneTable() {
     names_.reserve(kCount);

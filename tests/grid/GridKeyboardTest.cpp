@@ -141,18 +141,29 @@ TEST(EnterKey, CommitsThePickOfAList) {
     EXPECT_EQ(bench.grid.Col(), kColBusyLock);
 }
 
+// A tone is taken as people type it and stored as the list spells it, since the encoder reads
+// "D023N" and "100.0" but not "d23n" or "88,5".
 TEST(EnterKey, ATypedToneMustNameAnEntry) {
     const struct {
         const char* typed;
         const char* cell;
         std::vector<MessageId> messages;
     } cases[] = {
-        {"d023n", "D023N", {}}, // matched apart from case, stored as the list spells it
+        {"d023n", "D023N", {}}, // matched apart from case
         {"100.0", "100.0", {}},
         {"", "OFF", {}},      // no tone
         {"88.5", "88.5", {}}, // the cell's own text, which the list offers too
-        {"67", "88.5", {MessageId::ToneNotInTable}}, // no entry is "67": the cell keeps its tone
-        {"88.6", "88.5", {MessageId::ToneNotInTable}},
+        {"67", "67.0", {}},   // a CTCSS tone by its value
+        {"100.00", "100.0", {}},
+        {"88,5", "88.5", {}}, // "," as the decimal mark
+        {" 254.1 ", "254.1", {}},
+        {"d23n", "D023N", {}}, // a DCS code with fewer digits
+        {"D25I", "D025I", {}},
+        {"88.6", "88.5", {MessageId::ToneNotInTable}}, // no entry: the cell keeps its tone
+        {"88.55", "88.5", {MessageId::ToneNotInTable}},
+        {"D24N", "88.5", {MessageId::ToneNotInTable}},
+        {"D0023N", "88.5", {MessageId::ToneNotInTable}},
+        {"1e2", "88.5", {MessageId::ToneNotInTable}},
     };
     for (const auto& c : cases) {
         EditorBench bench;

@@ -9,7 +9,6 @@
 #include "image/ToneWord.h"
 
 #include <algorithm>
-#include <cmath>
 #include <optional>
 
 namespace tevano {
@@ -34,9 +33,13 @@ char PolarityLetter(const RadioTone& tone) {
     return tone.kind == Kind::Dcs && tone.inverted ? 'R' : 'N';
 }
 
-bool InToneTable(const std::string& name) {
+const ToneTable& Tones() {
     static const ToneTable table;
-    const std::vector<std::string>& names = table.Names();
+    return table;
+}
+
+bool InToneTable(const std::string& name) {
+    const std::vector<std::string>& names = Tones().Names();
     return std::find(names.begin() + 1, names.end(), name) != names.end();
 }
 
@@ -45,17 +48,15 @@ class ToneReader {
 public:
     explicit ToneReader(const CsvToneFields& fields) : fields_(fields) {}
 
+    // A tone of the table by its value, as the grid takes a typed one: 88.5, 88,5 and 88.50 are
+    // the same tone, 88.55 is none.
     std::optional<RadioTone> Ctcss(CsvColumn column, const std::string& field) {
-        const std::optional<double> hertz = DecimalField(field);
-        // Only whole tenths of a hertz name a tone: 88.5 is one, 88.55 is none.
-        const double tenths = hertz && *hertz < 10000 ? *hertz * 10 : -1;
-        RadioTone tone{Kind::Ctcss, static_cast<int>(std::lround(tenths)), 0, false};
-        if (tenths < 0 || std::fabs(tenths - tone.tenthsHz) > 1e-6 ||
-            !InToneTable(tone.CellText())) {
+        const int index = Tones().Find(field);
+        if (index < ToneTable::kFirstCtcss || index >= ToneTable::kFirstDcsNormal) {
             Refuse(CsvProblem::ToneNotInTable, column, field);
             return std::nullopt;
         }
-        return tone;
+        return RadioTone::FromCellText(Tones().Name(index));
     }
 
     // position 0 reads the transmit letter of DtcsPolarity, 1 the receive letter.

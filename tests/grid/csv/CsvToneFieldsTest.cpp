@@ -78,6 +78,14 @@ TEST(CsvToneFields, ImportReadsWordsWithoutRegardToCaseAndLenientPlaceholders) {
     EXPECT_EQ(tones.rxCell, "88.5");
     EXPECT_EQ(tones.txCell, "88.5");
 
+    // A CTCSS tone by its value, as a tone typed into the grid.
+    for (const auto& [typed, cell] :
+         {std::pair{"100", "100.0"}, {"88,5", "88.5"}, {" 067.00 ", "67.0"}}) {
+        tones = TonesOfFields(CsvToneFields{"TSQL", "", typed});
+        EXPECT_TRUE(tones.reasons.empty()) << typed;
+        EXPECT_EQ(tones.rxCell, cell) << typed;
+    }
+
     // No polarity at all counts as normal both ways.
     fields = CsvToneFields{"DTCS", "", "", "754", "", "", ""};
     tones = TonesOfFields(fields);
@@ -96,6 +104,8 @@ TEST(CsvToneFields, ImportRefusesWhatTheRadioDoesNotHave) {
         {{"Tone", "88.6"}, {P::ToneNotInTable}, "rToneFreq"},
         {{"Tone", "88.55"}, {P::ToneNotInTable}, "rToneFreq"},
         {{"Tone", ""}, {P::ToneNotInTable}, "rToneFreq"},
+        {{"Tone", "OFF"}, {P::ToneNotInTable}, "rToneFreq"}, // entries, but no CTCSS tones
+        {{"Tone", "D023N"}, {P::ToneNotInTable}, "rToneFreq"},
         {{"TSQL", "88.5", "88,5x"}, {P::ToneNotInTable}, "cToneFreq"},
         {{"TSQL", "88.5", "1e2"}, {P::ToneNotInTable}, "cToneFreq"},
         {{"DTCS", "", "", "024"}, {P::DcsNotInTable}, "DtcsCode"},
