@@ -27,6 +27,12 @@ std::string FrequencyText(double mhz) {
     return FixedText(mhz, 5, 8);
 }
 
+// A field's text as a number is read from it: as the grid reads a typed frequency ("150,0037"
+// is 150.0037), or, when it is no plain number, the text itself for its leading number.
+std::string FieldNumberText(std::string_view text) {
+    return PlainDecimalText(text).value_or(std::string(text));
+}
+
 } // namespace
 
 double TestModeModel::BaseFromBandText(std::string_view bandText) {
@@ -38,7 +44,9 @@ TestModeModel::TestModeModel(double baseMHz, const ToneTable& tones)
     for (TestFrequency frequency :
          {TestFrequency::High, TestFrequency::Middle, TestFrequency::Low}) {
         for (TestSide side : kSides) {
-            stored_[Index(frequency)][Index(side)].frequency = DefaultFrequency(frequency);
+            StoredSide& stored = stored_[Index(frequency)][Index(side)];
+            stored.frequency = DefaultFrequency(frequency);
+            stored.fieldText = FrequencyText(stored.frequency);
         }
     }
 }
@@ -82,11 +90,25 @@ void TestModeModel::RefillList(TestSide side, int selection) {
     Side(side).listSelection = (selection >= 0 && selection < count) ? selection : -1;
 }
 
+void TestModeModel::ClickDebugFrequency(TestFrequency frequency) {
+    ShowTestFrequency(frequency);
+}
+
 void TestModeModel::ShowTestFrequency(TestFrequency frequency) {
     currentFrequency_ = frequency;
     for (TestSide side : kSides) {
-        Side(side).fieldText = FrequencyText(Stored(side).frequency);
         RefillList(side, Stored(side).toneIndex);
+    }
+    switch (frequency) {
+    case TestFrequency::High:
+        caption_ = TestModeCaption::HighFrequency;
+        break;
+    case TestFrequency::Middle:
+        caption_ = TestModeCaption::MiddleFrequency;
+        break;
+    case TestFrequency::Low:
+        caption_ = TestModeCaption::LowFrequency;
+        break;
     }
 }
 
@@ -103,15 +125,12 @@ bool TestModeModel::SelectTreeItem(TestModeTreeItem item) {
     }
     switch (item) {
     case TestModeTreeItem::HighFrequency:
-        caption_ = TestModeCaption::HighFrequency;
         ShowTestFrequency(TestFrequency::High);
         return false;
     case TestModeTreeItem::MiddleFrequency:
-        caption_ = TestModeCaption::MiddleFrequency;
         ShowTestFrequency(TestFrequency::Middle);
         return false;
     case TestModeTreeItem::LowFrequency:
-        caption_ = TestModeCaption::LowFrequency;
         ShowTestFrequency(TestFrequency::Low);
         return false;
     case TestModeTreeItem::ExitDebug:
@@ -153,7 +172,7 @@ void TestModeModel::MoveSlider(int position) {
 
 std::string TestModeModel::RoundedFrequencyText(std::string_view text, double baseMHz,
                                                 FrequencyStep step) {
-    std::int64_t n = CalibrationFrequency10Hz(text);
+    std::int64_t n = CalibrationFrequency10Hz(FieldNumberText(text));
     const auto minimum = static_cast<std::int64_t>(baseMHz * 100000);
     const auto maximum = static_cast<std::int64_t>((baseMHz + 20) * 100000);
     if (n > maximum) {
@@ -174,7 +193,7 @@ std::string TestModeModel::RoundedFrequencyText(std::string_view text, double ba
 
 void TestModeModel::RoundField(TestSide side) {
     // Only the field changes; the test frequency's stored value stays as it was.
-    Side(side).fieldText = RoundedFrequencyText(Side(side).fieldText, base_, Stored(side).step);
+    Stored(side).fieldText = RoundedFrequencyText(FieldText(side), base_, Stored(side).step);
 }
 
 std::optional<MessageId> TestModeModel::Default() {
@@ -189,7 +208,7 @@ std::optional<MessageId> TestModeModel::Default() {
             stored.step = FrequencyStep::Khz5_00;
             stored.method = ToneMethod::Qt;
             stored.toneIndex = 0;
-            Side(side).fieldText = FrequencyText(stored.frequency);
+            stored.fieldText = FrequencyText(stored.frequency);
             RefillList(side, 0);
         }
         return std::nullopt;
@@ -200,7 +219,7 @@ std::optional<MessageId> TestModeModel::Default() {
 StartInputs TestModeModel::PrepareStart() {
     StartInputs start;
     for (TestSide side : kSides) {
-        if (!LeadingNumber(FieldText(side))) {
+        if (!LeadingNumber(FieldNumberText(FieldText(side)))) {
             // Sent, it would calibrate the radio at 0 MHz.
             start.emptyField = side;
             return start;

@@ -76,7 +76,7 @@ public:
     TestModeView View() const { return view_; }
     bool DefaultButtonShown() const { return defaultShown_; }
     std::string GroupCaption(Language language) const { return CaptionText(caption_, language); }
-    const std::string& FieldText(TestSide side) const { return Side(side).fieldText; }
+    const std::string& FieldText(TestSide side) const { return Stored(side).fieldText; }
     ToneMethod Method(TestSide side) const { return Stored(side).method; }
     FrequencyStep Step(TestSide side) const { return Stored(side).step; }
     // The tone list always holds the list of the checked method.
@@ -84,7 +84,8 @@ public:
     // Position of the entry shown in the tone list, -1 when none is.
     int ListSelection(TestSide side) const { return Side(side).listSelection; }
     std::string SelectedTone(TestSide side) const;
-    TestFrequency DebugFrequencyButton() const { return debugFrequencyButton_; }
+    // The item view's High, Middle and Low buttons show the test frequency Start sends.
+    TestFrequency DebugFrequencyButton() const { return currentFrequency_; }
     int SliderPosition() const { return slider_; }
     // "Current Position:" followed by the slider's position.
     std::string PositionText(Language language) const;
@@ -101,8 +102,10 @@ public:
     bool SelectTreeItem(TestModeTreeItem item);
     void ClickToneMethod(TestSide side, ToneMethod method);
     void ClickStep(TestSide side, FrequencyStep step);
-    void ClickDebugFrequency(TestFrequency frequency) { debugFrequencyButton_ = frequency; }
-    void EditField(TestSide side, std::string text) { Side(side).fieldText = std::move(text); }
+    // Makes the test frequency the one Start sends, as choosing it in the tree does.
+    void ClickDebugFrequency(TestFrequency frequency);
+    // What is typed stays with the current test frequency while the dialog is open.
+    void EditField(TestSide side, std::string text) { Stored(side).fieldText = std::move(text); }
     // An entry picked in a tone list; only a closing drop-down stores it.
     void PickTone(TestSide side, int position);
     void CloseToneList(TestSide side);
@@ -111,25 +114,28 @@ public:
     void RoundField(TestSide side);
     // The Default button; with neither view shown yet it has only a message to give.
     std::optional<MessageId> Default();
-    // Start: a frequency field that is empty or does not begin with a number stops it (the
-    // receive field is named first). Otherwise both fields first get what Enter gives them,
-    // held to the band and rounded to their step, and show it; then the inputs of the
-    // calibration exchange are taken as they stand.
+    // Start, for the current test frequency: a frequency field that is empty or does not begin
+    // with a number stops it (the receive field is named first). Otherwise both fields first
+    // get what Enter gives them, held to the band and rounded to their step, and show it; then
+    // the inputs of the calibration exchange are taken as they stand.
     StartInputs PrepareStart();
 
-    // The field text rounded as Enter rounds it, for a base and a step.
+    // The field text rounded as Enter rounds it, for a base and a step. The field is read as
+    // the grid reads a frequency ("," is a decimal mark too), else by its leading number.
     static std::string RoundedFrequencyText(std::string_view text, double baseMHz,
                                             FrequencyStep step);
 
 private:
+    // A test frequency's side: its frequency, and what its field shows (the frequency, or what
+    // was typed or rounded since).
     struct StoredSide {
         double frequency = 0;
+        std::string fieldText;
         FrequencyStep step = FrequencyStep::Khz5_00;
         ToneMethod method = ToneMethod::Qt;
         int toneIndex = 0;
     };
     struct ShownSide {
-        std::string fieldText;
         int listSelection = 0;
     };
 
@@ -147,6 +153,7 @@ private:
     }
     double DefaultFrequency(TestFrequency frequency) const;
     void RefillList(TestSide side, int selection);
+    // Makes the test frequency the current one, with its caption, fields and lists.
     void ShowTestFrequency(TestFrequency frequency);
     void ShowItem(CalibrationItem item);
 
@@ -158,7 +165,6 @@ private:
     std::array<std::array<StoredSide, 2>, 3> stored_{};
     std::array<ShownSide, 2> shown_{};
     TestFrequency currentFrequency_ = TestFrequency::High;
-    TestFrequency debugFrequencyButton_ = TestFrequency::High;
     std::array<int, kCalibrationItemCount> itemValues_{};
     CalibrationItem currentItem_ = CalibrationItem::TxFrequency;
     int slider_ = 0;

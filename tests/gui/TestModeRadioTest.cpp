@@ -109,9 +109,11 @@ private slots:
                              "tx-tone=0.0 value=47 confirmed"});
     }
 
-    // Start with no test frequency chosen sends nothing; fields typed into and not confirmed
-    // with Enter go out held to the band and rounded to the step, as the fields then show.
-    void startNeverCalibratesAtAFrequencyNobodyChose() {
+    // The item view's High, Middle and Low buttons choose the test frequency Start sends (High
+    // before any other was chosen). Each test frequency keeps what was typed into its fields;
+    // Start sends them held to the band and rounded to the step, as the fields then show, with
+    // "," read as the decimal mark.
+    void theFrequencyButtonsChooseWhatStartSends() {
         ProgramFixture program;
         const QString record = program.Path("calibrations.txt");
         VirtualRadioProcess radio({"--baud", "0", "--calibrations", record});
@@ -121,30 +123,37 @@ private slots:
             [&program] { program.App().OnCommand(res::cmd::kTestMode); },
             [&shown](CTestModeDlg& dialog) {
                 Select(dialog, TestModeTreeItem::SquelchLevel);
+                Press(dialog, ids::kDefault);
                 Press(dialog, ids::kStart);
                 Select(dialog, TestModeTreeItem::HighFrequency);
-                for (const auto& [id, typed] : {std::pair{ids::kReceiveFrequency, "300"},
+                for (const auto& [id, typed] : {std::pair{ids::kReceiveFrequency, "150,0037"},
                                                 std::pair{ids::kTransmitFrequency, "145.1337"}}) {
                     auto* field = qobject_cast<QLineEdit*>(dialog.Control(id));
                     field->selectAll();
                     QTest::keyClicks(field, typed);
                 }
+                Select(dialog, TestModeTreeItem::LowFrequency);
                 Select(dialog, TestModeTreeItem::SquelchLevel);
-                Press(dialog, ids::kDefault);
+                Press(dialog, ids::kMiddle);
                 Press(dialog, ids::kStart);
+                Press(dialog, ids::kHigh);
+                Press(dialog, ids::kStart);
+                Select(dialog, TestModeTreeItem::HighFrequency);
                 for (const int id : {ids::kReceiveFrequency, ids::kTransmitFrequency}) {
                     shown << qobject_cast<QLineEdit*>(dialog.Control(id))->text();
                 }
             }));
-        QCOMPARE(program.prompts.Texts(),
-                 (QStringList{QString::fromStdString(MessageText(MessageId::ReceiveFrequencyMissing,
-                                                                 Language::English)),
-                              "Finish successfully!"}));
-        QCOMPARE(shown, (QStringList{"154.00000", "145.13500"}));
-        // One calibration only: the first Start never reached the radio.
-        QCOMPARE(Recorded(record, 1),
-                 QStringList{"item=squelch-level rx=154.00000 tx=145.13500 rx-tone=0.0 "
-                             "tx-tone=0.0 value=160 confirmed"});
+        QCOMPARE(
+            program.prompts.Texts(),
+            (QStringList{"Finish successfully!", "Finish successfully!", "Finish successfully!"}));
+        QCOMPARE(shown, (QStringList{"150.00500", "145.13500"}));
+        QCOMPARE(Recorded(record, 3),
+                 (QStringList{"item=squelch-level rx=154.00000 tx=154.00000 rx-tone=0.0 "
+                              "tx-tone=0.0 value=160 confirmed",
+                              "item=squelch-level rx=144.00000 tx=144.00000 rx-tone=0.0 "
+                              "tx-tone=0.0 value=160 confirmed",
+                              "item=squelch-level rx=150.00500 tx=145.13500 rx-tone=0.0 "
+                              "tx-tone=0.0 value=160 confirmed"}));
     }
 
     void aMissingConfirmationIsRetriedWhenTheUserSaysSo() {

@@ -20,8 +20,9 @@ TEST_F(TestModeModelTest, OpensOnTheTreeAlone) {
     EXPECT_EQ(model_.View(), TestModeView::Start);
     EXPECT_FALSE(model_.DefaultButtonShown());
     EXPECT_EQ(model_.GroupCaption(Language::English), "Please Choose Frequency first");
-    EXPECT_EQ(model_.FieldText(kRx), "");
-    EXPECT_EQ(model_.FieldText(kTx), "");
+    // High is the test frequency the item view's buttons start with.
+    EXPECT_EQ(model_.CurrentFrequency(), TestFrequency::High);
+    EXPECT_EQ(model_.FieldText(kRx), "154.00000");
     EXPECT_EQ(model_.Method(kRx), ToneMethod::Qt);
     EXPECT_EQ(model_.Step(kTx), FrequencyStep::Khz5_00);
     EXPECT_EQ(model_.SelectedTone(kRx), "OFF");
@@ -83,6 +84,9 @@ TEST_F(TestModeModelTest, EnterRoundsTheFieldToItsSidesStep) {
         {"153.99999", FrequencyStep::Khz6_25, "154.00000"}, // rounds up onto the limit
         {"", FrequencyStep::Khz5_00, "134.00000"},
         {"1e400", FrequencyStep::Khz5_00, "154.00000"},
+        {"150,0037", FrequencyStep::Khz5_00, "150.00500"}, // "," as the grid reads it
+        {" 145,13 ", FrequencyStep::Khz6_25, "145.13125"},
+        {"140MHz", FrequencyStep::Khz5_00, "140.00000"}, // no plain number: its leading one
     };
     for (const Case& c : cases) {
         EXPECT_EQ(TestModeModel::RoundedFrequencyText(c.typed, 134, c.step), c.shown) << c.typed;
@@ -96,11 +100,17 @@ TEST_F(TestModeModelTest, EnterRoundsTheFieldToItsSidesStep) {
     model_.RoundField(kTx);
     EXPECT_EQ(model_.FieldText(kRx), "145.13125");
     EXPECT_EQ(model_.FieldText(kTx), "145.13000");
-    // The rounded text lives in the field only; coming back shows the stored frequency.
+    // Each test frequency keeps what its fields show while the dialog is open; its stored
+    // frequency, which Default goes back to, stays as it was.
     model_.SelectTreeItem(Item::LowFrequency);
+    EXPECT_EQ(model_.FieldText(kRx), "134.00000");
+    model_.EditField(kTx, "140,5");
     model_.SelectTreeItem(Item::HighFrequency);
-    EXPECT_EQ(model_.FieldText(kRx), "154.00000");
+    EXPECT_EQ(model_.FieldText(kRx), "145.13125");
     EXPECT_EQ(model_.Step(kRx), FrequencyStep::Khz6_25);
+    model_.SelectTreeItem(Item::LowFrequency);
+    EXPECT_EQ(model_.FieldText(kTx), "140,5");
+    EXPECT_EQ(model_.StoredFrequency(TestFrequency::High, kRx), 154);
 }
 
 TEST_F(TestModeModelTest, DqtListStartsAt210Point7AndIndexesAreStoredOnClose) {
@@ -219,9 +229,6 @@ TEST_F(TestModeModelTest, StartSendsTxPowerDefaultWithItsCode) {
 // Start never calibrates at a frequency nobody chose: what Enter would make of a field is what
 // goes out (and what the field then shows), and an empty field or one without a number stops it.
 TEST_F(TestModeModelTest, StartSendsTheFieldsAsEnterMakesThemAndNothingForAFieldWithoutANumber) {
-    // No test frequency was ever chosen: both fields are empty.
-    EXPECT_EQ(model_.PrepareStart().emptyField, kRx);
-
     model_.SelectTreeItem(Item::LowFrequency);
     model_.ClickStep(kTx, FrequencyStep::Khz6_25);
     model_.EditField(kRx, "145.1337"); // Enter was never pressed
@@ -251,6 +258,30 @@ TEST_F(TestModeModelTest, StartSendsTheFieldsAsEnterMakesThemAndNothingForAField
     }
     // As with Enter, the test frequency's stored value stays as it was.
     EXPECT_EQ(model_.StoredFrequency(TestFrequency::Low, kTx), 134);
+}
+
+// The item view's High, Middle and Low buttons choose the test frequency whose fields and tones
+// Start sends, as choosing it in the tree does; the tree's choice checks the button.
+TEST_F(TestModeModelTest, TheItemViewsButtonsChooseTheTestFrequencyStartSends) {
+    model_.SelectTreeItem(Item::MiddleFrequency);
+    model_.EditField(kRx, "144,0125");
+    model_.PickTone(kTx, 2);
+    model_.CloseToneList(kTx);
+    model_.SelectTreeItem(Item::TxPower);
+    EXPECT_EQ(model_.DebugFrequencyButton(), TestFrequency::Middle);
+
+    model_.ClickDebugFrequency(TestFrequency::Low);
+    EXPECT_EQ(model_.GroupCaption(Language::English), "Low frequency");
+    CalibrationRequest request = model_.PrepareStart().request;
+    EXPECT_EQ(request.rxFrequency, "134.00000");
+    EXPECT_EQ(request.txTone, "OFF");
+
+    model_.ClickDebugFrequency(TestFrequency::Middle);
+    EXPECT_EQ(model_.DebugFrequencyButton(), TestFrequency::Middle);
+    request = model_.PrepareStart().request;
+    EXPECT_EQ(request.rxFrequency, "144.01000"); // typed with ",", rounded to 5 kHz
+    EXPECT_EQ(request.txFrequency, "144.00000");
+    EXPECT_EQ(request.txTone, "69.3");
 }
 
 } // namespace
