@@ -211,7 +211,8 @@ private slots:
     }
 
     // "145,5" as people write it; "1e2" is no plain number and the cell keeps its value; a tone
-    // the list does not hold is refused, with Enter and with a click on another cell alike.
+    // the list does not hold is refused, with Enter and with a click on another cell alike, and
+    // one it holds is taken however it is spelt.
     void numbersAndTonesAsPeopleTypeThem() {
         ProgramFixture program;
         QVERIFY(program.StartActive());
@@ -232,6 +233,16 @@ private slots:
             "This tone is not in the tone list. Please choose one from the list.";
         QCOMPARE(program.prompts.Texts(),
                  (QStringList{"Please input Number", notInList, notInList}));
+
+        // A tone of the list typed as people type it takes the list's spelling.
+        program.ClickCell(1, 3);
+        Type("88,5");
+        Enter();
+        QCOMPARE(program.Cell(1, 3), QString("88.5"));
+        Type("d23n");
+        program.ClickCell(5, 5);
+        QCOMPARE(program.Cell(1, 4), QString("D023N"));
+        QCOMPARE(program.prompts.Texts().size(), 3);
     }
 
     // Tab in a cell's editor commits it and walks on as Enter does, Shift+Tab walks back; the

@@ -112,7 +112,7 @@ private slots:
         QVERIFY(program.Start({program.Path("sample.sin")}));
         WriteFile(program.Path("in.csv"),
                   "Location;Name;Frequency;Duplex;Offset;Tone;cToneFreq;Mode;Skip;Power\r\n"
-                  "2;rpt;145,600000;-;0,600000;TSQL;67.0;NFM;S;1.0W\r\n"
+                  "2;rpt;145,600000;-;0,600000;TSQL;67;NFM;S;1.0W\r\n" // 67 is the tone 67.0
                   "100;\"A B\";446.00625;;;;;FM;;5.0W\r\n");
         program.prompts.OpenFile(program.Path("in.csv"));
         Trigger(program, res::cmd::kFileImportCsv);
