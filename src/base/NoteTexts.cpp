@@ -30,6 +30,11 @@ constexpr std::array<TextPair, static_cast<std::size_t>(NoteId::Count)> kNotes =
      "here. Replace it with the channels shown here?",
      "自从在这里打开或上次保存以来，\"<file>\" 已被其他程序在磁盘上修改。要用这里显示的频道数据"
      "替换它吗？"},
+    {"Saved the channel data in \"<file>\".", "频道数据已保存到 \"<file>\"。"},
+    {"\"<file>\" is no longer there: it was moved, renamed or deleted. It has been taken off the "
+     "list of recent files; open it with File > Open from where it is now.",
+     "\"<file>\" 已不存在：它已被移动、改名或删除。该文件已从最近文件列表中移除；"
+     "如果它在其他位置，请用“文件 > 打开”打开。"},
 }};
 static_assert(Complete(kNotes));
 

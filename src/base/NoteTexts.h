@@ -1,6 +1,6 @@
 // The notes about files, in English and Chinese, keyed by id: a file that cannot be opened, read
-// or saved, and why. Each holds placeholders such as <file> and <reason>, which FillNote replaces
-// with parts the caller made printable first.
+// or saved, and why; a file saved; a recent file that is gone. Each holds placeholders such as
+// <file> and <reason>, which FillNote replaces with parts the caller made printable first.
 #pragma once
 
 #include "base/FillText.h"
@@ -21,6 +21,8 @@ enum class NoteId {
     FileForeignLink,  // <file>
     FileBusy,         // <file>
     FileChanged,      // <file>: another program saved over it; a question, replace it?
+    ChannelDataSaved, // <file>: the status bar's note after a save
+    RecentFileGone,   // <file>: an entry of the recent-file list whose file is gone
     Count,
 };
 

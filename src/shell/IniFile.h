@@ -115,8 +115,8 @@ bool OpenProgramIni(CIniFile& store, const std::string& iniFileName,
                     const std::string& programDirectory);
 
 // Opens the INI file (as OpenProgramIni does) in the user's configuration folder, making the
-// folder when it is missing.
-bool OpenUserIni(CIniFile& store, const std::string& iniFileName);
+// folder when it is missing. A file of paths compares its values with regard to case.
+bool OpenUserIni(CIniFile& store, const std::string& iniFileName, bool caseInsensitive = true);
 
 // The directory OpenProgramIni falls back to; "" when neither XDG_CONFIG_HOME nor HOME is set.
 std::string UserConfigDirectory();

@@ -64,7 +64,7 @@ std::string UserConfigDirectory() {
     return home.empty() ? std::string() : home + "/.config/tevano";
 }
 
-bool OpenUserIni(CIniFile& store, const std::string& iniFileName) {
+bool OpenUserIni(CIniFile& store, const std::string& iniFileName, bool caseInsensitive) {
     const std::string configDirectory = UserConfigDirectory();
     if (configDirectory.empty()) {
         store.KeepInMemoryOnly("~/.config/tevano/" + iniFileName,
@@ -76,7 +76,7 @@ bool OpenUserIni(CIniFile& store, const std::string& iniFileName) {
                                {FileError::CreateFailed, errno});
         return false;
     }
-    return store.Load(configDirectory + "/" + iniFileName, true, true, false);
+    return store.Load(configDirectory + "/" + iniFileName, true, caseInsensitive, false);
 }
 
 bool OpenProgramIni(CIniFile& store, const std::string& iniFileName,

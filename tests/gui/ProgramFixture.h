@@ -32,6 +32,8 @@ public:
                 QFile::link(QString(TEVANO_BIN_DIR) + "/" + name, dir_.filePath(name));
             }
         }
+        // The recent files and the dialogs' folders of this program alone.
+        qputenv("XDG_CONFIG_HOME", dir_.filePath("config").toUtf8());
         qputenv("LANGUAGE", "en_US");
         qunsetenv("LC_ALL");
         qunsetenv("LC_MESSAGES");

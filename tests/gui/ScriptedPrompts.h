@@ -50,23 +50,27 @@ public:
         }
         return buttons == Buttons::Ok ? tevano::Answer::Ok : tevano::Answer::Cancel;
     }
-    QString OpenFileName(QWidget*, const QString&) override {
+    QString lastSuggestion;
+    QString lastOption; // the text of the option the last open dialog offered
+    QString lastFolder; // the folder the last open dialog opened in
+
+protected:
+    QString ChooseFileToOpen(QWidget*, const QString& folder, const QString&) override {
+        lastFolder = folder;
         TakeNumber();
         return Take(openPaths_);
     }
-    FileWithNumber OpenFileWithOption(QWidget*, const QString&,
-                                      const NumberOption& option) override {
+    FileWithNumber ChooseFileToOpenWithOption(QWidget*, const QString& folder, const QString&,
+                                              const NumberOption& option) override {
+        lastFolder = folder;
         lastOption = option.text;
         const int number = TakeNumber();
         return {Take(openPaths_), number};
     }
-    QString SaveFileName(QWidget*, const QString& suggestion, const QString&) override {
+    QString ChooseFileToSave(QWidget*, const QString& suggestion, const QString&) override {
         lastSuggestion = suggestion;
         return Take(savePaths_);
     }
-
-    QString lastSuggestion;
-    QString lastOption; // the text of the option the last open dialog offered
 
 private:
     int TakeNumber() {

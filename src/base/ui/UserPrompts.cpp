@@ -5,7 +5,9 @@
 #include "shell/IniFile.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -66,15 +68,60 @@ void ReportSettingsSave(UserPrompts& prompts, QWidget* parent, const CIniFile& i
     }
 }
 
-QString QtUserPrompts::OpenFileName(QWidget* parent, const QString& filter) {
-    return QFileDialog::getOpenFileName(parent, QString(), QString(), filter);
+QString UserPrompts::Folder(FileKind kind) const {
+    if (history_ != nullptr) {
+        return QString::fromStdString(history_->Folder(kind));
+    }
+    return folders_[static_cast<int>(kind)];
 }
 
-FileWithNumber QtUserPrompts::OpenFileWithOption(QWidget* parent, const QString& filter,
-                                                 const NumberOption& option) {
+void UserPrompts::Remember(FileKind kind, const QString& path) {
+    if (path.isEmpty()) {
+        return;
+    }
+    const QString folder = QFileInfo(path).absolutePath();
+    if (history_ != nullptr) {
+        history_->SetFolder(kind, folder.toStdString());
+    } else {
+        folders_[static_cast<int>(kind)] = folder;
+    }
+}
+
+QString UserPrompts::OpenFileName(QWidget* parent, FileKind kind, const QString& filter) {
+    const QString path = ChooseFileToOpen(parent, Folder(kind), filter);
+    Remember(kind, path);
+    return path;
+}
+
+FileWithNumber UserPrompts::OpenFileWithOption(QWidget* parent, FileKind kind,
+                                               const QString& filter, const NumberOption& option) {
+    const FileWithNumber chosen = ChooseFileToOpenWithOption(parent, Folder(kind), filter, option);
+    Remember(kind, chosen.path);
+    return chosen;
+}
+
+QString UserPrompts::SaveFileName(QWidget* parent, FileKind kind, const QString& suggestion,
+                                  const QString& filter) {
+    const QString folder = Folder(kind);
+    const QString path = ChooseFileToSave(
+        parent,
+        folder.isEmpty() ? suggestion : QDir(folder).filePath(QFileInfo(suggestion).fileName()),
+        filter);
+    Remember(kind, path);
+    return path;
+}
+
+QString QtUserPrompts::ChooseFileToOpen(QWidget* parent, const QString& folder,
+                                        const QString& filter) {
+    return QFileDialog::getOpenFileName(parent, QString(), folder, filter);
+}
+
+FileWithNumber QtUserPrompts::ChooseFileToOpenWithOption(QWidget* parent, const QString& folder,
+                                                         const QString& filter,
+                                                         const NumberOption& option) {
     // Qt's own dialog, which takes a row of widgets below its file list; a desktop's dialog
     // would not show the option.
-    QFileDialog dialog(parent, QString(), QString(), filter);
+    QFileDialog dialog(parent, QString(), folder, filter);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
@@ -104,8 +151,8 @@ FileWithNumber QtUserPrompts::OpenFileWithOption(QWidget* parent, const QString&
             check != nullptr && check->isChecked() ? number->value() : 0};
 }
 
-QString QtUserPrompts::SaveFileName(QWidget* parent, const QString& suggestion,
-                                    const QString& filter) {
+QString QtUserPrompts::ChooseFileToSave(QWidget* parent, const QString& suggestion,
+                                        const QString& filter) {
     return QFileDialog::getSaveFileName(parent, QString(), suggestion, filter);
 }
 

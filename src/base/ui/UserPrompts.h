@@ -4,6 +4,7 @@
 
 #include "base/Language.h"
 #include "base/Messages.h"
+#include "shell/FileHistory.h"
 
 #include <QString>
 
@@ -38,16 +39,21 @@ public:
     Answer Ask(QWidget* parent, const QString& text, Buttons buttons) {
         return Ask(parent, text, buttons, BoxIcon::FromButtons);
     }
+    // The file dialogs open in the folder last used for files of the kind and remember the
+    // folder of the file picked, in the history when one is set (else for this run).
+    void SetHistory(FileHistory* history) { history_ = history; }
+    // "" when no file of the kind was picked yet.
+    QString Folder(FileKind kind) const;
+
     // A file to open, "" when the user cancels.
-    virtual QString OpenFileName(QWidget* parent, const QString& filter) = 0;
+    QString OpenFileName(QWidget* parent, FileKind kind, const QString& filter);
     // A file to open with the option; without a dialog that shows it, the option stays off.
-    virtual FileWithNumber OpenFileWithOption(QWidget* parent, const QString& filter,
-                                              const NumberOption& /*option*/) {
-        return {OpenFileName(parent, filter), 0};
-    }
-    // A file to save to, "" when the user cancels.
-    virtual QString SaveFileName(QWidget* parent, const QString& suggestion,
-                                 const QString& filter) = 0;
+    FileWithNumber OpenFileWithOption(QWidget* parent, FileKind kind, const QString& filter,
+                                      const NumberOption& option);
+    // A file to save to, "" when the user cancels. The dialog offers the suggestion's file name
+    // in the kind's folder; before any file of the kind was picked, the suggestion as it is.
+    QString SaveFileName(QWidget* parent, FileKind kind, const QString& suggestion,
+                         const QString& filter);
 
     // The caption of every message box: the application title of the language in force.
     void SetTitle(const QString& title) { title_ = title; }
@@ -63,8 +69,24 @@ public:
                    Message(id).buttons, icon);
     }
 
+protected:
+    // The dialogs themselves, opening in `folder` ("" for the working folder).
+    virtual QString ChooseFileToOpen(QWidget* parent, const QString& folder,
+                                     const QString& filter) = 0;
+    virtual FileWithNumber ChooseFileToOpenWithOption(QWidget* parent, const QString& folder,
+                                                      const QString& filter,
+                                                      const NumberOption& /*option*/) {
+        return {ChooseFileToOpen(parent, folder, filter), 0};
+    }
+    virtual QString ChooseFileToSave(QWidget* parent, const QString& suggestion,
+                                     const QString& filter) = 0;
+
 private:
+    void Remember(FileKind kind, const QString& path);
+
     QString title_ = QStringLiteral("Tevano Programing Software");
+    FileHistory* history_ = nullptr;
+    QString folders_[2]; // by FileKind, while no history is set
 };
 
 class CIniFile;
@@ -78,11 +100,15 @@ class QtUserPrompts : public UserPrompts {
 public:
     using UserPrompts::Ask;
     Answer Ask(QWidget* parent, const QString& text, Buttons buttons, BoxIcon icon) override;
-    QString OpenFileName(QWidget* parent, const QString& filter) override;
-    FileWithNumber OpenFileWithOption(QWidget* parent, const QString& filter,
-                                      const NumberOption& option) override;
-    QString SaveFileName(QWidget* parent, const QString& suggestion,
-                         const QString& filter) override;
+
+protected:
+    QString ChooseFileToOpen(QWidget* parent, const QString& folder,
+                             const QString& filter) override;
+    FileWithNumber ChooseFileToOpenWithOption(QWidget* parent, const QString& folder,
+                                              const QString& filter,
+                                              const NumberOption& option) override;
+    QString ChooseFileToSave(QWidget* parent, const QString& suggestion,
+                             const QString& filter) override;
 };
 
 } // namespace tevano

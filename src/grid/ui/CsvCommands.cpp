@@ -33,7 +33,8 @@ void Tell(const CsvCommandContext& context, const std::string& text) {
     context.prompts.Ask(context.window.Widget(), ToQt(text), Buttons::Ok);
 }
 
-// The document's own name with ".csv": where the user will look for the list first.
+// The document's own name with ".csv", beside the document: where the user will look for the
+// list first, until lists were exported or imported in a folder of their own.
 QString SuggestedListName(const CTevDoc& document, Language language) {
     if (document.PathName().isEmpty()) {
         return document.Title(language) + ".csv";
@@ -61,7 +62,7 @@ void ImportChannelsCsv(const CsvCommandContext& context) {
     const NumberOption placement{ToQt(CsvText(CsvTextId::PlacementOption, language)), 1,
                                  kChannelCount};
     const FileWithNumber chosen = context.prompts.OpenFileWithOption(
-        context.window.Widget(), ToQt(CsvFileFilter(language)), placement);
+        context.window.Widget(), FileKind::ChannelList, ToQt(CsvFileFilter(language)), placement);
     if (chosen.path.isEmpty()) {
         return;
     }
@@ -108,7 +109,7 @@ void ExportChannelsCsv(const CsvCommandContext& context) {
     CTevView& view = context.view;
     view.Commit();
     const Language language = DisplayedLanguage();
-    QString chosen = context.prompts.SaveFileName(context.window.Widget(),
+    QString chosen = context.prompts.SaveFileName(context.window.Widget(), FileKind::ChannelList,
                                                   SuggestedListName(view.Document(), language),
                                                   ToQt(CsvFileFilter(language)));
     if (chosen.isEmpty()) {

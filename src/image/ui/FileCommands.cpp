@@ -2,19 +2,24 @@
 
 #include "base/FileMessages.h"
 #include "base/Messages.h"
+#include "base/NoteTexts.h"
+#include "base/PrintableText.h"
+#include "base/ui/ProgramWindow.h"
 #include "base/ui/QtText.h"
 #include "base/ui/UserPrompts.h"
 #include "image/ui/CTevDoc.h"
 #include "image/ui/DocumentView.h"
 #include "shell/DisplayLanguage.h"
+#include "shell/FileHistory.h"
 
 #include <QFileInfo>
 
 namespace tevano {
 
 FileCommands::FileCommands(CTevDoc& document, DocumentView& view, UserPrompts& prompts,
-                           QWidget* window)
-    : document_(document), view_(view), prompts_(prompts), window_(window) {}
+                           ProgramWindow& window, FileHistory& history)
+    : document_(document), view_(view), prompts_(prompts), frame_(window), window_(window.Widget()),
+      history_(history) {}
 
 QString FileCommands::Filter(Language language) {
     return ToQt(UiText(TextId::ChannelFileFilter, language));
@@ -32,7 +37,8 @@ void FileCommands::Open() {
     if (!SaveModified()) {
         return;
     }
-    const QString path = prompts_.OpenFileName(window_, Filter(DisplayedLanguage()));
+    const QString path =
+        prompts_.OpenFileName(window_, FileKind::ChannelData, Filter(DisplayedLanguage()));
     if (!path.isEmpty()) {
         OpenWithoutQuestion(path);
     }
@@ -53,7 +59,14 @@ bool FileCommands::OpenWithoutQuestion(const QString& path) {
         return false;
     }
     view_.OnInitialUpdate();
+    AddToHistory(path);
     return true;
+}
+
+void FileCommands::AddToHistory(const QString& path) {
+    const QFileInfo file(path);
+    history_.Add(file.absoluteFilePath().toStdString());
+    history_.SetFolder(FileKind::ChannelData, file.absolutePath().toStdString());
 }
 
 bool FileCommands::Save() {
@@ -75,7 +88,8 @@ bool FileCommands::SaveAs() {
     const QString suggestion = document_.PathName().isEmpty()
                                    ? document_.Title(DisplayedLanguage()) + ".sin"
                                    : document_.PathName();
-    QString path = prompts_.SaveFileName(window_, suggestion, Filter(DisplayedLanguage()));
+    QString path = prompts_.SaveFileName(window_, FileKind::ChannelData, suggestion,
+                                         Filter(DisplayedLanguage()));
     if (path.isEmpty()) {
         return false;
     }
@@ -97,6 +111,10 @@ bool FileCommands::SaveTo(const QString& path) {
         return (result.error == FileError::ReadOnly || result.error == FileError::ForeignLink) &&
                SaveAs();
     }
+    AddToHistory(path);
+    const std::string name = PrintableText(QFileInfo(path).absoluteFilePath().toStdString());
+    frame_.ShowNote(QString::fromStdString(
+        FillNote(NoteId::ChannelDataSaved, DisplayedLanguage(), {{"<file>", name}})));
     return true;
 }
 

@@ -12,11 +12,16 @@ namespace tevano {
 
 class CTevDoc;
 class DocumentView;
+class FileHistory;
+class ProgramWindow;
 class UserPrompts;
 
 class FileCommands {
 public:
-    FileCommands(CTevDoc& document, DocumentView& view, UserPrompts& prompts, QWidget* window);
+    // Every file opened or saved goes to the top of the history's list of recent files; the
+    // window's status bar says where a save went.
+    FileCommands(CTevDoc& document, DocumentView& view, UserPrompts& prompts, ProgramWindow& window,
+                 FileHistory& history);
 
     void New();
     void Open();
@@ -34,13 +39,19 @@ public:
 
     static QString Filter(Language language);
 
+    // A file opened or saved: it goes to the top of the recent files, and its folder is where
+    // the next dialog for channel data opens.
+    void AddToHistory(const QString& path);
+
 private:
     bool SaveTo(const QString& path);
 
     CTevDoc& document_;
     DocumentView& view_;
     UserPrompts& prompts_;
+    ProgramWindow& frame_;
     QWidget* window_;
+    FileHistory& history_;
 };
 
 } // namespace tevano

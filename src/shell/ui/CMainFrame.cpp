@@ -1,5 +1,6 @@
 #include "shell/ui/CMainFrame.h"
 
+#include "base/PrintableText.h"
 #include "resources/CommandIds.h"
 #include "resources/ui/ProgramIcons.h"
 #include "shell/ResourceModule.h"
@@ -10,6 +11,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScreen>
@@ -41,6 +43,9 @@ QKeySequence AcceleratorKeys(const res::Accelerator& accelerator) {
 }
 
 constexpr QSize kDesignedSize(1024, 768);
+
+// A long path in the recent-file list loses its middle rather than widen the menu.
+constexpr int kMostRecentEntryWidth = 480;
 
 const QScreen* ScreenOf(const QWidget& widget) {
     return widget.screen() != nullptr ? widget.screen() : qApp->primaryScreen();
@@ -103,6 +108,8 @@ void CMainFrame::LoadFrameResources(const ResourceModule& module) {
     if (const res::AcceleratorTable* table = module.FindAccelerators(res::ids::kMainFrame)) {
         BuildAccelerators(*table);
     }
+    recentActions_.clear(); // went with the menus
+    BuildRecentFiles();
     setWindowTitle(QString::fromStdString(module.String(res::ids::kAppTitleString)));
     setWindowIcon(ProgramIcons::Icon(res::ids::kAppIcon));
     messagePane_->setText(QString::fromStdString(module.String(res::ids::kIdlePromptString)));
@@ -213,6 +220,46 @@ void CMainFrame::BuildAccelerators(const res::AcceleratorTable& table) {
         const int id = accelerator.commandId;
         connect(shortcut, &QShortcut::activated, this, [this, id] { emit Command(id); });
         accelerators_.push_back(shortcut);
+    }
+}
+
+void CMainFrame::ShowRecentFiles(const QStringList& paths) {
+    if (paths == recentPaths_) {
+        return;
+    }
+    recentPaths_ = paths;
+    for (QAction* action : recentActions_) {
+        delete action;
+    }
+    recentActions_.clear();
+    BuildRecentFiles();
+}
+
+// The entries go between the separator above Exit and Exit, with a separator of their own.
+void CMainFrame::BuildRecentFiles() {
+    QAction* exit = Action(res::cmd::kAppExit);
+    if (exit == nullptr || recentPaths_.isEmpty()) {
+        return;
+    }
+    for (QObject* holder : exit->associatedObjects()) {
+        auto* menu = qobject_cast<QMenu*>(holder);
+        if (menu == nullptr) {
+            continue;
+        }
+        for (int i = 0; i < recentPaths_.size(); ++i) {
+            const QString& path = recentPaths_[i];
+            const QString shown = QString::fromStdString(PrintableText(path.toStdString()));
+            const QString elided =
+                menu->fontMetrics().elidedText(shown, Qt::ElideMiddle, kMostRecentEntryWidth);
+            auto* action = new QAction(
+                "&" + QString::number(i + 1) + " " + QString(elided).replace('&', "&&"), this);
+            action->setStatusTip(shown);
+            connect(action, &QAction::triggered, this,
+                    [this, path] { emit RecentFileChosen(path); });
+            menu->insertAction(exit, action);
+            recentActions_.push_back(action);
+        }
+        recentActions_.push_back(menu->insertSeparator(exit));
     }
 }
 

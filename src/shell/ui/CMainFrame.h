@@ -7,6 +7,7 @@
 #include "resources/ResourceTypes.h"
 
 #include <QMainWindow>
+#include <QStringList>
 
 #include <functional>
 #include <map>
@@ -47,6 +48,11 @@ public:
 
     QToolBar* ToolBar() const { return toolbar_; }
 
+    // The File menu's list of recent files above Exit, newest first, numbered 1 to 4 with their
+    // digits as the menu's keys; kept across language switches.
+    void ShowRecentFiles(const QStringList& paths);
+    const std::vector<QAction*>& RecentFileActions() const { return recentActions_; }
+
     // The size the window opens at: 1024 by 768, or the largest size that fits, frame and all,
     // on a screen with less room (a 1080p screen at 150 % scaling).
     QSize FirstSize() const;
@@ -57,6 +63,8 @@ signals:
     void UpdateCommands();
     // Files dropped on the window; the first one is to be opened.
     void FilesDropped(const QStringList& paths);
+    // An entry of the recent-file list was chosen.
+    void RecentFileChosen(const QString& path);
     // The window is asked to close; set `accept` to false to keep it open.
     void CloseRequested(bool& accept);
 
@@ -74,12 +82,15 @@ private:
     QAction* MakeAction(int commandId, const QString& text, const ResourceModule& module);
     void BuildToolbar(const res::Toolbar& toolbar, const ResourceModule& module);
     void BuildAccelerators(const res::AcceleratorTable& table);
+    void BuildRecentFiles();
     void CentreOnScreen();
     QSize Decoration() const;
     void FitFrameOnScreen();
 
     std::map<int, QAction*> actions_;
     std::vector<QShortcut*> accelerators_;
+    QStringList recentPaths_;
+    std::vector<QAction*> recentActions_; // the entries and the separator below them
     QToolBar* toolbar_ = nullptr;
     QLabel* messagePane_ = nullptr;
     LockKeyWatcher* lockKeys_ = nullptr;

@@ -2,6 +2,8 @@
 
 #include "base/FileMessages.h"
 #include "base/Messages.h"
+#include "base/NoteTexts.h"
+#include "base/PrintableText.h"
 #include "base/ui/QtText.h"
 #include "base/ui/UserPrompts.h"
 #include "grid/ui/CTevView.h"
@@ -23,6 +25,7 @@
 #include "testmode/ui/TestModeCommand.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QLayout>
 #include <QLibraryInfo>
 #include <QMenu>
@@ -100,7 +103,9 @@ bool CTevApp::InitInstance() {
     frame_ = std::make_unique<CMainFrame>();
     view_ = new CTevView(*document_, tones_, *form, frame_.get());
     frame_->setCentralWidget(view_);
-    files_ = std::make_unique<FileCommands>(*document_, *view_, prompts_, frame_.get());
+    history_.Open();
+    prompts_.SetHistory(&history_);
+    files_ = std::make_unique<FileCommands>(*document_, *view_, prompts_, *frame_, history_);
     RegisterCommands();
     ApplyLanguage();
 
@@ -110,6 +115,7 @@ bool CTevApp::InitInstance() {
         view_->Commit();
         files_->OpenPath(paths.first());
     });
+    connect(frame_.get(), &CMainFrame::RecentFileChosen, this, &CTevApp::OpenRecentFile);
     connect(frame_.get(), &CMainFrame::CloseRequested, this, [this](bool& accept) {
         view_->Commit();
         accept = files_->SaveModified();
@@ -143,6 +149,10 @@ bool CTevApp::InitInstance() {
         }
     }
     view_->OnInitialUpdate();
+    if (!fileToOpen.isEmpty()) {
+        files_->AddToHistory(fileToOpen);
+    }
+    ShowRecentFiles();
     if (PrintSwitchGiven(options_.arguments)) {
         RunPrintSwitch({*view_, prompts_,
                         *frame_}); // prints without showing the window, then ends the program
@@ -159,6 +169,7 @@ int CTevApp::ExitInstance(int status) {
         ini_.Save(false);
         ReportSettingsSave(prompts_, frame_.get(), ini_);
     }
+    prompts_.SetHistory(nullptr);
     frame_.reset();
     files_.reset();
     document_.reset();
@@ -265,6 +276,7 @@ void CTevApp::UpdateCommandUi() {
     for (const std::function<void()>& update : menuUpdates_) {
         update();
     }
+    ShowRecentFiles();
     for (const PortCommand& port : kPortCommands) {
         if (QAction* action = frame_->Action(port.commandId)) {
             action->setCheckable(true);
@@ -301,6 +313,31 @@ void CTevApp::OnSwitchLanguage() {
     // Kept at once, so that a choice that cannot be kept is told now, not when the program ends.
     ini_.Save(false);
     ReportSettingsSave(prompts_, frame_.get(), ini_);
+}
+
+void CTevApp::ShowRecentFiles() {
+    QStringList paths;
+    for (const std::string& path : history_.Files()) {
+        paths << QString::fromStdString(path);
+    }
+    frame_->ShowRecentFiles(paths);
+}
+
+// A file gone since it was last used leaves the list with a word why; nothing else changes.
+void CTevApp::OpenRecentFile(const QString& path) {
+    view_->Commit();
+    if (!QFileInfo::exists(path)) {
+        history_.Remove(path.toStdString());
+        ShowRecentFiles();
+        prompts_.Ask(
+            frame_.get(),
+            QString::fromStdString(FillNote(NoteId::RecentFileGone, DisplayedLanguage(),
+                                            {{"<file>", PrintableText(path.toStdString())}})),
+            Buttons::Ok, BoxIcon::Warning);
+        return;
+    }
+    files_->OpenPath(path);
+    ShowRecentFiles();
 }
 
 void CTevApp::ShowAbout() {

@@ -4,6 +4,7 @@
 
 #include "base/ui/CommandRegistry.h"
 #include "image/ToneTable.h"
+#include "shell/FileHistory.h"
 #include "shell/ResourceModule.h"
 #include "shell/ui/StartupOptions.h"
 
@@ -61,6 +62,8 @@ private:
     void ApplyLanguage();
     void ShowHelp();
     void ShowAbout();
+    void OpenRecentFile(const QString& path);
+    void ShowRecentFiles();
 
     CIniFile& ini_;
     UserPrompts& prompts_;
@@ -68,6 +71,7 @@ private:
     std::string baseName_;
     std::string programDirectory_;
     ToneTable tones_;
+    FileHistory history_;
     ResourceModule module_;
     std::unique_ptr<QTranslator> qtTranslator_;
     std::unique_ptr<CTevDoc> document_;
