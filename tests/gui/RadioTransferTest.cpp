@@ -3,6 +3,7 @@
 // grid and a write into the radio, the cancels, the endings with their messages, and that the
 // window answers while the radio is talked to (how soon: tools/bench-input.sh).
 
+#include "GridInput.h"
 #include "InputLatencyProbe.h"
 #include "ProgramFixture.h"
 #include "SampleFiles.h"
@@ -17,6 +18,7 @@
 #include "resources/CommandIds.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPointer>
 #include <QProgressBar>
@@ -143,7 +145,8 @@ private slots:
         // Save asks where to; a place that cannot be written is a failure, told as one.
         program.prompts.SaveFile(program.Path("no/such/dir/radio.sin"));
         program.App().OnCommand(res::cmd::kFileSave);
-        QCOMPARE(program.prompts.lastSuggestion, QString("Untitled.sin"));
+        // In the folder of the file opened last.
+        QCOMPARE(program.prompts.lastSuggestion, program.Path("Untitled.sin"));
         QVERIFY(!program.prompts.Questions().empty());
         QVERIFY(program.prompts.Texts().first().startsWith("Cannot save"));
         QCOMPARE(program.prompts.Questions().front().icon, BoxIcon::Error);
@@ -168,7 +171,10 @@ private slots:
                           grid.visualRect(cell).center());
         QTest::keyClicks(QApplication::focusWidget(), "146.5");
 
-        // Read, then Write before Start: the open window now says what its Start does.
+        // Read, then Write before Start: the open window now says what its Start does. The
+        // read is told to go on and replace the edits.
+        program.prompts.Answer(Answer::No);
+        program.prompts.Answer(Answer::No);
         program.App().OnCommand(res::cmd::kReadFromRadio);
         CProgressDlg* dialog = OpenProgressWindow();
         QVERIFY(dialog != nullptr);
@@ -187,7 +193,9 @@ private slots:
         QCOMPARE(dialog->windowTitle(), QString("Writing Data Progress"));
         QVERIFY(ProgressWindowCloses(30000));
 
-        QVERIFY(program.prompts.Questions().empty());
+        // Each Read asked about the unsaved edits; nothing else was asked.
+        QCOMPARE(program.prompts.Texts(), QStringList(2, program.prompts.Texts().value(0)));
+        QVERIFY(program.prompts.Texts().value(0).startsWith("Save changes"));
         QCOMPARE(program.Cell(3, 1), QString("146.50000"));
         const RadioImage inRadio = ImageOf(program.Path("radio.sin"));
         QVERIFY(inRadio == program.Document().Image());
@@ -221,6 +229,52 @@ private slots:
         QCOMPARE(OpenProgressWindow()->Bar()->value(), 0);
         QCOMPARE(OpenProgressWindow()->StatusLine()->text(), kNotStarted);
         QVERIFY(OpenProgressWindow()->StartButton()->isEnabled());
+    }
+
+    // A read into a document with unsaved edits asks first: Cancel stops before a window opens
+    // or a byte reaches the radio, No lets the radio's memory replace the edits, Yes saves them
+    // first.
+    void aReadAsksBeforeReplacingUnsavedEdits() {
+        ProgramFixture program;
+        WriteSampleFile(program.Path("radio.sin"));
+        WriteSampleFile(program.Path("mine.sin"));
+        const QString wire = program.Path("wire.txt");
+        VirtualRadioProcess radio(
+            {"--baud", "0", "--image", program.Path("radio.sin"), "--trace", wire});
+        QVERIFY(program.StartWithRadio(radio, {program.Path("mine.sin")}));
+        const auto renameChannelOne = [&program](const QString& name) {
+            program.Frame().activateWindow(); // the progress window took the focus with it
+            QVERIFY(QTest::qWaitForWindowActive(&program.Frame()));
+            program.ClickCell(1, 12);
+            Type(name);
+            Enter();
+        };
+        const auto nameInFile = [](const QString& path) {
+            return QString::fromStdString(DecodeChannel(ImageOf(path), 1, Language::English)[12]);
+        };
+        renameChannelOne("MINE");
+
+        program.prompts.Answer(Answer::Cancel);
+        program.App().OnCommand(res::cmd::kReadFromRadio);
+        QCOMPARE(program.prompts.Texts(), QStringList{"Save changes to mine.sin?"});
+        QCOMPARE(OpenProgressWindow(), nullptr);
+        QCOMPARE(QFileInfo(wire).size(), 0);
+        QCOMPARE(program.Cell(1, 12), QString("MINE"));
+        QVERIFY(program.Document().IsModified());
+
+        program.prompts.Answer(Answer::No);
+        QVERIFY(RunTransfer(program.App(), res::cmd::kReadFromRadio));
+        QCOMPARE(program.Cell(1, 12), QString("CALL"));
+        QCOMPARE(nameInFile(program.Path("mine.sin")), QString("CALL"));
+
+        renameChannelOne("OURS");
+        program.prompts.Forget();
+        program.prompts.Answer(Answer::Yes);
+        program.prompts.SaveFile(program.Path("ours.sin")); // the read left it untitled
+        QVERIFY(RunTransfer(program.App(), res::cmd::kReadFromRadio));
+        QCOMPARE(program.prompts.Texts(), QStringList{"Save changes to Untitled?"});
+        QCOMPARE(nameInFile(program.Path("ours.sin")), QString("OURS"));
+        QCOMPARE(program.Cell(1, 12), QString("CALL"));
     }
 
     void leavingOrMovingTheDialogInterruptsTheTransfer_data() {

@@ -265,7 +265,9 @@ private slots:
         const RadioImage imageBefore = program.Document().Image();
         const QStringList channel5 = program.Row(5);
 
+        program.prompts.Answer(Answer::No); // the edits are not saved before the read
         QVERIFY(RunTransfer(program.App(), res::cmd::kReadFromRadio));
+        program.prompts.Forget();
         RadioImage radioImage{};
         QVERIFY(LoadChannelFile(program.Path("radio.sin").toStdString(), radioImage).Ok());
         QVERIFY(program.Document().Image() == radioImage);

@@ -49,6 +49,9 @@ void TransferCommands::OpenProgress(Direction direction) {
         // for its turn in the event loop.
         return;
     }
+    if (direction == Direction::Read && context_.saveModified && !context_.saveModified()) {
+        return;
+    }
     direction_ = direction;
     const TextId titleId =
         direction == Direction::Read ? TextId::ReadingTitle : TextId::WritingTitle;

@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QString>
 
+#include <functional>
 #include <string>
 
 namespace tevano {
@@ -25,6 +26,9 @@ struct TransferContext {
     const CIniFile& ini;          // [PORTS] names the serial device of each port
     UserPrompts& prompts;
     ProgramWindow& window;
+    // Before a read replaces the grid: asks whether to save unsaved changes; false (Cancel, or
+    // a save that did not happen) stops the read before its dialog opens.
+    std::function<bool()> saveModified;
 };
 
 class TransferCommands : public QObject {

@@ -209,7 +209,8 @@ void CTevApp::AddMenuUpdate(std::function<void()> update) {
 // Each subsystem gets what its commands work with, and no more.
 void CTevApp::RegisterCommands() {
     ProgramWindow& window = *frame_;
-    RegisterTransferCommands(*this, {*view_, module_, ini_, prompts_, window});
+    RegisterTransferCommands(*this, {*view_, module_, ini_, prompts_, window,
+                                     [this] { return files_->SaveModified(); }});
     AddDialogCommands(*this, {*document_, module_, window});
     AddTestModeCommand(*this, {*view_, tones_, module_, ini_, prompts_, window});
     AddPrintCommands(*this, {*view_, prompts_, window});
