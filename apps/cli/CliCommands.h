@@ -35,6 +35,7 @@ int ReadCommand(const Arguments& args);
 int WriteCommand(const Arguments& args);
 int ReportCommand(const Arguments& args);
 int CalibrateCommand(const Arguments& args);
+int DiffCommand(const Arguments& args);
 int ExportCsvCommand(const Arguments& args);
 int ImportCsvCommand(const Arguments& args);
 int PortsCommand(const Arguments& args);

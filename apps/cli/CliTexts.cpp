@@ -19,9 +19,8 @@ constexpr std::array<TextPair, static_cast<std::size_t>(CliTextId::Count)> kText
     {"failed: <reason>", "失败：<reason>"},
     {"written, but reading it back failed: <reason>", "写入完成，但读回失败：<reason>"},
     {"written, but <difference>", "写入完成，但<difference>"},
-    {"the radio's memory differs from the file at offset 0x<offset>: written 0x<written>, read "
-     "back 0x<read>",
-     "对讲机中的数据与文件在偏移 0x<offset> 处不同：写入 0x<written>，读回 0x<read>"},
+    {"the radio differs from the file in <count> places (listed above)",
+     "对讲机中的数据与文件有 <count> 处不同（见上）"},
     {"Cannot draw the report.", "无法生成报表。"},
     {"the radio's type differs from the file's; nothing was written",
      "对讲机的类型与文件不同；未写入任何数据"},
@@ -38,6 +37,8 @@ constexpr std::array<TextPair, static_cast<std::size_t>(CliTextId::Count)> kText
      "as <device>, which may not be the port set up in Port Setup",
      "警告：无法读取程序的设置文件 \"<file>\"（<reason>）：<port> 按 <device> 使用，"
      "它可能不是端口设置中设定的端口"},
+    {"<a> and <b> hold the same", "<a> 与 <b> 的数据一致"},
+    {"cannot compare: <reason>", "无法比较：<reason>"},
 }};
 static_assert(Complete(kTexts));
 

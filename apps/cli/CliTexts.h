@@ -21,7 +21,7 @@ enum class CliTextId {
     FailedBecause,      // %1: the reason
     WrittenNotReadBack, // <reason>: the write completed, its read-back did not
     WrittenDiffers,     // <difference>: the write completed, the radio holds something else
-    MemoryDiffers,      // %1: offset, %2: the byte written, %3: the byte read back (hexadecimal)
+    MemoryDiffers,      // <count>: places where the radio read back differs from the file
     CannotDrawReport,
     TypeRefusedWritten, // a write's result when the radio-type question was answered Cancel
     Warning,            // <text>
@@ -30,9 +30,11 @@ enum class CliTextId {
     NotWrittenForceHint,
     OutputNotWritten,     // <file> <reason>: a channel list or report that did not go out
     StandardOutputFailed, // <reason>: what the command printed did not all arrive
-    EndedBySignal,      // <signal>: "SIGINT", the exit signal taken as a cancel
-    ReadEndedBySignal,  // <signal>, <file>
-    SettingsUnreadable, // <file> <reason>: the desktop program's settings; <port> <device>
+    EndedBySignal,        // <signal>: "SIGINT", the exit signal taken as a cancel
+    ReadEndedBySignal,    // <signal>, <file>
+    SettingsUnreadable,   // <file> <reason>: the desktop program's settings; <port> <device>
+    ImagesSame,           // <a> <b>: diff found nothing that differs
+    CannotCompare,        // <reason>: diff could not get one of its two images
     Count,
 };
 

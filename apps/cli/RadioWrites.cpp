@@ -7,6 +7,7 @@
 #include "base/PrintableText.h"
 #include "radiolink/CableWatchHook.h"
 #include "radiolink/CloneExchange.h"
+#include "report/ImageComparison.h"
 
 #include <cstdio>
 #include <exception>
@@ -65,18 +66,6 @@ PortResult Failed(const std::string& reason, Language language) {
     return {false, CliText(CliTextId::FailedBecause, language, {{"<reason>", reason}})};
 }
 
-std::string DifferenceText(std::size_t offset, const RadioImage& written,
-                           const RadioImage& readBack, Language language) {
-    char where[32];
-    char wrote[8];
-    char read[8];
-    std::snprintf(where, sizeof where, "%04zX", offset);
-    std::snprintf(wrote, sizeof wrote, "%02X", written[offset]);
-    std::snprintf(read, sizeof read, "%02X", readBack[offset]);
-    return CliText(CliTextId::MemoryDiffers, language,
-                   {{"<offset>", where}, {"<written>", wrote}, {"<read>", read}});
-}
-
 // One radio: the write, then, when asked, a second exchange that reads it back. `label` is ""
 // for the only port of the command, else what names this port in the messages.
 PortResult WriteOnePort(const PortTarget& target, const RadioImage& image,
@@ -126,9 +115,14 @@ PortResult WriteOnePort(const PortTarget& target, const RadioImage& image,
         return {false, CliText(CliTextId::WrittenNotReadBack, language,
                                {{"<reason>", EndingReason(read, port.Disconnected(), language)}})};
     }
-    if (const std::optional<std::size_t> offset = FirstDifference(image, readBack)) {
-        const std::string difference = DifferenceText(*offset, image, readBack, language);
-        verifyHook.Note(difference);
+    const ImageComparison comparison = CompareImages(image, readBack, language);
+    if (!comparison.Same()) {
+        const std::vector<std::string> lines = ComparisonLines(comparison, language);
+        for (const std::string& line : lines) {
+            verifyHook.Note(line);
+        }
+        const std::string difference = CliText(CliTextId::MemoryDiffers, language,
+                                               {{"<count>", std::to_string(lines.size())}});
         return {false,
                 CliText(CliTextId::WrittenDiffers, language, {{"<difference>", difference}})};
     }
@@ -136,15 +130,6 @@ PortResult WriteOnePort(const PortTarget& target, const RadioImage& image,
 }
 
 } // namespace
-
-std::optional<std::size_t> FirstDifference(const RadioImage& written, const RadioImage& readBack) {
-    for (std::size_t offset = 0; offset < written.size(); ++offset) {
-        if (written[offset] != readBack[offset]) {
-            return offset;
-        }
-    }
-    return std::nullopt;
-}
 
 bool WriteToPorts(const std::vector<PortTarget>& ports, const RadioImage& image,
                   const WriteSettings& settings) {

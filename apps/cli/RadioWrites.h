@@ -32,7 +32,4 @@ struct PortTarget {
 bool WriteToPorts(const std::vector<PortTarget>& ports, const RadioImage& image,
                   const WriteSettings& settings);
 
-// The first offset at which what the radio gave back differs from what was written.
-std::optional<std::size_t> FirstDifference(const RadioImage& written, const RadioImage& readBack);
-
 } // namespace tevano::cli

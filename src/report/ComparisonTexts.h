@@ -10,20 +10,20 @@
 namespace tevano {
 
 enum class ComparisonTextId {
-    ChannelField,      // <channel> <field>
-    OptionalFeature,   // <caption> <field>
-    SideKeyPress,      // <key> <press>
-    FormList,          // <label>
-    DifferenceLine,    // <where> <ours> <theirs>
-    UnshownBytes,      // <offsets>
-    ByteAt,            // <offset>: a byte no field shows, in the tab-separated form
-    TsvHeader,         // the tab-separated form's first line
-    EmptyValue,        // an empty cell or a list without a pick, in a line of text
+    ChannelField,    // <channel> <field>
+    OptionalFeature, // <caption> <field>
+    SideKeyPress,    // <key> <press>
+    FormList,        // <label>
+    DifferenceLine,  // <where> <ours> <theirs>
+    UnshownBytes,    // <offsets>
+    ByteAt,          // <offset>: a byte no field shows, in the tab-separated form
+    TsvHeader,       // the tab-separated form's first line
+    EmptyValue,      // an empty cell or a list without a pick, in a line of text
     RadioHoldsDocument,
-    RadioDiffers,      // <count>: the radio read back after a write differs in so many places
-    ImagesSame,        // <other>
-    ImagesDiffer,      // <other> <count>
-    TableWhere,        // the headings of the window's table
+    RadioDiffers, // <count>: the radio read back after a write differs in so many places
+    ImagesSame,   // <other>
+    ImagesDiffer, // <other> <count>
+    TableWhere,   // the headings of the window's table
     TableThisDocument,
     TableOther,
     Count,

@@ -64,6 +64,10 @@ private:
     const RadioImage& theirs_;
     Language language_;
     RadioImage carried_ = ours_; // this image with the other's value in every differing field
+    // The other image put through the same writing of its fields, which may store a value its
+    // bytes held in an odd form (a frequency digit above 9) otherwise: the line of the field
+    // names that difference already.
+    RadioImage theirsRewritten_ = theirs_;
     ImageComparison result_;
 };
 
@@ -86,6 +90,7 @@ void Comparer::Channels() {
         }
         // The channel's bits without a column stay as this image holds them.
         EncodeChannel(b, channel, carried_);
+        EncodeChannel(b, channel, theirsRewritten_);
     }
 }
 
@@ -128,8 +133,8 @@ void Comparer::FormLists() {
         carried_[kFieldByte] = theirs_[kFieldByte];
     }
     if (Field(where(kLabelManualSetting), manual)) {
-        carried_[kManualByte] = static_cast<std::uint8_t>((carried_[kManualByte] & ~kManualOpenBit) |
-                                                          (theirs_[kManualByte] & kManualOpenBit));
+        carried_[kManualByte] = static_cast<std::uint8_t>(
+            (carried_[kManualByte] & ~kManualOpenBit) | (theirs_[kManualByte] & kManualOpenBit));
     }
 }
 
@@ -141,7 +146,8 @@ void Comparer::OptionalFeatures() {
                               {{"<caption>", Trimmed(words.caption)}, {"<field>", Trimmed(label)}});
     };
     const auto state = [](const RadioImage& image) { return OpenOptionalFeatures(image); };
-    const auto entry = [&](const char* label, const auto& entries, int OptionalFeaturesState::*pick) {
+    const auto entry = [&](const char* label, const auto& entries,
+                           int OptionalFeaturesState::*pick) {
         return Field(where(label), [&, pick](const RadioImage& image) {
             return EntryAt(entries, state(image).*pick);
         });
@@ -180,9 +186,15 @@ void Comparer::OptionalFeatures() {
     if (differs) {
         // Their bit of 0x812 is the form's list's: it keeps this image's value here.
         const bool manualOpen = (carried_[kManualByte] & kManualOpenBit) != 0;
+        const bool theirManualOpen = (theirsRewritten_[kManualByte] & kManualOpenBit) != 0;
         AcceptOptionalFeatures(OpenOptionalFeatures(theirs_), carried_);
-        carried_[kManualByte] = static_cast<std::uint8_t>(
-            (carried_[kManualByte] & ~kManualOpenBit) | (manualOpen ? kManualOpenBit : 0));
+        AcceptOptionalFeatures(OpenOptionalFeatures(theirs_), theirsRewritten_);
+        const auto keep = [](RadioImage& image, bool open) {
+            image[kManualByte] = static_cast<std::uint8_t>((image[kManualByte] & ~kManualOpenBit) |
+                                                           (open ? kManualOpenBit : 0));
+        };
+        keep(carried_, manualOpen);
+        keep(theirsRewritten_, theirManualOpen);
     }
 }
 
@@ -201,12 +213,13 @@ void Comparer::SideKeys() {
     differs |= key(words.sideKey2, words.longPress, &SideKeyState::key2Long);
     if (differs) {
         AcceptSideKeys(OpenSideKeys(theirs_), carried_);
+        AcceptSideKeys(OpenSideKeys(theirs_), theirsRewritten_);
     }
 }
 
 void Comparer::UnshownBytes() {
     for (std::size_t offset = 0; offset < kImageSize; ++offset) {
-        if (ours_[offset] != theirs_[offset] && carried_[offset] != theirs_[offset]) {
+        if (ours_[offset] != theirs_[offset] && carried_[offset] != theirsRewritten_[offset]) {
             result_.unshownOffsets.push_back(offset);
         }
     }
@@ -224,8 +237,7 @@ std::string TsvField(std::string text) {
 
 } // namespace
 
-ImageComparison CompareImages(const RadioImage& ours, const RadioImage& theirs,
-                              Language language) {
+ImageComparison CompareImages(const RadioImage& ours, const RadioImage& theirs, Language language) {
     Comparer comparer(ours, theirs, language);
     if (ours != theirs) {
         comparer.FormLists();
@@ -273,8 +285,8 @@ std::string ComparisonTsv(const ImageComparison& comparison, const RadioImage& o
                           const RadioImage& theirs, Language language) {
     std::string tsv = ComparisonText(ComparisonTextId::TsvHeader, language) + "\n";
     for (const FieldDifference& field : comparison.fields) {
-        tsv += TsvField(field.where) + "\t" + TsvField(field.ours) + "\t" +
-               TsvField(field.theirs) + "\n";
+        tsv += TsvField(field.where) + "\t" + TsvField(field.ours) + "\t" + TsvField(field.theirs) +
+               "\n";
     }
     for (const std::size_t offset : comparison.unshownOffsets) {
         tsv += ComparisonText(ComparisonTextId::ByteAt, language, {{"<offset>", Hex(offset, 3)}}) +

@@ -193,6 +193,37 @@ TEST_F(RadioCliTest, WriteSendsTheFileAsItStands) {
     EXPECT_EQ(ReadBytes(Path("saved.sin")), ReadBytes(Path("demo.sin")));
 }
 
+// diff answers as diff does (0 same, 1 different, 2 trouble) for files and radios alike; a
+// radio is only read: nothing is written to it, to a file or to the backups.
+TEST_F(RadioCliTest, DiffComparesFilesAndRadiosAndWritesNothing) {
+    SaveImage("radio.sin", Pattern());
+    RadioImage changed = Pattern();
+    changed[ChannelOffset(1) + 15] ^= 0x01; // a byte no field shows
+    SaveImage("unshown.sin", changed);
+    changed[ChannelOffset(1)] ^= 0x01; // and channel 1's receive frequency
+    SaveImage("changed.sin", changed);
+    const std::vector<std::uint8_t> before = ReadBytes(Path("radio.sin"));
+
+    ProcessRun run = Cli("diff " + Quoted(Path("radio.sin")) + " " + Quoted(Path("unshown.sin")));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "Bytes no field shows differ at 0x00F\n");
+    run = Cli("diff " + Quoted(Path("missing.sin")) + " " + Quoted(Path("radio.sin")));
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("missing.sin"), std::string::npos) << run.err;
+    // A character device with no radio behind it is a port that cannot be read.
+    EXPECT_EQ(Cli("diff /dev/null " + Quoted(Path("radio.sin"))).status, 2);
+
+    RadioProcess radio({"--baud", "0", "--image", Path("radio.sin")});
+    run = Cli("diff " + Quoted(Path("changed.sin")) + " " + radio.Port() + " --tsv");
+    EXPECT_EQ(run.status, 1);
+    ASSERT_EQ(run.out.rfind("where\tthis\tother\nChannel 1, Rx Frequency\t", 0), 0u) << run.out;
+    EXPECT_NE(run.out.find("\nByte 0x00F\t"), std::string::npos) << run.out;
+    run = Cli("diff " + radio.Port() + " " + Quoted(Path("radio.sin")));
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(ReadBytes(Path("radio.sin")), before);
+    EXPECT_TRUE(ListBackups(Path("data/tevano/backups")).empty());
+}
+
 TEST_F(RadioCliTest, RadioTypeQuestionIsAnsweredOkOnlyWithForce) {
     RadioImage image = Pattern();
     image[kRadioTypeCodeByte] = 0x11;

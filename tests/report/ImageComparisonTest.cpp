@@ -18,8 +18,8 @@ using testing::NewImage;
 RadioImage WithChannelFive(std::uint8_t rxMiddle) {
     RadioImage image = NewImage();
     testing::SetRecord(image, 5,
-                       {0x00, 0x00, rxMiddle, 0x14, 0x00, 0x20, 0x65, 0x14, 0xFF, 0xFF, 0xFF,
-                        0xFF, 0x01, 0x39, 0x00, 0xFF});
+                       {0x00, 0x00, rxMiddle, 0x14, 0x00, 0x20, 0x65, 0x14, 0xFF, 0xFF, 0xFF, 0xFF,
+                        0x01, 0x39, 0x00, 0xFF});
     return image;
 }
 
@@ -75,11 +75,11 @@ TEST(ImageComparison, SettingsInTheDialogsWords) {
 TEST(ImageComparison, BytesNoFieldShowsAreNamedByOffset) {
     const RadioImage ours = WithChannelFive(0x55);
     RadioImage theirs = WithChannelFive(0x65);
-    theirs[ChannelOffset(5) + 15] = 0x42;                 // unused record byte
-    theirs[kScanBitmapOffset] ^= 0x01;                    // channel 1's scan bit
-    theirs[kScanBitmapOffset + 1] ^= 0x01;                // channel 9's scan bit
-    theirs[kFormMarkByte] = 0x00;                         // the form's fixed mark
-    theirs[ChannelOffset(7) + 2] = 0x12;                  // an empty channel's frequency bytes
+    theirs[ChannelOffset(5) + 15] = 0x42;  // unused record byte
+    theirs[kScanBitmapOffset] ^= 0x01;     // channel 1's scan bit
+    theirs[kScanBitmapOffset + 1] ^= 0x01; // channel 9's scan bit
+    theirs[kFormMarkByte] = 0x00;          // the form's fixed mark
+    theirs[ChannelOffset(7) + 2] = 0x12;   // an empty channel's frequency bytes
     const ImageComparison comparison = CompareImages(ours, theirs, Language::English);
     ASSERT_EQ(comparison.fields.size(), 1u);
     EXPECT_EQ(comparison.fields[0].where, "Channel 5, Rx Frequency");
