@@ -21,7 +21,7 @@ enum class CliTextId {
     FailedBecause,      // %1: the reason
     WrittenNotReadBack, // <reason>: the write completed, its read-back did not
     WrittenDiffers,     // <difference>: the write completed, the radio holds something else
-    MemoryDiffers,      // <count>: places where the radio read back differs from the file
+    MemoryDiffers,      // <places>: places where the radio read back differs from the file
     CannotDrawReport,
     TypeRefusedWritten, // a write's result when the radio-type question was answered Cancel
     Warning,            // <text>

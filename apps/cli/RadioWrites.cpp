@@ -117,12 +117,11 @@ PortResult WriteOnePort(const PortTarget& target, const RadioImage& image,
     }
     const ImageComparison comparison = CompareImages(image, readBack, language);
     if (!comparison.Same()) {
-        const std::vector<std::string> lines = ComparisonLines(comparison, language);
-        for (const std::string& line : lines) {
+        for (const std::string& line : ComparisonLines(comparison, language)) {
             verifyHook.Note(line);
         }
         const std::string difference = CliText(CliTextId::MemoryDiffers, language,
-                                               {{"<count>", std::to_string(lines.size())}});
+                                               {{"<places>", PlacesOf(comparison, language)}});
         return {false,
                 CliText(CliTextId::WrittenDiffers, language, {{"<difference>", difference}})};
     }

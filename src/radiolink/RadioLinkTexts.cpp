@@ -66,6 +66,8 @@ constexpr std::array<TextPair, static_cast<std::size_t>(RadioLinkTextId::Count)>
     {"No USB serial device is plugged in.", "没有找到已插入的 USB 串口设备。"},
     {"&Refresh", "刷新(&R)"},
     {"Cable &check of the selected port:", "所选端口的写频线检查(&C)："},
+    {"The write completed, but reading the radio back to check it did not.",
+     "写入已完成，但读回电台进行校验未完成。"},
 }};
 static_assert(Complete(kTexts));
 

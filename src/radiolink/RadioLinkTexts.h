@@ -41,6 +41,7 @@ enum class RadioLinkTextId {
     PortSetupNothingFound,
     PortSetupRefresh,
     PortSetupDiagnosis,
+    VerifyNotRead, // a write completed, its read-back did not
     Count,
 };
 

@@ -281,6 +281,19 @@ std::vector<std::string> ComparisonLines(const ImageComparison& comparison, Lang
     return lines;
 }
 
+std::string PlacesOf(const ImageComparison& comparison, Language language) {
+    return PlacesText(ComparisonLines(comparison, language).size(), language);
+}
+
+std::string ComparisonSummary(const ImageComparison& comparison, const std::string& other,
+                              Language language) {
+    if (comparison.Same()) {
+        return ComparisonText(ComparisonTextId::ImagesSame, language, {{"<other>", other}});
+    }
+    return ComparisonText(ComparisonTextId::ImagesDiffer, language,
+                          {{"<other>", other}, {"<places>", PlacesOf(comparison, language)}});
+}
+
 std::string ComparisonTsv(const ImageComparison& comparison, const RadioImage& ours,
                           const RadioImage& theirs, Language language) {
     std::string tsv = ComparisonText(ComparisonTextId::TsvHeader, language) + "\n";

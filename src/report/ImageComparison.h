@@ -37,6 +37,13 @@ struct ImageComparison {
 // field, then one line naming the offsets of the bytes no field shows. None when they are same.
 std::vector<std::string> ComparisonLines(const ImageComparison& comparison, Language language);
 
+// "1 place", "23 places": how many lines the comparison has.
+std::string PlacesOf(const ImageComparison& comparison, Language language);
+
+// "The document and <other> hold the same." or "... differ in 3 places.".
+std::string ComparisonSummary(const ImageComparison& comparison, const std::string& other,
+                              Language language);
+
 // The line for the bytes no field shows, offsets in runs: "... 0x80C, 0xC50-0xC51".
 std::string UnshownBytesLine(const std::vector<std::size_t>& offsets, Language language);
 

@@ -20,6 +20,9 @@ constexpr int kFileImportCsv = 32787;
 constexpr int kFileExportCsv = 32788;
 constexpr int kPortSetup = 32789;
 constexpr int kOpenBackupFolder = 32790;
+constexpr int kCompareWithFile = 32791;
+constexpr int kCompareWithRadio = 32792;
+constexpr int kVerifyAfterWrite = 32793;
 
 // The framework's standard commands, by the ids the radio tool has always used.
 constexpr int kFileNew = 57600;

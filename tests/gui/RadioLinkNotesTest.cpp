@@ -12,15 +12,21 @@
 #include "image/ChannelFile.h"
 #include "radiolink/PosixSerialPort.h"
 #include "radiolink/ReadBackups.h"
+#include "radiolink/ui/ComparisonDialog.h"
 #include "resources/CommandIds.h"
 #include "resources/layout/TestModeLayout.h"
 #include "testmode/ui/CTestModeDlg.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QUrl>
 
@@ -40,6 +46,50 @@ QByteArray FileBytes(const QString& path) {
 
 QString StatusText(ProgramFixture& program) {
     return program.Frame().MessageText();
+}
+
+// The rows of the comparison window's table, each as "where | this | other".
+QStringList TableRows(const ComparisonDialog& dialog) {
+    QStringList rows;
+    const QTableWidget* table = dialog.Table();
+    for (int row = 0; row < table->rowCount(); ++row) {
+        QStringList cells;
+        for (int col = 0; col < table->columnCount(); ++col) {
+            const QTableWidgetItem* item = table->item(row, col);
+            cells << (item != nullptr ? item->text() : QString());
+        }
+        rows << cells.join(" | ");
+    }
+    return rows;
+}
+
+// Runs `command` and takes the rows of the comparison window it opens (which it closes), or
+// nothing when none opened; `copied` gets what its Copy put on the clipboard.
+QStringList ComparisonRows(const std::function<void()>& command, QString* copied = nullptr) {
+    QStringList rows;
+    QTimer timer;
+    timer.setInterval(10);
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<ComparisonDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) {
+            return;
+        }
+        timer.stop();
+        rows = TableRows(*dialog);
+        if (copied != nullptr) {
+            QApplication::clipboard()->clear();
+            for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
+                if (button->text() == "&Copy") {
+                    button->click();
+                }
+            }
+            *copied = QApplication::clipboard()->text();
+        }
+        dialog->reject();
+    });
+    timer.start();
+    command();
+    return rows;
 }
 
 } // namespace
@@ -114,6 +164,70 @@ private slots:
                      data_->filePath("blocked") + "/tevano/backups: "),
                  qPrintable(StatusText(program)));
         QCOMPARE(ListBackups(Backups().toStdString()).size(), std::size_t(1));
+    }
+
+    // The radio stores channel 1's first byte wrong: a verify after the write and Compare With
+    // Radio both read it into an image of their own and list the difference; the document stays.
+    void verifyAfterWriteAndCompareWithRadioListWhatTheRadioHoldsOtherwise() {
+        ProgramFixture program;
+        WriteSampleFile(program.Path("radio.sin"));
+        VirtualRadioProcess radio(
+            {"--baud", "0", "--image", program.Path("radio.sin"), "--fault", "corrupt=0x000"});
+        QVERIFY(program.StartWithRadio(radio));
+        QVERIFY(RunTransfer(program.App(), res::cmd::kReadFromRadio));
+        QCOMPARE(program.Cell(1, 1), QString("145.00000"));
+
+        // Off until the user turns it on; kept in MAIN.ini.
+        program.App().UpdateCommandUi();
+        QAction* verify = program.Frame().Action(res::cmd::kVerifyAfterWrite);
+        QVERIFY(verify != nullptr && verify->isCheckable() && !verify->isChecked());
+        program.App().OnCommand(res::cmd::kVerifyAfterWrite);
+        program.App().UpdateCommandUi();
+        QVERIFY(verify->isChecked());
+        QVERIFY(FileBytes(program.Path("MAIN.ini")).contains("VERIFY_AFTER_WRITE=1"));
+
+        QStringList rows =
+            ComparisonRows([&] { QVERIFY(RunTransfer(program.App(), res::cmd::kWriteToRadio)); });
+        QCOMPARE(rows.size(), 1);
+        QVERIFY2(rows[0].startsWith("Channel 1, Rx Frequency | 145.00000 | "), qPrintable(rows[0]));
+        QVERIFY2(StatusText(program).endsWith("The radio differs from the document in 1 place."),
+                 qPrintable(StatusText(program)));
+
+        const QByteArray before(reinterpret_cast<const char*>(program.Document().Image().data()),
+                                int(program.Document().Image().size()));
+        QString copied;
+        rows = ComparisonRows(
+            [&] { QVERIFY(RunTransfer(program.App(), res::cmd::kCompareWithRadio)); }, &copied);
+        QCOMPARE(rows.size(), 1);
+        QVERIFY(copied.startsWith("The document and COM1 (" + radio.Port() +
+                                  ") differ in 1 place.\nChannel 1, Rx Frequency: 145.00000 / "));
+        QCOMPARE(QByteArray(reinterpret_cast<const char*>(program.Document().Image().data()),
+                            int(program.Document().Image().size())),
+                 before);
+        QCOMPARE(program.Cell(1, 1), QString("145.00000"));
+        // Reads to compare are no reads of the user's: only the first read was backed up.
+        QCOMPARE(ListBackups(Backups().toStdString()).size(), std::size_t(1));
+    }
+
+    // Compare With File opens in the backups folder; a file that holds the same says so.
+    void compareWithFileListsWhatTheFileHoldsOtherwise() {
+        ProgramFixture program;
+        QVERIFY(program.StartActive());
+        WriteSampleFile(program.Path("sample.sin"));
+        program.prompts.OpenFile(program.Path("sample.sin"));
+        const QStringList rows =
+            ComparisonRows([&] { program.App().OnCommand(res::cmd::kCompareWithFile); });
+        QCOMPARE(program.prompts.lastFolder, Backups());
+        QVERIFY(rows.contains("Channel 1, Rx Frequency |  | 145.00000"));
+
+        program.prompts.OpenFile(program.Path("sample.sin"));
+        program.App().OnCommand(res::cmd::kFileOpen);
+        program.prompts.OpenFile(program.Path("sample.sin"));
+        program.prompts.Forget();
+        QVERIFY(
+            ComparisonRows([&] { program.App().OnCommand(res::cmd::kCompareWithFile); }).isEmpty());
+        QCOMPARE(program.prompts.Texts(),
+                 QStringList{"The document and sample.sin hold the same."});
     }
 
     // A reply of 10 bytes is taken, as the radio's protocol takes it; the user learns after

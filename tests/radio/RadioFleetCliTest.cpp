@@ -211,7 +211,7 @@ TEST_F(RadioFleetCliTest, VerifiedWriteReadsEachRadioBackAndListsWhatDiffers) {
               (std::vector<std::string>{
                   good->Port() + ": written and verified",
                   corrupting->Port() +
-                      ": written, but the radio differs from the file in 1 places (listed above)",
+                      ": written, but the radio differs from the file in 1 place (listed above)",
                   shortReplies->Port() +
                       ": written, but reading it back failed: not received enough  byte"}));
     const std::vector<std::string> err = Sorted(Lines(run.err));

@@ -90,6 +90,9 @@ TEST_P(EachLanguage, EveryTextIsThereAndIsUtf8) {
 
 // The commands of the menu bar, in no particular order.
 const std::set<int> kMenuCommands = {
+    cmd::kCompareWithFile,
+    cmd::kCompareWithRadio,
+    cmd::kVerifyAfterWrite,
     cmd::kFileNew,
     cmd::kFileOpen,
     cmd::kFileSave,

@@ -47,6 +47,10 @@ public:
 
     // A file to open, "" when the user cancels.
     QString OpenFileName(QWidget* parent, FileKind kind, const QString& filter);
+    // A file to open, the dialog opening in `folder` whatever folder the kind used last.
+    QString OpenFileNameIn(QWidget* parent, const QString& folder, const QString& filter) {
+        return ChooseFileToOpen(parent, folder, filter);
+    }
     // A file to open with the option; without a dialog that shows it, the option stays off.
     FileWithNumber OpenFileWithOption(QWidget* parent, FileKind kind, const QString& filter,
                                       const NumberOption& option);

@@ -15,7 +15,8 @@ namespace tevano {
 PortReasonHook::PortReasonHook(ExchangeHook& inner, const PosixSerialPort& port,
                                std::string portName, std::string devicePath, ProgramWindow* window)
     : CableWatchHook(inner, port, std::move(portName), std::move(devicePath), DisplayedLanguage(),
-                     NotePlace::BeforeMessage, [window](const std::string& text) {
+                     NotePlace::BeforeMessage,
+                     [window](const std::string& text) {
                          if (window != nullptr) {
                              window->ShowNote(ToQt(text));
                          }

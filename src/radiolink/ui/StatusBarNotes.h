@@ -1,6 +1,6 @@
 // What the status bar adds to the exchanges with the radio on Linux: why a port could not be
-// opened (the device and what to do), what became of the cable and the line, and where the backup of a
-// completed read went. The message boxes of the exchanges stay as they are; these notes come
+// opened (the device and what to do), what became of the cable and the line, and where the backup
+// of a completed read went. The message boxes of the exchanges stay as they are; these notes come
 // beside them.
 #pragma once
 

@@ -1,5 +1,6 @@
 #include "radiolink/ui/TransferCommands.h"
 
+#include "base/FileMessages.h"
 #include "base/ui/CommandRegistry.h"
 #include "base/ui/ProgramWindow.h"
 #include "base/ui/QtText.h"
@@ -9,12 +10,17 @@
 #include "grid/ui/CMSFlexGrid.h"
 #include "grid/ui/CTevView.h"
 #include "grid/ui/GridUndo.h"
+#include "image/ChannelFile.h"
 #include "image/ui/CTevDoc.h"
+#include "image/ui/FileCommands.h"
 #include "radiolink/CloneExchange.h"
 #include "radiolink/PortNames.h"
 #include "radiolink/PosixSerialPort.h"
+#include "radiolink/RadioLinkTexts.h"
+#include "radiolink/ReadBackups.h"
 #include "radiolink/ShortReplies.h"
 #include "radiolink/ui/CProgressDlg.h"
+#include "radiolink/ui/ComparisonDialog.h"
 #include "radiolink/ui/StatusBarNotes.h"
 #include "radiolink/ui/WindowExchangeHook.h"
 #include "resources/CommandIds.h"
@@ -22,7 +28,17 @@
 #include "shell/IniFile.h"
 #include "shell/ResourceModule.h"
 
+#include <QAction>
+#include <QFileInfo>
+
 namespace tevano {
+
+namespace {
+
+constexpr const char* kMainSection = "MAIN";
+constexpr const char* kVerifyKey = "VERIFY_AFTER_WRITE";
+
+} // namespace
 
 TransferCommands::TransferCommands(const TransferContext& context, QObject* parent)
     : QObject(parent), context_(context) {}
@@ -33,6 +49,90 @@ void TransferCommands::OnReadFromRadio() {
 
 void TransferCommands::OnWriteToRadio() {
     OpenProgress(Direction::Write);
+}
+
+void TransferCommands::OnCompareWithRadio() {
+    OpenProgress(Direction::Compare);
+}
+
+void TransferCommands::OnCompareWithFile() {
+    context_.view.Commit();
+    const Language language = DisplayedLanguage();
+    // The backups are what a user most often compares with: the radio as it was last read.
+    const QString path = context_.prompts.OpenFileNameIn(
+        context_.window.Widget(), ToQt(BackupDirectory()), FileCommands::Filter(language));
+    if (path.isEmpty()) {
+        return;
+    }
+    RadioImage other{};
+    const FileResult loaded = LoadChannelFile(FromQt(path), other);
+    if (!loaded.Ok()) {
+        context_.prompts.Ask(context_.window.Widget(),
+                             ToQt(FileErrorText(loaded, FromQt(path), language)), Buttons::Ok,
+                             BoxIcon::Error);
+        return;
+    }
+    const ImageComparison comparison = CompareImages(DocumentImage(), other, language);
+    const std::string name = QFileInfo(path).fileName().toStdString();
+    const std::string summary = ComparisonSummary(comparison, name, language);
+    context_.window.ShowNote(ToQt(summary));
+    if (comparison.Same()) {
+        context_.prompts.Ask(context_.window.Widget(), ToQt(summary), Buttons::Ok);
+        return;
+    }
+    ShowDifferences(ComparisonTextId::FileTitle, summary, comparison);
+}
+
+bool TransferCommands::VerifyAfterWrite() const {
+    return context_.ini.GetValue(kMainSection, kVerifyKey, "0") == "1";
+}
+
+void TransferCommands::ToggleVerifyAfterWrite() {
+    context_.ini.SetValue(kMainSection, kVerifyKey, VerifyAfterWrite() ? "0" : "1");
+    // Kept at once, so that a choice that cannot be kept is told now.
+    context_.ini.Save(false);
+    ReportSettingsSave(context_.prompts, context_.window.Widget(), context_.ini);
+}
+
+RadioImage TransferCommands::DocumentImage() {
+    RadioImage image = context_.view.Document().Image();
+    EncodeChannels(context_.view.Form(), image);
+    return image;
+}
+
+void TransferCommands::ShowDifferences(ComparisonTextId title, const std::string& summary,
+                                       const ImageComparison& comparison) {
+    const Language language = DisplayedLanguage();
+    ComparisonDialog dialog(ToQt(ComparisonText(title, language)), ToQt(summary), comparison,
+                            language, context_.window.Widget());
+    dialog.exec();
+}
+
+std::string TransferCommands::Verify(ExchangeHook& hook, PosixSerialPort& port,
+                                     const std::string& device, const RadioImage& written) {
+    const Language language = DisplayedLanguage();
+    // Every byte starts unlike the one written: a byte that a short reply did not bring back
+    // cannot pass for a verified one.
+    RadioImage readBack{};
+    for (std::size_t offset = 0; offset < written.size(); ++offset) {
+        readBack[offset] = static_cast<std::uint8_t>(~written[offset]);
+    }
+    if (progress_ != nullptr) {
+        // Reading back: a stop now leaves the radio as it was written.
+        progress_->SetWriting(false);
+        progress_->Retitle(ToQt(ComparisonText(ComparisonTextId::VerifyTitle, language)));
+    }
+    const CloneOutcome outcome = ReadFromRadio(port, device, hook, readBack);
+    if (outcome.ending != CloneEnding::Completed) {
+        return RadioLinkText(RadioLinkTextId::VerifyNotRead, language);
+    }
+    const ImageComparison comparison = CompareImages(written, readBack, language);
+    if (comparison.Same()) {
+        return ComparisonText(ComparisonTextId::RadioHoldsDocument, language);
+    }
+    pendingDifferences_ = comparison;
+    return ComparisonText(ComparisonTextId::RadioDiffers, language,
+                          {{"<places>", PlacesOf(comparison, language)}});
 }
 
 // A window cancelled before Start hides at once and goes at the next turn of the event loop.
@@ -54,7 +154,7 @@ void TransferCommands::OpenProgress(Direction direction) {
     }
     direction_ = direction;
     const TextId titleId =
-        direction == Direction::Read ? TextId::ReadingTitle : TextId::WritingTitle;
+        direction == Direction::Write ? TextId::WritingTitle : TextId::ReadingTitle;
     const QString title = ToQt(UiText(titleId, DisplayedLanguage()));
     if (open != nullptr) {
         // A window opened before and not started: its Start now goes the new way, and its
@@ -92,6 +192,14 @@ void TransferCommands::OnStartTransfer() {
         // Before the port is opened: the image holds the grid even when the exchange fails at once.
         EncodeChannels(view.Form(), document.Image());
     }
+    // Compare With Radio reads into an image of its own; the document stays as it is.
+    RadioImage radio{};
+    RadioImage ours{};
+    if (direction == Direction::Compare) {
+        ours = DocumentImage();
+        MakeNewImage(radio);
+    }
+    pendingDifferences_.reset();
     if (direction == Direction::Read) {
         // A completed read is one step of Undo, which puts the old image and grid back.
         view.Undo().BeginBulkChange();
@@ -101,11 +209,30 @@ void TransferCommands::OnStartTransfer() {
     const std::string device = DevicePath();
     PortReasonHook hook(window, port, context_.view.PortName(), device, &context_.window);
     // A read hands the radio's memory to the document only when every block has come.
-    const CloneOutcome outcome = direction == Direction::Read
-                                     ? ReadFromRadio(port, device, hook, document.Image())
-                                     : WriteToRadio(port, device, hook, document.Image());
+    CloneOutcome outcome;
+    switch (direction) {
+    case Direction::Read:
+        outcome = ReadFromRadio(port, device, hook, document.Image());
+        break;
+    case Direction::Write:
+        outcome = WriteToRadio(port, device, hook, document.Image());
+        break;
+    case Direction::Compare:
+        outcome = ReadFromRadio(port, device, hook, radio);
+        break;
+    }
     const bool completed = outcome.ending == CloneEnding::Completed;
-    if (completed) {
+    if (completed && direction == Direction::Compare) {
+        const Language language = DisplayedLanguage();
+        const ImageComparison comparison = CompareImages(ours, radio, language);
+        const std::string where = view.PortName() + " (" + device + ")";
+        const std::string summary = ComparisonSummary(comparison, where, language);
+        context_.window.ShowNote(ToQt(summary));
+        if (!comparison.Same()) {
+            pendingDifferences_ = comparison;
+            pendingSummary_ = summary;
+        }
+    } else if (completed) {
         std::string note = TransferDoneText(direction == Direction::Write, outcome.blocksDone,
                                             view.PortName(), device);
         if (hook.EchoNoted()) {
@@ -115,6 +242,11 @@ void TransferCommands::OnStartTransfer() {
             // The radio's memory as it came off the cable, before the grid or anything else
             // sees it.
             note += " " + BackUpCompletedRead(document.Image(), ReadKindOf(outcome));
+        }
+        if (direction == Direction::Write && VerifyAfterWrite()) {
+            context_.window.ShowNote(ToQt(note));
+            note += " " + Verify(hook, port, device, document.Image());
+            pendingSummary_ = note;
         }
         context_.window.ShowNote(ToQt(note));
     }
@@ -139,6 +271,13 @@ void TransferCommands::OnStartTransfer() {
         context_.prompts.Ask(context_.window.Widget(),
                              ToQt(ShortRepliesText(outcome.shortReplies, DisplayedLanguage())),
                              Buttons::Ok, BoxIcon::Warning);
+    }
+    if (pendingDifferences_) {
+        const ImageComparison comparison = std::move(*pendingDifferences_);
+        pendingDifferences_.reset();
+        ShowDifferences(direction == Direction::Write ? ComparisonTextId::VerifyTitle
+                                                      : ComparisonTextId::RadioTitle,
+                        pendingSummary_, comparison);
     }
     if (direction == Direction::Write && WriteEndedPartway(outcome)) {
         // However it ended (Cancel, Esc, the close box, an interruption, a refused block), the
@@ -176,6 +315,29 @@ void RegisterTransferCommands(CommandRegistry& registry, const TransferContext& 
     registry.AddCommand(res::cmd::kWriteToRadio, [commands] {
         if (commands != nullptr) {
             commands->OnWriteToRadio();
+        }
+    });
+    registry.AddCommand(res::cmd::kCompareWithFile, [commands] {
+        if (commands != nullptr) {
+            commands->OnCompareWithFile();
+        }
+    });
+    registry.AddCommand(res::cmd::kCompareWithRadio, [commands] {
+        if (commands != nullptr) {
+            commands->OnCompareWithRadio();
+        }
+    });
+    registry.AddCommand(res::cmd::kVerifyAfterWrite, [commands] {
+        if (commands != nullptr) {
+            commands->ToggleVerifyAfterWrite();
+        }
+    });
+    ProgramWindow& window = context.window;
+    registry.AddMenuUpdate([commands, &window] {
+        if (QAction* action = window.Action(res::cmd::kVerifyAfterWrite);
+            action != nullptr && commands != nullptr) {
+            action->setCheckable(true);
+            action->setChecked(commands->VerifyAfterWrite());
         }
     });
 }

@@ -23,6 +23,7 @@ constexpr MenuItem kFileItems[] = {
     Command("导入频道 CSV(&I)...", cmd::kFileImportCsv),
     Command("导出频道 CSV(&E)...", cmd::kFileExportCsv),
     Command("打开备份文件夹(&B)", cmd::kOpenBackupFolder),
+    Command("与文件比较(&F)...", cmd::kCompareWithFile),
     kSeparator,
     Command("打印(&P)...\tCtrl+P", cmd::kFilePrint),
     Command("打印预览(&V)", cmd::kFilePrintPreview),
@@ -39,6 +40,8 @@ constexpr MenuItem kEditItems[] = {
 constexpr MenuItem kProgramItems[] = {
     Command("从对讲机读取(&R)\tCtrl+R", cmd::kReadFromRadio),
     Command("写入对讲机(&W)\tCtrl+W", cmd::kWriteToRadio),
+    Command("写入后校验(&V)", cmd::kVerifyAfterWrite),
+    Command("与对讲机比较(&C)", cmd::kCompareWithRadio),
     kSeparator,
     Command("测试模式(&T)\tCtrl+T", cmd::kTestMode),
     Command("可选功能(&O)\tCtrl+O", cmd::kOptionalFeatures),

@@ -24,6 +24,7 @@ constexpr MenuItem kFileItems[] = {
     Command("&Import Channels (CSV)...", cmd::kFileImportCsv),
     Command("&Export Channels (CSV)...", cmd::kFileExportCsv),
     Command("Open &Backup Folder", cmd::kOpenBackupFolder),
+    Command("Compare With &File...", cmd::kCompareWithFile),
     kSeparator,
     Command("&Print...\tCtrl+P", cmd::kFilePrint),
     Command("Print Pre&view", cmd::kFilePrintPreview),
@@ -40,6 +41,8 @@ constexpr MenuItem kEditItems[] = {
 constexpr MenuItem kProgramItems[] = {
     Command("&Read From Radio\tCtrl+R", cmd::kReadFromRadio),
     Command("&Write To Radio\tCtrl+W", cmd::kWriteToRadio),
+    Command("&Verify After Write", cmd::kVerifyAfterWrite),
+    Command("&Compare With Radio", cmd::kCompareWithRadio),
     kSeparator,
     Command("&Test Mode\tCtrl+T", cmd::kTestMode),
     Command("&Optional Features\tCtrl+O", cmd::kOptionalFeatures),

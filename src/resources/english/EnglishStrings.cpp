@@ -49,6 +49,12 @@ const StringEntry kStrings[] = {
     {cmd::kFileExportCsv, "Save the used channels as a CSV channel list\nExport CSV"},
     {cmd::kOpenBackupFolder, "Open the folder that keeps a copy of every read from a radio\n"
                              "Backups"},
+    {cmd::kCompareWithFile, "List what differs between the document and a channel data file\n"
+                            "Compare With File"},
+    {cmd::kCompareWithRadio, "Read the radio and list what differs from the document, which "
+                             "stays as it is\nCompare With Radio"},
+    {cmd::kVerifyAfterWrite, "Read the radio back after every write and say whether it holds "
+                             "the document\nVerify After Write"},
     {cmd::kPortSetup, "Choose the serial device behind each port name\nPort Setup"},
     {cmd::kViewStatusBar, "Show or hide the status bar\nStatus Bar"},
     {cmd::kHelpTopics, "List the help topics\nHelp Topics"},
