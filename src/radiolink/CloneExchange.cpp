@@ -185,7 +185,7 @@ CloneExchange::Handshake CloneExchange::Shake() {
 // cable first returns the end of the wake-up (the echoes of its earlier bytes may have gone in
 // the purges before the later sends); from then on the line skips the echo of every send.
 bool CloneExchange::WakeUpAcknowledged() {
-    std::vector<std::uint8_t> echo;
+    EchoSkippingPort::EchoWatch echo(kWakeUp);
     for (int reads = 0; reads < 2;) {
         const ReadResult answer = port_.Read(receive_.data(), 1);
         if (answer.count == 1 && receive_[0] == kAck) {
@@ -195,17 +195,14 @@ bool CloneExchange::WakeUpAcknowledged() {
             return false;
         }
         if (answer.count == 1 && !port_.Echoing()) {
-            echo.push_back(receive_[0]);
-            if (std::search(kWakeUp.begin(), kWakeUp.end(), echo.begin(), echo.end()) !=
-                kWakeUp.end()) {
-                // The wake-up's last byte comes only at its end: the echo is complete.
-                if (echo.back() == kWakeUp.back()) {
-                    port_.SetEchoing();
-                    hook_.NoteLine({LineNote::Kind::Echoing});
-                }
+            const EchoSkippingPort::EchoMatch match = echo.Take(receive_[0]);
+            if (match == EchoSkippingPort::EchoMatch::Complete) {
+                port_.SetEchoing();
+                hook_.NoteLine({LineNote::Kind::Echoing});
+            }
+            if (match != EchoSkippingPort::EchoMatch::No) {
                 continue;
             }
-            echo.clear();
         }
         ++reads;
     }

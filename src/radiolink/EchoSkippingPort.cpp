@@ -1,5 +1,7 @@
 #include "radiolink/EchoSkippingPort.h"
 
+#include <algorithm>
+
 namespace tevano {
 
 bool EchoSkippingPort::Open(const std::string& devicePath, const PortTimeouts& timeouts) {
@@ -16,6 +18,15 @@ bool EchoSkippingPort::Write(const std::uint8_t* data, std::size_t size) {
         static_cast<void>(line_.Read(echo_.data(), size));
     }
     return written;
+}
+
+EchoSkippingPort::EchoMatch EchoSkippingPort::EchoWatch::Take(std::uint8_t byte) {
+    seen_.push_back(byte);
+    if (std::search(sent_.begin(), sent_.end(), seen_.begin(), seen_.end()) == sent_.end()) {
+        seen_.clear();
+        return EchoMatch::No;
+    }
+    return seen_.back() == sent_.back() ? EchoMatch::Complete : EchoMatch::Partial;
 }
 
 } // namespace tevano

@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,20 @@ public:
 
     void SetEchoing() { echoing_ = true; }
     bool Echoing() const { return echoing_; }
+
+    // Whether the bytes read one by one while an answer to `sent` is awaited are the line's echo
+    // of it: Partial while they are a piece of it, Complete when that piece is its end (the echoes
+    // of the first bytes may have gone in purges between the sends), No for anything else.
+    enum class EchoMatch { No, Partial, Complete };
+    class EchoWatch {
+    public:
+        explicit EchoWatch(std::span<const std::uint8_t> sent) : sent_(sent) {}
+        EchoMatch Take(std::uint8_t byte);
+
+    private:
+        std::span<const std::uint8_t> sent_;
+        std::vector<std::uint8_t> seen_;
+    };
 
 private:
     SerialPort& line_;

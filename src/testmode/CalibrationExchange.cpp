@@ -1,6 +1,7 @@
 #include "testmode/CalibrationExchange.h"
 
 #include "radiolink/CloneFrames.h"
+#include "radiolink/EchoSkippingPort.h"
 #include "testmode/CalibrationFrames.h"
 
 #include <array>
@@ -17,8 +18,8 @@ constexpr int kBytePause = 1;
 
 class CalibrationExchange {
 public:
-    CalibrationExchange(SerialPort& port, const CalibrationInputs& inputs)
-        : port_(port), inputs_(inputs) {}
+    CalibrationExchange(SerialPort& port, ExchangeHook& hook, const CalibrationInputs& inputs)
+        : port_(port), hook_(hook), inputs_(inputs) {}
 
     // One attempt from the wake-up to the radio's confirmation of the value frame; false as
     // soon as a read fails or brings anything but the byte the step waits for.
@@ -35,7 +36,9 @@ private:
         static_cast<void>(port_.Write(data, size));
     }
 
-    SerialPort& port_;
+    // The line as the radio answers on it, past a cable's echo once the wake-up found one.
+    EchoSkippingPort port_;
+    ExchangeHook& hook_;
     const CalibrationInputs& inputs_;
     // Every reply is read into the start of this buffer.
     std::array<std::uint8_t, kIdentificationSize> receive_{};
@@ -97,17 +100,34 @@ bool CalibrationExchange::Attempt() {
     return Answered(kCalibrationConfirm);
 }
 
+// The radio may answer the wake-up with one stray byte before its acknowledgement, which a
+// purge then clears away. The first read comes before any purge, so that an echoing cable's
+// return of the wake-up's last byte is seen: from then on the line skips the echo of every send.
 bool CalibrationExchange::WakeUpAcknowledged() {
-    port_.Purge(PurgeMode::Clear);
-    const ReadResult first = port_.Read(receive_.data(), 1);
-    if (first.count == 1 && receive_[0] == kAck) {
-        return true;
+    EchoSkippingPort::EchoWatch echo(kWakeUp);
+    for (int reads = 0; reads < 2;) {
+        const ReadResult answer = port_.Read(receive_.data(), 1);
+        if (answer.count == 1 && receive_[0] == kAck) {
+            return true;
+        }
+        if (answer.portError) {
+            return false;
+        }
+        if (answer.count == 1 && !port_.Echoing()) {
+            const EchoSkippingPort::EchoMatch match = echo.Take(receive_[0]);
+            if (match == EchoSkippingPort::EchoMatch::Complete) {
+                port_.SetEchoing();
+                hook_.NoteLine({LineNote::Kind::Echoing});
+            }
+            if (match != EchoSkippingPort::EchoMatch::No) {
+                continue;
+            }
+        }
+        if (++reads == 1) {
+            port_.Purge(PurgeMode::Clear);
+        }
     }
-    if (first.portError) {
-        return false;
-    }
-    // The radio may answer the wake-up with one stray byte before its acknowledgement.
-    return Answered(kAck);
+    return false;
 }
 
 // A read that ends with no byte is a missing answer, whatever the buffer held before.
@@ -127,7 +147,7 @@ CalibrationEnding RunCalibration(SerialPort& port, const std::string& devicePath
     }
     PortCloser closer(port);
     port.Purge(PurgeMode::Clear);
-    CalibrationExchange exchange(port, inputs);
+    CalibrationExchange exchange(port, hook, inputs);
     // No bound on the attempts but the user's Cancel: a radio being adjusted on the bench is
     // often switched off and on again between tries.
     while (!exchange.Attempt()) {

@@ -67,6 +67,20 @@ TEST_F(RadioCalibrateCliTest, ConfirmedCalibrationSendsTheTextsAsGiven) {
               "confirmed\n");
 }
 
+// A cable that echoes every byte: the wake-up's echo is recognised, the echo of every later
+// send skipped, and the radio's confirmations read as usual.
+TEST_F(RadioCalibrateCliTest, EchoingCableCalibratesAsAPlainOne) {
+    RadioProcess radio(RadioOptions({"--echo"}));
+    const ProcessRun run =
+        Calibrate(radio.Port() + " --item tx-power --value 47 --rx 400 --tx 400.5");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "tevano-cli: the cable echoes what is sent; echoed bytes are skipped\n"
+                       "tevano-cli: Finish successfully!\n");
+    EXPECT_EQ(ReadText(Path("calibrations")),
+              "item=tx-power rx=400.00000 tx=400.50000 rx-tone=0.0 tx-tone=0.0 value=47 "
+              "confirmed\n");
+}
+
 // A text without a number would go out as 0, a frequency outside the radio's band is no test:
 // both are refused as a wrong command line, naming the option, before the port is opened.
 TEST_F(RadioCalibrateCliTest, FieldThatCannotBeSentIsRefusedBeforeThePortOpens) {

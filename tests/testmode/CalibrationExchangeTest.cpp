@@ -48,7 +48,8 @@ Log WakeUpOfAttempt() {
     for (const char* byte : {"02", "50", "52", "4F", "47", "52", "41"}) {
         log.insert(log.end(), {"purge clear", std::string("send ") + byte, "pause 1"});
     }
-    log.insert(log.end(), {"purge clear", "read 1:"});
+    // No purge before it: an echoing cable's return of the wake-up must be seen.
+    log.push_back("read 1:");
     return log;
 }
 
