@@ -50,7 +50,6 @@ private:
     // The communication-error question; true on Retry.
     bool RetryAsked();
     Handshake Shake();
-    bool WakeUpAcknowledged();
     // Whether the header of the read reply in the receive buffer names the block asked for and
     // its length; when not, the user is told what it named.
     bool ReplyNamesBlock(std::uint16_t address);
@@ -135,7 +134,8 @@ CloneExchange::Handshake CloneExchange::Shake() {
             port_.Pause(kBytePause);
             SendByte(byte);
         }
-        if (!WakeUpAcknowledged()) {
+        if (!port_.WakeUpAcknowledged(
+                kWakeUp, kAck, [this] { hook_.NoteLine({LineNote::Kind::Echoing}); }, false)) {
             port_.Pause(kFailedAttemptPause);
             if (++attempt <= kHandshakeAttempts) {
                 continue;
@@ -179,34 +179,6 @@ CloneExchange::Handshake CloneExchange::Shake() {
         }
         return Handshake::CommunicationError;
     }
-}
-
-// The radio may answer the wake-up with one stray byte before its acknowledgement. An echoing
-// cable first returns the end of the wake-up (the echoes of its earlier bytes may have gone in
-// the purges before the later sends); from then on the line skips the echo of every send.
-bool CloneExchange::WakeUpAcknowledged() {
-    EchoSkippingPort::EchoWatch echo(kWakeUp);
-    for (int reads = 0; reads < 2;) {
-        const ReadResult answer = port_.Read(receive_.data(), 1);
-        if (answer.count == 1 && receive_[0] == kAck) {
-            return true;
-        }
-        if (answer.portError) {
-            return false;
-        }
-        if (answer.count == 1 && !port_.Echoing()) {
-            const EchoSkippingPort::EchoMatch match = echo.Take(receive_[0]);
-            if (match == EchoSkippingPort::EchoMatch::Complete) {
-                port_.SetEchoing();
-                hook_.NoteLine({LineNote::Kind::Echoing});
-            }
-            if (match != EchoSkippingPort::EchoMatch::No) {
-                continue;
-            }
-        }
-        ++reads;
-    }
-    return false;
 }
 
 bool CloneExchange::SendFinalAck() {

@@ -20,13 +20,36 @@ bool EchoSkippingPort::Write(const std::uint8_t* data, std::size_t size) {
     return written;
 }
 
-EchoSkippingPort::EchoMatch EchoSkippingPort::EchoWatch::Take(std::uint8_t byte) {
-    seen_.push_back(byte);
-    if (std::search(sent_.begin(), sent_.end(), seen_.begin(), seen_.end()) == sent_.end()) {
-        seen_.clear();
-        return EchoMatch::No;
+bool EchoSkippingPort::WakeUpAcknowledged(std::span<const std::uint8_t> sent, std::uint8_t ack,
+                                          const std::function<void()>& echoFound,
+                                          bool purgeBeforeSecondRead) {
+    std::vector<std::uint8_t> echo; // the bytes read so far that are a piece of `sent`
+    for (int reads = 0; reads < 2;) {
+        std::uint8_t byte = 0;
+        const ReadResult answer = line_.Read(&byte, 1);
+        if (answer.count == 1 && byte == ack) {
+            return true;
+        }
+        if (answer.portError) {
+            return false;
+        }
+        if (answer.count == 1 && !echoing_) {
+            echo.push_back(byte);
+            if (std::search(sent.begin(), sent.end(), echo.begin(), echo.end()) != sent.end()) {
+                // The wake-up's last byte comes only at its end: the echo is complete.
+                if (byte == sent.back()) {
+                    echoing_ = true;
+                    echoFound();
+                }
+                continue;
+            }
+            echo.clear();
+        }
+        if (++reads == 1 && purgeBeforeSecondRead) {
+            line_.Purge(PurgeMode::Clear);
+        }
     }
-    return seen_.back() == sent_.back() ? EchoMatch::Complete : EchoMatch::Partial;
+    return false;
 }
 
 } // namespace tevano

@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 #include <vector>
@@ -28,22 +29,15 @@ public:
     void Pause(int milliseconds) override { line_.Pause(milliseconds); }
     void Close() override { line_.Close(); }
 
-    void SetEchoing() { echoing_ = true; }
-    bool Echoing() const { return echoing_; }
-
-    // Whether the bytes read one by one while an answer to `sent` is awaited are the line's echo
-    // of it: Partial while they are a piece of it, Complete when that piece is its end (the echoes
-    // of the first bytes may have gone in purges between the sends), No for anything else.
-    enum class EchoMatch { No, Partial, Complete };
-    class EchoWatch {
-    public:
-        explicit EchoWatch(std::span<const std::uint8_t> sent) : sent_(sent) {}
-        EchoMatch Take(std::uint8_t byte);
-
-    private:
-        std::span<const std::uint8_t> sent_;
-        std::vector<std::uint8_t> seen_;
-    };
+    // Reads the radio's answer to the wake-up `sent`, a byte at a time: true when `ack` comes
+    // before two reads that bring anything else (or nothing). The radio may send one stray byte
+    // before its acknowledgement. An echoing cable first returns the end of the wake-up (the
+    // echoes of its first bytes may have gone in purges between the sends): those bytes do not
+    // count, the line skips the echo of every later send, and `echoFound` is called. With
+    // `purgeBeforeSecondRead` the line is cleared before the second read.
+    [[nodiscard]] bool WakeUpAcknowledged(std::span<const std::uint8_t> sent, std::uint8_t ack,
+                                          const std::function<void()>& echoFound,
+                                          bool purgeBeforeSecondRead);
 
 private:
     SerialPort& line_;

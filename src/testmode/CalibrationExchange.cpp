@@ -26,7 +26,6 @@ public:
     bool Attempt();
 
 private:
-    bool WakeUpAcknowledged();
     // A read of one byte on a cleared port that brought exactly `expected`.
     bool Answered(std::uint8_t expected);
     // A failed send is not looked at: it shows up as the missing answer to it.
@@ -51,7 +50,10 @@ bool CalibrationExchange::Attempt() {
         SendByte(byte);
         port_.Pause(kBytePause);
     }
-    if (!WakeUpAcknowledged()) {
+    // The first read comes before any purge, so that an echoing cable's return of the wake-up's
+    // last byte is seen; a stray byte before the acknowledgement is cleared away.
+    if (!port_.WakeUpAcknowledged(
+            kWakeUp, kAck, [this] { hook_.NoteLine({LineNote::Kind::Echoing}); }, true)) {
         return false;
     }
     for (const std::uint8_t byte : kModeRequest) {
@@ -98,36 +100,6 @@ bool CalibrationExchange::Attempt() {
     const auto value = ValueFrame(inputs_.rxTone, inputs_.txTone, inputs_.value);
     ClearedSend(value.data(), value.size());
     return Answered(kCalibrationConfirm);
-}
-
-// The radio may answer the wake-up with one stray byte before its acknowledgement, which a
-// purge then clears away. The first read comes before any purge, so that an echoing cable's
-// return of the wake-up's last byte is seen: from then on the line skips the echo of every send.
-bool CalibrationExchange::WakeUpAcknowledged() {
-    EchoSkippingPort::EchoWatch echo(kWakeUp);
-    for (int reads = 0; reads < 2;) {
-        const ReadResult answer = port_.Read(receive_.data(), 1);
-        if (answer.count == 1 && receive_[0] == kAck) {
-            return true;
-        }
-        if (answer.portError) {
-            return false;
-        }
-        if (answer.count == 1 && !port_.Echoing()) {
-            const EchoSkippingPort::EchoMatch match = echo.Take(receive_[0]);
-            if (match == EchoSkippingPort::EchoMatch::Complete) {
-                port_.SetEchoing();
-                hook_.NoteLine({LineNote::Kind::Echoing});
-            }
-            if (match != EchoSkippingPort::EchoMatch::No) {
-                continue;
-            }
-        }
-        if (++reads == 1) {
-            port_.Purge(PurgeMode::Clear);
-        }
-    }
-    return false;
 }
 
 // A read that ends with no byte is a missing answer, whatever the buffer held before.

@@ -307,31 +307,19 @@ std::string TransferCommands::DevicePath() const {
 
 void RegisterTransferCommands(CommandRegistry& registry, const TransferContext& context) {
     const QPointer<TransferCommands> commands = new TransferCommands(context, &context.view);
-    registry.AddCommand(res::cmd::kReadFromRadio, [commands] {
-        if (commands != nullptr) {
-            commands->OnReadFromRadio();
-        }
-    });
-    registry.AddCommand(res::cmd::kWriteToRadio, [commands] {
-        if (commands != nullptr) {
-            commands->OnWriteToRadio();
-        }
-    });
-    registry.AddCommand(res::cmd::kCompareWithFile, [commands] {
-        if (commands != nullptr) {
-            commands->OnCompareWithFile();
-        }
-    });
-    registry.AddCommand(res::cmd::kCompareWithRadio, [commands] {
-        if (commands != nullptr) {
-            commands->OnCompareWithRadio();
-        }
-    });
-    registry.AddCommand(res::cmd::kVerifyAfterWrite, [commands] {
-        if (commands != nullptr) {
-            commands->ToggleVerifyAfterWrite();
-        }
-    });
+    // The commands live as long as the view; a command that comes after is dropped.
+    const auto add = [&registry, commands](int commandId, void (TransferCommands::*handler)()) {
+        registry.AddCommand(commandId, [commands, handler] {
+            if (commands != nullptr) {
+                (commands.data()->*handler)();
+            }
+        });
+    };
+    add(res::cmd::kReadFromRadio, &TransferCommands::OnReadFromRadio);
+    add(res::cmd::kWriteToRadio, &TransferCommands::OnWriteToRadio);
+    add(res::cmd::kCompareWithFile, &TransferCommands::OnCompareWithFile);
+    add(res::cmd::kCompareWithRadio, &TransferCommands::OnCompareWithRadio);
+    add(res::cmd::kVerifyAfterWrite, &TransferCommands::ToggleVerifyAfterWrite);
     ProgramWindow& window = context.window;
     registry.AddMenuUpdate([commands, &window] {
         if (QAction* action = window.Action(res::cmd::kVerifyAfterWrite);
