@@ -39,6 +39,8 @@ constexpr int kExitSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT};
 // descriptor before they count themselves out, and refuses new ones once it has begun.
 std::array<std::atomic<int>, kSignalSafePorts> g_portSlots{};
 std::array<std::atomic<bool>, kSignalSafePorts> g_slotTaken{};
+// What each slot's line gets back; written before its descriptor is published in the slot.
+std::array<PosixSerialPort::LineToRestore, kSignalSafePorts> g_slotRestores{};
 std::atomic<int> g_opensUnderWay{0};
 std::atomic<bool> g_releasing{false};
 
@@ -56,8 +58,10 @@ void ReleasePortsAndDie(int signalNumber) {
     for (int waited = 0; waited < kOpenWaitSteps && g_opensUnderWay.load() > 0; ++waited) {
         nanosleep(&step, nullptr);
     }
-    for (std::atomic<int>& slot : g_portSlots) {
-        PosixSerialPort::ReleaseDescriptor(slot.exchange(0) - 1);
+    // The lines as the tool found them: a terminal stays usable and a cable's driver keeps its
+    // own latency, as when the tool ends of itself.
+    for (std::size_t i = 0; i < g_portSlots.size(); ++i) {
+        PosixSerialPort::RestoreAndRelease(g_portSlots[i].exchange(0) - 1, g_slotRestores[i]);
     }
     std::signal(signalNumber, SIG_DFL);
     std::raise(signalNumber);
@@ -219,6 +223,7 @@ bool SignalSafePort::Open(const std::string& devicePath, const PortTimeouts& tim
     }
     const bool opened = PosixSerialPort::Open(devicePath, timeouts);
     if (slot_ >= 0) {
+        g_slotRestores[static_cast<std::size_t>(slot_)] = Restore();
         g_portSlots[static_cast<std::size_t>(slot_)].store(Descriptor() + 1);
     }
     g_opensUnderWay.fetch_sub(1);

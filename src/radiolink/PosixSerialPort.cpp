@@ -139,6 +139,19 @@ void PosixSerialPort::ReleaseDescriptor(int fd) {
     }
 }
 
+void PosixSerialPort::RestoreAndRelease(int fd, const LineToRestore& restore) {
+    if (fd < 0) {
+        return;
+    }
+    if (restore.lowLatencySet) {
+        static_cast<void>(LineTuning::System().SetLowLatency(fd, false));
+    }
+    if (restore.lineSaved) {
+        tcsetattr(fd, TCSANOW, &restore.line);
+    }
+    ReleaseDescriptor(fd);
+}
+
 void PosixSerialPort::Close() {
     const int fd = fd_.exchange(-1);
     if (fd >= 0 && !disconnected_) {

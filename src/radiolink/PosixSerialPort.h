@@ -51,6 +51,17 @@ public:
     // Only async-signal-safe calls.
     static void ReleaseDescriptor(int fd);
 
+    // What Close puts back on the line, for a signal handler that must do it without the port.
+    struct LineToRestore {
+        termios line{};
+        bool lineSaved = false;
+        bool lowLatencySet = false;
+    };
+    LineToRestore Restore() const { return {savedLine_, lineSaved_, lowLatencySet_}; }
+    // Puts the line settings and the low-latency flag back, then releases the descriptor as
+    // above; only async-signal-safe calls (tcsetattr, ioctl, close).
+    static void RestoreAndRelease(int fd, const LineToRestore& restore);
+
 private:
     [[nodiscard]] bool WaitForDrain(long long deadlineNs);
     // Notes a failed read or write whose errno says the device is gone.

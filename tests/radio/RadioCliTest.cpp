@@ -342,6 +342,36 @@ TEST_F(RadioCliTest, ReadStoppedBySignalSaysSoAndWritesNoFile) {
     testing::ExpectPortFree(radio.Port());
 }
 
+// The line's settings as another program sees them.
+termios LineSettings(const std::string& device) {
+    termios settings{};
+    const int fd = open(device.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+    EXPECT_GE(fd, 0) << device;
+    EXPECT_EQ(tcgetattr(fd, &settings), 0) << device;
+    close(fd);
+    return settings;
+}
+
+// A second signal ends the tool at once, and the line still gets its own settings back.
+TEST_F(RadioCliTest, SecondSignalStillPutsTheLineBack) {
+    RadioProcess radio({"--baud", "0", "--trace", Path("trace")});
+    const termios before = LineSettings(radio.Port());
+    const pid_t cli =
+        testing::StartCli({"read", radio.Port(), Path("read.sin")}, Path("out"), Path("err"));
+    EXPECT_TRUE(BlocksMoving(Path("trace"), "52"));
+    // Two kinds of signal: two of one kind could arrive as one. Either may come first.
+    kill(cli, SIGTERM);
+    kill(cli, SIGINT);
+    const int status = testing::WaitForExit(cli);
+    EXPECT_TRUE(status == 128 + SIGINT || status == 128 + SIGTERM) << status;
+    const termios after = LineSettings(radio.Port());
+    EXPECT_EQ(after.c_lflag, before.c_lflag);
+    EXPECT_EQ(after.c_iflag, before.c_iflag);
+    EXPECT_EQ(after.c_oflag, before.c_oflag);
+    EXPECT_EQ(after.c_cflag, before.c_cflag);
+    testing::ExpectPortFree(radio.Port());
+}
+
 // Ctrl+C in the middle of a write: the radio holds part of the file, and the tool says how much.
 TEST_F(RadioCliTest, WriteStoppedBySignalSaysHowMuchTheRadioHolds) {
     SaveImage("demo.sin", Pattern());
