@@ -75,14 +75,21 @@ constexpr bool ShownInUpperCase(IdField field) {
     return field == IdField::Id || field == IdField::Call;
 }
 
-// Key code of Backspace for the key filter below; digit and letter keys are given by the
-// upper-case ASCII code of their key cap.
+// Key codes for the key filter below; digit and letter keys are given by the upper-case ASCII
+// code of their key cap. Shift+Tab is Tab.
 constexpr int kBackspaceKey = 0x08;
+constexpr int kTabKey = 0x09;
+constexpr int kEnterKey = 0x0D;
+constexpr int kEscapeKey = 0x1B;
 
 // The key filter of the "ID" field: while it has the focus, only the digit keys of the main
-// keyboard, the letter keys and Backspace get through; Tab, Enter, Escape, the arrows, Delete
-// and the whole numeric keypad are swallowed, so the field is left with the mouse.
+// keyboard, the letter keys and Backspace go into it; the arrows, Delete, blank and the
+// numeric keypad's digits are swallowed. Tab, Shift+Tab, Enter (the keypad's too) and Escape do
+// what they do in every field, so the keyboard is never held in it.
 constexpr bool IdFieldKeyPasses(int keyCode, bool onNumericKeypad) {
+    if (keyCode == kTabKey || keyCode == kEnterKey || keyCode == kEscapeKey) {
+        return true;
+    }
     if (onNumericKeypad) {
         return false;
     }

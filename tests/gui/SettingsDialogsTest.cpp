@@ -228,7 +228,7 @@ private slots:
         QVERIFY(!program.Document().IsModified());
     }
 
-    void theIdFieldTakesOnlyDigitsLettersAndBackspace() {
+    void theIdFieldTakesOnlyDigitsLettersAndBackspaceAndHoldsNoKeyboard() {
         ProgramFixture program;
         QVERIFY(program.Start());
         auto dialog = OpenFeatures(program);
@@ -244,22 +244,52 @@ private slots:
         QCOMPARE(id->text(), QString("A1B")); // keypad, arrows and Delete did nothing
         QTest::keyClick(id, Qt::Key_Backspace);
         QCOMPARE(id->text(), QString("A1"));
-        for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
-            QTest::keyClick(id, key);
-            QVERIFY2(dialog->isVisible(), "the key closed the dialog");
-            QCOMPARE(dialog->focusWidget(), id);
-        }
+        // Tab and Shift+Tab leave it as any field, Escape is Cancel and Enter is OK.
+        QTest::keyClick(id, Qt::Key_Tab);
+        QVERIFY(dialog->focusWidget() != id);
+        QTest::keyClick(dialog->focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(dialog->focusWidget(), id);
+        QTest::keyClick(id, Qt::Key_Escape);
+        QVERIFY(!dialog->isVisible());
         QCOMPARE(dialog->result(), int(QDialog::Rejected));
+        QCOMPARE(Bytes(program, 0x830, 8), Id(""));
 
-        // The other fields have no such filter: Tab moves on, Enter is OK.
-        auto* kill = Get<QLineEdit>(*dialog, features::kKillId);
-        kill->setFocus();
-        QTest::keyClick(kill, Qt::Key_Tab);
-        QVERIFY(dialog->focusWidget() != kill);
-        QTest::keyClick(kill, Qt::Key_Return);
+        dialog = OpenFeatures(program);
+        dialog->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+        id = Get<QLineEdit>(*dialog, features::kId);
+        id->setFocus();
+        QTest::keyClicks(id, "a1");
+        QTest::keyClick(id, Qt::Key_Return);
         QVERIFY(!dialog->isVisible());
         QCOMPARE(dialog->result(), int(QDialog::Accepted));
         QCOMPARE(Bytes(program, 0x830, 8), Id("A1"));
+    }
+
+    // A screen reader names every control by the words beside it, two controls with one label
+    // by their group's title as well.
+    void everyControlIsNamedForAScreenReader() {
+        ProgramFixture program;
+        QVERIFY(program.Start());
+        auto options = OpenFeatures(program);
+        auto keys = OpenSideKey(program);
+        for (QDialog* dialog : std::initializer_list<QDialog*>{options.get(), keys.get()}) {
+            for (QWidget* control : dialog->findChildren<QWidget*>()) {
+                if (control->isVisibleTo(dialog) && control->focusPolicy() != Qt::NoFocus &&
+                    control->parentWidget() == dialog) {
+                    QVERIFY2(!control->accessibleName().isEmpty(),
+                             control->metaObject()->className());
+                }
+            }
+        }
+        QCOMPARE(Get<QComboBox>(*options, features::kSquelchLevel)->accessibleName(),
+                 QString("Squelch Level"));
+        QCOMPARE(Get<DialogSpinBox>(*options, features::kTimeOutTimer)->accessibleName(),
+                 QString("Time-out Timer"));
+        QCOMPARE(keys->Control(sidekey::kKey1ShortPress)->accessibleName(),
+                 QString("Side Key1, Short Press"));
+        QCOMPARE(keys->Control(sidekey::kKey2LongPress)->accessibleName(),
+                 QString("Side Key2, Long Press"));
     }
 
     void sideKeysStoreTheirTwoBytesOnly() {

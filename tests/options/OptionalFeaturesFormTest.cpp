@@ -254,11 +254,14 @@ TEST(OptionalFeaturesForm, TimeOutSpinStopsAtItsEnds) {
 }
 
 TEST(OptionalFeaturesForm, IdFieldInputRules) {
-    for (int key : {int{'0'}, int{'9'}, int{'A'}, int{'Z'}, kBackspaceKey}) {
+    // Tab, Enter and Escape leave the field or the dialog as everywhere, the keypad's Enter too.
+    for (int key :
+         {int{'0'}, int{'9'}, int{'A'}, int{'Z'}, kBackspaceKey, kTabKey, kEnterKey, kEscapeKey}) {
         EXPECT_TRUE(IdFieldKeyPasses(key, false)) << key;
     }
-    // Tab, Enter, Escape, blank, Delete and the arrows, and every key of the numeric keypad.
-    for (int key : {0x09, 0x0D, 0x1B, 0x20, 0x7F, 0x2E, 0x2D, 0x61, 0x01000012, 0x01000007}) {
+    EXPECT_TRUE(IdFieldKeyPasses(kEnterKey, true));
+    // Blank, Delete and the arrows, and the numeric keypad's other keys.
+    for (int key : {0x20, 0x7F, 0x2E, 0x2D, 0x61, 0x01000012, 0x01000007}) {
         EXPECT_FALSE(IdFieldKeyPasses(key, false)) << key;
     }
     EXPECT_FALSE(IdFieldKeyPasses('5', true));

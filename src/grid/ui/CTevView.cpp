@@ -210,6 +210,8 @@ void CTevView::RefreshLanguage(Language language) {
             box->setTitle(ToQt(label.text.In(language)));
         }
     }
+    // The lists are named by the labels beside them, in the new words.
+    built_->NameControls();
     for (int col = 0; col < kGridColumns; ++col) {
         grid_->SetTextMatrix(0, col, SwitchedHeader(col, language));
     }

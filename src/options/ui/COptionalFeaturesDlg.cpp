@@ -69,7 +69,20 @@ std::string IdBytes(const QString& text) {
 
 // The key codes of the "ID" field's filter: digits and letters by their key cap, Backspace.
 int FilterKeyCode(const QKeyEvent& key) {
-    return key.key() == Qt::Key_Backspace ? kBackspaceKey : key.key();
+    switch (key.key()) {
+    case Qt::Key_Backspace:
+        return kBackspaceKey;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return kTabKey;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return kEnterKey;
+    case Qt::Key_Escape:
+        return kEscapeKey;
+    default:
+        return key.key();
+    }
 }
 
 } // namespace
@@ -172,8 +185,8 @@ void COptionalFeaturesDlg::accept() {
 }
 
 bool COptionalFeaturesDlg::eventFilter(QObject* watched, QEvent* event) {
-    // While "ID" has the focus, a key other than a digit, a letter or Backspace is swallowed
-    // before the dialog sees it: Tab, Enter and Escape too, so the field is left with the mouse.
+    // While "ID" has the focus, only digits, letters and Backspace go into it; the keys that
+    // leave a field or the dialog do as they do everywhere.
     if (watched == idField_ && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         return !IdFieldKeyPasses(FilterKeyCode(*key), key->modifiers() & Qt::KeypadModifier);

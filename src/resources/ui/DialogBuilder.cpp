@@ -2,6 +2,7 @@
 
 #include "resources/ui/ProgramIcons.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontMetrics>
@@ -14,6 +15,7 @@
 #include <QRegularExpressionValidator>
 #include <QSlider>
 #include <QTreeWidget>
+#include <algorithm>
 
 namespace tevano {
 
@@ -93,14 +95,9 @@ QRect DialogUnits::Rect(int x, int y, int width, int height) const {
     return QRect(X(x), Y(y), X(width), Y(height));
 }
 
-DialogGroupBox::DialogGroupBox(const QString& title, QWidget* parent)
-    : QWidget(parent), title_(title) {
+DialogGroupBox::DialogGroupBox(const QString& title, QWidget* parent) : QGroupBox(title, parent) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
-}
-
-void DialogGroupBox::setTitle(const QString& title) {
-    title_ = title;
-    update();
+    setFocusPolicy(Qt::NoFocus);
 }
 
 void DialogGroupBox::paintEvent(QPaintEvent*) {
@@ -115,12 +112,13 @@ void DialogGroupBox::paintEvent(QPaintEvent*) {
     painter.drawRect(frame.adjusted(1, 1, 0, 0));
     painter.setPen(dark);
     painter.drawRect(frame.adjusted(0, 0, -1, -1));
-    if (!title_.isEmpty()) {
+    const QString words = title();
+    if (!words.isEmpty()) {
         const int indent = metrics.averageCharWidth() * 3 / 2;
-        const QRect titleRect(indent, 0, metrics.horizontalAdvance(title_) + 4, metrics.height());
+        const QRect titleRect(indent, 0, metrics.horizontalAdvance(words) + 4, metrics.height());
         painter.fillRect(titleRect, palette().color(QPalette::Window));
         painter.setPen(palette().color(QPalette::WindowText));
-        painter.drawText(titleRect, Qt::AlignCenter, title_);
+        painter.drawText(titleRect, Qt::AlignCenter, words);
     }
 }
 
@@ -169,10 +167,17 @@ BuiltDialog::BuiltDialog(const res::DialogTemplate& dialog, QWidget* parent,
     std::vector<QWidget*> groupBoxes;
     for (int i = 0; i < dialog.controlCount; ++i) {
         const res::ControlTemplate& control = dialog.controls[i];
+        const QRect place(control.x, control.y, control.width, control.height);
+        // A spin takes the place of the field it joins.
+        if (control.kind == res::ControlKind::Spin && qobject_cast<QLineEdit*>(previous) &&
+            !built_.empty() && built_.back().widget == previous) {
+            built_.pop_back();
+        }
         QWidget* widget = Make(control, parent, previous, makeGrid);
         if (widget == nullptr) {
             continue;
         }
+        built_.push_back({control.kind, place, widget});
         if (control.kind == res::ControlKind::GroupBox) {
             groupBoxes.push_back(widget);
         }
@@ -186,6 +191,98 @@ BuiltDialog::BuiltDialog(const res::DialogTemplate& dialog, QWidget* parent,
     // Group boxes are frames behind their controls, not containers.
     for (QWidget* box : groupBoxes) {
         box->lower();
+    }
+    NameControls();
+}
+
+namespace {
+
+// The words of a label or button as a name: without the mnemonic's "&" and a closing colon.
+QString NameOf(QString text) {
+    text.remove(QLatin1Char('&'));
+    text = text.simplified();
+    while (text.endsWith(QLatin1Char(':')) || text.endsWith(QChar(0xFF1A))) {
+        text.chop(1);
+    }
+    return text.trimmed();
+}
+
+bool IsField(res::ControlKind kind) {
+    switch (kind) {
+    case res::ControlKind::Edit:
+    case res::ControlKind::ComboDropDown:
+    case res::ControlKind::ComboDropList:
+    case res::ControlKind::Spin:
+    case res::ControlKind::Progress:
+    case res::ControlKind::Tree:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool HasOwnText(res::ControlKind kind) {
+    return kind == res::ControlKind::CheckBox || kind == res::ControlKind::RadioButton ||
+           kind == res::ControlKind::PushButton || kind == res::ControlKind::DefPushButton;
+}
+
+QString LabelText(const QWidget* widget) {
+    const auto* label = qobject_cast<const QLabel*>(widget);
+    return label != nullptr ? NameOf(label->text()) : QString();
+}
+
+} // namespace
+
+// The title of the smallest group whose frame holds the place's top left corner (a list's place
+// includes its drop-down part, which may reach out of the frame).
+QString BuiltDialog::GroupTitleAround(const QRect& place) const {
+    const Built* around = nullptr;
+    for (const Built& group : built_) {
+        if (group.kind == res::ControlKind::GroupBox && group.place.contains(place.topLeft()) &&
+            (around == nullptr || around->place.contains(group.place))) {
+            around = &group;
+        }
+    }
+    const auto* box = around != nullptr ? qobject_cast<QGroupBox*>(around->widget) : nullptr;
+    return box != nullptr ? NameOf(box->title()) : QString();
+}
+
+void BuiltDialog::NameControls() {
+    std::vector<QString> names(built_.size());
+    for (std::size_t i = 0; i < built_.size(); ++i) {
+        const Built& control = built_[i];
+        if (HasOwnText(control.kind)) {
+            if (const auto* button = qobject_cast<const QAbstractButton*>(control.widget)) {
+                names[i] = NameOf(button->text());
+            }
+        } else if (control.kind == res::ControlKind::Slider) {
+            // The labels beside a slider name its ends, not the slider.
+            names[i] = GroupTitleAround(control.place);
+        } else if (IsField(control.kind)) {
+            if (i > 0 && built_[i - 1].kind == res::ControlKind::Label) {
+                names[i] = LabelText(built_[i - 1].widget);
+            }
+            if (names[i].isEmpty() && i + 1 < built_.size() &&
+                built_[i + 1].kind == res::ControlKind::Label) {
+                names[i] = LabelText(built_[i + 1].widget);
+            }
+            if (names[i].isEmpty()) {
+                names[i] = GroupTitleAround(control.place);
+            }
+        }
+    }
+    for (std::size_t i = 0; i < built_.size(); ++i) {
+        if (names[i].isEmpty()) {
+            continue;
+        }
+        QString name = names[i];
+        if (std::count(names.begin(), names.end(), names[i]) > 1) {
+            const QString group = GroupTitleAround(built_[i].place);
+            if (!group.isEmpty() && group != name) {
+                name = group + QStringLiteral(", ") + name;
+            }
+        }
+        built_[i].widget->setAccessibleName(name);
     }
 }
 

@@ -7,6 +7,7 @@
 #include "resources/ResourceTypes.h"
 
 #include <QFont>
+#include <QGroupBox>
 #include <QRect>
 #include <QSpinBox>
 
@@ -47,20 +48,15 @@ private:
 };
 
 // A group box as the radio tool's dialogs draw it: a frame behind its controls, the title set
-// into the top line of the frame.
-class DialogGroupBox : public QWidget {
+// into the top line of the frame. A screen reader finds it as a group named by its title.
+class DialogGroupBox : public QGroupBox {
     Q_OBJECT
 
 public:
     DialogGroupBox(const QString& title, QWidget* parent);
-    void setTitle(const QString& title);
-    QString title() const { return title_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-
-private:
-    QString title_;
 };
 
 // Makes the widget of a grid control as a child of `parent`. Only the channel form has a grid;
@@ -80,7 +76,22 @@ public:
     QFont Font() const { return font_; }
     QSize Size() const { return size_; } // the dialog's client area in pixels
 
+    // Gives every control an accessible name from the words around it, as a screen reader
+    // would read the dialog: a field or list the label before it (or, without one, the label
+    // after it or its group's title), a slider its group's title, a button or box its own
+    // text. Where two controls would get the same name, each is told apart by its group's
+    // title ("Side Key1, Short Press"). Again after a language switch changed the words.
+    void NameControls();
+
 private:
+    // A control as built, with its place in the template's dialog units.
+    struct Built {
+        res::ControlKind kind;
+        QRect place;
+        QWidget* widget;
+    };
+    QString GroupTitleAround(const QRect& place) const;
+
     QWidget* Make(const res::ControlTemplate& control, QWidget* parent, QWidget* previous,
                   const GridFactory& makeGrid);
 
@@ -88,6 +99,7 @@ private:
     DialogUnits units_;
     QSize size_;
     std::map<int, QWidget*> controls_;
+    std::vector<Built> built_; // in template order, a spin taking the place of its field
 };
 
 // The template font of a dialog ("Times New Roman" 8 and so on).
