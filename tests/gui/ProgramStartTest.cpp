@@ -10,12 +10,15 @@
 #include "radiolink/ui/CProgressDlg.h"
 #include "resources/CommandIds.h"
 #include "shell/DisplayLanguage.h"
+#include "shell/ui/CMainFrame.h"
 #include "testmode/ui/CTestModeDlg.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>
 
@@ -160,6 +163,42 @@ private slots:
         QCOMPARE(program.View().PortName(), std::string("COM3"));
         program.Frame().Action(res::cmd::kPortCom3)->trigger();
         QCOMPARE(checked(), (QList<bool>{false, false, true, false}));
+    }
+
+    // Every key a menu item shows runs that item, in both languages, and no key is shown twice.
+    void everyShortcutAMenuShowsWorks() {
+        for (const char* language : {"en_US", "zh_CN"}) {
+            qputenv("LANGUAGE", language);
+            ProgramFixture program;
+            QVERIFY(program.Start());
+            // A window of its own, whose commands are only counted.
+            CMainFrame frame;
+            frame.LoadFrameResources(program.App().Module());
+            frame.show();
+            frame.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&frame));
+            QSignalSpy commands(&frame, &CMainFrame::Command);
+            QStringList shown;
+            for (QMenu* menu : frame.menuBar()->findChildren<QMenu*>()) {
+                for (QAction* action : menu->actions()) {
+                    const QString keys = action->text().section('\t', 1);
+                    if (keys.isEmpty()) {
+                        continue;
+                    }
+                    QVERIFY2(!shown.contains(keys), qPrintable(keys));
+                    shown << keys;
+                    commands.clear();
+                    action->trigger();
+                    QCOMPARE(commands.size(), 1);
+                    const int command = commands.takeFirst().at(0).toInt();
+                    QTest::keySequence(&frame, QKeySequence(keys));
+                    QVERIFY2(commands.size() == 1 && commands.first().at(0).toInt() == command,
+                             qPrintable(language + (": " + keys)));
+                }
+            }
+            QVERIFY(shown.contains("Ctrl+W"));
+            qunsetenv("LANGUAGE");
+        }
     }
 
     void unsavedChangesAreNotDroppedWithoutAQuestion() {

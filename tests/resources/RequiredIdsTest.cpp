@@ -138,8 +138,7 @@ TEST_P(EachLanguage, HasTheMainFramesMenuToolbarKeysAndIcons) {
     EXPECT_EQ(std::vector<int>(toolbar->commandIds, toolbar->commandIds + toolbar->count),
               (std::vector<int>{57600, 57601, 57603, 0, 32771, 32772, 32778, 0, 57607, 57664}));
 
-    // Only these keys: of the Ctrl shortcuts shown in the Program and Port menus, only Ctrl+R
-    // and Ctrl+T are bound.
+    // Only these keys: of the Program menu's, Ctrl+R, Ctrl+W and Ctrl+T.
     const AcceleratorTable* keys = module.FindAccelerators(ids::kMainFrame);
     ASSERT_NE(keys, nullptr);
     std::set<std::tuple<int, unsigned, int>> bound;
@@ -150,9 +149,9 @@ TEST_P(EachLanguage, HasTheMainFramesMenuToolbarKeysAndIcons) {
         {'N', kCtrl, 57600},  {'O', kCtrl, 57601},   {'P', kCtrl, 57607},  {'S', kCtrl, 57603},
         {0x70, kNone, 57670}, {0x70, kShift, 57669}, {0x75, kNone, 57680}, {0x75, kShift, 57681},
         {'Z', kCtrl, 57643},  {'Y', kCtrl, 57644}, // undo and redo, added by the Linux program
-        {'R', kCtrl, 32771},  {'T', kCtrl, 32778}, // Read From Radio and Test Mode
+        {'R', kCtrl, 32771},  {'W', kCtrl, 32772},   {'T', kCtrl, 32778}, // the Program menu
     };
-    EXPECT_EQ(keys->count, 12);
+    EXPECT_EQ(keys->count, 13);
     EXPECT_EQ(bound, expected);
 
     EXPECT_TRUE(module.HasIcon(ids::kMainFrame));

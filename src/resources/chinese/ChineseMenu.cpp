@@ -44,15 +44,15 @@ constexpr MenuItem kProgramItems[] = {
     Command("与对讲机比较(&C)", cmd::kCompareWithRadio),
     kSeparator,
     Command("测试模式(&T)\tCtrl+T", cmd::kTestMode),
-    Command("可选功能(&O)\tCtrl+O", cmd::kOptionalFeatures),
+    Command("可选功能(&O)", cmd::kOptionalFeatures),
     Command("侧键设置", cmd::kSideKey),
 };
 
 constexpr MenuItem kPortItems[] = {
-    Command("COM1(&P)\tCtrl+C", cmd::kPortCom1),
-    Command("COM2(&Q)\tCtrl+D", cmd::kPortCom2),
-    Command("COM3(&S)\tCtrl+E", cmd::kPortCom3),
-    Command("COM4(&T)\tCtrl+F", cmd::kPortCom4),
+    Command("COM1(&P)", cmd::kPortCom1),
+    Command("COM2(&Q)", cmd::kPortCom2),
+    Command("COM3(&S)", cmd::kPortCom3),
+    Command("COM4(&T)", cmd::kPortCom4),
     kSeparator,
     Command("端口设置(&U)...", cmd::kPortSetup),
 };

@@ -1,6 +1,5 @@
 // The English menu bar of the main frame (menu 128), word for word as the radio tool has always
-// shown it. Of the Ctrl shortcuts written in the Program and Port items only Ctrl+R and Ctrl+T
-// are bound to keys (the accelerator table).
+// shown it, but for the keys: an item names only a key that the accelerator table binds to it.
 #include "resources/CommandIds.h"
 #include "resources/layout/MenuBuilders.h"
 #include "resources/module/LanguageParts.h"
@@ -45,15 +44,15 @@ constexpr MenuItem kProgramItems[] = {
     Command("&Compare With Radio", cmd::kCompareWithRadio),
     kSeparator,
     Command("&Test Mode\tCtrl+T", cmd::kTestMode),
-    Command("&Optional Features\tCtrl+O", cmd::kOptionalFeatures),
+    Command("&Optional Features", cmd::kOptionalFeatures),
     Command("Side Key", cmd::kSideKey),
 };
 
 constexpr MenuItem kPortItems[] = {
-    Command("COM1(&P)\tCtrl+C", cmd::kPortCom1),
-    Command("COM2(&Q)\tCtrl+D", cmd::kPortCom2),
-    Command("COM3(&S)\tCtrl+E", cmd::kPortCom3),
-    Command("COM4(&T)\tCtrl+F", cmd::kPortCom4),
+    Command("COM1(&P)", cmd::kPortCom1),
+    Command("COM2(&Q)", cmd::kPortCom2),
+    Command("COM3(&S)", cmd::kPortCom3),
+    Command("COM4(&T)", cmd::kPortCom4),
     kSeparator,
     Command("Port Set&up...", cmd::kPortSetup),
 };

@@ -15,11 +15,10 @@ constexpr int kMainToolbarButtons[] = {
     cmd::kWriteToRadio, cmd::kTestMode, kSeparator,     cmd::kFilePrint, cmd::kAppAbout,
 };
 
-// Only these keys. Of the Ctrl shortcuts that the Program and Port menus show, Ctrl+R (Read
-// From Radio) and Ctrl+T (Test Mode) are bound, since they only open a dialog; Ctrl+W would
-// start towards overwriting a radio from a slip of the finger, Ctrl+C to Ctrl+F would take the
-// keys of copying and of the port choice, and Ctrl+O opens a file rather than the Optional
-// Features dialog.
+// Only these keys, and every key a menu shows is one of them. Ctrl+R, Ctrl+W and Ctrl+T only
+// open their windows: nothing goes to a radio before Start. Ctrl+O opens a file, so the
+// Optional Features dialog has no key; Ctrl+C to Ctrl+F are left to copying and the channel
+// operations, so the ports have none.
 constexpr Accelerator kMainAccelerators[] = {
     {'N', kCtrl, cmd::kFileNew},
     {'O', kCtrl, cmd::kFileOpen},
@@ -33,6 +32,7 @@ constexpr Accelerator kMainAccelerators[] = {
     {'Z', kCtrl, cmd::kEditUndo},
     {'Y', kCtrl, cmd::kEditRedo},
     {'R', kCtrl, cmd::kReadFromRadio},
+    {'W', kCtrl, cmd::kWriteToRadio},
     {'T', kCtrl, cmd::kTestMode},
 };
 
