@@ -61,6 +61,7 @@ inline constexpr Word kQtDqt{"QT/DQT", "QT/DQT"};
 inline constexpr Word kForward{"Forward", "正向"};
 inline constexpr Word kReverse{"Reverse", "反向"};
 inline constexpr std::string_view kToneOff = "OFF"; // the same in both languages
+inline constexpr Word kChannelTable{"Channels", "频道"}; // the grid's name for a screen reader
 } // namespace words
 
 // Row 0 as the view's first set-up writes it.

@@ -98,6 +98,7 @@ void CTevView::OnInitialUpdate() {
         type_->SetCurSel(0);
         field_->SetCurSel(2);
     }
+    grid_->setAccessibleName(ToQt(words::kChannelTable.In(language)));
     HideOverlays();
     ShowImage(document_.Image(), *form_, language);
     ShowFromChannelOne();
@@ -212,6 +213,7 @@ void CTevView::RefreshLanguage(Language language) {
     }
     // The lists are named by the labels beside them, in the new words.
     built_->NameControls();
+    grid_->setAccessibleName(ToQt(words::kChannelTable.In(language)));
     for (int col = 0; col < kGridColumns; ++col) {
         grid_->SetTextMatrix(0, col, SwitchedHeader(col, language));
     }

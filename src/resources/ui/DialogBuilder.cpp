@@ -226,11 +226,6 @@ bool HasOwnText(res::ControlKind kind) {
            kind == res::ControlKind::PushButton || kind == res::ControlKind::DefPushButton;
 }
 
-QString LabelText(const QWidget* widget) {
-    const auto* label = qobject_cast<const QLabel*>(widget);
-    return label != nullptr ? NameOf(label->text()) : QString();
-}
-
 } // namespace
 
 // The title of the smallest group whose frame holds the place's top left corner (a list's place
@@ -249,6 +244,7 @@ QString BuiltDialog::GroupTitleAround(const QRect& place) const {
 
 void BuiltDialog::NameControls() {
     std::vector<QString> names(built_.size());
+    std::vector<QLabel*> labels(built_.size(), nullptr); // the label that names a field
     for (std::size_t i = 0; i < built_.size(); ++i) {
         const Built& control = built_[i];
         if (HasOwnText(control.kind)) {
@@ -259,14 +255,15 @@ void BuiltDialog::NameControls() {
             // The labels beside a slider name its ends, not the slider.
             names[i] = GroupTitleAround(control.place);
         } else if (IsField(control.kind)) {
-            if (i > 0 && built_[i - 1].kind == res::ControlKind::Label) {
-                names[i] = LabelText(built_[i - 1].widget);
-            }
-            if (names[i].isEmpty() && i + 1 < built_.size() &&
-                built_[i + 1].kind == res::ControlKind::Label) {
-                names[i] = LabelText(built_[i + 1].widget);
+            for (const std::size_t beside : {i - 1, i + 1}) {
+                if (names[i].isEmpty() && beside < built_.size() &&
+                    built_[beside].kind == res::ControlKind::Label) {
+                    labels[i] = qobject_cast<QLabel*>(built_[beside].widget);
+                    names[i] = labels[i] != nullptr ? NameOf(labels[i]->text()) : QString();
+                }
             }
             if (names[i].isEmpty()) {
+                labels[i] = nullptr;
                 names[i] = GroupTitleAround(control.place);
             }
         }
@@ -283,6 +280,12 @@ void BuiltDialog::NameControls() {
             }
         }
         built_[i].widget->setAccessibleName(name);
+        // A list is read by the label it is labelled by (on Linux its own name is its entry),
+        // so the label carries the whole name too.
+        if (labels[i] != nullptr) {
+            labels[i]->setBuddy(built_[i].widget);
+            labels[i]->setAccessibleName(name);
+        }
     }
 }
 

@@ -185,6 +185,8 @@ QAction* CMainFrame::MakeAction(int commandId, const QString& text, const Resour
     if (action == nullptr) {
         action = new QAction(text, this);
         action->setIconVisibleInMenu(false);
+        // A toolbar button is read by this: the words without the key shown in the menu.
+        action->setIconText(QString(text).remove('&').section('\t', 0, 0));
         const QIcon icon = ProgramIcons::Icon(commandId);
         if (!icon.isNull()) {
             action->setIcon(icon);
