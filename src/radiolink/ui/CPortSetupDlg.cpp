@@ -62,6 +62,9 @@ CPortSetupDlg::CPortSetupDlg(CIniFile& ini, Language language, std::string devic
             ToQt(PortDevicePath(kPortNames[index], [](const std::string&) { return ""; })));
         auto* name = new QLabel(kPortNames[index], this);
         name->setBuddy(box);
+        // The list and the field typed into are read by the port's name.
+        box->setAccessibleName(name->text());
+        box->lineEdit()->setAccessibleName(name->text());
         rows->addWidget(name, static_cast<int>(index), 0);
         rows->addWidget(box, static_cast<int>(index), 1);
         boxes_[index] = box;

@@ -228,18 +228,20 @@ bool HasOwnText(res::ControlKind kind) {
 
 } // namespace
 
-// The title of the smallest group whose frame holds the place's top left corner (a list's place
-// includes its drop-down part, which may reach out of the frame).
-QString BuiltDialog::GroupTitleAround(const QRect& place) const {
-    const Built* around = nullptr;
-    for (const Built& group : built_) {
-        if (group.kind == res::ControlKind::GroupBox && group.place.contains(place.topLeft()) &&
-            (around == nullptr || around->place.contains(group.place))) {
-            around = &group;
+// The title of the group around a control: the last group before it in the template whose
+// frame holds its top left corner (a list's place includes its drop-down part, and a field may
+// reach a little out of its frame; groups shown in turn over one another are each declared
+// before their own controls).
+QString BuiltDialog::GroupTitleAround(std::size_t index) const {
+    const QPoint corner = built_[index].place.topLeft();
+    for (std::size_t i = index; i-- > 0;) {
+        const Built& group = built_[i];
+        if (group.kind == res::ControlKind::GroupBox && group.place.contains(corner)) {
+            const auto* box = qobject_cast<QGroupBox*>(group.widget);
+            return box != nullptr ? NameOf(box->title()) : QString();
         }
     }
-    const auto* box = around != nullptr ? qobject_cast<QGroupBox*>(around->widget) : nullptr;
-    return box != nullptr ? NameOf(box->title()) : QString();
+    return QString();
 }
 
 void BuiltDialog::NameControls() {
@@ -253,7 +255,7 @@ void BuiltDialog::NameControls() {
             }
         } else if (control.kind == res::ControlKind::Slider) {
             // The labels beside a slider name its ends, not the slider.
-            names[i] = GroupTitleAround(control.place);
+            names[i] = GroupTitleAround(i);
         } else if (IsField(control.kind)) {
             for (const std::size_t beside : {i - 1, i + 1}) {
                 if (names[i].isEmpty() && beside < built_.size() &&
@@ -264,7 +266,7 @@ void BuiltDialog::NameControls() {
             }
             if (names[i].isEmpty()) {
                 labels[i] = nullptr;
-                names[i] = GroupTitleAround(control.place);
+                names[i] = GroupTitleAround(i);
             }
         }
     }
@@ -274,7 +276,7 @@ void BuiltDialog::NameControls() {
         }
         QString name = names[i];
         if (std::count(names.begin(), names.end(), names[i]) > 1) {
-            const QString group = GroupTitleAround(built_[i].place);
+            const QString group = GroupTitleAround(i);
             if (!group.isEmpty() && group != name) {
                 name = group + QStringLiteral(", ") + name;
             }

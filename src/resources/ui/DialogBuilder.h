@@ -90,7 +90,7 @@ private:
         QRect place;
         QWidget* widget;
     };
-    QString GroupTitleAround(const QRect& place) const;
+    QString GroupTitleAround(std::size_t index) const;
 
     QWidget* Make(const res::ControlTemplate& control, QWidget* parent, QWidget* previous,
                   const GridFactory& makeGrid);

@@ -142,6 +142,8 @@ void CTestModeDlg::MakeTree() {
         treeItems_[entry] = item;
     }
     treeItems_[TestModeTreeItem::DebugFrequency]->setExpanded(true);
+    // No label beside it: the tree is read by the branch that holds the items to adjust.
+    tree->setAccessibleName(ToQt(TreeItemText(TestModeTreeItem::DebugItem, language)));
     connect(tree, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem* current) { OnTreeSelection(current); });
 }
