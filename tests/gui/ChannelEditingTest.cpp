@@ -291,7 +291,7 @@ private slots:
         QVERIFY(!program.View().FrequencyEdit()->isVisible());
     }
 
-    void theStatusBarHelpFollowsTheMouse() {
+    void theStatusBarHelpFollowsTheMouseAndTheKeyboard() {
         ProgramFixture program;
         QVERIFY(program.StartActive());
         const auto over = [&](QWidget* widget) {
@@ -306,6 +306,16 @@ private slots:
         QCOMPARE(over(program.View().Control(2003)), QString("For help，please press F1"));
         program.ClickCell(1, 3);
         QCOMPARE(over(program.View().ToneList()),
+                 QString("Please click the CommBox to choose value，For help，please press F1"));
+
+        // Tab from the grid to the form's lists and back, the mouse left where it is.
+        const auto focused = [&](QWidget* widget) {
+            widget->setFocus(Qt::TabFocusReason);
+            return program.Frame().MessageText();
+        };
+        QCOMPARE(focused(&grid),
+                 QString("Please Click the cell to edit or input data，For help，please press F1"));
+        QCOMPARE(focused(program.View().Control(1011)),
                  QString("Please click the CommBox to choose value，For help，please press F1"));
     }
 };

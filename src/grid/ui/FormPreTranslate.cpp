@@ -117,6 +117,12 @@ bool FormPreTranslate::eventFilter(QObject* watched, QEvent* event) {
             return OnKeyDown(widget, static_cast<QKeyEvent&>(*event));
         }
         return false;
+    case QEvent::FocusIn:
+        // The help follows the keyboard as well as the mouse.
+        if (widget == QApplication::focusWidget() && OnForm(widget)) {
+            OnMouseOver(widget);
+        }
+        return false;
     case QEvent::MouseMove:
     case QEvent::Enter:
         // A move the control ignores goes on to its parents; the control under the mouse is
