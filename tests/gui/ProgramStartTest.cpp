@@ -14,6 +14,7 @@
 #include "testmode/ui/CTestModeDlg.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QMenu>
 #include <QMenuBar>
@@ -163,6 +164,18 @@ private slots:
         QCOMPARE(program.View().PortName(), std::string("COM3"));
         program.Frame().Action(res::cmd::kPortCom3)->trigger();
         QCOMPARE(checked(), (QList<bool>{false, false, true, false}));
+    }
+
+    // The keyboard starts on channel 1's receive frequency, and is put there again by New.
+    void theKeyboardStartsOnChannelOne() {
+        ProgramFixture program;
+        QVERIFY(program.StartActive());
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(&program.Grid()));
+        QCOMPARE(program.Grid().Row(), 1);
+        QCOMPARE(program.Grid().Col(), 1);
+        program.View().Control(1011)->setFocus();
+        program.App().OnCommand(res::cmd::kFileNew);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(&program.Grid()));
     }
 
     // Every key a menu item shows runs that item, in both languages, and no key is shown twice.

@@ -103,11 +103,13 @@ void CTevView::OnInitialUpdate() {
     ShowImage(document_.Image(), *form_, language);
     ShowFromChannelOne();
     undo_->Reset();
-    type_->Combo()->setFocus();
+    // The keyboard starts on channel 1's receive frequency, where the channels are.
+    grid_->setFocus(Qt::OtherFocusReason);
 }
 
 void CTevView::ShowFromChannelOne() {
     DropEditing();
+    grid_->setFocus(Qt::OtherFocusReason);
     grid_->SetRow(1);
     grid_->SetCol(kColRxFrequency);
     grid_->verticalScrollBar()->setValue(0);
