@@ -181,8 +181,8 @@ private slots:
     // Every key a menu item shows runs that item, in both languages, and no key is shown twice.
     void everyShortcutAMenuShowsWorks() {
         for (const char* language : {"en_US", "zh_CN"}) {
-            qputenv("LANGUAGE", language);
             ProgramFixture program;
+            qputenv("LANGUAGE", language);
             QVERIFY(program.Start());
             // A window of its own, whose commands are only counted.
             CMainFrame frame;
@@ -194,7 +194,7 @@ private slots:
             QStringList shown;
             for (QMenu* menu : frame.menuBar()->findChildren<QMenu*>()) {
                 for (QAction* action : menu->actions()) {
-                    const QString keys = action->text().section('\t', 1);
+                    const QString keys = action->shortcut().toString();
                     if (keys.isEmpty()) {
                         continue;
                     }
@@ -210,7 +210,6 @@ private slots:
                 }
             }
             QVERIFY(shown.contains("Ctrl+W"));
-            qunsetenv("LANGUAGE");
         }
     }
 

@@ -183,9 +183,16 @@ void CMainFrame::BuildMenu(QMenu* menu, const res::MenuItem* items, int count,
 QAction* CMainFrame::MakeAction(int commandId, const QString& text, const ResourceModule& module) {
     QAction* action = Action(commandId);
     if (action == nullptr) {
-        action = new QAction(text, this);
+        // "&New\tCtrl+N": the words, and the key the menu shows beside them, which a screen
+        // reader tells as the item's key. The accelerator table binds the keys; the action's
+        // own shortcut works only while its menu has the keyboard, where it does the same.
+        action = new QAction(text.section('\t', 0, 0), this);
+        if (const QString keys = text.section('\t', 1); !keys.isEmpty()) {
+            action->setShortcut(QKeySequence(keys));
+            action->setShortcutContext(Qt::WidgetShortcut);
+        }
         action->setIconVisibleInMenu(false);
-        // A toolbar button is read by this: the words without the key shown in the menu.
+        // A toolbar button is read by this: the words without the mnemonic.
         action->setIconText(QString(text).remove('&').section('\t', 0, 0));
         const QIcon icon = ProgramIcons::Icon(commandId);
         if (!icon.isNull()) {
