@@ -62,6 +62,8 @@ inline constexpr Word kForward{"Forward", "正向"};
 inline constexpr Word kReverse{"Reverse", "反向"};
 inline constexpr std::string_view kToneOff = "OFF"; // the same in both languages
 inline constexpr Word kChannelTable{"Channels", "频道"}; // the grid's name for a screen reader
+// A cell's editor as a screen reader names it: "Channel 5, Rx Frequency".
+inline constexpr Word kCellEditor{"Channel <channel>, <column>", "频道 <channel>，<column>"};
 } // namespace words
 
 // Row 0 as the view's first set-up writes it.

@@ -72,6 +72,48 @@ private slots:
         QCOMPARE(program.Grid().Col(), 4);
     }
 
+    // The keys of any table: Escape drops the typing, Up and Down in an edit commit and move,
+    // F2 opens any cell's editor, named by its channel and column; the focus stays in the grid.
+    void escapeArrowsAndF2WorkAsInAnyTable() {
+        ProgramFixture program;
+        QVERIFY(program.StartActive());
+        CMSFlexGrid& grid = program.Grid();
+        QLineEdit* edit = program.View().FrequencyEdit();
+        program.ClickCell(1, 1);
+        QCOMPARE(edit->accessibleName(), QString("Channel 1, Rx Frequency"));
+        Type("146.52");
+        QTest::keyClick(Focus(), Qt::Key_Escape);
+        QVERIFY(!edit->isVisible());
+        QCOMPARE(program.Cell(1, 1), QString());
+        QCOMPARE(Focus(), static_cast<QWidget*>(&grid));
+
+        program.ClickCell(1, 1);
+        Type("146.52");
+        QTest::keyClick(Focus(), Qt::Key_Down);
+        QCOMPARE(program.Cell(1, 1), QString("146.52000"));
+        QCOMPARE(grid.Row(), 2);
+        QCOMPARE(Focus(), static_cast<QWidget*>(&grid));
+        program.ClickCell(2, 1);
+        Type("146.521"); // off the channel steps: refused, the editor stays
+        program.prompts.Answer(Answer::Ok);
+        QTest::keyClick(Focus(), Qt::Key_Up);
+        QVERIFY(edit->isVisible());
+        QCOMPARE(grid.Row(), 2);
+        QTest::keyClick(Focus(), Qt::Key_Escape);
+
+        grid.SetCol(12);
+        grid.setFocus();
+        QTest::keyClick(&grid, Qt::Key_F2);
+        QCOMPARE(Focus(), static_cast<QWidget*>(program.View().NameEdit()));
+        QCOMPARE(program.View().NameEdit()->accessibleName(), QString("Channel 2, Name"));
+        QTest::keyClick(Focus(), Qt::Key_Escape);
+        grid.SetRow(1);
+        grid.SetCol(5);
+        QTest::keyClick(&grid, Qt::Key_F2);
+        QCOMPARE(Focus(), static_cast<QWidget*>(program.View().OverlayList(5)));
+        QCOMPARE(Focus()->accessibleDescription(), QString("Channel 1, W/N"));
+    }
+
     void anOverlayCoversItsCell() {
         ProgramFixture program;
         QVERIFY(program.StartActive());

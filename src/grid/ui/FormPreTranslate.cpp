@@ -5,6 +5,7 @@
 #include "grid/GridKeys.h"
 #include "grid/ui/CMSFlexGrid.h"
 #include "grid/ui/CTevView.h"
+#include "image/RadioImage.h"
 #include "shell/DisplayLanguage.h"
 
 #include <QApplication>
@@ -140,9 +141,57 @@ bool FormPreTranslate::eventFilter(QObject* watched, QEvent* event) {
     }
 }
 
+std::optional<bool> FormPreTranslate::OnTableKey(FocusedControl focus, const QKeyEvent& event) {
+    if (event.modifiers() != Qt::NoModifier && event.modifiers() != Qt::KeypadModifier) {
+        return std::nullopt;
+    }
+    CMSFlexGrid& grid = view_.Grid();
+    const bool inEdit = focus == FocusedControl::FrequencyEdit || focus == FocusedControl::NameEdit;
+    const bool inEditor = inEdit || focus == FocusedControl::ToneEditField ||
+                          focus == FocusedControl::ToneList || focus == FocusedControl::OptionList;
+    switch (event.key()) {
+    case Qt::Key_Escape:
+        if (!inEditor) {
+            return std::nullopt;
+        }
+        // The typing goes; the cell keeps what it showed.
+        view_.DropEditing();
+        view_.ReloadCurrentCell();
+        grid.setFocus(Qt::OtherFocusReason);
+        return true;
+    case Qt::Key_Up:
+    case Qt::Key_Down: {
+        if (!inEdit) {
+            return std::nullopt;
+        }
+        // As scrolling commits: a refused value gets its message and keeps its editor open.
+        if (!editor_.Scroll()) {
+            return true;
+        }
+        const int row = grid.Row() + (event.key() == Qt::Key_Up ? -1 : 1);
+        if (row >= 1 && row <= kChannelCount) {
+            grid.SetRow(row);
+        }
+        grid.setFocus(Qt::OtherFocusReason);
+        return true;
+    }
+    case Qt::Key_F2:
+        if (focus != FocusedControl::Grid || grid.Row() < 1 || grid.Col() < 1) {
+            return std::nullopt;
+        }
+        editor_.StartEditing(0);
+        return true;
+    default:
+        return std::nullopt;
+    }
+}
+
 bool FormPreTranslate::OnKeyDown(QWidget* target, QKeyEvent& event) {
     int listColumn = 0;
     const FocusedControl focus = FocusOf(target, listColumn);
+    if (const std::optional<bool> handled = OnTableKey(focus, event)) {
+        return *handled;
+    }
     const KeyOutcome outcome = editor_.PreTranslateKeyDown(focus, VirtualKeyOf(event), listColumn);
     switch (outcome) {
     case KeyOutcome::PassOn:

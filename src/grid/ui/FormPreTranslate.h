@@ -6,7 +6,9 @@
 #include "grid/ChannelEditor.h"
 
 #include <QObject>
+
 #include <QString>
+#include <optional>
 
 class QKeyEvent;
 class QWidget;
@@ -36,6 +38,9 @@ protected:
 
 private:
     bool OnKeyDown(QWidget* target, QKeyEvent& event);
+    // The keys every table has: Escape drops the editing, Up and Down in an edit commit it and
+    // move, F2 opens the current cell's editor. Nothing when the key is none of them.
+    std::optional<bool> OnTableKey(FocusedControl focus, const QKeyEvent& event);
     void OnMouseOver(const QWidget* widget);
     bool OnForm(const QWidget* widget) const;
 

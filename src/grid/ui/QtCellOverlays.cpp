@@ -1,13 +1,37 @@
 #include "grid/ui/QtCellOverlays.h"
 
+#include "base/FillText.h"
 #include "base/ui/QtText.h"
+#include "grid/ChannelWords.h"
+#include "grid/ui/CMSFlexGrid.h"
+#include "shell/DisplayLanguage.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 
 namespace tevano {
 
+namespace {
+
+// Names an overlay by the cell it edits, the grid's current one, for a screen reader. A list
+// is read by its entry on Linux, so it carries the cell in its description too.
+void NameByCell(QWidget* overlay) {
+    const auto* grid = qobject_cast<const CMSFlexGrid*>(overlay->parentWidget());
+    if (grid == nullptr) {
+        return;
+    }
+    const QString name =
+        ToQt(FillText(words::kCellEditor.In(DisplayedLanguage()),
+                      {{"<channel>", std::to_string(grid->Row())},
+                       {"<column>", FromQt(ToQt(grid->TextMatrix(0, grid->Col())).trimmed())}}));
+    overlay->setAccessibleName(name);
+    overlay->setAccessibleDescription(name);
+}
+
+} // namespace
+
 void QtOverlayEdit::Show() {
+    NameByCell(edit_);
     edit_->show();
     edit_->raise();
 }
@@ -46,6 +70,7 @@ void QtOverlayEdit::CaretToEnd() {
 }
 
 void QtOverlayList::Show() {
+    NameByCell(combo_);
     combo_->show();
     combo_->raise();
 }
