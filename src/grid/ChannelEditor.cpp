@@ -3,6 +3,8 @@
 #include "grid/ChannelWords.h"
 #include "grid/GridKeys.h"
 
+#include <cctype>
+
 namespace tevano {
 
 namespace {
@@ -11,6 +13,12 @@ constexpr int kTwipsPerInch = 1440;
 // The overlay sits this many pixels up and left of the cell's corner, over the grid lines.
 constexpr int kOverlayOutset = 3;
 constexpr short kRightButton = 2;
+
+// What may start a name: a letter, a digit or "-".
+bool IsNameCharacter(std::uint16_t character) {
+    return (character >= '0' && character <= '9') || (character >= 'A' && character <= 'Z') ||
+           (character >= 'a' && character <= 'z') || character == '-';
+}
 
 bool IsDigit(std::uint16_t character) {
     return character >= '0' && character <= '9';
@@ -108,10 +116,20 @@ void ChannelEditor::LeaveCell() {
 }
 
 void ChannelEditor::KeyPress(std::uint16_t& key) {
-    // The name column is opened by a click or by Enter only.
-    if (grid_.Row() != 0 && grid_.Col() != 0 && grid_.Col() != kColName) {
-        StartEditing(key);
+    const int col = grid_.Col();
+    if (grid_.Row() == 0 || col == 0) {
+        return;
     }
+    // A name opens with the letter, digit or "-" typed on it; a blank opens a list as a click
+    // does; anything else typed on a cell opens it as the radio tool did.
+    if (col == kColName) {
+        if (IsNameCharacter(key)) {
+            StartEditing(key);
+        }
+        return;
+    }
+    StartEditing(
+        key == ' ' && ListOf(col) != nullptr && col != kColRxTone && col != kColTxTone ? 0 : key);
 }
 
 void ChannelEditor::DblClick() {
@@ -155,7 +173,7 @@ void ChannelEditor::Load() {
 
 void ChannelEditor::StartEditing(std::uint16_t key) {
     const int col = grid_.Col();
-    if (!IsControlCharacter(key) && !IsDigit(key)) {
+    if (!IsControlCharacter(key) && !IsDigit(key) && col != kColName) {
         hooks_.message(MessageId::InputNumber);
     }
     CellOverlay* overlay = nullptr;
@@ -196,6 +214,9 @@ void ChannelEditor::PrepareEdit(OverlayEdit& edit, std::uint16_t key) {
     } else if (IsControlCharacter(key)) {
         edit.SetText(cellText);
         edit.SelectAll();
+    } else if (grid_.Col() == kColName) {
+        edit.SetText(Utf8(static_cast<std::uint16_t>(std::toupper(key))));
+        edit.CaretToEnd();
     } else {
         edit.SetText(!cellText.empty() || IsDigit(key) ? Utf8(key) : std::string());
         edit.CaretToEnd();

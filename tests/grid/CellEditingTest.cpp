@@ -224,8 +224,16 @@ TEST(CellEditing, EditingStartsOnlyOnChannelCells) {
     bench.editor.DblClick();
     EXPECT_EQ(bench.Visible(), std::vector<const CellOverlay*>{&bench.name});
     bench.grid.SetRow(7);  // leaves the name edit, no click
-    bench.TypeOnGrid('1'); // the name column does not react to typing
+    bench.TypeOnGrid('+'); // no character of a name: the name column does not react
     EXPECT_TRUE(bench.Visible().empty());
+    bench.TypeOnGrid('k'); // a letter opens the name with it, in capitals
+    EXPECT_EQ(bench.Visible(), std::vector<const CellOverlay*>{&bench.name});
+    EXPECT_EQ(bench.name.text, "K");
+    EXPECT_TRUE(bench.messages.empty());
+    bench.Leave();
+    bench.grid.SetCol(kColBandwidth);
+    bench.TypeOnGrid(' '); // a blank opens a list as a click does, without a message
+    EXPECT_EQ(bench.Visible(), std::vector<const CellOverlay*>{&bench.Option(kColBandwidth)});
     EXPECT_TRUE(bench.messages.empty());
 }
 
