@@ -1,85 +1,83 @@
 #include "grid/ChannelDecode.h"
 
+#include "grid/Channel.h"
 #include "grid/ChannelWords.h"
 #include "grid/FrequencyText.h"
-#include "image/Bcd.h"
-#include "image/ChannelRecord.h"
-#include "image/NameCode.h"
 #include "image/ToneWord.h"
 
 namespace tevano {
 
 namespace {
 
-std::string FrequencyCell(const std::uint8_t* frequency) {
-    if (!ChannelRecord::FrequencyPresent(frequency)) {
-        return std::string();
-    }
-    return FrequencyText(ReadBcd32(frequency));
+std::string FrequencyCell(const std::optional<std::uint32_t>& units) {
+    return units ? FrequencyText(*units) : std::string();
 }
 
-// A tone word is shown from its bytes alone, even in an empty channel.
-std::string ToneCell(const std::uint8_t* tone, bool used) {
-    const std::uint8_t low = tone[0];
-    const std::uint8_t high = tone[1];
-    if (!ToneWord::HasTone(high)) {
+// A tone is shown even in an empty channel; "OFF" only in a used one.
+std::string ToneCell(const Tone& tone, bool used) {
+    if (tone.kind == Tone::Kind::None) {
         return used ? std::string(words::kToneOff) : std::string();
     }
-    return ToneWord::Text(low, high);
+    const std::array<std::uint8_t, 2> word = ToneWordOf(tone);
+    return ToneWord::Text(word[0], word[1]);
 }
 
-std::string OptSignalCell(std::uint8_t value, Language language) {
-    switch (value) {
-    case ChannelRecord::kSignalMsk:
-        return words::kMsk.In(language);
-    case ChannelRecord::kSignalNone:
-        return words::kNone.In(language);
-    case ChannelRecord::kSignalDtmf:
-        return words::kDtmf.In(language);
-    case ChannelRecord::kSignalCcir:
-        return words::kCcir.In(language);
-    default:
+std::string OptSignalCell(const std::optional<OptSignal>& signal, Language language) {
+    if (!signal) {
         return std::string();
     }
+    switch (*signal) {
+    case OptSignal::Msk:
+        return words::kMsk.In(language);
+    case OptSignal::None:
+        return words::kNone.In(language);
+    case OptSignal::Dtmf:
+        return words::kDtmf.In(language);
+    case OptSignal::Ccir:
+        return words::kCcir.In(language);
+    }
+    return std::string();
 }
 
-std::string BusyLockCell(std::uint8_t flags, Language language) {
-    switch (flags & ChannelRecord::kBusyLockMask) {
-    case 0:
+std::string BusyLockCell(BusyLock lock, Language language) {
+    switch (lock) {
+    case BusyLock::Off:
         return words::kClose.In(language);
-    case ChannelRecord::kBusyLockCarrier:
+    case BusyLock::Carrier:
         return words::kCarrier.In(language);
-    default: // 4, and 6 which the radio reads as tone too
+    case BusyLock::Tone:
         return words::kQtDqt.In(language);
     }
+    return std::string();
 }
 
 } // namespace
 
-ChannelRowTexts DecodeChannel(const RadioImage& image, int channel, Language language) {
-    using R = ChannelRecord;
-    const std::uint8_t* record = &image[ChannelOffset(channel)];
-    const bool used = R::IsUsed(image, channel);
+ChannelRowTexts FormatChannel(const Channel& channel, Language language) {
+    const bool used = channel.Used();
     ChannelRowTexts cells;
-    cells[kColRxFrequency] = FrequencyCell(record + R::kRxFrequency);
-    cells[kColTxFrequency] = FrequencyCell(record + R::kTxFrequency);
-    cells[kColRxTone] = ToneCell(record + R::kRxTone, used);
-    cells[kColTxTone] = ToneCell(record + R::kTxTone, used);
+    cells[kColRxFrequency] = FrequencyCell(channel.rx);
+    cells[kColTxFrequency] = FrequencyCell(channel.tx);
+    cells[kColRxTone] = ToneCell(channel.rxTone, used);
+    cells[kColTxTone] = ToneCell(channel.txTone, used);
     if (used) {
-        const std::uint8_t flags = record[R::kFlags];
         const auto pick = [language](bool on, const Word& yes, const Word& no) {
             return (on ? yes : no).In(language);
         };
-        cells[kColBandwidth] = pick(flags & R::kWide, words::kWide, words::kNarrow);
-        cells[kColScan] = pick(flags & R::kScanAdd, words::kYes, words::kNo);
-        cells[kColTxPower] = pick(flags & R::kHighPower, words::kHigh, words::kLow);
-        cells[kColOptSignal] = OptSignalCell(record[R::kOptSignal], language);
-        cells[kColPttId] = pick(record[R::kPttId] & R::kPttIdOn, words::kOn, words::kOff);
-        cells[kColBusyLock] = BusyLockCell(flags, language);
-        cells[kColRepeatInvert] = pick(flags & R::kRepeatForward, words::kForward, words::kReverse);
+        cells[kColBandwidth] = pick(channel.wide, words::kWide, words::kNarrow);
+        cells[kColScan] = pick(channel.scan, words::kYes, words::kNo);
+        cells[kColTxPower] = pick(channel.highPower, words::kHigh, words::kLow);
+        cells[kColOptSignal] = OptSignalCell(channel.optSignal, language);
+        cells[kColPttId] = pick(channel.pttId, words::kOn, words::kOff);
+        cells[kColBusyLock] = BusyLockCell(channel.busyLock, language);
+        cells[kColRepeatInvert] = pick(channel.forward, words::kForward, words::kReverse);
     }
-    cells[kColName] = NameCode::Decode(&image[NameOffset(channel)]);
+    cells[kColName] = channel.name;
     return cells;
+}
+
+ChannelRowTexts DecodeChannel(const RadioImage& image, int channel, Language language) {
+    return FormatChannel(ReadChannel(image, channel), language);
 }
 
 void DecodeChannels(const RadioImage& image, ChannelForm& form, Language language) {

@@ -11,7 +11,13 @@
 
 namespace tevano {
 
+struct Channel;
+
 using ChannelRowTexts = std::array<std::string, 13>; // index = grid column; 0 stays empty
+
+// The texts of a channel's cells, columns 1 to 12, in the display language: where a channel's
+// typed values become words.
+ChannelRowTexts FormatChannel(const Channel& channel, Language language);
 
 // The texts of one channel's cells, columns 1 to 12.
 ChannelRowTexts DecodeChannel(const RadioImage& image, int channel, Language language);

@@ -8,6 +8,12 @@
 
 namespace tevano {
 
+struct Channel;
+
+// A row's texts (words of either language) as a channel's typed values. A tone text that came
+// from a word no value gives back keeps the image's word where it still shows that text.
+Channel ParseChannel(const ChannelRowTexts& cells, const RadioImage& image, int channel);
+
 // Writes one channel from its cell texts (columns 1 to 12); bits without a column are kept.
 void EncodeChannel(const ChannelRowTexts& cells, int channel, RadioImage& image);
 

@@ -1,7 +1,7 @@
 #include "report/ImageComparison.h"
 
+#include "grid/Channel.h"
 #include "grid/ChannelDecode.h"
-#include "grid/ChannelEncode.h"
 #include "grid/ChannelWords.h"
 #include "grid/LanguageTables.h"
 #include "options/OptionalFeaturesForm.h"
@@ -88,9 +88,10 @@ void Comparer::Channels() {
                      a[index], b[index]});
             }
         }
-        // The channel's bits without a column stay as this image holds them.
-        EncodeChannel(b, channel, carried_);
-        EncodeChannel(b, channel, theirsRewritten_);
+        // The channel's bits without a value stay as this image holds them.
+        const Channel other = ReadChannel(theirs_, channel);
+        WriteChannel(other, channel, carried_);
+        WriteChannel(other, channel, theirsRewritten_);
     }
 }
 
