@@ -23,19 +23,25 @@ char DetectCsvSeparator(std::string_view text) {
     text = WithoutByteOrderMark(text);
     int commas = 0;
     int semicolons = 0;
+    int tabs = 0;
     bool quoted = false;
     for (const char c : text) {
         if (c == '"') {
             quoted = !quoted;
         } else if (!quoted && (c == '\n' || c == '\r')) {
-            if (commas + semicolons > 0) {
+            if (commas + semicolons + tabs > 0) {
                 break; // the first line that splits at all is the header
             }
         } else if (!quoted && c == ',') {
             ++commas;
         } else if (!quoted && c == ';') {
             ++semicolons;
+        } else if (!quoted && c == '\t') {
+            ++tabs; // text copied from a spreadsheet
         }
+    }
+    if (tabs > commas && tabs > semicolons) {
+        return '\t';
     }
     return semicolons > commas ? ';' : ',';
 }

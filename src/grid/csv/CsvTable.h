@@ -16,7 +16,8 @@ struct CsvRecord {
     bool unclosedQuote = false; // a quoted field ran to the end of the text
 };
 
-// The separator the header line uses: ";" when it holds more of them outside quotes than ",".
+// The separator the header line uses: ";" when it holds more of them outside quotes than ",",
+// a tab when it holds more tabs than either (text copied from a spreadsheet).
 char DetectCsvSeparator(std::string_view text);
 
 // Splits the text into records. A UTF-8 byte order mark is skipped; line ends may be "\n",
