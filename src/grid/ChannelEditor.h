@@ -105,6 +105,7 @@ private:
     std::optional<std::string> TypedTone(int row, int col) const;
     // The message committing the open overlay would show for a value it refuses.
     std::optional<MessageId> Refusal();
+    std::string TypedFrequency(int row, int col) const;
     void CommitFrequency(int row, int col, const std::string& typed, MessageId offStepMessage,
                          ClearRule rule);
     void WriteChannelDefaults(int row);

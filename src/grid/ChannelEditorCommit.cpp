@@ -45,7 +45,7 @@ void ChannelEditor::Commit() {
     } else if (col == kColName) {
         SetCell(row, col, overlays_.name.Text());
     } else if (col == kColRxFrequency || col == kColTxFrequency) {
-        CommitFrequency(row, col, overlays_.frequency.Text(), MessageId::FrequencyOffStep,
+        CommitFrequency(row, col, TypedFrequency(row, col), MessageId::FrequencyOffStep,
                         ClearRule::NoFrequencyAndNoTone);
     }
     overlay.Hide();
@@ -101,10 +101,22 @@ std::optional<MessageId> ChannelEditor::Refusal() {
         return MessageId::ToneNotInTable;
     }
     if (col == kColRxFrequency || col == kColTxFrequency) {
-        return RefusalOf(CheckFrequencyEntry(overlays_.frequency.Text()).verdict,
+        return RefusalOf(CheckFrequencyEntry(TypedFrequency(row, col)).verdict,
                          MessageId::FrequencyOffStep);
     }
     return std::nullopt;
+}
+
+// What the frequency edit holds, a transmit offset ("+0.6") turned into the frequency it gives.
+std::string ChannelEditor::TypedFrequency(int row, int col) const {
+    const std::string typed = overlays_.frequency.Text();
+    if (col == kColTxFrequency) {
+        if (const std::optional<std::string> offset =
+                RepeaterOffsetEntry(typed, grid_.TextMatrix(row, kColRxFrequency))) {
+            return *offset;
+        }
+    }
+    return typed;
 }
 
 void ChannelEditor::CommitFrequency(int row, int col, const std::string& typed,

@@ -33,7 +33,7 @@ KeyOutcome ChannelEditor::PreTranslateKeyDown(FocusedControl focus, int virtualK
     case FocusedControl::FrequencyEdit: {
         const int col = grid_.ColSel();
         if (col == kColRxFrequency || col == kColTxFrequency) {
-            CommitFrequency(grid_.RowSel(), col, overlays_.frequency.Text(),
+            CommitFrequency(grid_.RowSel(), col, TypedFrequency(grid_.RowSel(), col),
                             MessageId::FrequencyOffStepEnter, ClearRule::NoFrequency);
         }
         overlays_.frequency.Hide();

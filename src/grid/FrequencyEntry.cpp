@@ -3,6 +3,7 @@
 #include "base/NumberText.h"
 #include "grid/FrequencyText.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace tevano {
@@ -38,6 +39,23 @@ FrequencyEntry CheckFrequencyEntry(std::string_view typed) {
         return {FrequencyVerdict::OffStep, std::string()};
     }
     return {FrequencyVerdict::Accepted, FixedText(megahertz, 5, 3)};
+}
+
+std::optional<std::string> RepeaterOffsetEntry(std::string_view typed, std::string_view rxText) {
+    const std::size_t first = typed.find_first_not_of(" \t");
+    if (first == std::string_view::npos || (typed[first] != '+' && typed[first] != '-')) {
+        return std::nullopt;
+    }
+    const std::optional<std::string> offset = PlainDecimalText(typed.substr(first + 1));
+    const std::uint32_t rx = FrequencyTextTo10Hz(rxText);
+    if (!offset || rx == 0) {
+        return std::nullopt;
+    }
+    const long long units = static_cast<long long>(FrequencyTextTo10Hz(*offset));
+    const long long tx = typed[first] == '+' ? rx + units : rx - units;
+    // Out of the radio's range it is refused as a typed frequency would be.
+    return tx > 0 ? FrequencyText(static_cast<std::uint32_t>(std::min(tx, 99999999LL)))
+                  : std::string("0");
 }
 
 } // namespace tevano

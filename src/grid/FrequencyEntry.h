@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -28,5 +29,10 @@ struct [[nodiscard]] FrequencyEntry {
 
 // The typed text read as a plain decimal number and checked.
 FrequencyEntry CheckFrequencyEntry(std::string_view typed);
+
+// A transmit frequency typed as a repeater's offset from the receive frequency: "+0.6", "-5",
+// "+7,6" give the receive frequency plus or minus that many MHz, as the text to check as if it
+// had been typed. Nothing for a text without a sign, or without a receive frequency.
+std::optional<std::string> RepeaterOffsetEntry(std::string_view typed, std::string_view rxText);
 
 } // namespace tevano

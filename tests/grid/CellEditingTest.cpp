@@ -208,6 +208,33 @@ TEST(CellEditing, OnlyARealChangeIsReported) {
     EXPECT_EQ(bench.changed, (std::set<std::pair<int, int>>{{3, 1}}));
 }
 
+// A transmit frequency typed as a repeater offset is the receive frequency plus or minus it,
+// checked as a typed frequency is.
+TEST(CellEditing, TransmitOffsetsFromTheReceiveFrequency) {
+    EditorBench bench;
+    bench.Click(3, kColRxFrequency);
+    bench.Type("438.5");
+    bench.Leave();
+    const auto offset = [&bench](const std::string& typed) {
+        bench.Click(3, kColTxFrequency);
+        bench.Type(typed);
+        bench.Leave();
+        return bench.Cell(3, kColTxFrequency);
+    };
+    EXPECT_EQ(offset("-7.6"), "430.90000");
+    EXPECT_EQ(offset("+0,6"), "439.10000");
+    EXPECT_EQ(offset("+5"), "443.50000");
+    EXPECT_TRUE(bench.messages.empty());
+    // Off the channel steps, as 443.5031 typed in: the message, and the cell emptied.
+    EXPECT_EQ(offset("+0.0031"), "");
+    EXPECT_EQ(bench.messages, std::vector<MessageId>{MessageId::FrequencyOffStep});
+    // Without a receive frequency a sign is no number.
+    bench.Click(4, kColTxFrequency);
+    bench.Type("+0.6");
+    bench.Leave();
+    EXPECT_EQ(bench.Cell(4, kColTxFrequency), "");
+}
+
 TEST(CellEditing, EditingStartsOnlyOnChannelCells) {
     EditorBench bench;
     bench.Click(0, 3);
