@@ -114,6 +114,36 @@ private slots:
         QCOMPARE(Focus()->accessibleDescription(), QString("Channel 1, W/N"));
     }
 
+    // A frequency outside the "Field" band is taken, and said; so are the channels outside a
+    // band picked afterwards.
+    void frequenciesOutsideTheBandAreTakenAndSaid() {
+        ProgramFixture program;
+        QVERIFY(program.StartActive());
+        program.ClickCell(1, 1);
+        Type("446.00625");
+        Enter();
+        QCOMPARE(program.Cell(1, 1), QString("446.00625"));
+        QCOMPARE(program.Frame().MessageText(),
+                 QString("Note: channel 1's receive frequency 446.00625 MHz and transmit "
+                         "frequency 446.00625 MHz are outside the \"Field\" band 134 - 176MHz; "
+                         "the radio may not use it."));
+        program.ClickCell(2, 1);
+        Type("145.5");
+        Enter();
+        QVERIFY(program.prompts.Texts().isEmpty());
+
+        auto* field = qobject_cast<QComboBox*>(program.View().Control(1011)); // "Field"
+        QVERIFY(field != nullptr);
+        program.prompts.Answer(Answer::Ok);
+        field->setCurrentIndex(2);
+        emit field->activated(2);
+        const QStringList texts = program.prompts.Texts();
+        QCOMPARE(texts.size(), 1);
+        QVERIFY2(texts[0].contains("channel 2's receive frequency 145.50000 MHz"),
+                 qPrintable(texts[0]));
+        QVERIFY(!texts[0].contains("channel 1's"));
+    }
+
     void anOverlayCoversItsCell() {
         ProgramFixture program;
         QVERIFY(program.StartActive());

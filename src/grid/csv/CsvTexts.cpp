@@ -90,6 +90,10 @@ constexpr std::array<TextPair, static_cast<std::size_t>(CsvTextId::Count)> kText
     {"Exported {count} channel to \"{path}\".", "已导出 {count} 个频道到 \"{path}\"。"},
     {"Exported {count} channels to \"{path}\".", "已导出 {count} 个频道到 \"{path}\"。"},
     {"CSV channel list (*.csv);;All Files (*)", "CSV 频道列表 (*.csv);;所有文件 (*)"},
+    {"These channels lie outside the band now chosen in the \"Field\" list; the radio may not use "
+     "them:",
+     "以下频道超出\"频段\"列表现在所选的频段，对讲机可能无法使用："},
+    {"Note: {text}; the radio may not use it.", "注意：{text}，对讲机可能无法使用。"},
 }};
 static_assert(Complete(kTexts));
 
@@ -340,6 +344,19 @@ std::string CsvBandWarningsMessage(const CsvBandCheck& check, Language language,
     }
     return Listed(CsvText(CsvTextId::BandHeadline, language), lines, mostRows, CsvTextId::MoreRows,
                   language);
+}
+
+std::string FieldBandChangedMessage(const CsvBandCheck& check, Language language,
+                                    std::size_t mostRows) {
+    if (check.warnings.empty()) {
+        return std::string();
+    }
+    std::vector<std::string> lines;
+    for (const CsvBandWarning& warning : check.warnings) {
+        lines.push_back(CsvBandWarningText(warning, check.band, language));
+    }
+    return Listed(CsvText(CsvTextId::FieldChangedHeadline, language), lines, mostRows,
+                  CsvTextId::MoreRows, language);
 }
 
 std::string CsvLeftOutText(const std::vector<int>& channels, Language language) {

@@ -42,6 +42,8 @@ enum class CsvTextId {
     ExportedOne,
     ExportedMany,
     FileFilter,
+    FieldChangedHeadline, // the "Field" list picked with channels outside its band
+    OutsideBandNote,      // {text}: the status bar's note for a frequency typed outside the band
     Count,
 };
 
@@ -88,6 +90,11 @@ std::string CsvBandWarningLine(const CsvBandWarning& warning, const std::string&
 // there are none.
 std::string CsvBandWarningsMessage(const CsvBandCheck& check, Language language,
                                    std::size_t mostRows = SIZE_MAX);
+
+// The message after another "Field" entry was picked while channels lie outside its band, up to
+// `mostRows` of them; empty when there are none.
+std::string FieldBandChangedMessage(const CsvBandCheck& check, Language language,
+                                    std::size_t mostRows = SIZE_MAX);
 
 // The channels an export left out because they have no receive frequency.
 std::string CsvLeftOutText(const std::vector<int>& channels, Language language);

@@ -1,8 +1,12 @@
 #include "grid/ui/CTevView.h"
 
+#include "base/FillText.h"
+#include "base/ui/QtText.h"
 #include "grid/ChannelGridLayout.h"
 #include "grid/ChannelWords.h"
 #include "grid/LanguageTables.h"
+#include "grid/csv/CsvChannelImport.h"
+#include "grid/csv/CsvTexts.h"
 #include "grid/ui/CMSFlexGrid.h"
 #include "grid/ui/GridEditing.h"
 #include "grid/ui/GridUndo.h"
@@ -18,6 +22,13 @@
 #include <vector>
 
 namespace tevano {
+
+namespace {
+
+// A message lists this many channels, then how many more.
+constexpr std::size_t kMostListedChannels = 20;
+
+} // namespace
 
 namespace {
 
@@ -59,10 +70,31 @@ CTevView::CTevView(CTevDoc& document, const ToneTable& tones, const res::DialogT
     for (QtChoiceList* list : {type_.get(), field_.get(), manual_.get()}) {
         connect(list->Combo(), &QComboBox::activated, this, &CTevView::FormListChanged);
     }
+    connect(field_->Combo(), &QComboBox::activated, this, [this] {
+        const std::string message =
+            FieldBandChangedMessage(BandCheck(0), DisplayedLanguage(), kMostListedChannels);
+        if (!message.empty()) {
+            emit Warning(ToQt(message));
+        }
+    });
     undo_ = std::make_unique<GridUndo>(*this, document_);
 }
 
 CTevView::~CTevView() = default;
+
+CsvBandCheck CTevView::BandCheck(int row) const {
+    std::vector<ImportedChannel> channels;
+    for (int channel = row == 0 ? 1 : row; channel <= (row == 0 ? kChannelCount : row); ++channel) {
+        ImportedChannel shown;
+        shown.channel = channel;
+        shown.line = channel;
+        for (int col = kColRxFrequency; col <= kColName; ++col) {
+            shown.cells[static_cast<std::size_t>(col)] = grid_->TextMatrix(channel, col);
+        }
+        channels.push_back(shown);
+    }
+    return CheckFieldBand(channels, field_->CurSel());
+}
 
 QComboBox* CTevView::OverlayList(int column) const {
     const auto it = overlayLists_.find(column);
@@ -77,7 +109,20 @@ void CTevView::OnInitialUpdate() {
         ChannelEditor::Hooks hooks;
         hooks.language = [] { return DisplayedLanguage(); };
         hooks.message = [this](MessageId id) { emit EditMessage(id); };
-        hooks.cellChanged = [this](int, int) { emit CellChanged(); };
+        hooks.cellChanged = [this](int row, int col) {
+            emit CellChanged();
+            // Taken all the same, since the band may be about to change; but said.
+            if (col == kColRxFrequency || col == kColTxFrequency) {
+                const CsvBandCheck check = BandCheck(row);
+                if (!check.warnings.empty()) {
+                    const Language now = DisplayedLanguage();
+                    emit Note(ToQt(FillText(
+                        CsvText(CsvTextId::OutsideBandNote, now),
+                        {{"{text}", CsvBandWarningText(check.warnings.front(), check.band, now)}},
+                        '{', '}')));
+                }
+            }
+        };
         hooks.pixelsPerInchX = [this] { return grid_->logicalDpiX(); };
         hooks.pixelsPerInchY = [this] { return grid_->logicalDpiY(); };
         editing_ = std::make_unique<GridEditing>(*this, std::move(hooks));

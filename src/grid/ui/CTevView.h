@@ -6,6 +6,7 @@
 #include "base/Language.h"
 #include "base/Messages.h"
 #include "grid/ChannelForm.h"
+#include "grid/csv/CsvBandCheck.h"
 #include "grid/ui/QtChoiceList.h"
 #include "image/ToneTable.h"
 #include "image/ui/DocumentView.h"
@@ -87,12 +88,18 @@ signals:
     void EditMessage(tevano::MessageId id);
     // The help text for the status bar, for the control under the mouse.
     void StatusHelp(const QString& text);
+    // A note for the status bar: a frequency typed outside the "Field" band.
+    void Note(const QString& text);
+    // A message with an OK button: channels outside the band of a "Field" entry just picked.
+    void Warning(const QString& text);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
     void MakeOverlays();
+    // The channels (all when `row` is 0) with a frequency outside the "Field" band.
+    CsvBandCheck BandCheck(int row) const;
     void HideOverlays();
     void FitGrid();
 

@@ -127,6 +127,10 @@ bool CTevApp::InitInstance() {
     connect(view_, &CTevView::EditMessage, this,
             [this](MessageId id) { prompts_.Show(frame_.get(), id, DisplayedLanguage()); });
     connect(view_, &CTevView::StatusHelp, frame_.get(), &CMainFrame::ShowHelpText);
+    connect(view_, &CTevView::Note, frame_.get(), &CMainFrame::ShowNote);
+    connect(view_, &CTevView::Warning, this, [this](const QString& text) {
+        prompts_.Ask(frame_.get(), text, Buttons::Ok, BoxIcon::Warning);
+    });
 
     // The window has its size before the form is first shown in it, so that the grid's
     // columns are sized to the grid as the user will see it.
