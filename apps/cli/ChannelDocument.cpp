@@ -22,12 +22,12 @@ int ChannelDocument::Lock(const std::string& path) {
 }
 
 int ChannelDocument::Open(const std::string& path) {
-    const FileResult opened = OpenChannelFile(path, image, form.Form(), language_);
+    const FileResult opened = OpenChannelFile(path, image, form.Form());
     return opened.Ok() ? 0 : Fail(FileErrorText(opened, path, language_));
 }
 
 int ChannelDocument::OpenOrNew(const std::string& path) {
-    const FileResult opened = OpenChannelFile(path, image, form.Form(), language_);
+    const FileResult opened = OpenChannelFile(path, image, form.Form());
     if (opened.error == FileError::OpenFailed && opened.systemError == ENOENT) {
         ShowNew();
         return 0;
@@ -36,7 +36,7 @@ int ChannelDocument::OpenOrNew(const std::string& path) {
 }
 
 void ChannelDocument::ShowNew() {
-    ShowImage(image, form.Form(), language_);
+    ShowImage(image, form.Form());
 }
 
 int ChannelDocument::Save(const std::string& path) {

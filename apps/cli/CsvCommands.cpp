@@ -59,7 +59,7 @@ int ExportCsvCommand(const Arguments& args) {
     if (const int failed = document.Open(in)) {
         return failed;
     }
-    const CsvExport list = ExportChannelList(document.form.grid);
+    const CsvExport list = ExportChannelList(document.image);
     if (const int failed = WriteOutput(out, list.text, language)) {
         return failed;
     }
@@ -115,7 +115,7 @@ int ImportCsvCommand(const Arguments& args) {
     if (const int failed = document.OpenOrNew(path)) {
         return failed;
     }
-    ApplyImportedChannels(document.form.grid, import.channels);
+    ApplyImportedChannels(document.image, import.channels);
     if (const int failed = document.Save(path)) {
         return failed;
     }

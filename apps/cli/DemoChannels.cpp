@@ -1,5 +1,7 @@
 #include "DemoChannels.h"
 
+#include "grid/Channel.h"
+#include "grid/ChannelEncode.h"
 #include "grid/ChannelWords.h"
 
 #include <array>
@@ -20,7 +22,7 @@ struct DemoChannel {
 
 } // namespace
 
-void WriteDemoChannels(GridControl& grid, Language language) {
+void WriteDemoChannels(RadioImage& image, Language language) {
     using namespace words;
     const std::array<DemoChannel, 6> channels = {{
         {"145.00000", "145.00000", "OFF", "OFF", kWide, kYes, kHigh, kDtmf, kOn, kClose, kForward,
@@ -37,8 +39,8 @@ void WriteDemoChannels(GridControl& grid, Language language) {
     }};
     int row = 1;
     for (const DemoChannel& ch : channels) {
-        const std::array<std::string, kGridColumns> cells = {
-            std::to_string(row),
+        const ChannelRowTexts cells = {
+            std::string(),
             ch.rx,
             ch.tx,
             ch.rxTone,
@@ -52,9 +54,7 @@ void WriteDemoChannels(GridControl& grid, Language language) {
             ch.repeat.In(language),
             ch.name,
         };
-        for (int col = kColRxFrequency; col < kGridColumns; ++col) {
-            grid.SetTextMatrix(row, col, cells[static_cast<std::size_t>(col)]);
-        }
+        WriteChannel(ParseChannel(cells, image, row), row, image);
         ++row;
     }
 }

@@ -3,10 +3,11 @@
 #pragma once
 
 #include "base/Language.h"
-#include "grid/GridControl.h"
+#include "image/RadioImage.h"
 
 namespace tevano::cli {
 
-void WriteDemoChannels(GridControl& grid, Language language);
+// Writes them into channels 1 to 6 of the image, read from their words as a channel list is.
+void WriteDemoChannels(RadioImage& image, Language language);
 
 } // namespace tevano::cli

@@ -32,7 +32,7 @@ int NewCommand(const Arguments& args) {
     ChannelDocument document(language);
     document.ShowNew();
     if (args.Has("--demo")) {
-        WriteDemoChannels(document.form.grid, language);
+        WriteDemoChannels(document.image, language);
     }
     return document.Save(args.Positional()[0]);
 }

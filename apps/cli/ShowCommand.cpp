@@ -6,6 +6,10 @@
 #include "CliTexts.h"
 #include "TextTable.h"
 
+#include "grid/ChannelDecode.h"
+#include "grid/ChannelGridLayout.h"
+#include "grid/ChannelWords.h"
+
 #include <cstdio>
 
 namespace tevano::cli {
@@ -35,13 +39,16 @@ int ShowCommand(const Arguments& args) {
         return failed;
     }
     const HeadlessChannelForm& form = document.form;
-    const GridModel& grid = form.grid;
     std::vector<std::vector<std::string>> rows;
-    for (std::int32_t r = 0; r < grid.Rows(); ++r) {
-        std::vector<std::string> row;
-        for (std::int32_t c = 0; c < grid.Cols(); ++c) {
-            row.push_back(grid.TextMatrix(r, c));
-        }
+    std::vector<std::string> headers;
+    for (int col = 0; col < kGridColumns; ++col) {
+        headers.push_back(ChannelHeader(col, language, false));
+    }
+    rows.push_back(std::move(headers));
+    for (int channel = 1; channel <= kChannelCount; ++channel) {
+        const ChannelRowTexts cells = DecodeChannel(document.image, channel, language);
+        std::vector<std::string> row(cells.begin(), cells.end());
+        row[kColChannel] = std::to_string(channel);
         rows.push_back(std::move(row));
     }
     std::string out;

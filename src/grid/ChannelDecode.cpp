@@ -13,15 +13,6 @@ std::string FrequencyCell(const std::optional<std::uint32_t>& units) {
     return units ? FrequencyText(*units) : std::string();
 }
 
-// A tone is shown even in an empty channel; "OFF" only in a used one.
-std::string ToneCell(const Tone& tone, bool used) {
-    if (tone.kind == Tone::Kind::None) {
-        return used ? std::string(words::kToneOff) : std::string();
-    }
-    const std::array<std::uint8_t, 2> word = ToneWordOf(tone);
-    return ToneWord::Text(word[0], word[1]);
-}
-
 std::string OptSignalCell(const std::optional<OptSignal>& signal, Language language) {
     if (!signal) {
         return std::string();
@@ -53,13 +44,22 @@ std::string BusyLockCell(BusyLock lock, Language language) {
 
 } // namespace
 
+// A tone is shown even in an empty channel; "OFF" only in a used one.
+std::string ToneCellText(const Tone& tone, bool used) {
+    if (tone.kind == Tone::Kind::None) {
+        return used ? std::string(words::kToneOff) : std::string();
+    }
+    const std::array<std::uint8_t, 2> word = ToneWordOf(tone);
+    return ToneWord::Text(word[0], word[1]);
+}
+
 ChannelRowTexts FormatChannel(const Channel& channel, Language language) {
     const bool used = channel.Used();
     ChannelRowTexts cells;
     cells[kColRxFrequency] = FrequencyCell(channel.rx);
     cells[kColTxFrequency] = FrequencyCell(channel.tx);
-    cells[kColRxTone] = ToneCell(channel.rxTone, used);
-    cells[kColTxTone] = ToneCell(channel.txTone, used);
+    cells[kColRxTone] = ToneCellText(channel.rxTone, used);
+    cells[kColTxTone] = ToneCellText(channel.txTone, used);
     if (used) {
         const auto pick = [language](bool on, const Word& yes, const Word& no) {
             return (on ? yes : no).In(language);
@@ -78,20 +78,6 @@ ChannelRowTexts FormatChannel(const Channel& channel, Language language) {
 
 ChannelRowTexts DecodeChannel(const RadioImage& image, int channel, Language language) {
     return FormatChannel(ReadChannel(image, channel), language);
-}
-
-void DecodeChannels(const RadioImage& image, ChannelForm& form, Language language) {
-    for (int channel = 1; channel <= kChannelCount; ++channel) {
-        const ChannelRowTexts cells = DecodeChannel(image, channel, language);
-        for (int col = kColRxFrequency; col <= kColName; ++col) {
-            form.grid.SetTextMatrix(channel, col, cells[static_cast<std::size_t>(col)]);
-        }
-    }
-    const int field = image[kFieldByte] - kFieldBase;
-    form.field.SetCurSel(field >= 0 && field <= 9 ? field : 0);
-    const int type = image[kTypeByte] - kTypeBase;
-    form.type.SetCurSel(type > 2 ? 0 : type);
-    form.manual.SetCurSel((image[kManualByte] & kManualOpenBit) != 0 ? 0 : 1);
 }
 
 } // namespace tevano

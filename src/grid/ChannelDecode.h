@@ -1,9 +1,8 @@
-// Turns the image into what the channel form shows: the texts of rows 1 to 128, columns 1 to 12,
-// in the words of the display language, and the picks of the three form lists.
+// Turns a channel's typed values into the texts its table row shows, columns 1 to 12, in the
+// words of the display language: the one place where a channel becomes words.
 #pragma once
 
 #include "base/Language.h"
-#include "grid/ChannelForm.h"
 #include "image/RadioImage.h"
 
 #include <array>
@@ -12,6 +11,7 @@
 namespace tevano {
 
 struct Channel;
+struct Tone;
 
 using ChannelRowTexts = std::array<std::string, 13>; // index = grid column; 0 stays empty
 
@@ -19,10 +19,10 @@ using ChannelRowTexts = std::array<std::string, 13>; // index = grid column; 0 s
 // typed values become words.
 ChannelRowTexts FormatChannel(const Channel& channel, Language language);
 
+// The text a tone cell shows; "OFF" for no tone only in a used channel.
+std::string ToneCellText(const Tone& tone, bool used);
+
 // The texts of one channel's cells, columns 1 to 12.
 ChannelRowTexts DecodeChannel(const RadioImage& image, int channel, Language language);
-
-// Writes every channel row (columns 0 and row 0 untouched) and picks the three lists.
-void DecodeChannels(const RadioImage& image, ChannelForm& form, Language language);
 
 } // namespace tevano

@@ -40,7 +40,7 @@ Tone ParseTone(const std::string& text, const std::uint8_t* imageWord) {
     return tone;
 }
 
-std::optional<OptSignal> ParseOptSignal(const std::string& text) {
+OptSignal ParseOptSignal(std::string_view text) {
     if (words::kNone.Matches(text)) {
         return OptSignal::None;
     }
@@ -53,7 +53,7 @@ std::optional<OptSignal> ParseOptSignal(const std::string& text) {
     return OptSignal::Msk; // "MSK", "MDC1200" and any other text
 }
 
-BusyLock ParseBusyLock(const std::string& text) {
+BusyLock ParseBusyLock(std::string_view text) {
     if (words::kClose.Matches(text)) {
         return BusyLock::Off;
     }
@@ -69,6 +69,41 @@ void SetBits(std::uint8_t& byte, std::uint8_t mask, bool on) {
 
 } // namespace
 
+void SetOptionFromWord(Channel& channel, int column, std::string_view word) {
+    switch (column) {
+    case kColBandwidth:
+        channel.wide = words::kWide.Matches(word);
+        break;
+    case kColScan:
+        channel.scan = words::kYes.Matches(word);
+        break;
+    case kColTxPower:
+        channel.highPower = words::kHigh.Matches(word);
+        break;
+    case kColOptSignal:
+        channel.optSignal = ParseOptSignal(word);
+        break;
+    case kColPttId:
+        channel.pttId = words::kOn.Matches(word);
+        break;
+    case kColBusyLock:
+        channel.busyLock = ParseBusyLock(word);
+        break;
+    case kColRepeatInvert:
+        channel.forward = words::kForward.Matches(word);
+        break;
+    default:
+        break;
+    }
+}
+
+Tone ToneOfText(std::string_view text) {
+    std::uint8_t low = 0xFF;
+    std::uint8_t high = 0xFF;
+    ToneWord::Encode(text, low, high);
+    return ToneOfWord(low, high);
+}
+
 Channel ParseChannel(const ChannelRowTexts& cells, const RadioImage& image, int channel) {
     using R = ChannelRecord;
     const std::uint8_t* record = &image[ChannelOffset(channel)];
@@ -77,13 +112,9 @@ Channel ParseChannel(const ChannelRowTexts& cells, const RadioImage& image, int 
     parsed.tx = ParseFrequency(cells[kColTxFrequency]);
     parsed.rxTone = ParseTone(cells[kColRxTone], record + R::kRxTone);
     parsed.txTone = ParseTone(cells[kColTxTone], record + R::kTxTone);
-    parsed.wide = words::kWide.Matches(cells[kColBandwidth]);
-    parsed.scan = words::kYes.Matches(cells[kColScan]);
-    parsed.highPower = words::kHigh.Matches(cells[kColTxPower]);
-    parsed.optSignal = ParseOptSignal(cells[kColOptSignal]);
-    parsed.pttId = words::kOn.Matches(cells[kColPttId]);
-    parsed.busyLock = ParseBusyLock(cells[kColBusyLock]);
-    parsed.forward = words::kForward.Matches(cells[kColRepeatInvert]);
+    for (int col = kColBandwidth; col <= kColRepeatInvert; ++col) {
+        SetOptionFromWord(parsed, col, cells[static_cast<std::size_t>(col)]);
+    }
     parsed.name = cells[kColName];
     return parsed;
 }
@@ -94,11 +125,7 @@ void EncodeChannel(const ChannelRowTexts& cells, int channel, RadioImage& image)
 
 void EncodeChannels(const ChannelForm& form, RadioImage& image) {
     for (int channel = 1; channel <= kChannelCount; ++channel) {
-        ChannelRowTexts cells;
-        for (int col = kColRxFrequency; col <= kColName; ++col) {
-            cells[static_cast<std::size_t>(col)] = form.grid.TextMatrix(channel, col);
-        }
-        EncodeChannel(cells, channel, image);
+        WriteChannel(ReadChannel(image, channel), channel, image);
     }
     // A list without a pick (-1) still goes through the arithmetic: 0xED and 0x37.
     image[kFieldByte] = static_cast<std::uint8_t>(form.field.CurSel() + kFieldBase);

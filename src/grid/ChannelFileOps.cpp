@@ -6,11 +6,10 @@
 
 namespace tevano {
 
-FileResult OpenChannelFile(const std::string& path, RadioImage& image, ChannelForm& form,
-                           Language language) {
+FileResult OpenChannelFile(const std::string& path, RadioImage& image, ChannelForm& form) {
     const FileResult result = LoadChannelFile(path, image);
     if (result.Ok()) {
-        ShowImage(image, form, language);
+        ShowImage(image, form);
     }
     return result;
 }

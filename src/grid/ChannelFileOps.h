@@ -3,7 +3,6 @@
 #pragma once
 
 #include "base/FileResult.h"
-#include "base/Language.h"
 #include "grid/ChannelForm.h"
 #include "image/RadioImage.h"
 
@@ -11,10 +10,9 @@
 
 namespace tevano {
 
-// Loads the file into the image and, when that worked, shows the image in the form.
+// Loads the file into the image and, when that worked, shows the image's list picks in the form.
 // A file that cannot be loaded leaves both image and form as they were.
-FileResult OpenChannelFile(const std::string& path, RadioImage& image, ChannelForm& form,
-                           Language language);
+FileResult OpenChannelFile(const std::string& path, RadioImage& image, ChannelForm& form);
 
 // Encodes the form into the image, then stores the image. The image stays encoded whether
 // or not the store succeeds.

@@ -1,9 +1,7 @@
 #include "grid/ChannelGridLayout.h"
 
-#include "grid/ChannelDecode.h"
 #include "grid/ChannelWords.h"
-
-#include <string>
+#include "grid/LanguageTables.h"
 
 namespace tevano {
 
@@ -16,14 +14,8 @@ std::array<std::int32_t, 13> ColumnWidths(std::int32_t w) {
             times(0.8),  w,         narrow,    w,      times(1.2), w};
 }
 
-void SetUpGridColumns(GridControl& grid) {
-    for (std::int32_t col = 0; col < grid.Cols(); ++col) {
-        grid.SetColAlignment(col, GridControl::kAlignCenterCenter);
-    }
-    const std::array<std::int32_t, 13> widths = ColumnWidths(grid.ColWidth(2));
-    for (std::int32_t col = 0; col < kGridColumns; ++col) {
-        grid.SetColWidth(col, widths[static_cast<std::size_t>(col)]);
-    }
+std::string ChannelHeader(int column, Language language, bool switched) {
+    return switched ? SwitchedHeader(column, language) : FirstSetupHeader(column, language);
 }
 
 void FillFormLists(ChannelForm& form, Language language) {
@@ -34,22 +26,12 @@ void FillFormLists(ChannelForm& form, Language language) {
     form.field.SetCurSel(2);
 }
 
-void WriteFirstSetupHeaders(GridControl& grid, Language language) {
-    for (int col = 0; col < kGridColumns; ++col) {
-        grid.SetTextMatrix(0, col, FirstSetupHeader(col, language));
-    }
-}
-
-void WriteChannelNumbers(GridControl& grid) {
-    for (int channel = 1; channel <= kChannelCount; ++channel) {
-        grid.SetTextMatrix(channel, kColChannel, std::to_string(channel));
-    }
-}
-
-void ShowImage(const RadioImage& image, ChannelForm& form, Language language) {
-    DecodeChannels(image, form, language);
-    WriteFirstSetupHeaders(form.grid, language);
-    WriteChannelNumbers(form.grid);
+void ShowImage(const RadioImage& image, ChannelForm& form) {
+    const int field = image[kFieldByte] - kFieldBase;
+    form.field.SetCurSel(field >= 0 && field <= 9 ? field : 0);
+    const int type = image[kTypeByte] - kTypeBase;
+    form.type.SetCurSel(type > 2 ? 0 : type);
+    form.manual.SetCurSel((image[kManualByte] & kManualOpenBit) != 0 ? 0 : 1);
 }
 
 } // namespace tevano

@@ -1,5 +1,5 @@
-// The channel grid's set-up as the view does it: centred columns, widths as multiples of the
-// width W an unsized column reports, the header row, the channel numbers, and the initial update.
+// The channel table's set-up: column widths as multiples of a base width W, the header words,
+// the three form lists' entries and first picks, and what showing an image puts in the lists.
 #pragma once
 
 #include "base/Language.h"
@@ -8,27 +8,25 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 namespace tevano {
 
-// The 13 column widths for a base width W (twips), each W x factor cut toward zero.
+// The 13 column widths for a base width W, each W x factor cut toward zero.
 std::array<std::int32_t, 13> ColumnWidths(std::int32_t w);
 
-// First set-up of the grid: every column centred, then the widths from W read off column 2.
-void SetUpGridColumns(GridControl& grid);
+// The sum of the factors: the 13 columns fill 11.92 W.
+constexpr double kColumnFactorSum = 11.92;
+
+// A column's header: as the first set-up writes it, or as the language switch does.
+std::string ChannelHeader(int column, Language language, bool switched);
 
 // Fills the three form lists with their entries and makes the first set-up's picks
 // ("Type" entry 0, "Field" entry 2).
 void FillFormLists(ChannelForm& form, Language language);
 
-// Row 0 with the first set-up's headers.
-void WriteFirstSetupHeaders(GridControl& grid, Language language);
-
-// Column 0 of rows 1 to 128: "1" to "128".
-void WriteChannelNumbers(GridControl& grid);
-
-// What every initial update of the view shows: the image decoded into the rows and the three
-// lists, then the headers and the channel numbers.
-void ShowImage(const RadioImage& image, ChannelForm& form, Language language);
+// What every initial update of the view shows of the image besides its channels: the picks of
+// the three lists, read from their bytes.
+void ShowImage(const RadioImage& image, ChannelForm& form);
 
 } // namespace tevano

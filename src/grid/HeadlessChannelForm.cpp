@@ -6,7 +6,6 @@ namespace tevano {
 
 HeadlessChannelForm::HeadlessChannelForm(Language language) {
     FillFormLists(form_, language);
-    SetUpGridColumns(grid);
 }
 
 } // namespace tevano

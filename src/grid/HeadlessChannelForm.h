@@ -1,11 +1,10 @@
-// The channel form without a display: a grid model and the three lists, set up as the view
-// sets them up. The command-line tool, the report and the tests work on it.
+// The channel form's three lists without a display, set up as the view sets them up. The
+// command-line tool, the report and the tests work on it beside the image.
 #pragma once
 
 #include "base/Language.h"
 #include "grid/ChannelForm.h"
 #include "grid/ChoiceList.h"
-#include "grid/GridModel.h"
 
 namespace tevano {
 
@@ -19,13 +18,12 @@ public:
     ChannelForm& Form() { return form_; }
     const ChannelForm& Form() const { return form_; }
 
-    GridModel grid;
     ChoiceListModel type;
     ChoiceListModel field;
     ChoiceListModel manual;
 
 private:
-    ChannelForm form_{grid, type, field, manual};
+    ChannelForm form_{type, field, manual};
 };
 
 } // namespace tevano

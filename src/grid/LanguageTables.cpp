@@ -19,37 +19,6 @@ constexpr std::array<FormLabel, 5> kFormLabels = {{
 constexpr Word kRxHeaderAfterSwitch{"Receive(MHz)", "接收频率"};
 constexpr Word kTxHeaderAfterSwitch{"Transmit(MHz)", "发射频率"};
 
-// The cell words with a twin, per column. "MSK", "DTMF", "CCIR" and "QT/DQT" read the same in
-// both languages and are not translated.
-constexpr std::array<Word, 2> kBandwidthWords = {kWide, kNarrow};
-constexpr std::array<Word, 2> kScanWords = {kYes, kNo};
-constexpr std::array<Word, 2> kTxPowerWords = {kHigh, kLow};
-constexpr std::array<Word, 1> kOptSignalWords = {kNone};
-constexpr std::array<Word, 2> kPttIdWords = {kOff, kOn};
-constexpr std::array<Word, 2> kBusyLockWords = {kClose, kCarrier};
-constexpr std::array<Word, 2> kRepeatInvertWords = {kForward, kReverse};
-
-std::span<const Word> CellWords(int column) {
-    switch (column) {
-    case kColBandwidth:
-        return kBandwidthWords;
-    case kColScan:
-        return kScanWords;
-    case kColTxPower:
-        return kTxPowerWords;
-    case kColOptSignal:
-        return kOptSignalWords;
-    case kColPttId:
-        return kPttIdWords;
-    case kColBusyLock:
-        return kBusyLockWords;
-    case kColRepeatInvert:
-        return kRepeatInvertWords;
-    default:
-        return {};
-    }
-}
-
 // The list entries after a switch. The Opt Signal list offers "MDC1200" where the first set-up
 // offers "MSK" (both stand for the same value), and the manual-setting list "YES"/"NO" where
 // the form's template holds "Open"/"Close"; that list is used by position only.
@@ -89,15 +58,6 @@ std::string SwitchedHeader(int column, Language language) {
         return kTxHeaderAfterSwitch.In(language);
     }
     return FirstSetupHeader(column, language);
-}
-
-std::string TranslateCell(int column, const std::string& text, Language to) {
-    for (const Word& word : CellWords(column)) {
-        if (text == In(Other(to), word)) {
-            return word.In(to);
-        }
-    }
-    return text;
 }
 
 std::vector<std::string> SwitchedList::Entries(Language language) const {

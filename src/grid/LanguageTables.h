@@ -1,6 +1,5 @@
 // What the language switch rewrites on the channel form, as data: the labels by control id, the
-// grid's header row, the words of the channel cells that have a twin in the other language, and
-// the entries the form's choice lists are refilled with.
+// table's header words, and the entries the form's choice lists are refilled with.
 #pragma once
 
 #include "base/Language.h"
@@ -40,11 +39,6 @@ std::span<const FormLabel> FormLabelsAfterSwitch();
 // Row 0 as the switch writes it; the English frequency columns read "Receive(MHz)" and
 // "Transmit(MHz)" here, where the first set-up writes "Rx Frequency" and "Tx Frequency".
 std::string SwitchedHeader(int column, Language language);
-
-// A channel cell's text in the new language: a text that is a word of the column in the other
-// language becomes its twin; frequencies, tones, names, empty cells and words of the new
-// language stay as they are.
-std::string TranslateCell(int column, const std::string& text, Language to);
 
 struct SwitchedList {
     int controlId;

@@ -1,5 +1,7 @@
 #include "report/ReportLayout.h"
 
+#include "grid/ChannelDecode.h"
+#include "grid/ChannelGridLayout.h"
 #include "grid/ChannelWords.h"
 #include "report/ReportColumns.h"
 #include "report/ReportFaces.h"
@@ -24,6 +26,22 @@ constexpr std::array<std::array<int, kPrintedColumns>, 2> kColumnX = {{
     {1, 5, 14, 24, 32, 40, 46, 55, 64, 74, 82, 0, 0},
     {1, 5, 14, 25, 33, 40, 46, 54, 62, 70, 78, 0, 0},
 }};
+
+// What the table shows: row 0 its headers, row n channel n's texts with its number in column 0.
+using ChannelRows = std::vector<ChannelRowTexts>;
+
+ChannelRows ShownChannelRows(const RadioImage& image, const ChannelForm& form, Language language) {
+    ChannelRows rows(kChannelCount + 1);
+    for (int col = 0; col < kGridColumns; ++col) {
+        rows[0][static_cast<std::size_t>(col)] = ChannelHeader(col, language, form.switchedHeaders);
+    }
+    for (int channel = 1; channel <= kChannelCount; ++channel) {
+        ChannelRowTexts& row = rows[static_cast<std::size_t>(channel)];
+        row = DecodeChannel(image, channel, language);
+        row[kColChannel] = std::to_string(channel);
+    }
+    return rows;
+}
 
 // The least room between two neighbouring texts of a line: two blanks of the face in use.
 constexpr const char* kGap = "  ";
@@ -75,21 +93,21 @@ std::int32_t DrawSettingsBlock(std::int32_t y, std::int32_t w, std::int32_t line
 
 // The headings of the printed columns: the grid's own headers of columns 0, 3, 4, 11 and 12 and
 // the report's words for the others.
-std::vector<std::string> ChannelHeadings(const GridControl& grid, Language language) {
+std::vector<std::string> ChannelHeadings(const ChannelRows& rows, Language language) {
     const auto word = [language](ReportTextId id) { return ReportText(id, language); };
-    return {grid.TextMatrix(0, 0),
+    return {rows[0].at(0),
             word(ReportTextId::RxHeading),
             word(ReportTextId::TxHeading),
-            grid.TextMatrix(0, 3),
-            grid.TextMatrix(0, 4),
+            rows[0].at(3),
+            rows[0].at(4),
             word(ReportTextId::BandwidthHeading),
             word(ReportTextId::ScanHeading),
             word(ReportTextId::TxPowerHeading),
             word(ReportTextId::OptSignalHeading),
             word(ReportTextId::PttIdHeading),
             word(ReportTextId::BusyLockHeading),
-            grid.TextMatrix(0, 11),
-            grid.TextMatrix(0, 12)};
+            rows[0].at(11),
+            rows[0].at(12)};
 }
 
 // The channel table's face and where its columns start, the same on every page: the widest text
@@ -101,12 +119,12 @@ struct ChannelTable {
 };
 
 std::vector<std::int32_t> ColumnWidths(const std::vector<std::string>& headings,
-                                       const GridControl& grid, ReportPainter& painter) {
+                                       const ChannelRows& rows, ReportPainter& painter) {
     std::vector<std::int32_t> widths;
     for (int col = 0; col < kPrintedColumns; ++col) {
         std::int32_t widest = painter.TextWidth(headings[static_cast<std::size_t>(col)]);
         for (int row = 1; row <= kChannelCount; ++row) {
-            widest = std::max(widest, painter.TextWidth(grid.TextMatrix(row, col)));
+            widest = std::max(widest, painter.TextWidth(rows[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)]));
         }
         widths.push_back(widest);
     }
@@ -115,7 +133,7 @@ std::vector<std::int32_t> ColumnWidths(const std::vector<std::string>& headings,
 
 // Selects the table's face (the caller restores it) and places the columns.
 ChannelTable SelectChannelTable(const ReportFont& bodyFont, std::int32_t w, std::int32_t pageWidth,
-                                const std::vector<std::string>& headings, const GridControl& grid,
+                                const std::vector<std::string>& headings, const ChannelRows& rows,
                                 Language language, ReportPainter& painter) {
     const std::array<int, kPrintedColumns>& columnX = kColumnX[static_cast<std::size_t>(language)];
     ChannelTable table;
@@ -128,7 +146,7 @@ ChannelTable SelectChannelTable(const ReportFont& bodyFont, std::int32_t w, std:
         for (const int x : columnX) {
             wantedX.push_back(static_cast<std::int32_t>(x * w * scale));
         }
-        const std::vector<std::int32_t> widths = ColumnWidths(headings, grid, painter);
+        const std::vector<std::int32_t> widths = ColumnWidths(headings, rows, painter);
         table.x = PlaceInLine(wantedX, widths, painter.TextWidth(kGap));
         if (table.x.back() + widths.back() <= pageWidth || scale * kShrinkStep < kSmallestScale) {
             return table;
@@ -138,14 +156,14 @@ ChannelTable SelectChannelTable(const ReportFont& bodyFont, std::int32_t w, std:
 }
 
 void DrawChannelSection(int page, std::int32_t y, std::int32_t w, std::int32_t lineHeight,
-                        std::int32_t pageWidth, const ReportFont& bodyFont, const GridControl& grid,
+                        std::int32_t pageWidth, const ReportFont& bodyFont, const ChannelRows& rows,
                         Language language, ReportPainter& painter) {
     painter.DrawText(5 * w, y, ReportText(ReportTextId::ChannelSetting, language));
     y = StepDownOneAndAFifth(y, lineHeight);
     // Each heading stands at its column's x, as every cell does.
-    const std::vector<std::string> headings = ChannelHeadings(grid, language);
+    const std::vector<std::string> headings = ChannelHeadings(rows, language);
     const ChannelTable table =
-        SelectChannelTable(bodyFont, w, pageWidth, headings, grid, language, painter);
+        SelectChannelTable(bodyFont, w, pageWidth, headings, rows, language, painter);
     for (std::size_t col = 0; col < headings.size(); ++col) {
         painter.DrawText(table.x[col], y, headings[col]);
     }
@@ -153,7 +171,7 @@ void DrawChannelSection(int page, std::int32_t y, std::int32_t w, std::int32_t l
     for (int row = span.first; row <= span.last; ++row) {
         y -= table.lineHeight;
         for (int col = 0; col < kPrintedColumns; ++col) {
-            painter.DrawText(table.x[static_cast<std::size_t>(col)], y, grid.TextMatrix(row, col));
+            painter.DrawText(table.x[static_cast<std::size_t>(col)], y, rows[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)]);
         }
     }
     painter.RestoreFont();
@@ -217,7 +235,8 @@ bool DrawReportPage(int page, const PageRect& rect, int dpiX, int dpiY, const Ra
     }
     const auto pageWidth = static_cast<std::int32_t>(
         (static_cast<std::int64_t>(rect.right) - rect.left) * kTwipsPerInch / dpiX);
-    DrawChannelSection(page, y, w, lineHeight, pageWidth, bodyFont, form.grid, language, painter);
+    DrawChannelSection(page, y, w, lineHeight, pageWidth, bodyFont,
+                       ShownChannelRows(image, form, language), language, painter);
     painter.RestoreFont();
     return true;
 }

@@ -43,9 +43,9 @@ struct ChannelSpan {
 };
 ChannelSpan ReportPageChannels(int page);
 
-// Draws one page (1 to 5). The channel rows are the grid's texts as they stand; the settings
-// are read from the image. Draws nothing and returns false for another page number or a
-// device that reports no resolution.
+// Draws one page (1 to 5). The channel rows are the image's channels in the table's words and
+// headers; the settings are read from the image. Draws nothing and returns false for another
+// page number or a device that reports no resolution.
 bool DrawReportPage(int page, const PageRect& rect, int dpiX, int dpiY, const RadioImage& image,
                     const ChannelForm& form, Language language, ReportPainter& painter);
 

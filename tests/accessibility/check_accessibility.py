@@ -4,8 +4,9 @@ control of the Optional Features and Side Key dialogs must be named.
 
 Run by run-accessibility.sh inside a D-Bus session and a virtual display:
     check_accessibility.py TEVANO TEVANO_CLI WORKDIR
-With TEVANO_A11Y_GRID=1 it also reads the whole table and works a cell editor with the
-keyboard (the checks for the model/view channel table).
+It reads the table (128 rows, 13 columns, their headers and cell texts against the CLI's
+show). With TEVANO_A11Y_GRID=1 it also works a cell editor with the keyboard and looks for it
+inside the table.
 """
 import os
 import subprocess
@@ -124,6 +125,8 @@ def check_grid(app, cli, demo):
         cells = shown[row].split("\t")
         for column in range(13):
             assert grid.getAccessibleAt(row - 1, column).name == cells[column], (row, column)
+    if os.environ.get("TEVANO_A11Y_GRID") != "1":
+        return
     # F2 on channel 1's receive frequency opens its editor, named by channel and column and
     # inside the table; Enter commits and leaves the focus in the table.
     cell = grid.getAccessibleAt(0, 1)
@@ -154,8 +157,7 @@ def main():
         groups = check_dialog(app, "Optional Features", "Optional Features")
         assert groups >= 2, "Optional Features shows %d groups" % groups
         check_dialog(app, "Side Key", "Side Key")
-        if os.environ.get("TEVANO_A11Y_GRID") == "1":
-            check_grid(app, cli, demo)
+        check_grid(app, cli, demo)
         print("accessibility: the table and both dialogs are named")
         open(os.path.join(work, "passed"), "w").close()
     finally:

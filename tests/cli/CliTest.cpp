@@ -104,9 +104,7 @@ TEST_F(CliTest, ResaveEqualsOpenThenSave) {
         ASSERT_EQ(run.status, 0) << run.err;
         RadioImage image{};
         HeadlessChannelForm form(chinese ? Language::Chinese : Language::English);
-        ASSERT_TRUE(OpenChannelFile(Path("in.sin"), image, form.Form(),
-                                    chinese ? Language::Chinese : Language::English)
-                        .Ok());
+        ASSERT_TRUE(OpenChannelFile(Path("in.sin"), image, form.Form()).Ok());
         ASSERT_TRUE(SaveChannelFile(Path("expected.sin"), form.Form(), image).Ok());
         EXPECT_EQ(ReadText(Path("out.sin")), ReadText(Path("expected.sin")));
     }

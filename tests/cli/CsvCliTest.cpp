@@ -3,7 +3,9 @@
 // as it was with every refused row on stderr, and the options that take part of a list, cut its
 // names or place it from a channel.
 
+#include "grid/Channel.h"
 #include "grid/ChannelDecode.h"
+#include "grid/ChannelEncode.h"
 #include "grid/ChannelFileOps.h"
 #include "grid/ChannelGridLayout.h"
 #include "grid/ChannelWords.h"
@@ -51,11 +53,13 @@ protected:
         RadioImage image{};
         MakeNewImage(image);
         HeadlessChannelForm form(Language::English);
-        ShowImage(image, form.Form(), Language::English);
+        ShowImage(image, form.Form());
         for (const auto& [channel, cells] : rows) {
+            ChannelRowTexts row;
             for (int col = 1; col <= 12; ++col) {
-                form.grid.SetTextMatrix(channel, col, cells[static_cast<std::size_t>(col - 1)]);
+                row[static_cast<std::size_t>(col)] = cells[static_cast<std::size_t>(col - 1)];
             }
+            WriteChannel(ParseChannel(row, image, channel), channel, image);
         }
         ASSERT_TRUE(SaveChannelFile(Path(name), form.Form(), image).Ok());
     }
@@ -63,7 +67,7 @@ protected:
     ChannelRowTexts Channel(const std::string& name, int channel) const {
         RadioImage image{};
         HeadlessChannelForm form(Language::English);
-        EXPECT_TRUE(OpenChannelFile(Path(name), image, form.Form(), Language::English).Ok());
+        EXPECT_TRUE(OpenChannelFile(Path(name), image, form.Form()).Ok());
         return DecodeChannel(image, channel, Language::English);
     }
 

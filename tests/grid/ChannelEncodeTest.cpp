@@ -122,7 +122,7 @@ TEST(ChannelEncode, FormListsAndFixedMark) {
 TEST(ChannelEncode, NewDocumentSavedAsIs) {
     HeadlessChannelForm form(Language::English);
     RadioImage image = NewImage();
-    ShowImage(image, form.Form(), Language::English);
+    ShowImage(image, form.Form());
     EncodeChannels(form.Form(), image);
     RadioImage expected = NewImage();
     for (int channel = 1; channel <= 128; ++channel) {

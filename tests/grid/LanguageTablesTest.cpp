@@ -7,56 +7,6 @@
 namespace tevano {
 namespace {
 
-TEST(LanguageTables, CellWordsBecomeTheirTwin) {
-    EXPECT_EQ(TranslateCell(kColBandwidth, "Wide", Language::Chinese), "宽");
-    EXPECT_EQ(TranslateCell(kColBandwidth, "窄", Language::English), "Narrow");
-    EXPECT_EQ(TranslateCell(kColPttId, "OFF", Language::Chinese), "关");
-    EXPECT_EQ(TranslateCell(kColBusyLock, "载波", Language::English), "Carrier");
-    EXPECT_EQ(TranslateCell(kColRepeatInvert, "Reverse", Language::Chinese), "反向");
-
-    // Left as they are: frequencies, tones, names, codes the same in both languages, empty
-    // cells, a word of another column, a word that is already in the new language, and a word
-    // that differs in letter case.
-    const struct {
-        int column;
-        const char* text;
-        Language to;
-    } unchanged[] = {
-        {kColRxFrequency, "145.12500", Language::Chinese},
-        {kColRxTone, "OFF", Language::Chinese},
-        {kColTxTone, "D023N", Language::Chinese},
-        {kColName, "Yes", Language::Chinese},
-        {kColOptSignal, "MSK", Language::Chinese},
-        {kColOptSignal, "DTMF", Language::English},
-        {kColBusyLock, "QT/DQT", Language::Chinese},
-        {kColScan, "", Language::Chinese},
-        {kColBandwidth, "Yes", Language::Chinese},
-        {kColTxPower, "高", Language::Chinese},
-        {kColTxPower, "High", Language::English},
-        {kColScan, "yes", Language::Chinese},
-        {kColPttId, "Off", Language::Chinese},
-        {kColChannel, "12", Language::English},
-    };
-    for (const auto& c : unchanged) {
-        EXPECT_EQ(TranslateCell(c.column, c.text, c.to), c.text) << c.column << " " << c.text;
-    }
-}
-
-TEST(LanguageTables, EveryOverlayWordSurvivesASwitchThereAndBack) {
-    for (int column = kColBandwidth; column <= kColRepeatInvert; ++column) {
-        for (const Language language : {Language::English, Language::Chinese}) {
-            for (const std::string& word : OverlayListEntries(column, language)) {
-                const std::string switched = TranslateCell(column, word, Other(language));
-                EXPECT_EQ(TranslateCell(column, switched, language), word) << column << " " << word;
-                // Every word of a list lands on a word of the same list in the other language.
-                const auto other = OverlayListEntries(column, Other(language));
-                EXPECT_NE(std::find(other.begin(), other.end(), switched), other.end())
-                    << column << " " << word;
-            }
-        }
-    }
-}
-
 TEST(LanguageTables, HeadersAfterASwitch) {
     EXPECT_EQ(SwitchedHeader(kColRxFrequency, Language::English), "Receive(MHz)");
     EXPECT_EQ(SwitchedHeader(kColTxFrequency, Language::English), "Transmit(MHz)");

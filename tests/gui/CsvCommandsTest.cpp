@@ -7,6 +7,7 @@
 #include "ProgramFixture.h"
 #include "SampleFiles.h"
 
+#include "grid/Channel.h"
 #include "resources/CommandIds.h"
 #include "shell/DisplayLanguage.h"
 
@@ -59,8 +60,8 @@ private slots:
 
         // A name typed into channel 2 and not yet committed goes into the list.
         program.ClickCell(2, 12);
-        QVERIFY(program.View().NameEdit()->isVisible());
-        QTest::keyClicks(program.View().NameEdit(), "UHF-2"); // replaces the selected name
+        QVERIFY(program.LineEditor() != nullptr);
+        QTest::keyClicks(program.LineEditor(), "UHF-2"); // replaces the selected name
 
         program.prompts.SaveFile(program.Path("list")); // no suffix: ".csv" is added
         Trigger(program, res::cmd::kFileExportCsv);
@@ -72,10 +73,10 @@ private slots:
         QVERIFY(program.prompts.Questions().empty());
         const QString exported = "Exported 2 channels to \"" + program.Path("list.csv") + "\".";
         QCOMPARE(program.Frame().MessageText(), exported);
-        QVERIFY(!program.View().NameEdit()->isVisible());
+        QVERIFY(program.LineEditor() == nullptr);
 
         // The word stays while the mouse goes over the form, and gives way after a click.
-        QWidget* grid = program.Grid().viewport();
+        QWidget* grid = program.Table().viewport();
         QTest::mouseMove(grid, grid->rect().center());
         QCOMPARE(program.Frame().MessageText(), exported);
         QWidget* other = program.View().Control(2003);
@@ -87,8 +88,11 @@ private slots:
     void exportNamesTheChannelsItLeavesOut() {
         ProgramFixture program;
         QVERIFY(program.Start());
-        program.Grid().SetTextMatrix(4, 2, "146.00000");
-        program.Grid().SetTextMatrix(9, 2, "147.00000");
+        for (const auto& [channel, tx] : {std::pair{4, 14600000U}, std::pair{9, 14700000U}}) {
+            Channel transmitOnly;
+            transmitOnly.tx = tx;
+            WriteChannel(transmitOnly, channel, program.Document().Image());
+        }
         program.prompts.SaveFile(program.Path("out.csv"));
         Trigger(program, res::cmd::kFileExportCsv);
         QCOMPARE(ReadFile(program.Path("out.csv")), kHeader);
@@ -153,14 +157,14 @@ private slots:
         WriteSampleFile(program.Path("sample.sin"));
         QVERIFY(program.StartActive({program.Path("sample.sin")}));
         program.ClickCell(1, 5);
-        QVERIFY(program.View().OverlayList(5)->isVisible());
-        QCOMPARE(program.View().OverlayList(5)->currentText(), QString("Wide"));
+        QVERIFY(program.ListEditor() != nullptr);
+        QCOMPARE(program.ListEditor()->currentText(), QString("Wide"));
         WriteFile(program.Path("in.csv"), kHeader + "1,CALL,145.000000,,,,,,,,,,NFM\n");
         program.prompts.OpenFile(program.Path("in.csv"));
         Trigger(program, res::cmd::kFileImportCsv);
         QCOMPARE(program.Cell(1, 5), QString("Narrow"));
         program.ClickCell(1, 5);
-        QCOMPARE(program.View().OverlayList(5)->currentText(), QString("Narrow"));
+        QCOMPARE(program.ListEditor()->currentText(), QString("Narrow"));
         program.ClickCell(3, 1);
         QCOMPARE(program.Cell(1, 5), QString("Narrow"));
     }

@@ -24,19 +24,19 @@ inline void Enter() {
 
 // The table's index of a channel cell (row and column from 1).
 inline QModelIndex Index(ProgramFixture& program, int row, int col) {
-    return program.Grid().model()->index(row - 1, col - 1);
+    return program.Table().model()->index(row - 1, col);
 }
 
-// The cell's rectangle inside the grid widget, where the overlays are placed.
+// The cell's rectangle inside the table widget, where its editor opens.
 inline QRect CellRect(ProgramFixture& program, int row, int col) {
-    CMSFlexGrid& grid = program.Grid();
+    ChannelTableView& grid = program.Table();
     const QRect inViewport = grid.visualRect(Index(program, row, col));
     return inViewport.translated(grid.viewport()->mapTo(&grid, QPoint(0, 0)));
 }
 
 // A turn of the mouse wheel over the grid; a negative turn scrolls down.
 inline void Wheel(ProgramFixture& program, int angle) {
-    QWidget* viewport = program.Grid().viewport();
+    QWidget* viewport = program.Table().viewport();
     const QPointF at = viewport->rect().center();
     QWheelEvent wheel(at, viewport->mapToGlobal(at), QPoint(), QPoint(0, angle), Qt::NoButton,
                       Qt::NoModifier, Qt::NoScrollPhase, false);

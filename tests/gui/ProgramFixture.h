@@ -6,14 +6,16 @@
 #include "ScriptedPrompts.h"
 #include "VirtualRadioProcess.h"
 
-#include "grid/ui/CMSFlexGrid.h"
 #include "grid/ui/CTevView.h"
+#include "grid/ui/ChannelTableView.h"
 #include "image/ui/CTevDoc.h"
 #include "shell/IniFile.h"
 #include "shell/ui/CMainFrame.h"
 #include "shell/ui/CTevApp.h"
 
+#include <QComboBox>
 #include <QDir>
+#include <QLineEdit>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -86,9 +88,15 @@ public:
     CTevApp& App() { return *app_; }
     CMainFrame& Frame() { return *app_->MainFrame(); }
     CTevView& View() { return *app_->View(); }
-    CMSFlexGrid& Grid() { return app_->View()->Grid(); }
+    ChannelTableView& Table() { return app_->View()->Table(); }
     CTevDoc& Document() { return *app_->Document(); }
-    QString Cell(int row, int col) { return QString::fromStdString(Grid().TextMatrix(row, col)); }
+    // A cell's text: row 1 to 128 is the channel, column 1 to 12 its field; row 0 the headers.
+    QString Cell(int row, int col) {
+        if (row == 0) {
+            return Table().model()->headerData(col, Qt::Horizontal).toString();
+        }
+        return Table().model()->index(row - 1, col).data().toString();
+    }
     // The twelve cells of a channel's row.
     QStringList Row(int row) {
         QStringList texts;
@@ -98,10 +106,18 @@ public:
         return texts;
     }
 
+    // The editor open over the current cell, nullptr when none is.
+    QWidget* Editor() { return Table().Delegate().OpenEditor(); }
+    QLineEdit* LineEditor() { return qobject_cast<QLineEdit*>(Editor()); }
+    QComboBox* ListEditor() { return qobject_cast<QComboBox*>(Editor()); }
+    // The current cell: channel 1 to 128 and column 1 to 12.
+    int CurrentRow() { return Table().currentIndex().row() + 1; }
+    int CurrentCol() { return Table().currentIndex().column(); }
+
     // Clicks the cell (row and column from 1), scrolled into view first, as the user would.
     void ClickCell(int row, int col) {
-        CMSFlexGrid& grid = Grid();
-        const QModelIndex index = grid.model()->index(row - 1, col - 1);
+        ChannelTableView& grid = Table();
+        const QModelIndex index = grid.model()->index(row - 1, col);
         grid.scrollTo(index);
         QTest::mouseClick(grid.viewport(), Qt::LeftButton, Qt::NoModifier,
                           grid.visualRect(index).center());

@@ -173,12 +173,12 @@ private slots:
     void theKeyboardStartsOnChannelOne() {
         ProgramFixture program;
         QVERIFY(program.StartActive());
-        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(&program.Grid()));
-        QCOMPARE(program.Grid().Row(), 1);
-        QCOMPARE(program.Grid().Col(), 1);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(&program.Table()));
+        QCOMPARE(program.CurrentRow(), 1);
+        QCOMPARE(program.CurrentCol(), 1);
         program.View().Control(1011)->setFocus();
         program.App().OnCommand(res::cmd::kFileNew);
-        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(&program.Grid()));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(&program.Table()));
     }
 
     // Every key a menu item shows runs that item, in both languages, and no key is shown twice.
@@ -355,7 +355,7 @@ private slots:
     void ctrlROpensReadFromRadioAndCtrlTTestMode() {
         ProgramFixture program;
         QVERIFY(program.StartActive());
-        QTest::keyClick(program.Grid().viewport(), Qt::Key_R, Qt::ControlModifier);
+        QTest::keyClick(program.Table().viewport(), Qt::Key_R, Qt::ControlModifier);
         CProgressDlg* progress = OpenProgressWindow();
         QVERIFY(progress != nullptr);
         QCOMPARE(progress->windowTitle(), QString("Reading Data Progress"));
@@ -366,7 +366,7 @@ private slots:
         QString caption;
         QVERIFY(WhileOpen<CTestModeDlg>(
             [&program] {
-                QTest::keyClick(program.Grid().viewport(), Qt::Key_T, Qt::ControlModifier);
+                QTest::keyClick(program.Table().viewport(), Qt::Key_T, Qt::ControlModifier);
             },
             [&caption](CTestModeDlg& dialog) { caption = dialog.windowTitle(); }));
         QCOMPARE(caption, QString("Debug Mode for Tevano"));

@@ -79,7 +79,7 @@ private slots:
         QCOMPARE(dialog->Bar()->minimum(), 0);
         QCOMPARE(dialog->Bar()->maximum(), 394);
         QCOMPARE(dialog->Bar()->value(), 0);
-        const CMSFlexGrid& grid = program.Grid();
+        const ChannelTableView& grid = program.Table();
         const QPoint offCentre = dialog->frameGeometry().center() -
                                  QRect(grid.mapToGlobal(QPoint(0, 0)), grid.size()).center();
         QVERIFY2(offCentre.manhattanLength() <= 2, "the dialog is centred over the grid");
@@ -165,8 +165,8 @@ private slots:
         VirtualRadioProcess radio({"--baud", "0", "--save", program.Path("radio.sin")});
         QVERIFY(program.StartWithRadio(radio, {program.Path("file.sin")}));
         // Channel 3 is being typed into when the user chooses the command.
-        CMSFlexGrid& grid = program.Grid();
-        const QModelIndex cell = grid.model()->index(2, 0);
+        ChannelTableView& grid = program.Table();
+        const QModelIndex cell = grid.model()->index(2, 1);
         QTest::mouseClick(grid.viewport(), Qt::LeftButton, Qt::NoModifier,
                           grid.visualRect(cell).center());
         QTest::keyClicks(QApplication::focusWidget(), "146.5");

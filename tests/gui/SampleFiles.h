@@ -1,6 +1,8 @@
 // Channel data files for the widget tests, saved through the same encode as the program's.
 #pragma once
 
+#include "grid/Channel.h"
+#include "grid/ChannelEncode.h"
 #include "grid/ChannelFileOps.h"
 #include "grid/ChannelGridLayout.h"
 #include "grid/HeadlessChannelForm.h"
@@ -15,7 +17,7 @@ namespace tevano::testing {
 inline void WriteSampleFile(const QString& path) {
     HeadlessChannelForm form(Language::English);
     RadioImage image = NewImage();
-    ShowImage(image, form.Form(), Language::English);
+    ShowImage(image, form.Form());
     const char* rows[2][12] = {
         {"145.00000", "145.00000", "OFF", "88.5", "Wide", "Yes", "High", "DTMF", "ON", "Close",
          "Forward", "CALL"},
@@ -23,9 +25,11 @@ inline void WriteSampleFile(const QString& path) {
          "Reverse", "UHF"},
     };
     for (int row = 0; row < 2; ++row) {
+        ChannelRowTexts cells;
         for (int col = 1; col <= 12; ++col) {
-            form.grid.SetTextMatrix(row + 1, col, rows[row][col - 1]);
+            cells[static_cast<std::size_t>(col)] = rows[row][col - 1];
         }
+        WriteChannel(ParseChannel(cells, image, row + 1), row + 1, image);
     }
     if (!SaveChannelFile(path.toStdString(), form.Form(), image).Ok()) {
         qFatal("cannot write the sample file %s", qPrintable(path));

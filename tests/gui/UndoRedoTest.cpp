@@ -70,12 +70,12 @@ private slots:
 
         // Enter left the focus in the transmit frequency's edit, which has nothing typed to undo:
         // the key undoes the channel.
-        QCOMPARE(Focus(), program.View().FrequencyEdit());
+        QCOMPARE(Focus(), program.LineEditor());
         CtrlZ();
         QCOMPARE(program.Row(3), EmptyRow());
-        QVERIFY(!program.View().FrequencyEdit()->isVisible());
-        QCOMPARE(Focus(), static_cast<QWidget*>(&program.Grid()));
-        QCOMPARE(std::make_pair(program.Grid().Row(), program.Grid().Col()), std::make_pair(3, 1));
+        QVERIFY(program.LineEditor() == nullptr);
+        QCOMPARE(Focus(), static_cast<QWidget*>(&program.Table()));
+        QCOMPARE(std::make_pair(program.CurrentRow(), program.CurrentCol()), std::make_pair(3, 1));
         QVERIFY(!program.Document().IsModified()); // as new again
         QCOMPARE(Offered(program), std::make_pair(false, true));
 
@@ -93,13 +93,13 @@ private slots:
         program.ClickCell(1, 1);
         Type("146");
         Enter(); // a step; the edit opens on the transmit frequency
-        QLineEdit* edit = program.View().FrequencyEdit();
+        QLineEdit* edit = program.LineEditor();
         QCOMPARE(edit->text(), QString("145.00000"));
         Type("147");
         QCOMPARE(edit->text(), QString("147"));
 
         CtrlZ();
-        QVERIFY(edit->isVisible());
+        QCOMPARE(program.LineEditor(), edit);
         QCOMPARE(program.Cell(1, 1), QString("146.00000"));
         QVERIFY(edit->text() != "147");
         for (int i = 0; i < 5 && edit->isUndoAvailable(); ++i) {
@@ -115,19 +115,21 @@ private slots:
 
         // Nothing of its own left: the edit is put away and the channel's step undone.
         CtrlZ();
-        QVERIFY(!edit->isVisible());
+        QVERIFY(program.LineEditor() == nullptr);
         QCOMPARE(program.Cell(1, 1), QString("145.00000"));
         QCOMPARE(program.Cell(1, 2), QString("145.00000"));
         QVERIFY(!program.Document().IsModified());
 
         // A digit typed on the grid opens the edit holding it, with nothing of the edit's own to
         // undo: the key drops it, without the range message a commit of "4" would bring.
-        CMSFlexGrid& grid = program.Grid();
-        QCOMPARE(std::make_pair(grid.Row(), grid.Col()), std::make_pair(1, 1));
+        ChannelTableView& grid = program.Table();
+        QCOMPARE(std::make_pair(program.CurrentRow(), program.CurrentCol()), std::make_pair(1, 1));
         QTest::keyClick(&grid, '4');
+        edit = program.LineEditor();
+        QVERIFY(edit != nullptr);
         QCOMPARE(edit->text(), QString("4"));
         CtrlZ();
-        QVERIFY(!edit->isVisible());
+        QVERIFY(program.LineEditor() == nullptr);
         QCOMPARE(program.Cell(1, 1), QString("145.00000"));
         QVERIFY(program.prompts.Questions().empty());
         QCOMPARE(Offered(program), std::make_pair(false, true)); // the 146 can still come back
@@ -136,17 +138,17 @@ private slots:
         program.ClickCell(1, 3);
         Type("67.0");
         Enter(); // a step; the list opens on the transmit tone
-        QComboBox* tones = program.View().ToneList();
+        QComboBox* tones = program.ListEditor();
         QCOMPARE(Focus(), static_cast<QWidget*>(tones));
         QCOMPARE(tones->currentText(), QString("88.5"));
         Type("7");
         QCOMPARE(tones->currentText(), QString("7"));
         CtrlZ();
-        QVERIFY(tones->isVisible());
+        QCOMPARE(program.ListEditor(), tones);
         QCOMPARE(tones->currentText(), QString("88.5"));
         QCOMPARE(program.Cell(1, 3), QString("67.0"));
         CtrlZ();
-        QVERIFY(!tones->isVisible());
+        QVERIFY(program.ListEditor() == nullptr);
         QCOMPARE(program.Cell(1, 3), QString("OFF"));
         QCOMPARE(program.Cell(1, 4), QString("88.5"));
     }
@@ -172,7 +174,7 @@ private slots:
 
         // The transmit frequency's edit is open on its empty cell, untouched: it is put away,
         // not committed (that would clear the receive tone left in column 4).
-        QVERIFY(program.View().FrequencyEdit()->isVisible());
+        QVERIFY(program.LineEditor() != nullptr);
         Menu(program, res::cmd::kEditUndo);
         QCOMPARE(field->currentIndex(), band);
         QCOMPARE(program.Row(2), cleared);
@@ -184,7 +186,7 @@ private slots:
         // A new change after undo: what was undone cannot come back.
         program.ClickCell(1, 12);
         Type("X");
-        program.Grid().SetRow(5); // leaving the cell commits the name
+        program.Table().GoTo(5, program.CurrentCol()); // leaving the cell commits the name
         QCOMPARE(program.Cell(1, 12), QString("X"));
         QCOMPARE(Offered(program), std::make_pair(true, false));
         Menu(program, res::cmd::kEditRedo);
@@ -245,7 +247,7 @@ private slots:
         QVERIFY(changed != keyByte);
         program.Frame().activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&program.Frame()));
-        program.Grid().setFocus();
+        program.Table().setFocus();
         QCOMPARE(Offered(program), std::make_pair(true, false));
         CtrlZ();
         QCOMPARE(program.Document().Image()[0x81D], keyByte);

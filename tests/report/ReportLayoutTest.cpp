@@ -1,6 +1,10 @@
 #include "RecordingPainter.h"
 
+#include "grid/Channel.h"
+#include "grid/ChannelDecode.h"
+#include "grid/ChannelEncode.h"
 #include "grid/ChannelGridLayout.h"
+#include "grid/ChannelWords.h"
 #include "grid/HeadlessChannelForm.h"
 #include "report/ReportLayout.h"
 #include "support/LanguageName.h"
@@ -26,7 +30,7 @@ constexpr std::int32_t W = 131;
 struct Report {
     explicit Report(Language inLanguage) : language(inLanguage), form(inLanguage) {
         MakeNewImage(image);
-        ShowImage(image, form.Form(), inLanguage);
+        ShowImage(image, form.Form());
     }
 
     std::vector<Draw> Page(int page, const PageRect& rect = kA4, int dpiX = kDpi, int dpiY = kDpi) {
@@ -79,16 +83,22 @@ TEST(ReportLayout, FontsAndTitle) {
     EXPECT_EQ(shifted[1], Text(4860 / 2 * 1440 / 300 - 18 * 274, -206, "The Third Page"));
 }
 
-TEST(ReportLayout, ChannelRowsComeFromTheGridTexts) {
+TEST(ReportLayout, ChannelRowsAreTheTablesTexts) {
     for (const Language language : {Language::English, Language::Chinese}) {
         Report report(language);
-        // Texts the decode would never write: the report prints the grid as it stands, the
-        // repeater invert and the name included.
-        const std::vector<std::string> cells = {"120", "a", "b", "c", "d", "e", "f",
-                                                "g",   "h", "i", "j", "k", "l"};
-        for (int col = 0; col < 13; ++col) {
-            report.form.grid.SetTextMatrix(120, col, cells[static_cast<std::size_t>(col)]);
+        ChannelRowTexts row120;
+        row120[kColRxFrequency] = "145.50000";
+        row120[kColRxTone] = "88.5";
+        row120[kColBandwidth] = "Narrow";
+        row120[kColRepeatInvert] = "Reverse";
+        row120[kColName] = "R-120";
+        WriteChannel(ParseChannel(row120, report.image, 120), 120, report.image);
+        // The repeater invert and the name included, in the report's language.
+        std::vector<std::string> cells = {"120"};
+        for (const std::string& cell : DecodeChannel(report.image, 120, language)) {
+            cells.push_back(cell);
         }
+        cells.erase(cells.begin() + 1); // the decode's empty column 0
         const std::vector<Draw> texts = report.PageTexts(5);
         const auto row = std::find_if(texts.begin(), texts.end(),
                                       [](const Draw& draw) { return draw.text == "120"; });

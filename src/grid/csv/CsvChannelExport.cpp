@@ -115,14 +115,11 @@ std::optional<std::vector<std::string>> ChannelCsvFields(const ChannelRowTexts& 
     return fields;
 }
 
-CsvExport ExportChannelList(const GridControl& grid) {
+CsvExport ExportChannelList(const RadioImage& image) {
     CsvExport result;
     result.text = CsvHeaderLine();
     for (int channel = 1; channel <= kChannelCount; ++channel) {
-        ChannelRowTexts cells;
-        for (int col = kColRxFrequency; col <= kColName; ++col) {
-            cells[static_cast<std::size_t>(col)] = grid.TextMatrix(channel, col);
-        }
+        const ChannelRowTexts cells = DecodeChannel(image, channel, Language::English);
         if (const auto fields = ChannelCsvFields(cells, channel)) {
             result.text += CsvLine(*fields);
             ++result.rows;

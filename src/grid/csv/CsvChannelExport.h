@@ -1,9 +1,9 @@
-// The used channels of the grid as a channel list: the header line, then one row per channel
-// in channel order, each field as the radio would store the grid's texts on saving.
+// The used channels of the image as a channel list: the header line, then one row per channel
+// in channel order, each field as the radio stores it.
 #pragma once
 
 #include "grid/ChannelDecode.h"
-#include "grid/GridControl.h"
+#include "image/RadioImage.h"
 
 #include <optional>
 #include <string>
@@ -26,7 +26,7 @@ struct [[nodiscard]] CsvExport {
     std::vector<int> leftOut;
 };
 
-CsvExport ExportChannelList(const GridControl& grid);
+CsvExport ExportChannelList(const RadioImage& image);
 
 // Megahertz with six decimals and "." as the decimal mark: 14501250 gives 145.012500.
 std::string CsvMegahertz(std::uint32_t units10Hz);

@@ -1,6 +1,8 @@
 #include "grid/csv/CsvChannelImport.h"
 
 #include "base/TextCase.h"
+#include "grid/Channel.h"
+#include "grid/ChannelEncode.h"
 #include "grid/ChannelWords.h"
 #include "grid/csv/CsvChannelRow.h"
 #include "grid/csv/CsvColumns.h"
@@ -113,17 +115,18 @@ CsvImport ReadChannelList(std::string_view text, Language language,
     return result;
 }
 
-void ApplyImportedChannels(GridControl& grid, const std::vector<ImportedChannel>& channels) {
+void ApplyImportedChannels(RadioImage& image, const std::vector<ImportedChannel>& channels) {
     for (const ImportedChannel& imported : channels) {
-        const int row = imported.channel;
-        const bool used = !grid.TextMatrix(row, kColRxFrequency).empty() ||
-                          !grid.TextMatrix(row, kColTxFrequency).empty();
-        for (int col = kColRxFrequency; col <= kColName; ++col) {
-            const bool carried = col < kColOptSignal || col > kColRepeatInvert;
-            if (carried || !used) {
-                grid.SetTextMatrix(row, col, imported.cells[static_cast<std::size_t>(col)]);
-            }
+        const int number = imported.channel;
+        const Channel before = ReadChannel(image, number);
+        Channel channel = ParseChannel(imported.cells, image, number);
+        if (before.Used()) {
+            channel.optSignal = before.optSignal;
+            channel.pttId = before.pttId;
+            channel.busyLock = before.busyLock;
+            channel.forward = before.forward;
         }
+        WriteChannel(channel, number, image);
     }
 }
 

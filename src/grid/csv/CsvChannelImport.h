@@ -1,11 +1,11 @@
-// A channel list read into the grid: columns are found by their header names, "," or ";"
+// A channel list read into the image's channels: columns are found by their header names, "," or ";"
 // separated, and every row is checked before any is taken. The caller takes all of a list's
 // rows when none was refused; the accepted ones only when the user chose to skip the others.
 #pragma once
 
 #include "base/Language.h"
 #include "grid/ChannelDecode.h"
-#include "grid/GridControl.h"
+#include "image/RadioImage.h"
 #include "grid/csv/CsvProblems.h"
 
 #include <cstdint>
@@ -56,9 +56,9 @@ struct [[nodiscard]] CsvImport {
 CsvImport ReadChannelList(std::string_view text, Language language,
                           const CsvImportOptions& options = {});
 
-// Writes the channels' cells into their rows; the other rows stay as they are. A row that
-// already holds a channel keeps its optional signal, PTT ID, busy lock and repeat invert, which
-// a channel list does not carry.
-void ApplyImportedChannels(GridControl& grid, const std::vector<ImportedChannel>& channels);
+// Writes the channels into the image as typed values; the other channels stay as they are. A
+// channel that is already used keeps its optional signal, PTT ID, busy lock and repeat invert,
+// which a channel list does not carry.
+void ApplyImportedChannels(RadioImage& image, const std::vector<ImportedChannel>& channels);
 
 } // namespace tevano

@@ -2,20 +2,24 @@
 
 #include "base/FillText.h"
 #include "base/ui/QtText.h"
+#include "grid/ChannelDecode.h"
 #include "grid/ChannelGridLayout.h"
 #include "grid/ChannelWords.h"
 #include "grid/LanguageTables.h"
 #include "grid/csv/CsvChannelImport.h"
 #include "grid/csv/CsvTexts.h"
-#include "grid/ui/CMSFlexGrid.h"
-#include "grid/ui/GridEditing.h"
+#include "grid/ui/ChannelTableModel.h"
+#include "grid/ui/ChannelTableView.h"
+#include "grid/ui/FormHelp.h"
 #include "grid/ui/GridUndo.h"
+#include "grid/ui/OverlayUndoKeys.h"
 #include "image/ui/CTevDoc.h"
 #include "shell/DisplayLanguage.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
-#include <QLineEdit>
 #include <QResizeEvent>
 #include <QScrollBar>
 
@@ -28,45 +32,36 @@ namespace {
 // A message lists this many channels, then how many more.
 constexpr std::size_t kMostListedChannels = 20;
 
-} // namespace
-
-namespace {
-
-// Control ids of the channel form and of its overlay controls.
+// Control ids of the channel form.
 constexpr int kTypeList = 1017;
 constexpr int kFieldList = 1011;
 constexpr int kManualList = 1019;
-constexpr int kGrid = 1007;
+constexpr int kTable = 1007;
 
-// The overlay list of each option column, by control id.
-constexpr std::pair<int, int> kOverlayListIds[] = {
-    {kColBandwidth, 61452}, {kColScan, 61450},     {kColTxPower, 61449},     {kColOptSignal, 61448},
-    {kColPttId, 61451},     {kColBusyLock, 61453}, {kColRepeatInvert, 1120},
-};
-
-// The sum of the channel form's column factors: the columns fill 11.92 W.
-constexpr double kColumnFactorSum = 11.92;
+// The table's own font: Times New Roman 9 pt, or the desktop's size when that is larger.
+constexpr int kTablePointSize = 9;
 
 } // namespace
 
 CTevView::CTevView(CTevDoc& document, const ToneTable& tones, const res::DialogTemplate& form,
                    QWidget* parent)
-    : QWidget(parent), document_(document), tones_(tones),
+    : QWidget(parent), document_(document),
       built_(std::make_unique<BuiltDialog>(
-          form, this, [](QWidget* gridParent) { return new CMSFlexGrid(gridParent); })) {
+          form, this, [](QWidget* tableParent) { return new ChannelTableView(tableParent); })) {
     formSize_ = built_->Size();
     setMinimumSize(formSize_);
-    grid_ = built_->As<CMSFlexGrid>(kGrid);
-    gridTemplateRect_ = grid_->geometry();
-    // The grid's own font, one size above the form's, and rows just high enough for it.
-    QFont gridFont(QStringLiteral("Times New Roman"));
-    gridFont.setPointSize(9);
-    grid_->setFont(gridFont);
-    grid_->SetRowHeight(QFontMetrics(gridFont).height() + 6);
+    table_ = built_->As<ChannelTableView>(kTable);
+    tableTemplateRect_ = table_->geometry();
+    model_ = new ChannelTableModel(document_.Image(), tones.Names(), this);
+    table_->SetChannelModel(model_);
+    QFont tableFont(QStringLiteral("Times New Roman"));
+    tableFont.setPointSize(std::max(kTablePointSize, QApplication::font().pointSize()));
+    table_->setFont(tableFont);
+    table_->verticalHeader()->setDefaultSectionSize(QFontMetrics(tableFont).height() + 6);
     type_ = std::make_unique<QtChoiceList>(built_->As<QComboBox>(kTypeList));
     field_ = std::make_unique<QtChoiceList>(built_->As<QComboBox>(kFieldList));
     manual_ = std::make_unique<QtChoiceList>(built_->As<QComboBox>(kManualList));
-    form_ = std::make_unique<ChannelForm>(ChannelForm{*grid_, *type_, *field_, *manual_});
+    form_ = std::make_unique<ChannelForm>(ChannelForm{*type_, *field_, *manual_});
     for (QtChoiceList* list : {type_.get(), field_.get(), manual_.get()}) {
         connect(list->Combo(), &QComboBox::activated, this, &CTevView::FormListChanged);
     }
@@ -77,179 +72,104 @@ CTevView::CTevView(CTevDoc& document, const ToneTable& tones, const res::DialogT
             emit Warning(ToQt(message));
         }
     });
+    connect(model_, &ChannelTableModel::ChannelEdited, this, &CTevView::OnChannelEdited);
+    connect(table_, &ChannelTableView::Message, this, &CTevView::EditMessage);
+    // Ctrl+Z and Ctrl+Y in an editor act on its typing first; editors use the form's font.
+    undoKeys_ = new OverlayUndoKeys(this);
+    connect(table_, &ChannelTableView::EditorOpened, this, [this](QWidget* editor) {
+        editor->setFont(built_->Font());
+        undoKeys_->Watch(editor);
+    });
+    auto* help = new FormHelp(*this, *table_);
+    connect(help, &FormHelp::HelpText, this, &CTevView::StatusHelp);
     undo_ = std::make_unique<GridUndo>(*this, document_);
 }
 
 CTevView::~CTevView() = default;
 
-CsvBandCheck CTevView::BandCheck(int row) const {
+CsvBandCheck CTevView::BandCheck(int channel) const {
     std::vector<ImportedChannel> channels;
-    for (int channel = row == 0 ? 1 : row; channel <= (row == 0 ? kChannelCount : row); ++channel) {
+    const int first = channel == 0 ? 1 : channel;
+    const int last = channel == 0 ? kChannelCount : channel;
+    for (int number = first; number <= last; ++number) {
         ImportedChannel shown;
-        shown.channel = channel;
-        shown.line = channel;
-        for (int col = kColRxFrequency; col <= kColName; ++col) {
-            shown.cells[static_cast<std::size_t>(col)] = grid_->TextMatrix(channel, col);
-        }
+        shown.channel = number;
+        shown.line = number;
+        shown.cells = DecodeChannel(document_.Image(), number, DisplayedLanguage());
         channels.push_back(shown);
     }
     return CheckFieldBand(channels, field_->CurSel());
 }
 
-QComboBox* CTevView::OverlayList(int column) const {
-    const auto it = overlayLists_.find(column);
-    return it == overlayLists_.end() ? nullptr : it->second;
+void CTevView::OnChannelEdited(int channel, int column) {
+    emit CellChanged();
+    // Taken all the same, since the band may be about to change; but said.
+    if (column == kColRxFrequency || column == kColTxFrequency) {
+        const CsvBandCheck check = BandCheck(channel);
+        if (!check.warnings.empty()) {
+            const Language now = DisplayedLanguage();
+            emit Note(ToQt(
+                FillText(CsvText(CsvTextId::OutsideBandNote, now),
+                         {{"{text}", CsvBandWarningText(check.warnings.front(), check.band, now)}},
+                         '{', '}')));
+        }
+    }
 }
 
 void CTevView::OnInitialUpdate() {
     const Language language = DisplayedLanguage();
-    if (!overlaysMade_) {
-        FitGrid();
-        MakeOverlays();
-        ChannelEditor::Hooks hooks;
-        hooks.language = [] { return DisplayedLanguage(); };
-        hooks.message = [this](MessageId id) { emit EditMessage(id); };
-        hooks.cellChanged = [this](int row, int col) {
-            emit CellChanged();
-            // Taken all the same, since the band may be about to change; but said.
-            if (col == kColRxFrequency || col == kColTxFrequency) {
-                const CsvBandCheck check = BandCheck(row);
-                if (!check.warnings.empty()) {
-                    const Language now = DisplayedLanguage();
-                    emit Note(ToQt(FillText(
-                        CsvText(CsvTextId::OutsideBandNote, now),
-                        {{"{text}", CsvBandWarningText(check.warnings.front(), check.band, now)}},
-                        '{', '}')));
-                }
-            }
-        };
-        hooks.pixelsPerInchX = [this] { return grid_->logicalDpiX(); };
-        hooks.pixelsPerInchY = [this] { return grid_->logicalDpiY(); };
-        editing_ = std::make_unique<GridEditing>(*this, std::move(hooks));
-        connect(&editing_->PreTranslate(), &FormPreTranslate::HelpText, this,
-                &CTevView::StatusHelp);
-        for (std::int32_t col = 0; col < grid_->Cols(); ++col) {
-            grid_->SetColAlignment(col, GridControl::kAlignCenterCenter);
-        }
-        overlaysMade_ = true;
-        // W is what an unsized column measures: made so that the columns fill the grid.
-        const int usable = grid_->width() - 2 * grid_->frameWidth() -
-                           grid_->verticalScrollBar()->sizeHint().width();
-        grid_->SetUnsizedColumnWidth(static_cast<int>(usable / kColumnFactorSum));
-        const auto widths = ColumnWidths(grid_->ColWidth(2));
-        for (int col = 0; col < kGridColumns; ++col) {
-            grid_->SetColWidth(col, widths[static_cast<std::size_t>(col)]);
-        }
+    if (!columnsSized_) {
+        FitTable();
+        SizeColumns();
+        columnsSized_ = true;
         type_->SetCurSel(0);
         field_->SetCurSel(2);
     }
-    grid_->setAccessibleName(ToQt(words::kChannelTable.In(language)));
-    HideOverlays();
-    ShowImage(document_.Image(), *form_, language);
+    table_->setAccessibleName(ToQt(words::kChannelTable.In(language)));
+    model_->SetLanguage(language, form_->switchedHeaders);
+    ShowImage(document_.Image(), *form_);
     ShowFromChannelOne();
     undo_->Reset();
-    // The keyboard starts on channel 1's receive frequency, where the channels are.
-    grid_->setFocus(Qt::OtherFocusReason);
+}
+
+// W is what an unsized column measures: made so that the columns fill the table.
+void CTevView::SizeColumns() {
+    const int usable = table_->width() - 2 * table_->frameWidth() -
+                       table_->verticalScrollBar()->sizeHint().width();
+    const auto widths = ColumnWidths(static_cast<int>(usable / kColumnFactorSum));
+    for (int col = 0; col < kGridColumns; ++col) {
+        table_->setColumnWidth(col, widths[static_cast<std::size_t>(col)]);
+    }
 }
 
 void CTevView::ShowFromChannelOne() {
-    DropEditing();
-    grid_->setFocus(Qt::OtherFocusReason);
-    grid_->SetRow(1);
-    grid_->SetCol(kColRxFrequency);
-    grid_->verticalScrollBar()->setValue(0);
-    grid_->horizontalScrollBar()->setValue(0);
-    ReloadCurrentCell();
+    table_->DropEditing();
+    table_->setFocus(Qt::OtherFocusReason);
+    table_->GoTo(1, kColRxFrequency);
+    table_->verticalScrollBar()->setValue(0);
+    table_->horizontalScrollBar()->setValue(0);
 }
 
-void CTevView::ReloadCurrentCell() {
-    if (editing_) {
-        editing_->Editor().EnterCell();
-    }
+void CTevView::ImageChanged() {
+    model_->ImageChanged();
+}
+
+void CTevView::BeforeEncode() {
+    Commit();
+    undo_->Flush();
+}
+
+void CTevView::AfterEncode() {
+    undo_->Rebase();
 }
 
 void CTevView::Commit() {
-    if (editing_) {
-        editing_->Editor().Commit();
-    }
-}
-
-bool CTevView::EditingHoldsChange() const {
-    const std::string cell = grid_->Text();
-    for (const QLineEdit* edit : {frequencyEdit_, nameEdit_}) {
-        if (edit != nullptr && edit->isVisible()) {
-            return FromQt(edit->text()) != cell;
-        }
-    }
-    // A list shows an entry even on an empty channel, where committing it writes nothing.
-    const int row = grid_->Row();
-    const bool emptyChannel = grid_->TextMatrix(row, kColRxFrequency).empty() &&
-                              grid_->TextMatrix(row, kColTxFrequency).empty();
-    std::vector<const QComboBox*> lists = {toneList_};
-    for (const auto& [column, list] : overlayLists_) {
-        lists.push_back(list);
-    }
-    for (const QComboBox* list : lists) {
-        if (list != nullptr && list->isVisible()) {
-            return !emptyChannel && FromQt(list->currentText()) != cell;
-        }
-    }
-    return false;
-}
-
-void CTevView::DropEditing() {
-    if (editing_) {
-        editing_->Editor().HideOverlays();
-    }
-}
-
-void CTevView::MakeOverlays() {
-    const Language language = DisplayedLanguage();
-    const auto makeList = [this](bool editable) {
-        auto* list = new QComboBox(grid_);
-        list->setEditable(editable);
-        list->setFont(built_->Font());
-        list->hide();
-        return list;
-    };
-    frequencyEdit_ = new QLineEdit(grid_);
-    nameEdit_ = new QLineEdit(grid_);
-    for (QLineEdit* edit : {frequencyEdit_, nameEdit_}) {
-        edit->setFont(built_->Font());
-        edit->hide();
-    }
-    nameEdit_->setValidator(new UpperCaseValidator(nameEdit_));
-    toneList_ = makeList(true);
-    // A typed tone is looked up by Enter, never added to the list or completed on the way.
-    toneList_->setInsertPolicy(QComboBox::NoInsert);
-    toneList_->setCompleter(nullptr);
-    for (const std::string& name : tones_.Names()) {
-        toneList_->addItem(ToQt(name));
-    }
-    for (const auto& entry : kOverlayListIds) {
-        const int column = entry.first;
-        QComboBox* list = makeList(false);
-        for (const std::string& word : OverlayListEntries(column, language)) {
-            list->addItem(ToQt(word));
-        }
-        overlayLists_[column] = list;
-    }
-}
-
-void CTevView::HideOverlays() {
-    frequencyEdit_->clear();
-    frequencyEdit_->hide();
-    nameEdit_->clear();
-    nameEdit_->hide();
-    nameEdit_->setMaxLength(static_cast<int>(kChannelNameLength));
-    toneList_->hide();
-    for (auto& [column, list] : overlayLists_) {
-        list->hide();
-    }
+    table_->Commit();
 }
 
 void CTevView::RefreshLanguage(Language language) {
-    // What was changed before the switch is a step in the words it was made in.
+    // What was typed before the switch is committed in the words it was typed in.
+    Commit();
     undo_->Flush();
     for (const FormLabel& label : FormLabelsAfterSwitch()) {
         if (auto* widget = qobject_cast<QLabel*>(built_->Control(label.controlId))) {
@@ -260,30 +180,14 @@ void CTevView::RefreshLanguage(Language language) {
     }
     // The lists are named by the labels beside them, in the new words.
     built_->NameControls();
-    grid_->setAccessibleName(ToQt(words::kChannelTable.In(language)));
-    for (int col = 0; col < kGridColumns; ++col) {
-        grid_->SetTextMatrix(0, col, SwitchedHeader(col, language));
-    }
-    for (int row = 1; row <= kChannelCount; ++row) {
-        for (int col = kColBandwidth; col <= kColRepeatInvert; ++col) {
-            grid_->SetTextMatrix(row, col,
-                                 TranslateCell(col, grid_->TextMatrix(row, col), language));
-        }
-    }
+    table_->setAccessibleName(ToQt(words::kChannelTable.In(language)));
+    form_->switchedHeaders = true;
+    model_->SetLanguage(language, true);
     for (const SwitchedList& switched : ListsAfterSwitch()) {
-        QComboBox* combo = nullptr;
-        if (switched.controlId == kManualList) {
-            combo = manual_->Combo();
-        } else {
-            for (const auto& [column, id] : kOverlayListIds) {
-                if (id == switched.controlId) {
-                    combo = overlayLists_[column];
-                }
-            }
+        if (switched.controlId != kManualList) {
+            continue; // the table's lists are made in the new words each time one opens
         }
-        if (combo == nullptr) {
-            continue;
-        }
+        QComboBox* combo = manual_->Combo();
         const int picked = combo->currentIndex();
         combo->clear();
         for (const std::string& entry : switched.Entries(language)) {
@@ -291,23 +195,22 @@ void CTevView::RefreshLanguage(Language language) {
         }
         combo->setCurrentIndex(switched.keepsSelection ? picked : -1);
     }
-    ReloadCurrentCell();
     undo_->Rebase();
 }
 
 void CTevView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    FitGrid();
+    FitTable();
 }
 
-void CTevView::FitGrid() {
-    // The grid keeps the form's margins and grows with the window.
-    const int rightMargin = formSize_.width() - gridTemplateRect_.right();
-    const int bottomMargin = formSize_.height() - gridTemplateRect_.bottom();
-    QRect rect = gridTemplateRect_;
-    rect.setWidth(std::max(gridTemplateRect_.width(), width() - rect.left() - rightMargin));
-    rect.setHeight(std::max(gridTemplateRect_.height(), height() - rect.top() - bottomMargin));
-    grid_->setGeometry(rect);
+void CTevView::FitTable() {
+    // The table keeps the form's margins and grows with the window.
+    const int rightMargin = formSize_.width() - tableTemplateRect_.right();
+    const int bottomMargin = formSize_.height() - tableTemplateRect_.bottom();
+    QRect rect = tableTemplateRect_;
+    rect.setWidth(std::max(tableTemplateRect_.width(), width() - rect.left() - rightMargin));
+    rect.setHeight(std::max(tableTemplateRect_.height(), height() - rect.top() - bottomMargin));
+    table_->setGeometry(rect);
 }
 
 } // namespace tevano

@@ -1,6 +1,6 @@
-// The channel form: the "Type", "Field" and "Manul Setting" lists above the 128-channel grid,
-// built from the form template of the language in force, with the overlay controls that
-// editing places over a cell. It shows the document's image and writes the grid back into it.
+// The channel form: the "Type", "Field" and "Manul Setting" lists above the table of the 128
+// channels, built from the form template of the language in force. The table shows the
+// document's image through a model; its edits go into the image at once.
 #pragma once
 
 #include "base/Language.h"
@@ -15,18 +15,15 @@
 
 #include <QWidget>
 
-#include <map>
 #include <memory>
-
-class QComboBox;
-class QLineEdit;
 
 namespace tevano {
 
-class CMSFlexGrid;
 class CTevDoc;
-class GridEditing;
+class ChannelTableModel;
+class ChannelTableView;
 class GridUndo;
+class OverlayUndoKeys;
 
 class CTevView : public QWidget, public DocumentView {
     Q_OBJECT
@@ -36,45 +33,35 @@ public:
              QWidget* parent = nullptr);
     ~CTevView() override;
 
-    // Shows the document: the first time it also makes the overlays and sizes the columns.
+    // Shows the document: the first time it also sizes the columns.
     void OnInitialUpdate() override;
+    void BeforeEncode() override;
+    void AfterEncode() override;
 
-    // The grid and the three lists, for decode, encode and the report.
+    // The three lists, for encode and the report.
     ChannelForm& Form() override { return *form_; }
-    CMSFlexGrid& Grid() { return *grid_; }
+    ChannelTableView& Table() { return *table_; }
+    ChannelTableModel& Model() { return *model_; }
     CTevDoc& Document() { return document_; }
 
     // The serial port the next exchange uses: "COM1" to "COM4", "COM1" at every start.
     const std::string& PortName() const { return portName_; }
     void SetPortName(const std::string& name) { portName_ = name; }
 
-    // The language switch's refresh of the form: labels, headers, cell words and lists.
+    // The language switch's refresh of the form: labels, headers, the table's words and lists.
     void RefreshLanguage(Language language);
-
-    // The overlay controls of the grid (frequency edit, name edit, tone list, the option lists).
-    QLineEdit* FrequencyEdit() const { return frequencyEdit_; }
-    QLineEdit* NameEdit() const { return nameEdit_; }
-    QComboBox* ToneList() const { return toneList_; }
-    QComboBox* OverlayList(int column) const;
 
     QWidget* Control(int id) const { return built_->Control(id); }
 
-    // Commits the cell being edited into the grid, as leaving the cell does.
+    // Commits the cell being edited, as leaving the cell does.
     void Commit();
 
     // Shows a document that has just come in (New, Open, a read): channel 1 at the top, the
-    // current cell on its receive frequency, nothing being edited.
+    // current cell on its receive frequency, nothing being edited, the keyboard in the table.
     void ShowFromChannelOne();
 
-    // Loads the current cell's overlay again from the cell, after the grid changed under it (a
-    // new document, a read, an import, undo), so that a later commit never writes back old text.
-    void ReloadCurrentCell();
-
-    // Whether the overlay being edited holds something that committing would put into the grid
-    // (typing, another pick), rather than what its cell already shows.
-    bool EditingHoldsChange() const;
-    // Puts the overlay being edited away without committing it.
-    void DropEditing();
+    // The image changed under the table (a read, an import, undo): draw it again.
+    void ImageChanged();
 
     // Undo and redo of the channels, the lists and the image's settings.
     GridUndo& Undo() { return *undo_; }
@@ -82,11 +69,11 @@ public:
 signals:
     // The user picked another entry in one of the form's lists.
     void FormListChanged();
-    // An edit changed the text of a channel cell.
+    // An edit changed a channel.
     void CellChanged();
     // Editing refused what was typed; the message is shown with an OK button.
     void EditMessage(tevano::MessageId id);
-    // The help text for the status bar, for the control under the mouse.
+    // The help text for the status bar, for the control under the mouse or in focus.
     void StatusHelp(const QString& text);
     // A note for the status bar: a frequency typed outside the "Field" band.
     void Note(const QString& text);
@@ -97,28 +84,24 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void MakeOverlays();
-    // The channels (all when `row` is 0) with a frequency outside the "Field" band.
-    CsvBandCheck BandCheck(int row) const;
-    void HideOverlays();
-    void FitGrid();
+    // The channels (all when `channel` is 0) with a frequency outside the "Field" band.
+    CsvBandCheck BandCheck(int channel) const;
+    void OnChannelEdited(int channel, int column);
+    void FitTable();
+    void SizeColumns();
 
     CTevDoc& document_;
-    const ToneTable& tones_;
     std::unique_ptr<BuiltDialog> built_;
-    QRect gridTemplateRect_;
+    QRect tableTemplateRect_;
     QSize formSize_;
-    CMSFlexGrid* grid_ = nullptr;
+    ChannelTableView* table_ = nullptr;
+    ChannelTableModel* model_ = nullptr;
     std::unique_ptr<QtChoiceList> type_;
     std::unique_ptr<QtChoiceList> field_;
     std::unique_ptr<QtChoiceList> manual_;
     std::unique_ptr<ChannelForm> form_;
-    bool overlaysMade_ = false;
-    QLineEdit* frequencyEdit_ = nullptr;
-    QLineEdit* nameEdit_ = nullptr;
-    QComboBox* toneList_ = nullptr;
-    std::map<int, QComboBox*> overlayLists_; // by grid column, 5 to 11
-    std::unique_ptr<GridEditing> editing_;
+    OverlayUndoKeys* undoKeys_ = nullptr;
+    bool columnsSized_ = false;
     std::unique_ptr<GridUndo> undo_;
     std::string portName_ = "COM1";
 };

@@ -10,7 +10,7 @@
 #include "grid/csv/CsvChannelExport.h"
 #include "grid/csv/CsvFiles.h"
 #include "grid/csv/CsvTexts.h"
-#include "grid/ui/CMSFlexGrid.h"
+#include "grid/ui/ChannelTableView.h"
 #include "grid/ui/CTevView.h"
 #include "grid/ui/GridUndo.h"
 #include "image/RadioImage.h"
@@ -48,10 +48,9 @@ QString SuggestedListName(const CTevDoc& document, Language language) {
 void ApplyImport(CTevView& view, const std::vector<ImportedChannel>& channels) {
     // The whole import is one step of Undo.
     view.Undo().BeginBulkChange();
-    ApplyImportedChannels(view.Grid(), channels);
+    ApplyImportedChannels(view.Document().Image(), channels);
     view.Undo().EndBulkChange();
-    view.ReloadCurrentCell();
-    view.Grid().Refresh();
+    view.ImageChanged();
     view.Document().SetModifiedFlag(true);
 }
 
@@ -119,7 +118,7 @@ void ExportChannelsCsv(const CsvCommandContext& context) {
         chosen += ".csv";
     }
     const std::string path = FromQt(chosen);
-    const CsvExport list = ExportChannelList(view.Grid());
+    const CsvExport list = ExportChannelList(view.Document().Image());
     const FileResult result = StoreCsvFile(path, list.text);
     if (!result.Ok()) {
         Tell(context, FileErrorText(result, path, language));

@@ -1,27 +1,60 @@
 #include "grid/ui/GridUndo.h"
 
-#include "grid/ui/CMSFlexGrid.h"
+#include "grid/ChannelDecode.h"
+#include "grid/ChannelWords.h"
+#include "grid/ui/ChannelTableModel.h"
 #include "grid/ui/CTevView.h"
+#include "grid/ui/ChannelTableView.h"
 #include "image/ui/CTevDoc.h"
-#include "shell/DisplayLanguage.h"
 
 #include <QApplication>
+#include <QUndoCommand>
 
 namespace tevano {
 
-GridUndo::GridUndo(CTevView& view, CTevDoc& document)
-    : view_(view), document_(document), undo_(view.Form(), document.Image()) {
-    // A commit writes several cells one by one (a new channel's defaults, a cleared channel):
-    // they become one step when the event that committed them is over.
+// One recorded change. It is pushed after it happened, so its first redo does nothing.
+class DocumentStepCommand : public QUndoCommand {
+public:
+    DocumentStepCommand(GridUndo& owner, UndoStep step)
+        : owner_(owner), step_(std::move(step)) {}
+
+    void undo() override { Put(StepSide::Before); }
+    void redo() override {
+        if (pushed_) {
+            Put(StepSide::After);
+        }
+        pushed_ = true;
+    }
+
+private:
+    void Put(StepSide side) {
+        ApplyStep(step_, side, owner_.document_.Image(), owner_.view_.Form());
+        owner_.Applied(step_);
+    }
+
+    GridUndo& owner_;
+    UndoStep step_;
+    bool pushed_ = false;
+};
+
+GridUndo::GridUndo(CTevView& view, CTevDoc& document) : view_(view), document_(document) {
+    stack_.setUndoLimit(kStepLimit);
+    kept_ = Capture();
+    // A commit is one step when the event that committed it is over.
     connect(&view, &CTevView::CellChanged, this, &GridUndo::ScheduleFlush);
     connect(&view, &CTevView::FormListChanged, this, &GridUndo::ScheduleFlush);
     // Unchanged again: saved, or made new or opened (and then Reset follows).
     connect(&document, &CTevDoc::ModifiedChanged, this, [this](bool modified) {
         if (!modified) {
-            undo_.MarkSaved();
+            Rebase();
+            stack_.setClean();
             emit HistoryChanged();
         }
     });
+}
+
+DocumentState GridUndo::Capture() const {
+    return CaptureDocument(document_.Image(), view_.Form());
 }
 
 void GridUndo::ScheduleFlush() {
@@ -39,83 +72,102 @@ void GridUndo::ScheduleFlush() {
 }
 
 void GridUndo::Reset() {
-    undo_.Reset();
+    stack_.clear();
+    bulk_ = false;
+    kept_ = Capture();
+    stack_.setClean();
     emit HistoryChanged();
 }
 
 void GridUndo::Flush() {
-    if (undo_.Flush()) {
-        emit HistoryChanged();
+    if (bulk_) {
+        return;
     }
-}
-
-void GridUndo::Rebase() {
-    undo_.Rebase();
+    DocumentState now = Capture();
+    if (now == kept_) {
+        return;
+    }
+    UndoStep step = DiffDocument(kept_, now);
+    kept_ = std::move(now);
+    stack_.push(new DocumentStepCommand(*this, std::move(step)));
     emit HistoryChanged();
 }
 
+void GridUndo::Rebase() {
+    if (!bulk_) {
+        kept_ = Capture();
+    }
+}
+
 void GridUndo::BeginBulkChange() {
-    undo_.BeginBulkChange();
+    Flush();
+    bulk_ = true;
     emit HistoryChanged();
 }
 
 void GridUndo::EndBulkChange() {
-    undo_.EndBulkChange();
+    bulk_ = false;
+    Flush();
     emit HistoryChanged();
 }
 
 void GridUndo::Undo() {
-    Walk(StepSide::Before);
+    Walk(true);
 }
 
 void GridUndo::Redo() {
-    Walk(StepSide::After);
+    Walk(false);
 }
 
-void GridUndo::Walk(StepSide side) {
-    CMSFlexGrid& grid = view_.Grid();
+void GridUndo::Walk(bool back) {
+    if (bulk_) {
+        return;
+    }
+    ChannelTableView& table = view_.Table();
     const QWidget* focus = QApplication::focusWidget();
-    const bool onGrid = focus != nullptr && (focus == &grid || grid.isAncestorOf(focus));
-    if (!view_.EditingHoldsChange()) {
-        // An overlay left as it was opened goes without a commit: committing an untouched empty
+    const bool onTable = focus != nullptr && (focus == &table || table.isAncestorOf(focus));
+    if (!table.Delegate().EditorHoldsChange()) {
+        // An editor left as it was opened goes without a commit: committing an untouched empty
         // frequency would take the channel's tone with it.
-        view_.DropEditing();
-        PutStep(side);
-    } else if (side == StepSide::Before) {
+        table.DropEditing();
+        Flush();
+        if (back) {
+            stack_.undo();
+        } else {
+            stack_.redo();
+        }
+        document_.SetModifiedFlag(!stack_.isClean());
+    } else if (back) {
         // Typing not yet committed is the last change: undoing it drops it, without the refusal
         // message a commit of half-typed text would bring.
-        view_.DropEditing();
+        table.DropEditing();
     } else {
         // Typing is a new change, after which nothing is left to redo.
-        view_.Commit();
-        undo_.Flush();
+        table.Commit();
+        Flush();
     }
-    // The overlay being edited was put away; the keys go on to the grid.
-    if (onGrid) {
-        grid.setFocus();
+    if (onTable) {
+        table.setFocus(Qt::OtherFocusReason);
     }
     emit HistoryChanged();
 }
 
-void GridUndo::PutStep(StepSide side) {
-    const Language language = DisplayedLanguage();
-    const UndoStep* step = side == StepSide::Before ? undo_.Undo(language) : undo_.Redo(language);
-    if (step == nullptr) {
-        return;
+void GridUndo::Applied(const UndoStep& step) {
+    // Where the change is, so that the user sees what came back or went: the first cell of the
+    // first channel it changed.
+    if (const int channel = step.FirstChannel()) {
+        const Language language = view_.Model().DisplayLanguage();
+        const ChannelRowTexts before = DecodeChannel(kept_.image, channel, language);
+        const ChannelRowTexts after = DecodeChannel(document_.Image(), channel, language);
+        int column = kColRxFrequency;
+        while (column < kColName && before[static_cast<std::size_t>(column)] ==
+                                        after[static_cast<std::size_t>(column)]) {
+            ++column;
+        }
+        view_.Table().GoTo(channel, column);
     }
-    // Where the change is, so that the user sees what came back or went. (Read first: the step
-    // belongs to the history, which the moves below may add to.)
-    const bool cellsChanged = !step->cells.empty();
-    const int row = cellsChanged ? step->cells.front().row : 0;
-    const int col = cellsChanged ? step->cells.front().col : 0;
-    CMSFlexGrid& grid = view_.Grid();
-    if (cellsChanged) {
-        grid.SetRow(row);
-        grid.SetCol(col);
-    }
-    view_.ReloadCurrentCell();
-    grid.Refresh();
-    document_.SetModifiedFlag(!undo_.AtSavedState());
+    kept_ = Capture();
+    view_.ImageChanged();
 }
 
 } // namespace tevano

@@ -10,10 +10,14 @@ class DocumentView {
 public:
     virtual ~DocumentView() = default;
 
-    // The grid and the three lists, as Save encodes them.
+    // The three lists, which Save encodes with the channels.
     virtual ChannelForm& Form() = 0;
     // Shows the document that has just come in.
     virtual void OnInitialUpdate() = 0;
+    // Around Save's encode of the image: the editing is committed and recorded before, and the
+    // encode itself is no change the user made.
+    virtual void BeforeEncode() {}
+    virtual void AfterEncode() {}
 
 protected:
     DocumentView() = default;

@@ -100,7 +100,9 @@ bool FileCommands::SaveAs() {
 }
 
 bool FileCommands::SaveTo(const QString& path) {
+    view_.BeforeEncode();
     const FileResult result = document_.OnSaveDocument(path, view_.Form());
+    view_.AfterEncode();
     if (!result.Ok()) {
         prompts_.Ask(
             window_,

@@ -5,9 +5,9 @@
 #include "base/ui/ProgramWindow.h"
 #include "base/ui/QtText.h"
 #include "base/ui/UserPrompts.h"
-#include "grid/ChannelDecode.h"
+#include "grid/ChannelGridLayout.h"
 #include "grid/ChannelEncode.h"
-#include "grid/ui/CMSFlexGrid.h"
+#include "grid/ui/ChannelTableView.h"
 #include "grid/ui/CTevView.h"
 #include "grid/ui/GridUndo.h"
 #include "image/ChannelFile.h"
@@ -172,7 +172,7 @@ void TransferCommands::OpenProgress(Direction direction) {
     progress_ = dialog;
     dialog->show();
     // Over the middle of the channel grid, where the user's eyes are.
-    const CMSFlexGrid& grid = view.Grid();
+    const QWidget& grid = view.Table();
     QRect frame(QPoint(0, 0), dialog->frameGeometry().size());
     frame.moveCenter(grid.mapToGlobal(grid.rect().center()));
     dialog->move(frame.topLeft());
@@ -189,8 +189,11 @@ void TransferCommands::OnStartTransfer() {
     CTevView& view = context_.view;
     CTevDoc& document = view.Document();
     if (direction == Direction::Write) {
-        // Before the port is opened: the image holds the grid even when the exchange fails at once.
+        // Before the port is opened: the image is encoded even when the exchange fails at once.
+        // What was changed before is a step of its own; the encode is none.
+        view.Undo().Flush();
         EncodeChannels(view.Form(), document.Image());
+        view.Undo().Rebase();
     }
     // Compare With Radio reads into an image of its own; the document stays as it is.
     RadioImage radio{};
@@ -256,9 +259,9 @@ void TransferCommands::OnStartTransfer() {
     CloseProgress();
     transferring_ = false;
     if (direction == Direction::Read && completed) {
-        DecodeChannels(document.Image(), view.Form(), DisplayedLanguage());
+        ShowImage(document.Image(), view.Form());
+        view.ImageChanged();
         view.ShowFromChannelOne();
-        view.Grid().Refresh();
         // The grid now shows what is in the radio, not what is in the file: the file that was
         // open is no place to save another radio's memory without being asked.
         document.DetachFromFile();

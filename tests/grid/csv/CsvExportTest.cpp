@@ -2,7 +2,7 @@
 // power and name as saving would store them, and the channels that have no row.
 
 #include "grid/ChannelWords.h"
-#include "grid/GridModel.h"
+#include "ImageBuilder.h"
 #include "grid/csv/CsvChannelExport.h"
 
 #include <gtest/gtest.h>
@@ -12,10 +12,8 @@ namespace {
 
 using Cells = std::vector<std::string>; // columns 1 to 12
 
-void SetRow(GridModel& grid, int row, const Cells& cells) {
-    for (int col = 1; col <= kColName; ++col) {
-        grid.SetTextMatrix(row, col, cells[static_cast<std::size_t>(col - 1)]);
-    }
+void SetRow(RadioImage& image, int row, const Cells& cells) {
+    testing::SetChannelTexts(image, row, cells);
 }
 
 ChannelRowTexts Row(const Cells& cells) {
@@ -102,15 +100,15 @@ TEST(CsvExport, OptionsAndNameInEitherLanguage) {
 }
 
 TEST(CsvExport, OneRowPerUsedChannelAndTheLeftOutNamed) {
-    GridModel grid;
+    RadioImage grid = testing::NewImage();
     SetRow(grid, 2,
            {"145.00000", "145.00000", "OFF", "OFF", "Wide", "Yes", "High", "DTMF", "ON", "Close",
             "Forward", "TWO"});
     SetRow(grid, 5,
            {"", "145.50000", "OFF", "OFF", "Wide", "Yes", "High", "DTMF", "ON", "Close", "Forward",
             "TXONLY"});
-    grid.SetTextMatrix(9, kColName, "EMPTY"); // an empty channel with a name has no row
-    grid.SetTextMatrix(9, kColRxTone, "88.5");
+    // an empty channel with a name has no row
+    SetRow(grid, 9, {"", "", "88.5", "", "", "", "", "", "", "", "", "EMPTY"});
     SetRow(grid, 40,
            {"", "146.00000", "OFF", "OFF", "Wide", "Yes", "High", "DTMF", "ON", "Close", "Forward",
             ""});
@@ -126,7 +124,7 @@ TEST(CsvExport, OneRowPerUsedChannelAndTheLeftOutNamed) {
                   "128,LAST,446.006250,off,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,6.25,,"
                   "5.0W,,,,,\n");
 
-    EXPECT_EQ(ExportChannelList(GridModel()).text, CsvHeaderLine());
+    EXPECT_EQ(ExportChannelList(testing::NewImage()).text, CsvHeaderLine());
 }
 
 TEST(CsvExport, MegahertzKeepSixDecimalsWithAPoint) {

@@ -2,9 +2,10 @@
 // gives, the options a list does not carry, refusals with their lines, placement in file order
 // and names cut to six characters.
 
-#include "EditorBench.h"
+#include "ImageBuilder.h"
 
-#include "grid/GridModel.h"
+#include "grid/ChannelRules.h"
+#include "grid/ChannelWords.h"
 #include "grid/csv/CsvChannelImport.h"
 #include "grid/csv/CsvTexts.h"
 
@@ -84,11 +85,11 @@ TEST(CsvImport, ColumnsAreFoundByNameInAnyOrderAndSemicolonFiles) {
 // keeps all four, and the grid's own defaults for a typed channel stay as they are.
 TEST(CsvImport, OptionsTheListDoesNotCarryAreQuietOrKept) {
     for (const Language language : {Language::English, Language::Chinese}) {
-        testing::EditorBench bench(language);
-        bench.Click(9, 1);
-        bench.Type("145");
-        bench.Leave();
-        Cells typed = bench.Row(9);
+        RadioImage image = testing::NewImage();
+        const Channel typedChannel =
+            EnterFrequency(Channel{}, kColRxFrequency, "145", CommitWay::Leave).channel;
+        WriteChannel(typedChannel, 9, image);
+        Cells typed = testing::ChannelTexts(image, 9, language);
         EXPECT_EQ(typed[kColOptSignal - 1], words::kDtmf.In(language));
         EXPECT_EQ(typed[kColPttId - 1], words::kOn.In(language));
         const CsvImport import =
@@ -99,13 +100,14 @@ TEST(CsvImport, OptionsTheListDoesNotCarryAreQuietOrKept) {
         typed[kColPttId - 1] = words::kOff.In(language);
         EXPECT_EQ(CellsOf(import.channels[0]), typed);
 
-        bench.FillChannel(8, "430.00000", ""); // MSK, busy lock on carrier, reverse
-        bench.grid.SetTextMatrix(8, kColPttId, words::kOn.In(language));
-        const Cells before = bench.Row(8);
+        testing::SetChannelTexts(image, 8,
+                                 {"430.00000", "", "OFF", "OFF", "Wide", "Yes", "High", "MSK",
+                                  "ON", "Carrier", "Reverse", ""});
+        const Cells before = testing::ChannelTexts(image, 8, language);
         const Cells kept(before.begin() + kColOptSignal - 1, before.begin() + kColRepeatInvert);
-        ApplyImportedChannels(bench.grid, import.channels);
-        EXPECT_EQ(bench.Row(10), CellsOf(import.channels[0]));
-        const Cells eight = bench.Row(8);
+        ApplyImportedChannels(image, import.channels);
+        EXPECT_EQ(testing::ChannelTexts(image, 10, language), CellsOf(import.channels[0]));
+        const Cells eight = testing::ChannelTexts(image, 8, language);
         EXPECT_EQ(eight[kColRxFrequency - 1], "146.00000");
         EXPECT_EQ(eight[kColName - 1], "NEW");
         EXPECT_EQ(Cells(eight.begin() + kColOptSignal - 1, eight.begin() + kColRepeatInvert), kept);
@@ -312,17 +314,23 @@ TEST(CsvImport, AnyTextIsReadOrRefused) {
 }
 
 TEST(CsvImport, ApplyingWritesOnlyTheListsChannels) {
-    GridModel grid;
-    grid.SetTextMatrix(1, kColName, "KEEP");
-    grid.SetTextMatrix(2, kColRxFrequency, "150.00000");
+    RadioImage image = testing::NewImage();
+    testing::SetChannelTexts(image, 1, {"", "", "", "", "", "", "", "", "", "", "", "KEEP"});
+    testing::SetChannelTexts(image, 2, {"150.00000"});
+    const RadioImage before = image;
     const CsvImport import = ReadChannelList(kHeader + "2,NEW,145.000000,off\n", Language::English);
     ASSERT_TRUE(import.Ok());
-    ApplyImportedChannels(grid, import.channels);
-    EXPECT_EQ(grid.TextMatrix(1, kColName), "KEEP");
-    EXPECT_EQ(grid.TextMatrix(2, kColRxFrequency), "145.00000");
-    EXPECT_EQ(grid.TextMatrix(2, kColTxFrequency), "");
-    EXPECT_EQ(grid.TextMatrix(2, kColName), "NEW");
-    EXPECT_EQ(grid.TextMatrix(2, kColChannel), "");
+    ApplyImportedChannels(image, import.channels);
+    const Cells two = testing::ChannelTexts(image, 2, Language::English);
+    EXPECT_EQ(two[kColRxFrequency - 1], "145.00000");
+    EXPECT_EQ(two[kColTxFrequency - 1], "");
+    EXPECT_EQ(two[kColName - 1], "NEW");
+    for (int channel = 1; channel <= kChannelCount; ++channel) {
+        if (channel != 2) {
+            EXPECT_EQ(testing::ChannelTexts(image, channel, Language::English),
+                      testing::ChannelTexts(before, channel, Language::English));
+        }
+    }
 }
 
 // From a first channel on, in file order, whatever Location says; a list without Location from

@@ -3,6 +3,8 @@
 // tone mode, duplex kind, power and mode, and for random images in both display languages.
 // Imported back into the image it came from, the list changes no byte.
 
+#include "ImageBuilder.h"
+
 #include "grid/ChannelDecode.h"
 #include "grid/ChannelEncode.h"
 #include "grid/ChannelGridLayout.h"
@@ -30,20 +32,17 @@ RadioImage ImageOfRows(const std::vector<std::pair<int, Cells>>& rows) {
     RadioImage image{};
     MakeNewImage(image);
     HeadlessChannelForm form(Language::English);
-    ShowImage(image, form.Form(), Language::English);
+    ShowImage(image, form.Form());
     for (const auto& [channel, cells] : rows) {
-        for (int col = 1; col <= kColName; ++col) {
-            form.grid.SetTextMatrix(channel, col, cells[static_cast<std::size_t>(col - 1)]);
-        }
+        tevano::testing::SetChannelTexts(image, channel, cells);
     }
     EncodeChannels(form.Form(), image);
     return image;
 }
 
 CsvExport ExportOfImage(const RadioImage& image, Language language) {
-    HeadlessChannelForm form(language);
-    ShowImage(image, form.Form(), language);
-    return ExportChannelList(form.grid);
+    (void)language;
+    return ExportChannelList(image);
 }
 
 // The list put into a new document, saved as the program saves it.
@@ -51,10 +50,10 @@ RadioImage ImportIntoNewImage(const std::string& list, Language language) {
     RadioImage image{};
     MakeNewImage(image);
     HeadlessChannelForm form(language);
-    ShowImage(image, form.Form(), language);
+    ShowImage(image, form.Form());
     const CsvImport import = ReadChannelList(list, language);
     EXPECT_TRUE(import.Ok()) << CsvImportFailureText(import, "list.csv", Language::English);
-    ApplyImportedChannels(form.grid, import.channels);
+    ApplyImportedChannels(image, import.channels);
     EncodeChannels(form.Form(), image);
     return image;
 }
@@ -213,12 +212,12 @@ TEST(CsvRoundTrip, ReimportIntoTheSourceImageChangesNoByte) {
     for (const Language language : {Language::English, Language::Chinese}) {
         SCOPED_TRACE(language);
         HeadlessChannelForm form(language);
-        ShowImage(original, form.Form(), language);
-        const CsvExport list = ExportChannelList(form.grid);
+        ShowImage(original, form.Form());
+        const CsvExport list = ExportChannelList(original);
         const CsvImport import = ReadChannelList(list.text, language);
         ASSERT_TRUE(import.Ok()) << CsvImportFailureText(import, "list.csv", Language::English);
-        ApplyImportedChannels(form.grid, import.channels);
         RadioImage image = original;
+        ApplyImportedChannels(image, import.channels);
         EncodeChannels(form.Form(), image);
         const auto differs = std::mismatch(image.begin(), image.end(), original.begin()).first;
         EXPECT_EQ(static_cast<std::size_t>(differs - image.begin()), kImageSize)

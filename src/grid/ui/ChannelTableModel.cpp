@@ -1,0 +1,116 @@
+#include "grid/ui/ChannelTableModel.h"
+
+#include "base/ui/QtText.h"
+#include "grid/Channel.h"
+#include "grid/ChannelDecode.h"
+#include "grid/ChannelGridLayout.h"
+#include "grid/ChannelWords.h"
+
+namespace tevano {
+
+ChannelTableModel::ChannelTableModel(RadioImage& image, std::span<const std::string> toneNames,
+                                     QObject* parent)
+    : QAbstractTableModel(parent), image_(image), toneNames_(toneNames) {}
+
+int ChannelTableModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : kChannelCount;
+}
+
+int ChannelTableModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : kGridColumns;
+}
+
+QVariant ChannelTableModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid()) {
+        return {};
+    }
+    const int channel = ChannelOf(index);
+    const int column = index.column();
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+    case Qt::AccessibleTextRole: {
+        if (column == kColChannel) {
+            return QString::number(channel);
+        }
+        const ChannelRowTexts texts = DecodeChannel(image_, channel, language_);
+        return ToQt(texts[static_cast<std::size_t>(column)]);
+    }
+    case kOptionValueRole:
+        return OptionValue(ReadChannel(image_, channel), column);
+    case Qt::TextAlignmentRole:
+        return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
+    default:
+        return {};
+    }
+}
+
+QVariant ChannelTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole) {
+        return {};
+    }
+    if (orientation == Qt::Vertical) {
+        return QString::number(section + 1);
+    }
+    return ToQt(ChannelHeader(section, language_, switchedHeaders_));
+}
+
+Qt::ItemFlags ChannelTableModel::flags(const QModelIndex& index) const {
+    if (!index.isValid()) {
+        return Qt::NoItemFlags;
+    }
+    if (index.column() == kColChannel) {
+        return Qt::ItemIsEnabled;
+    }
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;
+}
+
+bool ChannelTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (!index.isValid() || role != Qt::EditRole || index.column() == kColChannel) {
+        return false;
+    }
+    const int number = ChannelOf(index);
+    const int column = index.column();
+    const Channel channel = ReadChannel(image_, number);
+    const CommitWay way = way_;
+    way_ = CommitWay::Leave;
+    const auto verdict = [&]() {
+        const std::string text = FromQt(value.toString());
+        switch (column) {
+        case kColRxFrequency:
+        case kColTxFrequency:
+            return EnterFrequency(channel, column, text, way);
+        case kColRxTone:
+        case kColTxTone:
+            return EnterTone(channel, column, text, toneNames_);
+        case kColName:
+            return EnterName(channel, text, way);
+        default:
+            return PickOption(channel, column, value.toInt());
+        }
+    }();
+    const bool changed = verdict.channel != channel;
+    if (changed) {
+        WriteChannel(verdict.channel, number, image_);
+        emit dataChanged(this->index(index.row(), kColRxFrequency),
+                         this->index(index.row(), kColName));
+        emit ChannelEdited(number, column);
+    }
+    if (verdict.message) {
+        emit Refused(*verdict.message);
+    }
+    return changed;
+}
+
+void ChannelTableModel::SetLanguage(Language language, bool switchedHeaders) {
+    language_ = language;
+    switchedHeaders_ = switchedHeaders;
+    emit headerDataChanged(Qt::Horizontal, 0, kGridColumns - 1);
+    ImageChanged();
+}
+
+void ChannelTableModel::ImageChanged() {
+    emit dataChanged(index(0, 0), index(kChannelCount - 1, kGridColumns - 1));
+}
+
+} // namespace tevano
