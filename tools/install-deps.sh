@@ -7,7 +7,7 @@ set -eu
 packages="build-essential cmake ninja-build pkg-config libgtest-dev libgmock-dev qt6-base-dev
 locales fonts-liberation2 fonts-wqy-microhei fonts-droid-fallback poppler-utils qt6-translations-l10n
 clang-14 libclang-rt-14-dev
-xvfb xauth dbus at-spi2-core python3-pyatspi"
+xvfb xauth dbus at-spi2-core python3-pyatspi openbox xdotool"
 if [ "${1:-}" = "--package" ]; then
     # dpkg-shlibdeps (dpkg-dev) and file compute the package's Depends; the rest check the
     # package and start its program on a virtual display.
