@@ -23,6 +23,13 @@ constexpr int kOpenBackupFolder = 32790;
 constexpr int kCompareWithFile = 32791;
 constexpr int kCompareWithRadio = 32792;
 constexpr int kVerifyAfterWrite = 32793;
+// The channel operations of the Edit menu and the table's context menu.
+constexpr int kInsertChannels = 32794;
+constexpr int kDeleteChannels = 32795;
+constexpr int kMoveChannelsUp = 32796;
+constexpr int kMoveChannelsDown = 32797;
+constexpr int kSortByFrequency = 32798;
+constexpr int kSortByName = 32799;
 
 // The framework's standard commands, by the ids the radio tool has always used.
 constexpr int kFileNew = 57600;
@@ -31,6 +38,11 @@ constexpr int kFileSave = 57603;
 constexpr int kFileSaveAs = 57604;
 constexpr int kFilePrintSetup = 57606;
 constexpr int kFilePrint = 57607;
+constexpr int kEditClear = 57632; // Clear Channels
+constexpr int kEditCopy = 57634;
+constexpr int kEditCut = 57635;
+constexpr int kEditPaste = 57637;
+constexpr int kEditSelectAll = 57642;
 constexpr int kEditUndo = 57643;
 constexpr int kEditRedo = 57644;
 constexpr int kFilePrintPreview = 57609;

@@ -35,6 +35,9 @@ struct Toolbar {
 enum Key : int {
     kKeyF1 = 0x70,
     kKeyF6 = 0x75,
+    kKeyUp = 0x26,
+    kKeyDown = 0x28,
+    kKeyDelete = 0x2E,
 };
 
 enum Modifier : unsigned {

@@ -122,6 +122,17 @@ const std::set<int> kMenuCommands = {
     cmd::kEditUndo,
     cmd::kEditRedo,
     cmd::kPortSetup,
+    cmd::kEditCut,
+    cmd::kEditCopy,
+    cmd::kEditPaste,
+    cmd::kEditClear,
+    cmd::kEditSelectAll,
+    cmd::kInsertChannels,
+    cmd::kDeleteChannels,
+    cmd::kMoveChannelsUp,
+    cmd::kMoveChannelsDown,
+    cmd::kSortByFrequency,
+    cmd::kSortByName,
 };
 
 TEST_P(EachLanguage, HasTheMainFramesMenuToolbarKeysAndIcons) {
@@ -150,8 +161,12 @@ TEST_P(EachLanguage, HasTheMainFramesMenuToolbarKeysAndIcons) {
         {0x70, kNone, 57670}, {0x70, kShift, 57669}, {0x75, kNone, 57680}, {0x75, kShift, 57681},
         {'Z', kCtrl, 57643},  {'Y', kCtrl, 57644}, // undo and redo, added by the Linux program
         {'R', kCtrl, 32771},  {'W', kCtrl, 32772},   {'T', kCtrl, 32778}, // the Program menu
+        // the channel operations
+        {'C', kCtrl, 57634}, {'X', kCtrl, 57635}, {'V', kCtrl, 57637}, {'A', kCtrl, 57642},
+        {kKeyDelete, kNone, 57632}, {'+', kCtrl, 32794}, {'=', kCtrl | kShift, 32794},
+        {'-', kCtrl, 32795}, {kKeyUp, kAlt, 32796}, {kKeyDown, kAlt, 32797},
     };
-    EXPECT_EQ(keys->count, 13);
+    EXPECT_EQ(keys->count, 23);
     EXPECT_EQ(bound, expected);
 
     EXPECT_TRUE(module.HasIcon(ids::kMainFrame));

@@ -4,6 +4,7 @@
 #include "base/ui/QtText.h"
 #include "grid/ChannelDecode.h"
 #include "grid/ChannelGridLayout.h"
+#include "grid/ChannelOpTexts.h"
 #include "grid/ChannelWords.h"
 #include "grid/LanguageTables.h"
 #include "grid/csv/CsvChannelImport.h"
@@ -74,6 +75,7 @@ CTevView::CTevView(CTevDoc& document, const ToneTable& tones, const res::DialogT
     });
     connect(model_, &ChannelTableModel::ChannelEdited, this, &CTevView::OnChannelEdited);
     connect(table_, &ChannelTableView::Message, this, &CTevView::EditMessage);
+    connect(table_, &ChannelTableView::Filled, this, &CTevView::OnFilled);
     // Ctrl+Z and Ctrl+Y in an editor act on its typing first; editors use the form's font.
     undoKeys_ = new OverlayUndoKeys(this);
     connect(table_, &ChannelTableView::EditorOpened, this, [this](QWidget* editor) {
@@ -102,6 +104,7 @@ CsvBandCheck CTevView::BandCheck(int channel) const {
 }
 
 void CTevView::OnChannelEdited(int channel, int column) {
+    undo_->NameNextStep(ToQt(ChannelOpStepName(ChannelOp::Edit, DisplayedLanguage(), channel)));
     emit CellChanged();
     // Taken all the same, since the band may be about to change; but said.
     if (column == kColRxFrequency || column == kColTxFrequency) {
@@ -113,6 +116,25 @@ void CTevView::OnChannelEdited(int channel, int column) {
                          {{"{text}", CsvBandWarningText(check.warnings.front(), check.band, now)}},
                          '{', '}')));
         }
+    }
+}
+
+void CTevView::OnFilled(int column, const std::vector<int>& filled,
+                        const std::vector<int>& refused) {
+    const Language language = DisplayedLanguage();
+    const std::string header =
+        FromQt(model_->headerData(column, Qt::Horizontal).toString().trimmed());
+    if (!filled.empty()) {
+        undo_->NameNextStep(ToQt(ChannelOpStepName(ChannelOp::Fill, language)));
+        undo_->Flush();
+        emit CellChanged();
+        emit Note(ToQt(ChannelOpDoneText(ChannelOp::Fill, filled, language, header)));
+    } else if (refused.empty()) {
+        emit Note(ToQt(ChannelOpText(ChannelOpTextId::NothingSelected, language)));
+    }
+    if (!refused.empty()) {
+        emit Warning(ToQt(FillText(ChannelOpText(ChannelOpTextId::FillRefused, language),
+                                   {{"<column>", header}, {"<channels>", ChannelRanges(refused)}})));
     }
 }
 

@@ -16,6 +16,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <vector>
 
 namespace tevano {
 
@@ -87,6 +88,7 @@ private:
     // The channels (all when `channel` is 0) with a frequency outside the "Field" band.
     CsvBandCheck BandCheck(int channel) const;
     void OnChannelEdited(int channel, int column);
+    void OnFilled(int column, const std::vector<int>& filled, const std::vector<int>& refused);
     void FitTable();
     void SizeColumns();
 

@@ -118,16 +118,26 @@ void ChannelDelegate::setEditorData(QWidget* editor, const QModelIndex& index) c
         text.isEmpty() ? 0 : list->findData(index.data(ChannelTableModel::kOptionValueRole)));
 }
 
+QVariant ChannelDelegate::EditorValue(const QWidget* editor) {
+    if (const auto* edit = qobject_cast<const QLineEdit*>(editor)) {
+        return edit->text();
+    }
+    if (const auto* list = qobject_cast<const QComboBox*>(editor)) {
+        if (list->isEditable()) {
+            return list->currentText();
+        }
+        if (list->currentIndex() >= 0) {
+            return list->currentData();
+        }
+    }
+    return {};
+}
+
 void ChannelDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
                                    const QModelIndex& index) const {
-    if (auto* edit = qobject_cast<QLineEdit*>(editor)) {
-        model->setData(index, edit->text());
-    } else if (auto* list = qobject_cast<QComboBox*>(editor)) {
-        if (list->isEditable()) {
-            model->setData(index, list->currentText());
-        } else if (list->currentIndex() >= 0) {
-            model->setData(index, list->currentData());
-        }
+    const QVariant value = EditorValue(editor);
+    if (value.isValid()) {
+        model->setData(index, value);
     }
 }
 

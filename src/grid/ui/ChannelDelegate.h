@@ -26,6 +26,9 @@ public:
 
     // The editor open now, if any.
     QWidget* OpenEditor() const { return editor_; }
+    // What the editor holds, as setModelData would commit it: a text, or a list entry's value
+    // (invalid when no entry is picked).
+    static QVariant EditorValue(const QWidget* editor);
     // Whether the open editor holds something other than what its cell shows.
     bool EditorHoldsChange() const;
 

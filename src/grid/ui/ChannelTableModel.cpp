@@ -71,35 +71,41 @@ bool ChannelTableModel::setData(const QModelIndex& index, const QVariant& value,
     }
     const int number = ChannelOf(index);
     const int column = index.column();
-    const Channel channel = ReadChannel(image_, number);
     const CommitWay way = way_;
     way_ = CommitWay::Leave;
-    const auto verdict = [&]() {
-        const std::string text = FromQt(value.toString());
-        switch (column) {
-        case kColRxFrequency:
-        case kColTxFrequency:
-            return EnterFrequency(channel, column, text, way);
-        case kColRxTone:
-        case kColTxTone:
-            return EnterTone(channel, column, text, toneNames_);
-        case kColName:
-            return EnterName(channel, text, way);
-        default:
-            return PickOption(channel, column, value.toInt());
-        }
-    }();
-    const bool changed = verdict.channel != channel;
+    const RuleVerdict verdict = Verdict(number, column, value, way);
+    const bool changed = verdict.channel != ReadChannel(image_, number);
     if (changed) {
-        WriteChannel(verdict.channel, number, image_);
-        emit dataChanged(this->index(index.row(), kColRxFrequency),
-                         this->index(index.row(), kColName));
+        Write(number, verdict.channel);
         emit ChannelEdited(number, column);
     }
     if (verdict.message) {
         emit Refused(*verdict.message);
     }
     return changed;
+}
+
+RuleVerdict ChannelTableModel::Verdict(int channel, int column, const QVariant& value,
+                                       CommitWay way) const {
+    const Channel current = ReadChannel(image_, channel);
+    const std::string text = FromQt(value.toString());
+    switch (column) {
+    case kColRxFrequency:
+    case kColTxFrequency:
+        return EnterFrequency(current, column, text, way);
+    case kColRxTone:
+    case kColTxTone:
+        return EnterTone(current, column, text, toneNames_);
+    case kColName:
+        return EnterName(current, text, way);
+    default:
+        return PickOption(current, column, value.toInt());
+    }
+}
+
+void ChannelTableModel::Write(int channel, const Channel& value) {
+    WriteChannel(value, channel, image_);
+    emit dataChanged(index(channel - 1, kColRxFrequency), index(channel - 1, kColName));
 }
 
 void ChannelTableModel::SetLanguage(Language language, bool switchedHeaders) {

@@ -34,6 +34,11 @@ public:
     // A text for the frequency, tone and name columns, an option value for the others.
     bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
 
+    // What committing `value` into a channel's column would give, changing nothing.
+    RuleVerdict Verdict(int channel, int column, const QVariant& value, CommitWay way) const;
+    // Writes a channel into the image and draws its row again; no ChannelEdited.
+    void Write(int channel, const Channel& value);
+
     // How the next setData commits: Enter or leaving the cell. Leaving, unless told otherwise.
     void SetCommitWay(CommitWay way) { way_ = way; }
 
@@ -46,6 +51,7 @@ public:
     void ImageChanged();
 
     std::span<const std::string> ToneNames() const { return toneNames_; }
+    const RadioImage& Image() const { return image_; }
 
     // The channel (1 to 128) of a row.
     static int ChannelOf(const QModelIndex& index) { return index.row() + 1; }

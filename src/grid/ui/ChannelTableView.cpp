@@ -1,5 +1,6 @@
 #include "grid/ui/ChannelTableView.h"
 
+#include "grid/Channel.h"
 #include "grid/ChannelWords.h"
 #include "grid/ui/ChannelTableModel.h"
 
@@ -8,6 +9,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace tevano {
 
@@ -40,7 +43,9 @@ ChannelTableView::ChannelTableView(QWidget* parent) : QTableView(parent) {
     setItemDelegate(delegate_);
     // Editors open as the channel tool opens them: a click, F2, a character typed on a cell.
     setEditTriggers(NoEditTriggers);
-    setSelectionMode(SingleSelection);
+    // Cells with Shift and Ctrl, whole channels by their numbers.
+    setSelectionMode(ExtendedSelection);
+    setContextMenuPolicy(Qt::CustomContextMenu);
     setSelectionBehavior(SelectItems);
     // Tab walks through an open editor's channel; with nothing open it leaves the table.
     setTabKeyNavigation(false);
@@ -160,6 +165,11 @@ void ChannelTableView::OnEditorKey(QWidget* editor, ChannelDelegate::EditorKey k
     const QModelIndex index = currentIndex();
     switch (key) {
     case ChannelDelegate::EditorKey::Enter:
+        if (const int column = SelectedColumn(); column == index.column()) {
+            Fill(editor, column);
+            break;
+        }
+        [[fallthrough]];
     case ChannelDelegate::EditorKey::Tab:
         CommitEditor(editor, true);
         ShowPendingMessage();
@@ -180,6 +190,83 @@ void ChannelTableView::OnEditorKey(QWidget* editor, ChannelDelegate::EditorKey k
         break;
     }
     }
+}
+
+std::vector<int> ChannelTableView::SelectedChannels() const {
+    std::vector<int> channels;
+    for (const QModelIndex& index : selectionModel()->selectedIndexes()) {
+        channels.push_back(ChannelTableModel::ChannelOf(index));
+    }
+    if (channels.empty() && currentIndex().isValid()) {
+        channels.push_back(ChannelTableModel::ChannelOf(currentIndex()));
+    }
+    std::sort(channels.begin(), channels.end());
+    channels.erase(std::unique(channels.begin(), channels.end()), channels.end());
+    return channels;
+}
+
+void ChannelTableView::SelectChannels(const std::vector<int>& channels) {
+    if (model_ == nullptr || channels.empty()) {
+        return;
+    }
+    const int column = std::max(currentIndex().column(), static_cast<int>(kColRxFrequency));
+    GoTo(channels.front(), column);
+    QItemSelection selection;
+    for (const int channel : channels) {
+        selection.select(model_->index(channel - 1, 0), model_->index(channel - 1, kColName));
+    }
+    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+}
+
+int ChannelTableView::SelectedColumn() const {
+    const QModelIndexList cells = selectionModel()->selectedIndexes();
+    if (cells.size() < 2) {
+        return 0;
+    }
+    const int column = cells.front().column();
+    for (const QModelIndex& cell : cells) {
+        if (cell.column() != column) {
+            return 0;
+        }
+    }
+    return column;
+}
+
+// One value into every selected channel in use, each through the rules; a channel whose rules
+// refuse it keeps what it had.
+void ChannelTableView::Fill(QWidget* editor, int column) {
+    const QVariant value = ChannelDelegate::EditorValue(editor);
+    const bool hadFocus = editor->hasFocus();
+    closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
+    if (hadFocus) {
+        setFocus(Qt::OtherFocusReason);
+    }
+    if (!value.isValid() || model_ == nullptr) {
+        return;
+    }
+    std::vector<int> filled;
+    std::vector<int> refused;
+    for (const int channel : SelectedChannels()) {
+        if (!ReadChannel(model_->Image(), channel).Used()) {
+            continue;
+        }
+        const RuleVerdict verdict = model_->Verdict(channel, column, value, CommitWay::Enter);
+        if (verdict.message) {
+            refused.push_back(channel);
+        } else {
+            model_->Write(channel, verdict.channel);
+            filled.push_back(channel);
+        }
+    }
+    emit Filled(column, filled, refused);
+}
+
+// Whole channels from the anchor's row to `row`.
+void ChannelTableView::SelectRowsTo(int row, QItemSelectionModel::SelectionFlags how) {
+    const int from = currentIndex().isValid() ? currentIndex().row() : row;
+    QItemSelection rows(model_->index(std::min(from, row), 0),
+                        model_->index(std::max(from, row), kColName));
+    selectionModel()->select(rows, how);
 }
 
 // On to the next cell of the channel, from its name to the next channel's receive frequency;
@@ -232,6 +319,13 @@ void ChannelTableView::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Backspace:
         StartEditing(kBackspace);
         return;
+    case Qt::Key_Space:
+        // Shift+Space selects the channels of the selected cells whole.
+        if (event->modifiers() == Qt::ShiftModifier) {
+            SelectChannels(SelectedChannels());
+            return;
+        }
+        break;
     default:
         break;
     }
@@ -253,11 +347,28 @@ void ChannelTableView::keyPressEvent(QKeyEvent* event) {
 }
 
 void ChannelTableView::mousePressEvent(QMouseEvent* event) {
+    const QModelIndex index = indexAt(event->position().toPoint());
+    const Qt::KeyboardModifiers keys = event->modifiers();
+    if (event->button() == Qt::LeftButton && index.isValid() && index.column() == kColChannel) {
+        // A channel's number selects the channel whole; Shift from the current one, Ctrl adds.
+        Commit();
+        const auto rows = QItemSelectionModel::Rows;
+        if (keys.testFlag(Qt::ShiftModifier)) {
+            SelectRowsTo(index.row(), QItemSelectionModel::ClearAndSelect | rows);
+        } else {
+            selectionModel()->setCurrentIndex(
+                index.sibling(index.row(), kColRxFrequency),
+                (keys.testFlag(Qt::ControlModifier) ? QItemSelectionModel::Toggle
+                                                    : QItemSelectionModel::ClearAndSelect) |
+                    rows);
+        }
+        return;
+    }
     QTableView::mousePressEvent(event);
     ShowPendingMessage(); // what leaving the cell being edited brought
-    const QModelIndex index = indexAt(event->position().toPoint());
-    if (event->button() == Qt::LeftButton && index.isValid() && index == currentIndex() &&
-        index.column() != kColChannel && !Editing()) {
+    const bool plain = (keys & (Qt::ShiftModifier | Qt::ControlModifier)) == 0;
+    if (event->button() == Qt::LeftButton && plain && index.isValid() &&
+        index == currentIndex() && index.column() != kColChannel && !Editing()) {
         StartEditing(0);
     }
 }

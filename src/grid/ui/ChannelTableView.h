@@ -38,11 +38,23 @@ public:
     void DropEditing();
     bool Editing() const { return delegate_->OpenEditor() != nullptr; }
 
+    // The channels of the selected cells, in rising order; the current channel when no cell is
+    // selected.
+    std::vector<int> SelectedChannels() const;
+    // Selects these channels whole, the first of them current.
+    void SelectChannels(const std::vector<int>& channels);
+    // The column when the selection is cells of one channel column in more than one channel;
+    // 0 otherwise.
+    int SelectedColumn() const;
+
 signals:
     // A message with an OK button: a refused entry, or a character where a number belongs.
     void Message(tevano::MessageId id);
     // An editor was opened over the current cell.
     void EditorOpened(QWidget* editor);
+    // Enter committed one value into a column of several selected channels: those in use that
+    // took it, and those whose rules refused it (they keep what they had).
+    void Filled(int column, const std::vector<int>& filled, const std::vector<int>& refused);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -53,6 +65,8 @@ protected:
 
 private:
     void OnEditorKey(QWidget* editor, ChannelDelegate::EditorKey key);
+    void Fill(QWidget* editor, int column);
+    void SelectRowsTo(int row, QItemSelectionModel::SelectionFlags how);
     void CommitEditor(QWidget* editor, bool byEnter);
     void WalkOn();
     void WalkBack();

@@ -89,13 +89,17 @@ void GridUndo::Flush() {
     }
     UndoStep step = DiffDocument(kept_, now);
     kept_ = std::move(now);
-    stack_.push(new DocumentStepCommand(*this, std::move(step)));
+    auto* command = new DocumentStepCommand(*this, std::move(step));
+    command->setText(nextName_);
+    nextName_.clear();
+    stack_.push(command);
     emit HistoryChanged();
 }
 
 void GridUndo::Rebase() {
     if (!bulk_) {
         kept_ = Capture();
+        nextName_.clear();
     }
 }
 

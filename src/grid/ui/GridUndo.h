@@ -26,6 +26,8 @@ public:
     void Reset();
     // Records a change made just now at once, rather than when its event is over.
     void Flush();
+    // The name the next recorded step gets in the Edit menu ("Move Channels").
+    void NameNextStep(const QString& name) { nextName_ = name; }
     // What the document holds now is no change of its own (the save's and the write's encode).
     void Rebase();
 
@@ -66,6 +68,7 @@ private:
     DocumentState kept_; // the document as of the last step
     bool bulk_ = false;
     bool flushScheduled_ = false;
+    QString nextName_;
 };
 
 } // namespace tevano

@@ -11,6 +11,13 @@
 
 namespace tevano {
 
+namespace {
+
+// The menu item's own words, kept before a step's name is added to them.
+constexpr const char* kMenuWords = "tevanoMenuWords";
+
+} // namespace
+
 void AddUndoCommands(CommandRegistry& registry, GridUndo& history, ProgramWindow& window) {
     const QPointer<GridUndo> undo = &history;
     const QPointer<QWidget> frame = window.Widget();
@@ -30,12 +37,20 @@ void AddUndoCommands(CommandRegistry& registry, GridUndo& history, ProgramWindow
         if (undo == nullptr || frame == nullptr) {
             return;
         }
-        if (QAction* action = window.Action(res::cmd::kEditUndo)) {
-            action->setEnabled(undo->CanUndo());
-        }
-        if (QAction* action = window.Action(res::cmd::kEditRedo)) {
-            action->setEnabled(undo->CanRedo());
-        }
+        // "Undo Move Channels": the words of the menu with the step's name.
+        const auto show = [](QAction* action, bool enabled, const QString& step) {
+            if (action == nullptr) {
+                return;
+            }
+            if (!action->property(kMenuWords).isValid()) {
+                action->setProperty(kMenuWords, action->text());
+            }
+            const QString words = action->property(kMenuWords).toString();
+            action->setText(enabled && !step.isEmpty() ? words + " " + step : words);
+            action->setEnabled(enabled);
+        };
+        show(window.Action(res::cmd::kEditUndo), undo->CanUndo(), undo->Stack().undoText());
+        show(window.Action(res::cmd::kEditRedo), undo->CanRedo(), undo->Stack().redoText());
     };
     QObject::connect(undo, &GridUndo::HistoryChanged, frame, showState);
     registry.AddMenuUpdate([undo, showState] {

@@ -35,6 +35,19 @@ constexpr MenuItem kFileItems[] = {
 constexpr MenuItem kEditItems[] = {
     Command("撤销(&U)\tCtrl+Z", cmd::kEditUndo),
     Command("重做(&R)\tCtrl+Y", cmd::kEditRedo),
+    kSeparator,
+    Command("剪切频道(&T)\tCtrl+X", cmd::kEditCut),
+    Command("复制频道(&C)\tCtrl+C", cmd::kEditCopy),
+    Command("粘贴频道(&P)\tCtrl+V", cmd::kEditPaste),
+    Command("清除频道(&L)\tDel", cmd::kEditClear),
+    Command("全选(&A)\tCtrl+A", cmd::kEditSelectAll),
+    kSeparator,
+    Command("插入频道(&I)\tCtrl++", cmd::kInsertChannels),
+    Command("删除频道(&D)\tCtrl+-", cmd::kDeleteChannels),
+    Command("频道上移(&U)\tAlt+Up", cmd::kMoveChannelsUp),
+    Command("频道下移(&W)\tAlt+Down", cmd::kMoveChannelsDown),
+    Command("按频率排序(&F)", cmd::kSortByFrequency),
+    Command("按名称排序(&N)", cmd::kSortByName),
 };
 
 constexpr MenuItem kProgramItems[] = {

@@ -35,6 +35,19 @@ constexpr MenuItem kFileItems[] = {
 constexpr MenuItem kEditItems[] = {
     Command("&Undo\tCtrl+Z", cmd::kEditUndo),
     Command("&Redo\tCtrl+Y", cmd::kEditRedo),
+    kSeparator,
+    Command("Cu&t Channels\tCtrl+X", cmd::kEditCut),
+    Command("&Copy Channels\tCtrl+C", cmd::kEditCopy),
+    Command("&Paste Channels\tCtrl+V", cmd::kEditPaste),
+    Command("C&lear Channels\tDel", cmd::kEditClear),
+    Command("Select &All\tCtrl+A", cmd::kEditSelectAll),
+    kSeparator,
+    Command("&Insert Channels\tCtrl++", cmd::kInsertChannels),
+    Command("&Delete Channels\tCtrl+-", cmd::kDeleteChannels),
+    Command("Move Channels U&p\tAlt+Up", cmd::kMoveChannelsUp),
+    Command("Move Channels Do&wn\tAlt+Down", cmd::kMoveChannelsDown),
+    Command("Sort by &Frequency", cmd::kSortByFrequency),
+    Command("Sort by &Name", cmd::kSortByName),
 };
 
 constexpr MenuItem kProgramItems[] = {

@@ -45,6 +45,20 @@ const StringEntry kStrings[] = {
     {cmd::kViewToolbar, "Show or hide the toolbar\nToolbar"},
     {cmd::kEditUndo, "Undo the last change to the channels\nUndo"},
     {cmd::kEditRedo, "Redo the change just undone\nRedo"},
+    {cmd::kEditCut, "Copy the selected channels and clear them\nCut Channels"},
+    {cmd::kEditCopy, "Copy the selected channels, for another file or a spreadsheet\nCopy Channels"},
+    {cmd::kEditPaste, "Put copied channels in from the current channel on\nPaste Channels"},
+    {cmd::kEditClear, "Empty the selected channels\nClear Channels"},
+    {cmd::kEditSelectAll, "Select all 128 channels\nSelect All"},
+    {cmd::kInsertChannels, "Insert empty channels above the selection, moving the ones below "
+                           "down\nInsert Channels"},
+    {cmd::kDeleteChannels, "Remove the selected channels, moving the ones below up\n"
+                           "Delete Channels"},
+    {cmd::kMoveChannelsUp, "Move the selected channels up by one\nMove Channels Up"},
+    {cmd::kMoveChannelsDown, "Move the selected channels down by one\nMove Channels Down"},
+    {cmd::kSortByFrequency, "Sort the selected channels (or all) by receive frequency\n"
+                            "Sort by Frequency"},
+    {cmd::kSortByName, "Sort the selected channels (or all) by name\nSort by Name"},
     {cmd::kFileImportCsv, "Put the channels of a CSV channel list into the grid\nImport CSV"},
     {cmd::kFileExportCsv, "Save the used channels as a CSV channel list\nExport CSV"},
     {cmd::kOpenBackupFolder, "Open the folder that keeps a copy of every read from a radio\n"

@@ -34,6 +34,18 @@ constexpr Accelerator kMainAccelerators[] = {
     {'R', kCtrl, cmd::kReadFromRadio},
     {'W', kCtrl, cmd::kWriteToRadio},
     {'T', kCtrl, cmd::kTestMode},
+    // The channel operations, which act on the table's selection (never inside a cell's editor,
+    // which keeps its own copy, paste and Delete).
+    {'C', kCtrl, cmd::kEditCopy},
+    {'X', kCtrl, cmd::kEditCut},
+    {'V', kCtrl, cmd::kEditPaste},
+    {'A', kCtrl, cmd::kEditSelectAll},
+    {kKeyDelete, kNone, cmd::kEditClear},
+    {'+', kCtrl, cmd::kInsertChannels},
+    {'=', kCtrl | kShift, cmd::kInsertChannels},
+    {'-', kCtrl, cmd::kDeleteChannels},
+    {kKeyUp, kAlt, cmd::kMoveChannelsUp},
+    {kKeyDown, kAlt, cmd::kMoveChannelsDown},
 };
 
 } // namespace

@@ -28,6 +28,12 @@ QKeySequence AcceleratorKeys(const res::Accelerator& accelerator) {
     int key = accelerator.key;
     if (key >= res::kKeyF1 && key < res::kKeyF1 + 12) {
         key = Qt::Key_F1 + (key - res::kKeyF1);
+    } else if (key == res::kKeyUp) {
+        key = Qt::Key_Up;
+    } else if (key == res::kKeyDown) {
+        key = Qt::Key_Down;
+    } else if (key == res::kKeyDelete) {
+        key = Qt::Key_Delete;
     }
     Qt::KeyboardModifiers modifiers;
     if (accelerator.modifiers & res::kCtrl) {

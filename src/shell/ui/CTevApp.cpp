@@ -7,6 +7,7 @@
 #include "base/ui/QtText.h"
 #include "base/ui/UserPrompts.h"
 #include "grid/ui/CTevView.h"
+#include "grid/ui/ChannelCommands.h"
 #include "grid/ui/CsvCommands.h"
 #include "grid/ui/UndoCommands.h"
 #include "image/ui/CTevDoc.h"
@@ -220,6 +221,7 @@ void CTevApp::RegisterCommands() {
     AddPrintCommands(*this, {*view_, prompts_, window});
     AddRadioLinkCommands(*this, ini_, prompts_, window);
     AddCsvCommands(*this, {*view_, prompts_, window});
+    AddChannelCommands(*this, {*view_, prompts_, window});
     AddUndoCommands(*this, view_->Undo(), window);
 }
 
