@@ -119,7 +119,7 @@ RadioImage StartingImage() {
 
 // The grid after the import keeps every row the list does not take, and of a row that held a
 // channel the options a list does not carry.
-void CheckGrid(const GridControl& before, const GridControl& after,
+void CheckGrid(const RadioImage& beforeImage, const RadioImage& afterImage, Language language,
                const std::vector<ImportedChannel>& taken) {
     std::vector<const ImportedChannel*> byRow(kChannelCount + 1, nullptr);
     for (const ImportedChannel& channel : taken) {
@@ -127,15 +127,15 @@ void CheckGrid(const GridControl& before, const GridControl& after,
     }
     for (int row = 1; row <= kChannelCount; ++row) {
         const ImportedChannel* channel = byRow[static_cast<std::size_t>(row)];
-        const bool used = !before.TextMatrix(row, kColRxFrequency).empty() ||
-                          !before.TextMatrix(row, kColTxFrequency).empty();
+        const ChannelRowTexts before = DecodeChannel(beforeImage, row, language);
+        const ChannelRowTexts after = DecodeChannel(afterImage, row, language);
+        const bool used = !before[kColRxFrequency].empty() || !before[kColTxFrequency].empty();
         for (int col = kColRxFrequency; col <= kColName; ++col) {
+            const auto at = static_cast<std::size_t>(col);
             const bool kept =
                 channel == nullptr || (used && col >= kColOptSignal && col <= kColRepeatInvert);
-            FUZZ_CHECK(after.TextMatrix(row, col) ==
-                           (kept ? before.TextMatrix(row, col)
-                                 : channel->cells[static_cast<std::size_t>(col)]),
-                       "the grid shows what was taken and keeps the rest");
+            FUZZ_CHECK(after[at] == (kept ? before[at] : channel->cells[at]),
+                       "the table shows what was taken and keeps the rest");
         }
     }
 }
@@ -199,34 +199,32 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     RadioImage image = StartingImage();
     HeadlessChannelForm form(language);
-    ShowImage(image, form.Form(), language);
-    GridModel before = form.grid;
-    ApplyImportedChannels(form.grid, import.channels);
-    CheckGrid(before, form.grid, import.channels);
+    ShowImage(image, form.Form());
+    const RadioImage before = image;
+    ApplyImportedChannels(image, import.channels);
+    CheckGrid(before, image, language, import.channels);
     CheckBand(import.channels, form.field.CurSel());
 
     // Saved and opened again, every taken channel shows the same.
+    const RadioImage imported = image;
     EncodeChannels(form.Form(), image);
     for (const ImportedChannel& channel : import.channels) {
-        ChannelRowTexts shown{};
-        for (int col = kColRxFrequency; col <= kColName; ++col) {
-            shown[static_cast<std::size_t>(col)] = form.grid.TextMatrix(channel.channel, col);
-        }
-        FUZZ_CHECK(DecodeChannel(image, channel.channel, language) == shown,
+        FUZZ_CHECK(DecodeChannel(image, channel.channel, language) ==
+                       DecodeChannel(imported, channel.channel, language),
                    "a taken channel is saved as it shows");
     }
 
     // The document's list imported back into it changes no byte.
     HeadlessChannelForm reopened(language);
-    ShowImage(image, reopened.Form(), language);
-    const CsvExport exported = ExportChannelList(reopened.grid);
+    ShowImage(image, reopened.Form());
+    const CsvExport exported = ExportChannelList(image);
     FUZZ_CHECK(exported.leftOut.empty(), "every channel has a row");
     const CsvImport again = ReadChannelList(exported.text, language);
     FUZZ_CHECK(again.Ok(), "an exported list is taken");
     FUZZ_CHECK(again.channels.size() == static_cast<std::size_t>(exported.rows),
                "as many channels come back");
-    ApplyImportedChannels(reopened.grid, again.channels);
     RadioImage second = image;
+    ApplyImportedChannels(second, again.channels);
     EncodeChannels(reopened.Form(), second);
     FUZZ_CHECK(second == image, "an export imported into the image it came from changes no byte");
     return 0;

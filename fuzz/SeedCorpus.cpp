@@ -68,9 +68,9 @@ RadioImage SavedDocument(const std::string& seed, bool demo, Language language) 
     RadioImage image{};
     MakeNewImage(image);
     HeadlessChannelForm form(language);
-    ShowImage(image, form.Form(), language);
+    ShowImage(image, form.Form());
     if (demo) {
-        cli::WriteDemoChannels(form.grid, language);
+        cli::WriteDemoChannels(image, language);
     }
     MustBeSaved(SaveChannelFile(SeedPath("channel-file", seed), form.Form(), image), seed);
     return image;
@@ -260,9 +260,10 @@ void CalibrationSeeds() {
 
 void CsvImportSeeds() {
     // The demo channels exported as File Export writes them (an even size: English words).
-    HeadlessChannelForm form(Language::English);
-    cli::WriteDemoChannels(form.grid, Language::English);
-    std::string exported = ExportChannelList(form.grid).text;
+    RadioImage image{};
+    MakeNewImage(image);
+    cli::WriteDemoChannels(image, Language::English);
+    std::string exported = ExportChannelList(image).text;
     if (exported.size() % 2 != 0) {
         exported += "\n";
     }

@@ -112,7 +112,7 @@ TEST(EnglishTexts, MenuBar) {
         {1, "-", 0},
         {1, "&Insert Channels\tCtrl++", 32794},
         {1, "&Delete Channels\tCtrl+-", 32795},
-        {1, "Move Channels U&p\tAlt+Up", 32796},
+        {1, "&Move Channels Up\tAlt+Up", 32796},
         {1, "Move Channels Do&wn\tAlt+Down", 32797},
         {1, "Sort by &Frequency", 32798},
         {1, "Sort by &Name", 32799},

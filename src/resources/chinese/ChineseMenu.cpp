@@ -44,7 +44,7 @@ constexpr MenuItem kEditItems[] = {
     kSeparator,
     Command("插入频道(&I)\tCtrl++", cmd::kInsertChannels),
     Command("删除频道(&D)\tCtrl+-", cmd::kDeleteChannels),
-    Command("频道上移(&U)\tAlt+Up", cmd::kMoveChannelsUp),
+    Command("频道上移(&M)\tAlt+Up", cmd::kMoveChannelsUp),
     Command("频道下移(&W)\tAlt+Down", cmd::kMoveChannelsDown),
     Command("按频率排序(&F)", cmd::kSortByFrequency),
     Command("按名称排序(&N)", cmd::kSortByName),

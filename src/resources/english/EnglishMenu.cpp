@@ -44,7 +44,7 @@ constexpr MenuItem kEditItems[] = {
     kSeparator,
     Command("&Insert Channels\tCtrl++", cmd::kInsertChannels),
     Command("&Delete Channels\tCtrl+-", cmd::kDeleteChannels),
-    Command("Move Channels U&p\tAlt+Up", cmd::kMoveChannelsUp),
+    Command("&Move Channels Up\tAlt+Up", cmd::kMoveChannelsUp),
     Command("Move Channels Do&wn\tAlt+Down", cmd::kMoveChannelsDown),
     Command("Sort by &Frequency", cmd::kSortByFrequency),
     Command("Sort by &Name", cmd::kSortByName),
