@@ -24,12 +24,6 @@ class ChannelOperationsTest : public QObject {
     Q_OBJECT
 
 private:
-    static void Trigger(ProgramFixture& program, int commandId) {
-        QAction* action = program.Frame().Action(commandId);
-        QVERIFY(action != nullptr);
-        action->trigger();
-    }
-
     // The sample file (channels 1 and 2) with a third channel and a byte no column shows.
     static bool StartWithChannels(ProgramFixture& program) {
         WriteSampleFile(program.Path("sample.sin"));
@@ -59,7 +53,7 @@ private slots:
         const RadioImage before = program.Document().Image();
         const WholeChannel two = TakeChannel(before, 2);
         program.Table().SelectChannels({2, 3});
-        Trigger(program, res::cmd::kMoveChannelsDown);
+        program.Trigger(res::cmd::kMoveChannelsDown);
         const RadioImage& moved = program.Document().Image();
         QVERIFY(TakeChannel(moved, 3) == two); // byte 15 and the scan bit included
         QVERIFY(TakeChannel(moved, 4) == TakeChannel(before, 3));
@@ -70,15 +64,15 @@ private slots:
         QCOMPARE(program.Frame().Action(res::cmd::kEditUndo)->text(),
                  QString("&Undo Move Channels"));
 
-        Trigger(program, res::cmd::kEditUndo);
+        program.Trigger(res::cmd::kEditUndo);
         QVERIFY(program.Document().Image() == before);
         QVERIFY(!program.Document().IsModified());
-        Trigger(program, res::cmd::kEditRedo);
+        program.Trigger(res::cmd::kEditRedo);
         QVERIFY(TakeChannel(program.Document().Image(), 3) == two);
 
         // Up from channel 1 is refused, and said.
         program.Table().SelectChannels({1});
-        Trigger(program, res::cmd::kMoveChannelsUp);
+        program.Trigger(res::cmd::kMoveChannelsUp);
         QCOMPARE(program.Frame().MessageText(), QString("The channels cannot move further."));
     }
 
@@ -87,29 +81,29 @@ private slots:
         QVERIFY(StartWithChannels(program));
         const RadioImage before = program.Document().Image();
         program.Table().SelectChannels({1, 2});
-        Trigger(program, res::cmd::kInsertChannels);
+        program.Trigger(res::cmd::kInsertChannels);
         QCOMPARE(program.Cell(1, kColRxFrequency), QString());
         QVERIFY(TakeChannel(program.Document().Image(), 4) == TakeChannel(before, 2));
         QCOMPARE(program.Frame().MessageText(), QString("Inserted empty channels 1-2."));
 
         program.Table().SelectChannels({1, 2});
-        Trigger(program, res::cmd::kDeleteChannels);
+        program.Trigger(res::cmd::kDeleteChannels);
         for (int channel = 1; channel <= 3; ++channel) {
             QVERIFY(TakeChannel(program.Document().Image(), channel) ==
                     TakeChannel(before, channel));
         }
 
         program.Table().SelectChannels({2});
-        Trigger(program, res::cmd::kEditClear);
+        program.Trigger(res::cmd::kEditClear);
         QVERIFY(!TakeChannel(program.Document().Image(), 2).Used());
-        Trigger(program, res::cmd::kEditClear); // now empty: nothing to do, and said
+        program.Trigger(res::cmd::kEditClear); // now empty: nothing to do, and said
         QCOMPARE(program.Frame().MessageText(), QString("Channels 2 are empty: nothing to do."));
-        Trigger(program, res::cmd::kEditUndo);
+        program.Trigger(res::cmd::kEditUndo);
         QVERIFY(TakeChannel(program.Document().Image(), 2) == TakeChannel(before, 2));
 
         // One cell selected: all channels, by name (CALL, SIMPLX, UHF), used ones first.
         program.Table().GoTo(1, kColName);
-        Trigger(program, res::cmd::kSortByName);
+        program.Trigger(res::cmd::kSortByName);
         QCOMPARE(program.Cell(1, kColName), QString("CALL"));
         QCOMPARE(program.Cell(2, kColName), QString("SIMPLX"));
         QCOMPARE(program.Cell(3, kColName), QString("UHF"));
@@ -120,7 +114,7 @@ private slots:
         program.Table().SelectChannels({5});
         program.prompts.Forget();
         const RadioImage full = program.Document().Image();
-        Trigger(program, res::cmd::kInsertChannels);
+        program.Trigger(res::cmd::kInsertChannels);
         QCOMPARE(program.prompts.Texts().size(), 1);
         QVERIFY(program.prompts.Texts().front().startsWith("Inserting 1 channels would push"));
         QVERIFY(program.Document().Image() == full);
@@ -135,7 +129,7 @@ private slots:
             QVERIFY(StartWithChannels(program));
             copied = program.Document().Image();
             program.Table().SelectChannels({1, 2, 3});
-            Trigger(program, res::cmd::kEditCopy);
+            program.Trigger(res::cmd::kEditCopy);
             QCOMPARE(program.Frame().MessageText(), QString("Copied channels 1-3."));
             const QMimeData* data = QApplication::clipboard()->mimeData();
             QVERIFY(data->hasFormat(kChannelsMimeType));
@@ -146,12 +140,12 @@ private slots:
         WriteChannelTexts(other, 11, "150.00000", "KEEP");
         other.Table().SelectChannels({10});
         other.prompts.Answer(Answer::No);
-        Trigger(other, res::cmd::kEditPaste);
+        other.Trigger(res::cmd::kEditPaste);
         QCOMPARE(other.prompts.Texts(),
                  QStringList{"The paste overwrites 1 used channels from channel 10 on. Paste anyway?"});
         QCOMPARE(other.Cell(11, kColName), QString("KEEP"));
         other.prompts.Answer(Answer::Yes);
-        Trigger(other, res::cmd::kEditPaste);
+        other.Trigger(res::cmd::kEditPaste);
         for (int i = 0; i < 3; ++i) {
             QVERIFY(TakeChannel(other.Document().Image(), 10 + i) == TakeChannel(copied, 1 + i));
         }
@@ -161,7 +155,7 @@ private slots:
         const RadioImage before = other.Document().Image();
         other.prompts.Forget();
         other.Table().SelectChannels({127});
-        Trigger(other, res::cmd::kEditPaste);
+        other.Trigger(res::cmd::kEditPaste);
         QCOMPARE(other.prompts.Texts().size(), 1);
         QVERIFY(other.prompts.Texts().front().startsWith("The clipboard holds 3 channels, but"));
         QVERIFY(other.Document().Image() == before);
@@ -177,18 +171,18 @@ private slots:
             QApplication::clipboard()->setText(text);
             program.Table().SelectChannels({20});
             program.prompts.Answer(Answer::Yes);
-            Trigger(program, res::cmd::kEditPaste);
+            program.Trigger(res::cmd::kEditPaste);
             QCOMPARE(program.Cell(20, kColRxFrequency), QString("146.94000"));
             QCOMPARE(program.Cell(20, kColTxFrequency), QString("146.34000"));
             QCOMPARE(program.Cell(20, kColName), QString("REP"));
-            Trigger(program, res::cmd::kEditUndo);
+            program.Trigger(res::cmd::kEditUndo);
             QCOMPARE(program.Cell(20, kColRxFrequency), QString());
         }
 
         // Text that is no channel list changes nothing and says so.
         program.prompts.Forget();
         QApplication::clipboard()->setText("Dear dealer,\nplease find the list attached.\n");
-        Trigger(program, res::cmd::kEditPaste);
+        program.Trigger(res::cmd::kEditPaste);
         QCOMPARE(program.prompts.Texts().size(), 1);
         QVERIFY(program.prompts.Texts().front().startsWith("The clipboard holds no channels."));
         QVERIFY(!program.Document().IsModified());
@@ -220,7 +214,7 @@ private slots:
         QCOMPARE(program.prompts.Texts().back(),
                  QString("Tx Frequency: channels 2 did not take the value and keep what they had."));
         QCOMPARE(Focus(), static_cast<QWidget*>(&table));
-        Trigger(program, res::cmd::kEditUndo);
+        program.Trigger(res::cmd::kEditUndo);
         QCOMPARE(program.Cell(1, kColTxFrequency), QString("145.00000"));
         QCOMPARE(program.Cell(3, kColTxFrequency), QString("146.52000"));
     }
@@ -235,10 +229,10 @@ private slots:
         table.selectionModel()->select(
             QItemSelection(Index(program, 1, kColName), Index(program, 2, kColName)),
             QItemSelectionModel::ClearAndSelect);
-        Trigger(program, res::cmd::kEditCopy);
+        program.Trigger(res::cmd::kEditCopy);
         QCOMPARE(QApplication::clipboard()->text(), QString("CALL\nUHF"));
         table.SelectChannels({3});
-        Trigger(program, res::cmd::kEditPaste);
+        program.Trigger(res::cmd::kEditPaste);
         QCOMPARE(program.Cell(3, kColRxFrequency), QString("146.52000"));
         QCOMPARE(program.Cell(3, kColName), QString("CALL"));
         QCOMPARE(program.Cell(4, kColName), QString("UHF"));
@@ -258,7 +252,7 @@ private slots:
         ProgramFixture program;
         QVERIFY(program.StartActive());
         program.Table().SelectChannels({5, 6});
-        Trigger(program, res::cmd::kEditCopy);
+        program.Trigger(res::cmd::kEditCopy);
         QCOMPARE(program.Frame().MessageText(), QString("Channels 5-6 are empty: nothing to do."));
     }
 };

@@ -30,12 +30,6 @@ class CsvCommandsTest : public QObject {
     Q_OBJECT
 
 private:
-    static void Trigger(ProgramFixture& program, int commandId) {
-        QAction* action = program.Frame().Action(commandId);
-        QVERIFY(action != nullptr);
-        action->trigger();
-    }
-
     static QByteArray ReadFile(const QString& path) {
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -54,7 +48,7 @@ private slots:
         QVERIFY(program.StartActive({program.Path("sample.sin")}));
 
         // Cancelling the file dialog writes nothing and asks nothing.
-        Trigger(program, res::cmd::kFileExportCsv);
+        program.Trigger(res::cmd::kFileExportCsv);
         QCOMPARE(program.prompts.lastSuggestion, program.Path("sample.csv"));
         QVERIFY(program.prompts.Questions().empty());
 
@@ -64,7 +58,7 @@ private slots:
         QTest::keyClicks(program.LineEditor(), "UHF-2"); // replaces the selected name
 
         program.prompts.SaveFile(program.Path("list")); // no suffix: ".csv" is added
-        Trigger(program, res::cmd::kFileExportCsv);
+        program.Trigger(res::cmd::kFileExportCsv);
         QCOMPARE(ReadFile(program.Path("list.csv")),
                  kHeader + "1,CALL,145.000000,,0.000000,Tone,88.5,88.5,023,NN,023,Tone->Tone,FM,"
                            "5.00,,5.0W,,,,,\n"
@@ -94,7 +88,7 @@ private slots:
             WriteChannel(transmitOnly, channel, program.Document().Image());
         }
         program.prompts.SaveFile(program.Path("out.csv"));
-        Trigger(program, res::cmd::kFileExportCsv);
+        program.Trigger(res::cmd::kFileExportCsv);
         QCOMPARE(ReadFile(program.Path("out.csv")), kHeader);
         QCOMPARE(program.prompts.Texts(),
                  QStringList{"Channels 4, 9 have a transmit frequency but no receive frequency "
@@ -104,7 +98,7 @@ private slots:
         // A file that cannot be written is reported and nothing else happens.
         program.prompts.Forget();
         program.prompts.SaveFile(program.Path("no/such/dir/out.csv"));
-        Trigger(program, res::cmd::kFileExportCsv);
+        program.Trigger(res::cmd::kFileExportCsv);
         QCOMPARE(program.prompts.Texts().size(), 1);
         QVERIFY(program.prompts.Texts().first().startsWith("Cannot save \"" +
                                                            program.Path("no/such/dir/out.csv")));
@@ -119,7 +113,7 @@ private slots:
                   "2;rpt;145,600000;-;0,600000;TSQL;67;NFM;S;1.0W\r\n" // 67 is the tone 67.0
                   "100;\"A B\";446.00625;;;;;FM;;5.0W\r\n");
         program.prompts.OpenFile(program.Path("in.csv"));
-        Trigger(program, res::cmd::kFileImportCsv);
+        program.Trigger(res::cmd::kFileImportCsv);
         QCOMPARE(program.prompts.lastOption,
                  QString("Place channels from channel %1 in file order"));
         // Taken, and named for lying outside the "Field" band, after the import.
@@ -161,7 +155,7 @@ private slots:
         QCOMPARE(program.ListEditor()->currentText(), QString("Wide"));
         WriteFile(program.Path("in.csv"), kHeader + "1,CALL,145.000000,,,,,,,,,,NFM\n");
         program.prompts.OpenFile(program.Path("in.csv"));
-        Trigger(program, res::cmd::kFileImportCsv);
+        program.Trigger(res::cmd::kFileImportCsv);
         QCOMPARE(program.Cell(1, 5), QString("Narrow"));
         program.ClickCell(1, 5);
         QCOMPARE(program.ListEditor()->currentText(), QString("Narrow"));
@@ -190,7 +184,7 @@ private slots:
             "Import the 2 accepted rows and skip the 2 refused ones?";
         program.prompts.OpenFile(program.Path("bad.csv"));
         program.prompts.Answer(Answer::No);
-        Trigger(program, res::cmd::kFileImportCsv);
+        program.Trigger(res::cmd::kFileImportCsv);
         QCOMPARE(program.prompts.Texts(), QStringList{question});
         QCOMPARE(program.prompts.Questions().front().buttons, Buttons::YesNo);
         QCOMPARE(program.Row(1), before);
@@ -200,7 +194,7 @@ private slots:
         program.prompts.Forget();
         program.prompts.OpenFile(program.Path("bad.csv"));
         program.prompts.Answer(Answer::Yes);
-        Trigger(program, res::cmd::kFileImportCsv);
+        program.Trigger(res::cmd::kFileImportCsv);
         QCOMPARE(program.prompts.Texts(), QStringList{question});
         QCOMPARE(program.Cell(1, 12), QString("NEW"));
         QCOMPARE(program.Cell(4, 12), QString("REPEAT"));
@@ -215,7 +209,7 @@ private slots:
         program.prompts.Forget();
         WriteFile(program.Path("none.csv"), kHeader + "1,,145.001\n");
         program.prompts.OpenFile(program.Path("none.csv"));
-        Trigger(program, res::cmd::kFileImportCsv);
+        program.Trigger(res::cmd::kFileImportCsv);
         QCOMPARE(program.prompts.Texts(),
                  QStringList{"The channel list \"" + program.Path("none.csv") +
                              "\" was not imported, and nothing was changed. Correct these rows "
@@ -228,8 +222,8 @@ private slots:
         program.prompts.Forget();
         program.prompts.OpenFile(program.Path("sample.sin"));
         program.prompts.OpenFile(program.Path("missing.csv"));
-        Trigger(program, res::cmd::kFileImportCsv);
-        Trigger(program, res::cmd::kFileImportCsv);
+        program.Trigger(res::cmd::kFileImportCsv);
+        program.Trigger(res::cmd::kFileImportCsv);
         QCOMPARE(program.prompts.Texts().size(), 2);
         QVERIFY(program.prompts.Texts()[0].contains("is not a channel list"));
         QVERIFY(
@@ -245,7 +239,7 @@ private slots:
         WriteFile(program.Path("list.csv"), "Name,Frequency\nA,145\nB,146\nC,147\n");
         program.prompts.OpenFileWithNumber(program.Path("list.csv"), 127);
         program.prompts.Answer(Answer::Yes);
-        Trigger(program, res::cmd::kFileImportCsv);
+        program.Trigger(res::cmd::kFileImportCsv);
         QCOMPARE(program.prompts.Texts().size(), 1);
         QVERIFY(program.prompts.Texts()[0].contains(
             "\nLine 4: placed in file order from channel 127, this row would go to channel 129, "
@@ -256,7 +250,7 @@ private slots:
         // Without the option, a list without Location goes to channel 1 on.
         program.prompts.Forget();
         program.prompts.OpenFile(program.Path("list.csv"));
-        Trigger(program, res::cmd::kFileImportCsv);
+        program.Trigger(res::cmd::kFileImportCsv);
         QVERIFY(program.prompts.Texts().empty());
         QCOMPARE(program.Cell(1, 12), QString("A"));
         QCOMPARE(program.Cell(3, 12), QString("C"));
@@ -271,12 +265,12 @@ private slots:
         program.prompts.Forget();
         WriteFile(program.Path("in.csv"), kHeader + "5,,145.000000,,,,,,,,,,NFM,,S,1.0W\n");
         program.prompts.OpenFile(program.Path("in.csv"));
-        Trigger(program, res::cmd::kFileImportCsv);
+        program.Trigger(res::cmd::kFileImportCsv);
         QCOMPARE(program.Row(5), (QStringList{"145.00000", "145.00000", "OFF", "OFF", "窄", "否",
                                               "低", "无", "关", "关闭", "正向", ""}));
         WriteFile(program.Path("bad.csv"), kHeader + "5,,145.000000,,,,,,,,,,AM\n");
         program.prompts.OpenFile(program.Path("bad.csv"));
-        Trigger(program, res::cmd::kFileImportCsv);
+        program.Trigger(res::cmd::kFileImportCsv);
         QCOMPARE(program.prompts.Texts(),
                  QStringList{"频道列表 \"" + program.Path("bad.csv") +
                              "\" 未导入，数据未作任何改动。请改正以下各行后重新导入：\n"

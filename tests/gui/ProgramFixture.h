@@ -106,6 +106,13 @@ public:
         return texts;
     }
 
+    // Chooses the command as its menu item would.
+    void Trigger(int commandId) {
+        QAction* action = Frame().Action(commandId);
+        QVERIFY(action != nullptr);
+        action->trigger();
+    }
+
     // The editor open over the current cell, nullptr when none is.
     QWidget* Editor() { return Table().Delegate().OpenEditor(); }
     QLineEdit* LineEditor() { return qobject_cast<QLineEdit*>(Editor()); }
