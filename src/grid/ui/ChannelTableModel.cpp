@@ -6,6 +6,10 @@
 #include "grid/ChannelGridLayout.h"
 #include "grid/ChannelWords.h"
 
+#include <QFont>
+
+#include <algorithm>
+
 namespace tevano {
 
 ChannelTableModel::ChannelTableModel(RadioImage& image, std::span<const std::string> toneNames,
@@ -46,6 +50,12 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant ChannelTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role == Qt::FontRole && orientation == Qt::Horizontal && section == markedColumn_ &&
+        section != kColChannel) {
+        QFont marked;
+        marked.setBold(true);
+        return marked;
+    }
     if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole) {
         return {};
     }
@@ -113,6 +123,15 @@ void ChannelTableModel::SetLanguage(Language language, bool switchedHeaders) {
     switchedHeaders_ = switchedHeaders;
     emit headerDataChanged(Qt::Horizontal, 0, kGridColumns - 1);
     ImageChanged();
+}
+
+void ChannelTableModel::MarkColumn(int column) {
+    if (column == markedColumn_) {
+        return;
+    }
+    const int before = markedColumn_;
+    markedColumn_ = column;
+    emit headerDataChanged(Qt::Horizontal, std::min(before, column), std::max(before, column));
 }
 
 void ChannelTableModel::ImageChanged() {

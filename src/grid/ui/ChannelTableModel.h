@@ -47,6 +47,9 @@ public:
     Language DisplayLanguage() const { return language_; }
     bool SwitchedHeaders() const { return switchedHeaders_; }
 
+    // The column of the current cell, whose header is drawn marked; 0 for none.
+    void MarkColumn(int column);
+
     // The image changed under the table (a new document, a read, an import, undo): draw again.
     void ImageChanged();
 
@@ -69,6 +72,7 @@ private:
     CommitWay way_ = CommitWay::Leave;
     Language language_ = Language::English;
     bool switchedHeaders_ = false;
+    int markedColumn_ = 0;
 };
 
 } // namespace tevano

@@ -394,6 +394,7 @@ void ChannelTableView::currentChanged(const QModelIndex& current, const QModelIn
     if (model_ != nullptr) {
         update(model_->index(previous.row(), kColChannel));
         update(model_->index(current.row(), kColChannel));
+        model_->MarkColumn(current.isValid() ? current.column() : 0);
     }
 }
 
