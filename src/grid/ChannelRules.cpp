@@ -1,5 +1,7 @@
 #include "grid/ChannelRules.h"
 
+#include "base/TextCase.h"
+
 #include "grid/ChannelDecode.h"
 #include "grid/ChannelEncode.h"
 #include "grid/ChannelWords.h"
@@ -9,7 +11,6 @@
 #include "image/ToneTable.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace tevano {
 
@@ -171,12 +172,8 @@ RuleVerdict EnterTone(const Channel& channel, int column, std::string_view typed
         return verdict;
     }
     const std::string spelled = ToneSpelling(typed);
-    const auto named = std::find_if(toneNames.begin(), toneNames.end(), [&](const std::string& n) {
-        return std::equal(n.begin(), n.end(), spelled.begin(), spelled.end(), [](char a, char b) {
-            return std::tolower(static_cast<unsigned char>(a)) ==
-                   std::tolower(static_cast<unsigned char>(b));
-        });
-    });
+    const auto named = std::find_if(toneNames.begin(), toneNames.end(),
+                                    [&](const std::string& n) { return EqualsNoCase(n, spelled); });
     if (named != toneNames.end()) {
         tone = ToneOfText(*named);
     } else if (typed == ToneCellText(tone, true)) {

@@ -1,5 +1,5 @@
 // The words of the channel grid in both display languages: column numbers, headers, the words
-// that decode writes and encode reads, the overlay lists' entries and the form lists' entries.
+// that decode writes and encode reads, the cell lists' entries and the form lists' entries.
 #pragma once
 
 #include "base/Language.h"
@@ -69,7 +69,7 @@ inline constexpr Word kCellEditor{"Channel <channel>, <column>", "频道 <channe
 // Row 0 as the view's first set-up writes it.
 std::string FirstSetupHeader(int column, Language language);
 
-// Entries of a column's overlay list (columns 5 to 11), in list order; empty for other columns.
+// Entries of a column's cell list (columns 5 to 11), in list order; empty for other columns.
 std::vector<std::string> OverlayListEntries(int column, Language language);
 
 // Entries of the channel form's three lists, in list order.

@@ -11,24 +11,6 @@ void ChoiceList::Fill(const std::vector<std::string>& entries) {
     }
 }
 
-int ChoiceList::FindPrefix(std::string_view text) const {
-    for (int i = 0; i < Count(); ++i) {
-        if (StartsWithNoCase(ItemText(i), text)) {
-            return i;
-        }
-    }
-    return -1;
-}
-
-int ChoiceList::FindExact(std::string_view text) const {
-    for (int i = 0; i < Count(); ++i) {
-        if (EqualsNoCase(ItemText(i), text)) {
-            return i;
-        }
-    }
-    return -1;
-}
-
 std::string ChoiceListModel::ItemText(int index) const {
     if (index < 0 || index >= Count()) {
         return std::string();

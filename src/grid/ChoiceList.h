@@ -1,5 +1,5 @@
 // A drop-down list whose value is the position of its picked entry (-1 for none): the form's
-// "Type", "Field" and "Manul Setting" lists and the grid's overlay lists. Qt or headless behind it.
+// "Type", "Field" and "Manul Setting" lists above the channel table. Qt or headless behind it.
 #pragma once
 
 #include <string>
@@ -23,10 +23,6 @@ public:
     // Text of the picked entry, empty when none is picked.
     std::string CurrentText() const { return CurSel() >= 0 ? ItemText(CurSel()) : std::string(); }
     void Fill(const std::vector<std::string>& entries);
-    // First entry that begins with the text, without regard to case; -1 when none does.
-    int FindPrefix(std::string_view text) const;
-    // First entry equal to the text apart from case; -1 when none is.
-    int FindExact(std::string_view text) const;
 };
 
 class ChoiceListModel : public ChoiceList {

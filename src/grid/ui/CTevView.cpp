@@ -13,7 +13,7 @@
 #include "grid/ui/ChannelTableView.h"
 #include "grid/ui/FormHelp.h"
 #include "grid/ui/GridUndo.h"
-#include "grid/ui/OverlayUndoKeys.h"
+#include "grid/ui/EditorUndoKeys.h"
 #include "image/ui/CTevDoc.h"
 #include "shell/DisplayLanguage.h"
 
@@ -77,7 +77,7 @@ CTevView::CTevView(CTevDoc& document, const ToneTable& tones, const res::DialogT
     connect(table_, &ChannelTableView::Message, this, &CTevView::EditMessage);
     connect(table_, &ChannelTableView::Filled, this, &CTevView::OnFilled);
     // Ctrl+Z and Ctrl+Y in an editor act on its typing first; editors use the form's font.
-    undoKeys_ = new OverlayUndoKeys(this);
+    undoKeys_ = new EditorUndoKeys(this);
     connect(table_, &ChannelTableView::EditorOpened, this, [this](QWidget* editor) {
         editor->setFont(built_->Font());
         undoKeys_->Watch(editor);

@@ -24,7 +24,7 @@ class CTevDoc;
 class ChannelTableModel;
 class ChannelTableView;
 class GridUndo;
-class OverlayUndoKeys;
+class EditorUndoKeys;
 
 class CTevView : public QWidget, public DocumentView {
     Q_OBJECT
@@ -102,7 +102,7 @@ private:
     std::unique_ptr<QtChoiceList> field_;
     std::unique_ptr<QtChoiceList> manual_;
     std::unique_ptr<ChannelForm> form_;
-    OverlayUndoKeys* undoKeys_ = nullptr;
+    EditorUndoKeys* undoKeys_ = nullptr;
     bool columnsSized_ = false;
     std::unique_ptr<GridUndo> undo_;
     std::string portName_ = "COM1";

@@ -54,7 +54,7 @@ constexpr PortCommand kPortCommands[] = {
 };
 
 // The commands that act on what the grid holds. Menus and the toolbar leave the focus in the
-// overlay being edited, so its value is committed into the grid first.
+// cell being edited, so its value is committed into the image first.
 constexpr int kCommandsAfterCommit[] = {
     res::cmd::kFileNew,    res::cmd::kFileOpen,       res::cmd::kFileSave,
     res::cmd::kFileSaveAs, res::cmd::kSwitchLanguage,

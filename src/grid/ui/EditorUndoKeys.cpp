@@ -1,4 +1,4 @@
-#include "grid/ui/OverlayUndoKeys.h"
+#include "grid/ui/EditorUndoKeys.h"
 
 #include <QComboBox>
 #include <QKeyEvent>
@@ -24,11 +24,11 @@ UndoKey UndoKeyOf(const QKeyEvent& event) {
     }
 }
 
-QLineEdit* LineEditOf(QObject* overlay) {
-    if (auto* edit = qobject_cast<QLineEdit*>(overlay)) {
+QLineEdit* LineEditOf(QObject* editor) {
+    if (auto* edit = qobject_cast<QLineEdit*>(editor)) {
         return edit;
     }
-    if (auto* combo = qobject_cast<QComboBox*>(overlay)) {
+    if (auto* combo = qobject_cast<QComboBox*>(editor)) {
         return combo->lineEdit();
     }
     return nullptr;
@@ -41,15 +41,15 @@ bool EditTakes(const QLineEdit& edit, UndoKey key) {
 
 } // namespace
 
-OverlayUndoKeys::OverlayUndoKeys(QObject* parent) : QObject(parent) {}
+EditorUndoKeys::EditorUndoKeys(QObject* parent) : QObject(parent) {}
 
-void OverlayUndoKeys::Watch(QWidget* overlay) {
-    if (overlay != nullptr) {
-        overlay->installEventFilter(this);
+void EditorUndoKeys::Watch(QWidget* editor) {
+    if (editor != nullptr) {
+        editor->installEventFilter(this);
     }
 }
 
-bool OverlayUndoKeys::eventFilter(QObject* watched, QEvent* event) {
+bool EditorUndoKeys::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress) {
         return false;
     }
